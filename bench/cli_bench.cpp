@@ -30,7 +30,7 @@ void BM_cliConvertMillionDayNumbers(benchmark::State& state) {
     std::ostream out(&sink), err(&sink);
     for (auto _ : state) {
         std::istringstream in(input);
-        const int status = cli::run({"convert", "--from", "jdn"}, in, out, err);
+        const int status = cli::run({"convert", "--from", "jdn"}, in, out, err, VELMORA_DATA_DIR);
         if (status != 0) state.SkipWithError("conversion failed");
     }
 }

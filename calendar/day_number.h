@@ -3,6 +3,8 @@
 // Every formula here relies on C++ integer semantics: division truncates toward zero and
 // the remainder takes the sign of the dividend. Years before the first break year (-61)
 // depend on exactly that, so no formula may be "simplified" into floor division.
+// Intermediates are 64-bit: the results are those of 32-bit arithmetic wherever that does
+// not overflow, and any 32-bit input, however absurd, stays defined behaviour.
 #pragma once
 
 #include <cstdint>
@@ -40,6 +42,9 @@ inline constexpr std::int32_t kJalaliBreakYears[] = {
 
 // Borkowski's leap analysis of the Solar Hijri year jy.
 constexpr JalaliYearInfo jalaliYearInfo(std::int32_t jy) noexcept {
+    // Years beyond +-2^30 are no calendar's; keep their arithmetic defined.
+    if (jy > (1 << 30)) jy = 1 << 30;
+    if (jy < -(1 << 30)) jy = -(1 << 30);
     const std::int32_t gy = jy + 621;
     std::int32_t leapJ = -14;
     std::int32_t jp = kJalaliBreakYears[0];
@@ -65,18 +70,19 @@ constexpr JalaliYearInfo jalaliYearInfo(std::int32_t jy) noexcept {
 // intermediate positive for the years shown (0001-01-01 is 1721426).
 constexpr DayNumber gregorianToDayNumber(std::int32_t gy, std::int32_t gm,
                                          std::int32_t gd) noexcept {
-    const std::int32_t a = gy + (gm - 8) / 6 + 100100;  // January and February count with the year before
-    return (a * 1461) / 4 + (153 * ((gm + 9) % 12) + 2) / 5 + gd - ((a / 100) * 3) / 4 - 34839656;
+    const std::int64_t a = std::int64_t{gy} + (gm - 8) / 6 + 100100;  // January and February count with the year before
+    return static_cast<DayNumber>((a * 1461) / 4 + (153 * (std::int64_t{gm + 9} % 12) + 2) / 5 +
+                                  gd - ((a / 100) * 3) / 4 - 34839656);
 }
 
 // Day number to proleptic Gregorian date; the inverse of gregorianToDayNumber.
 constexpr CivilDate dayNumberToGregorian(DayNumber d) noexcept {
-    const std::int32_t q = (4 * d + 183187720) / 146097;
-    const std::int32_t j = 4 * (d + (q * 3) / 4) + 139357723;
-    const std::int32_t i = ((j % 1461) / 4) * 5 + 308;
-    const std::int32_t day = (i % 153) / 5 + 1;
-    const std::int32_t month = (i / 153) % 12 + 1;
-    const std::int32_t year = j / 1461 - 100100 + (8 - month) / 6;
+    const std::int64_t q = (4 * std::int64_t{d} + 183187720) / 146097;
+    const std::int64_t j = 4 * (d + (q * 3) / 4) + 139357723;
+    const std::int64_t i = ((j % 1461) / 4) * 5 + 308;
+    const auto day = static_cast<std::int32_t>((i % 153) / 5 + 1);
+    const auto month = static_cast<std::int32_t>((i / 153) % 12 + 1);
+    const auto year = static_cast<std::int32_t>(j / 1461 - 100100 + (8 - month) / 6);
     return {year, month, day};
 }
 
@@ -84,8 +90,8 @@ constexpr CivilDate dayNumberToGregorian(DayNumber d) noexcept {
 // past its end counts on into the following days.
 constexpr DayNumber jalaliToDayNumber(std::int32_t jy, std::int32_t jm, std::int32_t jd) noexcept {
     const JalaliYearInfo info = jalaliYearInfo(jy);
-    return gregorianToDayNumber(info.gregorianYear, 3, info.marchDay) + 31 * jm -
-           (jm / 7) * (jm - 7) + jd - 32;
+    return static_cast<DayNumber>(gregorianToDayNumber(info.gregorianYear, 3, info.marchDay) +
+                                  31 * std::int64_t{jm} - (jm / 7) * (std::int64_t{jm} - 7) + jd - 32);
 }
 
 // Day number to Solar Hijri date; the inverse of jalaliToDayNumber.

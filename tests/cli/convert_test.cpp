@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "test_files.h"
 
 namespace velmora::cli {
 namespace {
@@ -17,7 +18,7 @@ struct Result {
 Result runCli(std::vector<std::string_view> args, const std::string& input = {}) {
     std::istringstream in(input);
     std::ostringstream out, err;
-    const int status = run(args, in, out, err);
+    const int status = run(args, in, out, err, sourceFile("resources"));
     return {status, out.str(), err.str()};
 }
 
@@ -80,6 +81,59 @@ TEST(CliConvert, UsageErrors) {
     EXPECT_EQ(runCli({"convert", "--from", "mayan", "1-1-1"}).status, 2);
     EXPECT_EQ(runCli({"convert", "--from"}).status, 2);
     EXPECT_EQ(runCli({"--help"}).status, 0);
+}
+
+}  // namespace
+}  // namespace velmora::cli
+
+namespace velmora::cli {
+namespace {
+
+TEST(CliConvert, LunarColumnInsideTheTableOnly) {
+    const Result r = runCli({"convert", "--from", "jdn", "2460737", "2396359", "2396360", "2515426", "2515427"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "2460737\t2025-03-02\t1403-12-12\t1446-09-01\tSunday\n"
+              "2396359\t1848-11-27\t1227-09-06\t-\tMonday\n"
+              "2396360\t1848-11-28\t1227-09-07\t1265-01-01\tTuesday\n"
+              "2515426\t2174-11-25\t1553-09-04\t1600-12-30\tFriday\n"
+              "2515427\t2174-11-26\t1553-09-05\t-\tSaturday\n");
+}
+
+TEST(CliConvert, FromHijri) {
+    EXPECT_EQ(runCli({"convert", "--from", "hijri", "1446-09-01"}).out,
+              runCli({"convert", "--from", "gregorian", "2025-03-02"}).out);
+    const Result bad = runCli({"convert", "--from", "hijri", "1448-10-30", "1264-12-29", "1601-01-01", "1446-13-01"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_NE(bad.err.find("Shawwal 1448 has 29 days"), std::string::npos) << bad.err;
+    EXPECT_NE(bad.err.find("\"1601-01-01\": outside the lunar Hijri table (1265-01-01 to 1600-12-30)"), std::string::npos) << bad.err;
+    EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 4);
+}
+
+TEST(CliConvert, DataFolderOption) {
+    TempFolder empty;
+    const Result r = runCli({"convert", "--data", empty.path().string(), "--from", "jdn", "2460737"});
+    EXPECT_EQ(r.out, "2460737\t2025-03-02\t1403-12-12\t-\tSunday\n");
+    const Result hijri = runCli({"convert", "--data", empty.path().string(), "--from", "hijri", "1446-09-01"});
+    EXPECT_NE(hijri.err.find("calendar.ini has no lunar Hijri table"), std::string::npos);
+    EXPECT_EQ(runCli({"convert", "--data"}).status, 2);
+}
+
+TEST(CliCheck, ShippedFilesPassAndBrokenOnesFail) {
+    const Result good = runCli({"check"});
+    EXPECT_EQ(good.status, 0) << good.out;
+    EXPECT_NE(good.out.find("first predicted month 1448/10"), std::string::npos) << good.out;
+    EXPECT_NE(good.out.find("calendar.ini:388: note: year 1267 has 353 days"), std::string::npos) << good.out;
+
+    TempFolder folder;
+    folder.write("calendar.ini", "[value]\nminJulianday=10\nmaxJulianday=20\nminYear=5\nendHijri=11\n5=10\n[5]\n1=10\n");
+    const Result bad = runCli({"check", "--data", folder.path().string()});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.out.find("calendar.ini:8: error: month 1 of 5 has \"10\" days (29 or 30 expected)"), std::string::npos) << bad.out;
+    const Result missing = runCli({"check", "--data", (folder.path() / "nowhere").string()});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.out.find("calendar.ini: error: the file is missing"), std::string::npos) << missing.out;
 }
 
 }  // namespace

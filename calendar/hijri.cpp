@@ -1,0 +1,197 @@
+#include "calendar/hijri.h"
+
+#include <algorithm>
+#include <limits>
+#include <optional>
+
+namespace velmora {
+namespace {
+
+constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
+constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+
+std::int32_t saturate(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp(value, kInt32Min, kInt32Max));
+}
+
+// A section or key name that is a plain decimal number ("1430", "-5"; not "01430" or "+5"),
+// the only spelling by which the profile reads would find it.
+std::optional<std::int32_t> decimalNameValue(std::u16string_view name) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (!name.empty() && name[0] == u'-') {
+        negative = true;
+        i = 1;
+    }
+    if (i >= name.size() || name.size() - i > 10) return std::nullopt;
+    if (name[i] == u'0' && name.size() - i > 1) return std::nullopt;
+    if (negative && name[i] == u'0') return std::nullopt;
+    std::int64_t value = 0;
+    for (; i < name.size(); ++i) {
+        if (name[i] < u'0' || name[i] > u'9') return std::nullopt;
+        value = value * 10 + (name[i] - u'0');
+    }
+    if (negative) value = -value;
+    if (value < kInt32Min || value > kInt32Max) return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
+    std::int64_t q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
+    return q;
+}
+
+constexpr std::int64_t kTabularEpoch = 1948440;  // 1 Muharram 1 AH, the civil epoch
+
+std::int64_t tabularYearStart(std::int64_t y) {
+    return kTabularEpoch - 1 + 354 * (y - 1) + floorDiv(3 + 11 * y, 30) + 1;
+}
+
+}  // namespace
+
+HijriMonthLengths defaultHijriMonthLengths(std::int32_t year) {
+    HijriMonthLengths lengths{0, 30, 29, 30, 29, 30, 29, 30, 29, 30, 29, 30, 29};
+    if (isHijriLeapYear(year)) lengths[12] = 30;
+    return lengths;
+}
+
+LunarCalendarFile::LunarCalendarFile(std::filesystem::path path) : source_(std::move(path)) {
+    refresh();
+}
+
+bool LunarCalendarFile::refresh() {
+    if (!source_.refresh()) return false;
+    decode();
+    return true;
+}
+
+void LunarCalendarFile::decode() {
+    monthLengths_.clear();
+    yearTotals_.clear();
+    const IniFile& ini = source_.file();
+    // The first section of each name wins, as with the profile reads.
+    for (const IniFile::Section& section : ini.sections()) {
+        if (ini.findSection(section.name) != &section) continue;
+        const auto year = decimalNameValue(section.name);
+        if (!year) continue;
+        HijriMonthLengths lengths = defaultHijriMonthLengths(*year);
+        for (std::int32_t month = 1; month <= 12; ++month) {
+            const auto value = ini.find(section.name, decimalName(month));
+            if (value) lengths[static_cast<std::size_t>(month)] = profileIntValue(*value, lengths[static_cast<std::size_t>(month)]);
+        }
+        monthLengths_.emplace(*year, lengths);
+    }
+    if (const IniFile::Section* values = ini.findSection(u"value")) {
+        for (const IniFile::Entry& entry : values->entries) {
+            const auto year = decimalNameValue(entry.key);
+            if (!year || yearTotals_.contains(*year)) continue;
+            yearTotals_.emplace(*year, profileIntValue(entry.value, 0));
+        }
+    }
+}
+
+HijriBounds LunarCalendarFile::readCalendarBounds() const {
+    const IniFile& ini = source_.file();
+    HijriBounds bounds;
+    bounds.minJulianday = readProfileInt(ini, u"value", u"minJulianday", 0);
+    bounds.maxJulianday = readProfileInt(ini, u"value", u"maxJulianday", 0);
+    bounds.minYear = readProfileInt(ini, u"value", u"minYear", 0);
+    bounds.endHijri = readProfileInt(ini, u"value", u"endHijri", 0);
+    return bounds;
+}
+
+HijriMonthLengths LunarCalendarFile::readHijriMonthLengths(std::int32_t year) const {
+    const auto it = monthLengths_.find(year);
+    return it != monthLengths_.end() ? it->second : defaultHijriMonthLengths(year);
+}
+
+std::int32_t LunarCalendarFile::yearTotal(std::int64_t year) const {
+    if (year < kInt32Min || year > kInt32Max) return 0;
+    const auto it = yearTotals_.find(static_cast<std::int32_t>(year));
+    return it != yearTotals_.end() ? it->second : 0;
+}
+
+DayNumber hijriToDayNumber(const HijriCalendar& calendar, std::int32_t y, std::int32_t m,
+                           std::int32_t d) {
+    const std::int64_t offset = calendar.file.yearTotal(std::int64_t{y} - 1);
+    const HijriMonthLengths lengths = calendar.file.readHijriMonthLengths(y);
+    std::int64_t before = 0;
+    for (std::int32_t month = 1; month < m && month <= 12; ++month)
+        before += lengths[static_cast<std::size_t>(month)];
+    return saturate(std::int64_t{calendar.bounds.minJulianday} + offset + before + d);
+}
+
+CivilDate dayNumberToHijri(const HijriCalendar& calendar, DayNumber n) {
+    const HijriBounds& bounds = calendar.bounds;
+    if (n < bounds.minJulianday || n > bounds.maxJulianday) return dayNumberToTabularHijri(n);
+
+    // The last day of the year before b: minJulianday plus the total of year b - 1.
+    const auto lastDayBefore = [&](std::int64_t b) -> std::int64_t {
+        if (b - 1 < bounds.minYear) return bounds.minJulianday;
+        return std::int64_t{bounds.minJulianday} + calendar.file.yearTotal(b - 1);
+    };
+
+    // No year of a sound table is shorter than 354 days, so the estimate is rarely below the
+    // true year; search down first, then up, with a bound for tables that are not sound.
+    std::int64_t b = std::int64_t{bounds.minYear} + (std::int64_t{n} - bounds.minJulianday) / 354;
+    b = std::clamp(b, kInt32Min + 1, kInt32Max - 1);
+    constexpr std::int32_t kMaxSteps = 1000;
+    std::int32_t steps = 0;
+    while (lastDayBefore(b) > n && steps < kMaxSteps && b > kInt32Min + 1) {
+        --b;
+        ++steps;
+    }
+    std::int64_t c = lastDayBefore(b);
+    if (c == n) {
+        const std::int32_t previous = saturate(b - 1);
+        return {previous, 12, calendar.file.readHijriMonthLengths(previous)[12]};
+    }
+    while (steps < kMaxSteps) {
+        const std::int64_t next = lastDayBefore(b + 1);
+        if (next >= n || next <= c || b + 1 >= kInt32Max) break;  // n lies in year b
+        ++b;
+        ++steps;
+        c = next;
+    }
+
+    const auto year = static_cast<std::int32_t>(b);
+    const HijriMonthLengths lengths = calendar.file.readHijriMonthLengths(year);
+    const std::int64_t k = std::int64_t{n} - c;
+    std::int64_t sum = 0;
+    for (std::int32_t month = 1; month <= 12; ++month) {
+        const std::int64_t previous = sum;
+        sum += lengths[static_cast<std::size_t>(month)];
+        if (sum >= k) return {year, month, saturate(k - previous)};
+    }
+    // Only a table whose months do not add up to its totals gets here: count on in Dhu
+    // al-Hijja rather than invent a month.
+    return {year, 12, saturate(k - (sum - lengths[12]))};
+}
+
+DayNumber tabularHijriToDayNumber(std::int32_t y, std::int32_t m, std::int32_t d) {
+    const std::int64_t monthStart = (295 * (std::int64_t{m} - 1) + 9) / 10;  // ceil(29.5 (m - 1))
+    return saturate(tabularYearStart(y) + monthStart + d - 1);
+}
+
+CivilDate dayNumberToTabularHijri(DayNumber n) {
+    const std::int64_t y = floorDiv(30 * (std::int64_t{n} - kTabularEpoch) + 10646, 10631);
+    const std::int64_t start = tabularYearStart(y);
+    std::int64_t m = 1;
+    while (m < 12 && tabularYearStart(y) + (295 * m + 9) / 10 <= n) ++m;
+    const std::int64_t monthStart = start + (295 * (m - 1) + 9) / 10;
+    return {saturate(y), static_cast<std::int32_t>(m), saturate(n - monthStart + 1)};
+}
+
+std::int32_t clampShownYear(std::int32_t year, std::int32_t displayMode, const HijriBounds& bounds) {
+    if (displayMode == kHijriMode) {
+        const std::int32_t lo = dayNumberToGregorian(bounds.minJulianday).year;
+        const std::int32_t hi = dayNumberToGregorian(bounds.maxJulianday).year;
+        if (year < lo) return lo;
+        if (year >= hi) return hi - 1;
+        return year;
+    }
+    return std::clamp(year, kFirstShownGregorianYear, kLastShownGregorianYear);
+}
+
+}  // namespace velmora

@@ -1,0 +1,91 @@
+// The lunar Hijri calendar, read from the month-length table calendar.ini.
+//
+// calendar.ini has a section "value" with the table's bounds (minJulianday, maxJulianday,
+// minYear, endHijri) and, under each year y, the number of days from minJulianday to the
+// last day of y; and one section per year y with the month lengths "1" to "12". A month
+// length missing from the file comes from the tabular 30-year cycle.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <unordered_map>
+
+#include "calendar/day_number.h"
+#include "calendar/ini_file.h"
+
+namespace velmora {
+
+// 0 Jalali (Solar Hijri primary), 1 Miladi (Gregorian), 2 Hijri (lunar Hijri). The same
+// digits name the calendars in the sections of events.ini.
+enum DisplayMode : std::int32_t { kJalaliMode = 0, kMiladiMode = 1, kHijriMode = 2 };
+
+// The four bounds of the table, read once when the window is created; 0 when absent.
+struct HijriBounds {
+    DayNumber minJulianday = 0;  // the last day of the year before minYear
+    DayNumber maxJulianday = 0;  // the last day the table covers
+    std::int32_t minYear = 0;    // the first year of the table
+    DayNumber endHijri = 0;      // the next-month step of Hijri mode never goes past this day
+};
+
+// Month lengths of one year; entries 1 to 12 are Muharram to Dhu al-Hijja (0 is unused).
+using HijriMonthLengths = std::array<std::int32_t, 13>;
+
+// The tabular 30-year cycle: y is a leap year when (11y + 14) % 30 < 11, with the remainder
+// taking the sign of the dividend.
+constexpr bool isHijriLeapYear(std::int32_t y) noexcept {
+    return (11 * static_cast<std::int64_t>(y) + 14) % 30 < 11;
+}
+
+HijriMonthLengths defaultHijriMonthLengths(std::int32_t year);
+
+// calendar.ini, decoded into month lengths and year totals each time the file changes, so
+// that the conversions ask a hash table rather than parse text.
+class LunarCalendarFile {
+public:
+    explicit LunarCalendarFile(std::filesystem::path path = {});
+
+    // Takes up an edit of the file; true when it was parsed again.
+    bool refresh();
+
+    HijriBounds readCalendarBounds() const;
+    HijriMonthLengths readHijriMonthLengths(std::int32_t year) const;
+    // The key "year" of section "value": days from minJulianday to the end of that year.
+    std::int32_t yearTotal(std::int64_t year) const;
+
+    const IniSource& source() const { return source_; }
+
+private:
+    void decode();
+
+    IniSource source_;
+    std::unordered_map<std::int32_t, HijriMonthLengths> monthLengths_;
+    std::unordered_map<std::int32_t, std::int32_t> yearTotals_;
+};
+
+// The lunar Hijri calendar as the program uses it: the bounds read at start and the file.
+struct HijriCalendar {
+    const LunarCalendarFile& file;
+    HijriBounds bounds;
+};
+
+// The day number of lunar Hijri y, m, d. A day past its month counts on into the next; a
+// year whose previous year has no total counts from minJulianday as if it were the first.
+DayNumber hijriToDayNumber(const HijriCalendar& calendar, std::int32_t y, std::int32_t m,
+                           std::int32_t d);
+
+// The lunar Hijri date of day n. Inside minJulianday..maxJulianday the table decides; it
+// searches up and down from the year estimate so that a short year or an inconsistent table
+// still gives a date of the table. Outside the table the tabular calendar answers.
+CivilDate dayNumberToHijri(const HijriCalendar& calendar, DayNumber n);
+
+// The tabular (30-year cycle) calendar with the civil epoch, 1 Muharram 1 = day 1948440.
+DayNumber tabularHijriToDayNumber(std::int32_t y, std::int32_t m, std::int32_t d);
+CivilDate dayNumberToTabularHijri(DayNumber n);
+
+// Pulls a Gregorian year into the span the display mode can show: -4379 to 3621 in the
+// Jalali and Miladi modes; in Hijri mode from the year of minJulianday to one below the year
+// of maxJulianday.
+std::int32_t clampShownYear(std::int32_t year, std::int32_t displayMode, const HijriBounds& bounds);
+
+}  // namespace velmora

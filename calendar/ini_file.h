@@ -1,0 +1,106 @@
+// Reading INI files the way the Windows profile functions read them, in one portable
+// implementation that both builds share.
+//
+// Section and key names compare case-insensitively with surrounding blanks ignored; the
+// first matching section, and within it the first matching key, wins; values are trimmed
+// and lose one pair of enclosing quotation marks; lines beginning with ";" are comments.
+// UTF-8 (with or without a byte-order mark) and UTF-16 in either byte order (with a mark)
+// are read alike; bytes that are not valid UTF-8 read as U+FFFD.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace velmora {
+
+class IniFile {
+public:
+    struct Entry {
+        std::u16string key;    // as written, trimmed
+        std::u16string value;  // trimmed, quotes removed
+        std::int32_t line = 0;
+    };
+    struct Section {
+        std::u16string name;  // as written, trimmed
+        std::int32_t line = 0;
+        std::vector<Entry> entries;
+        std::unordered_map<std::u16string, std::size_t> firstEntry;  // folded key -> entry
+    };
+
+    IniFile() = default;
+
+    // Decodes and parses the bytes of a whole file.
+    static IniFile parse(std::string_view bytes);
+
+    // The value of key in section, or nothing when either is absent.
+    std::optional<std::u16string_view> find(std::u16string_view section,
+                                            std::u16string_view key) const;
+    const Section* findSection(std::u16string_view section) const;
+
+    // Every section in file order, duplicates included (for validation).
+    const std::vector<Section>& sections() const { return sections_; }
+    // Lines that are neither blank, comment, section header nor "key=value".
+    const std::vector<std::int32_t>& strayLines() const { return strayLines_; }
+
+private:
+    std::vector<Section> sections_;
+    std::unordered_map<std::u16string, std::size_t> firstSection_;  // folded name -> section
+    std::vector<std::int32_t> strayLines_;
+};
+
+// Decodes a file's bytes to UTF-16 by its byte-order mark (UTF-8 when there is none).
+std::u16string decodeText(std::string_view bytes);
+
+// Encodes UTF-16 as UTF-8 (unpaired surrogates become U+FFFD).
+std::string toUtf8(std::u16string_view text);
+std::u16string fromUtf8(std::string_view text);
+
+// The integer read: an optional sign and decimal digits, up to the first other character;
+// a value that is not a number reads as 0, a missing or empty one as the fallback. Values
+// beyond 32 bits saturate.
+std::int32_t readProfileInt(const IniFile& file, std::u16string_view section,
+                            std::u16string_view key, std::int32_t fallback);
+
+// The string read into a buffer of bufferSize characters: at most bufferSize - 1 of the
+// value's characters, or the fallback when the key is missing.
+std::u16string readProfileString(const IniFile& file, std::u16string_view section,
+                                 std::u16string_view key, std::u16string_view fallback,
+                                 std::size_t bufferSize);
+
+// The integer conversion of readProfileInt, for a value already at hand.
+std::int32_t profileIntValue(std::u16string_view value, std::int32_t fallback);
+
+// One INI file on disk, parsed again only when it has changed (path, size or modification
+// time). A missing or unreadable file reads as an empty one.
+class IniSource {
+public:
+    explicit IniSource(std::filesystem::path path = {});
+
+    // Looks at the file and parses it again if it changed; true when it did.
+    bool refresh();
+    const IniFile& file() const { return *file_; }
+    const std::filesystem::path& path() const { return path_; }
+    bool exists() const { return exists_; }
+    // How many times the file has been parsed (a measure for tests and benchmarks).
+    std::int32_t parseCount() const { return parseCount_; }
+
+private:
+    std::filesystem::path path_;
+    bool exists_ = false;
+    std::uintmax_t size_ = 0;
+    std::filesystem::file_time_type modified_{};
+    std::shared_ptr<const IniFile> file_;
+    std::int32_t parseCount_ = 0;
+    bool loaded_ = false;
+};
+
+// The decimal text of an integer as a section or key name ("1430", "-5").
+std::u16string decimalName(std::int64_t value);
+
+}  // namespace velmora

@@ -1,0 +1,50 @@
+// velmora-cli check: validates the data files a maintainer edits.
+#include <ostream>
+
+#include "calendar/hijri_check.h"
+#include "cli/cli_support.h"
+#include "cli/command_list.h"
+
+namespace velmora::cli {
+namespace {
+
+// Prints the problems of one file; true when none is an error.
+bool report(std::ostream& out, std::string_view fileName, const std::vector<FileProblem>& problems) {
+    bool clean = true;
+    for (const FileProblem& problem : problems) {
+        const bool isError = problem.severity == FileProblem::Severity::error;
+        clean = clean && !isError;
+        out << fileName;
+        if (problem.line > 0) out << ':' << problem.line;
+        out << ": " << (isError ? "error" : "note") << ": " << problem.message << '\n';
+    }
+    return clean;
+}
+
+}  // namespace
+
+int checkCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
+    const CommonOptions options = takeDataOption(args, context.dataFolder, context.err);
+    if (options.failed) return 2;
+    if (!options.rest.empty()) {
+        context.err << "velmora-cli: check takes no arguments but --data\n";
+        return 2;
+    }
+    const CalendarData data(options.dataFolder);
+    HijriTableSummary summary;
+    const auto problems = checkHijriTable(data.lunar, &summary);
+    const bool calendarClean = report(context.out, "calendar.ini", problems);
+    if (calendarClean) {
+        context.out << "calendar.ini: lunar Hijri years " << summary.firstYear << " to "
+                    << summary.lastYear << " (days " << data.bounds.minJulianday + 1 << " to "
+                    << data.bounds.maxJulianday << ")";
+        if (!summary.firstPredictedMonth.empty()) {
+            context.out << "; first predicted month " << summary.firstPredictedMonth;
+            if (!summary.predictionRule.empty()) context.out << " (" << summary.predictionRule << ")";
+        }
+        context.out << '\n';
+    }
+    return calendarClean ? 0 : 1;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,95 @@
+#include "cli/cli_support.h"
+
+#include <charconv>
+#include <chrono>
+#include <ctime>
+
+namespace velmora::cli {
+
+CalendarData::CalendarData(const std::filesystem::path& dataFolder)
+    : folder(dataFolder), lunar(dataFolder / "calendar.ini"), bounds(lunar.readCalendarBounds()) {}
+
+CommonOptions takeDataOption(const std::vector<std::string_view>& args,
+                             const std::filesystem::path& defaultFolder, std::ostream& err) {
+    CommonOptions options{defaultFolder, {}, false};
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--data") {
+            if (i + 1 == args.size()) {
+                err << "velmora-cli: --data needs a folder\n";
+                options.failed = true;
+                return options;
+            }
+            options.dataFolder = std::filesystem::path(std::string(args[++i]));
+        } else {
+            options.rest.push_back(args[i]);
+        }
+    }
+    return options;
+}
+
+std::optional<std::int64_t> parseInteger(std::string_view text) {
+    if (text.empty() || text.size() > 12 || text.front() == '+') return std::nullopt;
+    std::int64_t value = 0;
+    const char* last = text.data() + text.size();
+    auto [end, ec] = std::from_chars(text.data(), last, value);
+    if (ec != std::errc() || end != last) return std::nullopt;
+    return value;
+}
+
+std::optional<CivilDate> parseDate(std::string_view text) {
+    const std::size_t yearEnd = text.find('-', 1);
+    if (yearEnd == std::string_view::npos) return std::nullopt;
+    const std::size_t monthEnd = text.find('-', yearEnd + 1);
+    if (monthEnd == std::string_view::npos) return std::nullopt;
+    const auto smallNumber = [](std::string_view s) -> std::optional<std::int32_t> {
+        if (s.empty() || s.size() > 2 || s.find_first_not_of("0123456789") != s.npos) return std::nullopt;
+        return static_cast<std::int32_t>(*parseInteger(s));
+    };
+    const auto month = smallNumber(text.substr(yearEnd + 1, monthEnd - yearEnd - 1));
+    const auto day = smallNumber(text.substr(monthEnd + 1));
+    const auto year = parseInteger(text.substr(0, yearEnd));
+    if (!month || !day || !year || *year < -99999 || *year > 99999) return std::nullopt;
+    return CivilDate{static_cast<std::int32_t>(*year), *month, *day};
+}
+
+void appendNumber(std::string& out, std::int64_t value) {
+    char buffer[24];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, end);
+}
+
+void appendTwoDigits(std::string& out, std::int32_t value) {
+    if (value < 0 || value > 99) {
+        appendNumber(out, value);
+        return;
+    }
+    out.push_back(static_cast<char>('0' + value / 10));
+    out.push_back(static_cast<char>('0' + value % 10));
+}
+
+void appendDate(std::string& out, const CivilDate& date) {
+    appendNumber(out, date.year);
+    out.push_back('-');
+    appendTwoDigits(out, date.month);
+    out.push_back('-');
+    appendTwoDigits(out, date.day);
+}
+
+std::string dateText(const CivilDate& date) {
+    std::string text;
+    appendDate(text, date);
+    return text;
+}
+
+CivilDate localDate() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+}  // namespace velmora::cli

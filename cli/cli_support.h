@@ -1,0 +1,56 @@
+// What the commands of velmora-cli share: the data files, options and date text.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calendar/day_number.h"
+#include "calendar/hijri.h"
+
+namespace velmora::cli {
+
+inline constexpr std::string_view kWeekdayNames[] = {"Saturday",  "Sunday",   "Monday", "Tuesday",
+                                                     "Wednesday", "Thursday", "Friday"};
+
+// The files the commands read, from one folder.
+struct CalendarData {
+    explicit CalendarData(const std::filesystem::path& folder);
+
+    std::filesystem::path folder;
+    LunarCalendarFile lunar;
+    HijriBounds bounds;
+
+    HijriCalendar hijri() const { return {lunar, bounds}; }
+    // True for the days the table covers: minJulianday + 1 to maxJulianday.
+    bool inHijriTable(std::int64_t n) const {
+        return n > bounds.minJulianday && n <= bounds.maxJulianday;
+    }
+};
+
+// The arguments of a command with "--data DIR" taken out.
+struct CommonOptions {
+    std::filesystem::path dataFolder;
+    std::vector<std::string_view> rest;
+    bool failed = false;
+};
+CommonOptions takeDataOption(const std::vector<std::string_view>& args,
+                             const std::filesystem::path& defaultFolder, std::ostream& err);
+
+std::optional<std::int64_t> parseInteger(std::string_view text);
+// "Y-M-D" with ASCII digits; the year may carry a leading "-".
+std::optional<CivilDate> parseDate(std::string_view text);
+
+void appendNumber(std::string& out, std::int64_t value);
+void appendTwoDigits(std::string& out, std::int32_t value);
+// The year in plain decimal, then the month and the day with two digits each.
+void appendDate(std::string& out, const CivilDate& date);
+std::string dateText(const CivilDate& date);
+
+// Today's Gregorian date by the local clock.
+CivilDate localDate();
+
+}  // namespace velmora::cli

@@ -1,0 +1,13 @@
+#include <system_error>
+
+#include "cli/executable_folder.h"
+
+namespace velmora::cli {
+
+std::filesystem::path executableFolder() {
+    std::error_code error;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::current_path(error) : self.parent_path();
+}
+
+}  // namespace velmora::cli

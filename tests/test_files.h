@@ -1,0 +1,43 @@
+// Files for tests: a temporary folder that cleans up after itself, and the repository's own.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::random_device seed;
+        path_ = std::filesystem::temp_directory_path() / ("velmora-test-" + std::to_string(seed()));
+        std::filesystem::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    void write(const std::string& name, std::string_view bytes) const {
+        std::ofstream(path_ / name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A file of the source tree, and a shipped data file (calendar.ini, events.ini).
+inline std::filesystem::path sourceFile(const std::string& relative) {
+    return std::filesystem::path(VELMORA_SOURCE_DIR) / relative;
+}
+inline std::filesystem::path shippedFile(const std::string& name) {
+    return sourceFile("resources/" + name);
+}
+
+}  // namespace velmora
