@@ -30,4 +30,8 @@ inline DigitText formatArabicDigits(std::int32_t value) { return formatDigits(va
 // Gregorian numbers: plain ASCII decimal, as "%d" prints it.
 inline DigitText formatAsciiDigits(std::int32_t value) { return formatDigits(value, u'0'); }
 
+// The value of c as a decimal digit of any script of the Basic Multilingual Plane (ASCII,
+// Arabic-Indic, Persian, Devanagari, Bengali, Thai, full-width and the rest), or -1.
+std::int32_t decimalDigitValue(char16_t c);
+
 }  // namespace velmora

@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "calendar/hijri_check.h"
+#include "occasions/occasions_check.h"
 #include "cli/cli_support.h"
 #include "cli/command_list.h"
 
@@ -44,7 +45,14 @@ int checkCommand(const std::vector<std::string_view>& args, const CommandContext
         }
         context.out << '\n';
     }
-    return calendarClean ? 0 : 1;
+    OccasionsSummary occasions;
+    const bool eventsClean = report(context.out, "events.ini", checkOccasions(data.events, &occasions));
+    if (eventsClean) {
+        context.out << "events.ini: days with occasions (holidays): Solar Hijri " << occasions.occasions[0] << " ("
+                    << occasions.holidays[0] << "), Gregorian " << occasions.occasions[1] << " (" << occasions.holidays[1]
+                    << "), lunar Hijri " << occasions.occasions[2] << " (" << occasions.holidays[2] << ")\n";
+    }
+    return calendarClean && eventsClean ? 0 : 1;
 }
 
 }  // namespace velmora::cli

@@ -6,9 +6,6 @@
 
 namespace velmora::cli {
 
-CalendarData::CalendarData(const std::filesystem::path& dataFolder)
-    : folder(dataFolder), lunar(dataFolder / "calendar.ini"), bounds(lunar.readCalendarBounds()) {}
-
 CommonOptions takeDataOption(const std::vector<std::string_view>& args,
                              const std::filesystem::path& defaultFolder, std::ostream& err) {
     CommonOptions options{defaultFolder, {}, false};
@@ -90,6 +87,34 @@ CivilDate localDate() {
     localtime_r(&now, &local);
 #endif
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+bool readJalaliYearMonth(const std::vector<std::string_view>& words, bool withMonth,
+                         CivilDate& result, std::ostream& err) {
+    const CivilDate today = localDate();
+    result = gregorianToJalali(today.year, today.month, today.day);
+    const std::size_t expected = withMonth ? 2 : 1;
+    if (words.empty()) return true;
+    if (words.size() != expected) {
+        err << "velmora-cli: give " << (withMonth ? "a Solar Hijri YEAR and MONTH" : "a Solar Hijri YEAR")
+            << ", or nothing for the current one\n";
+        return false;
+    }
+    const auto year = parseInteger(words[0]);
+    if (!year || *year < -5000 || *year > 3000) {
+        err << "velmora-cli: \"" << words[0] << "\" is not a Solar Hijri year from -5000 to 3000\n";
+        return false;
+    }
+    result.year = static_cast<std::int32_t>(*year);
+    if (withMonth) {
+        const auto month = parseInteger(words[1]);
+        if (!month || *month < 1 || *month > 12) {
+            err << "velmora-cli: \"" << words[1] << "\" is not a month from 1 to 12\n";
+            return false;
+        }
+        result.month = static_cast<std::int32_t>(*month);
+    }
+    return true;
 }
 
 }  // namespace velmora::cli

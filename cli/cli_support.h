@@ -10,6 +10,7 @@
 
 #include "calendar/day_number.h"
 #include "calendar/hijri.h"
+#include "occasions/occasions.h"
 
 namespace velmora::cli {
 
@@ -17,14 +18,9 @@ inline constexpr std::string_view kWeekdayNames[] = {"Saturday",  "Sunday",   "M
                                                      "Wednesday", "Thursday", "Friday"};
 
 // The files the commands read, from one folder.
-struct CalendarData {
-    explicit CalendarData(const std::filesystem::path& folder);
+struct CalendarData : CalendarFiles {
+    using CalendarFiles::CalendarFiles;
 
-    std::filesystem::path folder;
-    LunarCalendarFile lunar;
-    HijriBounds bounds;
-
-    HijriCalendar hijri() const { return {lunar, bounds}; }
     // True for the days the table covers: minJulianday + 1 to maxJulianday.
     bool inHijriTable(std::int64_t n) const {
         return n > bounds.minJulianday && n <= bounds.maxJulianday;
@@ -52,5 +48,10 @@ std::string dateText(const CivilDate& date);
 
 // Today's Gregorian date by the local clock.
 CivilDate localDate();
+
+// Reads an optional "YEAR" or "YEAR MONTH" of the Solar Hijri calendar; the current ones by
+// default. False (with a message) when the words are not that.
+bool readJalaliYearMonth(const std::vector<std::string_view>& words, bool withMonth,
+                         CivilDate& result, std::ostream& err);
 
 }  // namespace velmora::cli

@@ -21,11 +21,19 @@ inline constexpr std::string_view kUsage =
     "      DATE is Y-M-D (the year may be negative) or, with --from jdn, a day number; with no\n"
     "      DATE one date per line is read from standard input. Prints the day number, the\n"
     "      Gregorian, Solar Hijri and lunar Hijri dates and the weekday, tab-separated.\n"
+    "  velmora-cli occasions [--data DIR] [YEAR MONTH]\n"
+    "      The occasions of a Solar Hijri month (default: this month): date, holiday (1/0),\n"
+    "      then the Solar Hijri, lunar Hijri and Gregorian texts, tab-separated.\n"
+    "  velmora-cli holidays [--data DIR] [YEAR]\n"
+    "      Every holiday of a Solar Hijri year (default: this year): Solar Hijri date,\n"
+    "      Gregorian date, weekday and the occasion that makes it a holiday.\n"
     "  velmora-cli check [--data DIR]\n"
     "      Validates calendar.ini and events.ini.\n"
     "  --data DIR reads calendar.ini and events.ini from DIR instead of the program's folder.\n";
 
 int convertCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int checkCommand(const std::vector<std::string_view>& args, const CommandContext& context);
+int occasionsCommand(const std::vector<std::string_view>& args, const CommandContext& context);
+int holidaysCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 
 }  // namespace velmora::cli

@@ -16,6 +16,8 @@ int run(const std::vector<std::string_view>& args, std::istream& in, std::ostrea
     const CommandContext context{in, out, err, dataFolder};
     if (args[0] == "convert") return convertCommand(rest, context);
     if (args[0] == "check") return checkCommand(rest, context);
+    if (args[0] == "occasions") return occasionsCommand(rest, context);
+    if (args[0] == "holidays") return holidaysCommand(rest, context);
     err << "velmora-cli: unknown command \"" << args[0] << "\"\n" << kUsage;
     return 2;
 }

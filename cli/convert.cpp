@@ -42,7 +42,7 @@ struct Conversion {
 };
 
 Conversion hijriDayNumber(const CalendarData& data, const CivilDate& date) {
-    if (!data.inHijriTable(data.bounds.minJulianday + 1)) {
+    if (data.bounds.maxJulianday <= data.bounds.minJulianday) {
         return {std::nullopt, "calendar.ini has no lunar Hijri table"};
     }
     const CivilDate first = dayNumberToHijri(data.hijri(), data.bounds.minJulianday + 1);
