@@ -1,0 +1,31 @@
+// The companion calendars: into every cell of the primary grid each companion writes the
+// day of its own calendar, and above the grid a header with its year and the two months the
+// primary month touches.
+#pragma once
+
+#include "render/month_view.h"
+#include "render/surface.h"
+
+namespace velmora {
+
+inline constexpr Rgb kFirstSlotBlue{13, 20, 158};
+inline constexpr Rgb kSecondSlotTeal{39, 172, 159};
+inline constexpr Rgb kMaroon{73, 3, 11};
+inline constexpr char16_t kMonthArrow[] = u"\u2190";
+
+// Jalali mode: Gregorian first, lunar Hijri second.
+void drawGregorianCompanionOfJalali(Surface& surface, const MonthView& view);
+void drawHijriCompanionOfJalali(Surface& surface, const MonthView& view);
+// Miladi mode: Solar Hijri first, lunar Hijri second.
+void drawJalaliCompanionOfGregorian(Surface& surface, const MonthView& view);
+void drawHijriCompanionOfGregorian(Surface& surface, const MonthView& view);
+// Hijri mode: Gregorian first, Solar Hijri second.
+void drawGregorianCompanionOfHijri(Surface& surface, const MonthView& view);
+void drawJalaliCompanionOfHijri(Surface& surface, const MonthView& view);
+
+// The month names of the headers, indexed 1 to 13 (13 repeats month 1); empty outside.
+std::u16string_view companionGregorianMonthName(std::int32_t month);
+std::u16string_view companionJalaliMonthName(std::int32_t month);
+std::u16string_view companionHijriMonthName(std::int32_t month);
+
+}  // namespace velmora

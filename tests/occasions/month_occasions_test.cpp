@@ -1,0 +1,118 @@
+#include "occasions/month_occasions.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "render/recording_surface.h"
+#include "test_files.h"
+
+namespace velmora {
+namespace {
+
+// The shipped calendar.ini with an events.ini written for the test.
+class MonthOccasionsTest : public ::testing::Test {
+protected:
+    TempFolder folder_;
+    Recording recording_;
+
+    void SetUp() override {
+        std::ifstream in(shippedFile("calendar.ini"), std::ios::binary);
+        folder_.write("calendar.ini", std::string(std::istreambuf_iterator<char>(in), {}));
+        recording_.metrics[FontId::systemFont] = {7, 16, 3, 0};
+    }
+    std::vector<DrawCall> draw(std::string_view events, CivilDate shown, std::int32_t mode,
+                               std::int32_t w = 390, std::int32_t h = 400) {
+        folder_.write("events.ini", events);
+        const CalendarFiles files(folder_.path());
+        RecordingSurface surface(recording_);
+        drawMonthOccasions(surface, MonthView{files, w, h, shown, {2000, 1, 1}}, mode);
+        return recording_.texts();
+    }
+};
+
+TEST(MonthOccasionsPosition, TheDoubleConstantTruncates) {
+    EXPECT_EQ(monthOccasionsTextEnd(390, 7), 331);
+    EXPECT_EQ(monthOccasionsTextEnd(520, 7), 430);  // 10/13 itself would give 431
+}
+
+TEST_F(MonthOccasionsTest, WorkedPositions) {
+    const auto texts = draw("[01]\n1=first 1\n2=second 1\n", {2025, 3, 25}, kJalaliMode);
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0].text, u"1");
+    EXPECT_EQ(texts[0].x, 348);
+    EXPECT_EQ(texts[0].y, 320);
+    EXPECT_EQ(texts[0].align, TextAlign::leftTop);
+    EXPECT_EQ(texts[0].font, FontId::smallFont);
+    EXPECT_EQ(texts[0].color, kBlack);
+    EXPECT_EQ(texts[1].text, u"first");
+    EXPECT_EQ(texts[1].x, 331);
+    EXPECT_EQ(texts[1].align, TextAlign::rightTop);
+    EXPECT_EQ(texts[3].y, 332);
+}
+
+TEST_F(MonthOccasionsTest, AtMostSevenInDayOrder) {
+    std::string events = "[01]\n";
+    for (std::int32_t day = 3; day <= 30; day += 3) events += std::to_string(day) + "=day " + std::to_string(day) + " 1\n";
+    const auto texts = draw(events, {2025, 3, 25}, kJalaliMode);
+    ASSERT_EQ(texts.size(), 14u);
+    EXPECT_EQ(texts[0].text, u"3");
+    EXPECT_EQ(texts[12].text, u"21");
+    EXPECT_EQ(texts[13].y, 320 + 6 * 12);
+}
+
+TEST_F(MonthOccasionsTest, EsfandOfALeapYearHasThirtyDays) {
+    const std::string events = "[012]\n30=last day 1\n";
+    EXPECT_EQ(draw(events, {2025, 3, 10}, kJalaliMode).size(), 2u);  // 1403 is leap
+    recording_.calls.clear();
+    EXPECT_TRUE(draw(events, {2026, 3, 10}, kJalaliMode).empty());  // 1404 is not
+}
+
+TEST_F(MonthOccasionsTest, MiladiModeScansTheGregorianMonth) {
+    // 10 Esfand 1402 is 29 February 2024; 11 Esfand is 1 March.
+    const std::string events = "[012]\n10=leap day 1\n11=first of March 1\n";
+    auto texts = draw(events, {2024, 2, 5}, kMiladiMode);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[1].text, u"leap day");
+    recording_.calls.clear();
+    // February 2023: 28 days end on 9 Esfand 1401; 1 March 2023 is never scanned.
+    texts = draw("[012]\n9=last of February 1\n10=first of March 1\n", {2023, 2, 5}, kMiladiMode);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[1].text, u"last of February");
+}
+
+TEST_F(MonthOccasionsTest, TheFlagRule) {
+    // 1 Ramadan 1446 = 12 Esfand 1403 (2 March 2025); 2 Ramadan = 13 Esfand; 3 Ramadan = 14 Esfand.
+    const std::string events =
+        "[29]\n1=lunar only 1\n2=lunar wins 1\n3=lunar beside two 1\n"
+        "[012]\n13=solar too 1\n14=solar two 2\n";
+    const auto texts = draw(events, {2025, 3, 1}, kJalaliMode);
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0].text, u"12");
+    EXPECT_EQ(texts[1].text, u"lunar only");
+    EXPECT_EQ(texts[2].text, u"13");
+    EXPECT_EQ(texts[3].text, u"lunar wins");
+    recording_.calls.clear();
+    // Hijri mode scans the lunar month itself: Ramadan 1446 from 2 March.
+    EXPECT_EQ(draw(events, {2025, 3, 20}, kHijriMode).size(), 4u);
+}
+
+TEST_F(MonthOccasionsTest, ShortAndLongTextsDrawSafely) {
+    const auto texts = draw("[01]\n1=1\n2=" + std::string(500, 'x') + " 1\n3=\xFF\xFE\xFD 1\n", {2025, 3, 25}, kJalaliMode);
+    ASSERT_EQ(texts.size(), 3u);  // day 1 draws its number only; day 2's flag was cut away
+    EXPECT_EQ(texts[0].text, u"1");
+    EXPECT_EQ(texts[1].text, u"3");
+    EXPECT_EQ(texts[2].text, u"\uFFFD\uFFFD\uFFFD");
+}
+
+TEST_F(MonthOccasionsTest, NothingOutsideTheLunarTable) {
+    TempFolder empty;
+    empty.write("events.ini", "[01]\n1=Nowruz 1\n");
+    const CalendarFiles files(empty.path());
+    RecordingSurface surface(recording_);
+    drawMonthOccasions(surface, MonthView{files, 390, 400, {2025, 3, 25}, {2000, 1, 1}}, kJalaliMode);
+    EXPECT_TRUE(recording_.calls.empty());
+}
+
+}  // namespace
+}  // namespace velmora

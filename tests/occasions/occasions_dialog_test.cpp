@@ -1,0 +1,87 @@
+#include "occasions/occasions_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "render/recording_surface.h"
+#include "test_files.h"
+
+namespace velmora {
+namespace {
+
+TEST(OccasionsDialog, ColumnsLinesAndColours) {
+    TempFolder folder;
+    std::ifstream in(shippedFile("calendar.ini"), std::ios::binary);
+    folder.write("calendar.ini", std::string(std::istreambuf_iterator<char>(in), {}));
+    // Esfand 1403: 12 Esfand is 1 Ramadan 1446 (2 March 2025).
+    folder.write("events.ini",
+                 "[012]\n12=abcdefghij 1\n20=plain day 0\n"
+                 "[29]\n1=klmnopqr 0\n"
+                 "[13]\n5=gregorian only 0\n");
+    const CalendarFiles files(folder.path());
+    Recording recording;
+    recording.metrics[FontId::systemFont] = {7, 16, 3, 1};
+    RecordingSurface surface(recording);
+    paintOccasionsDialog(surface, files, {2025, 3, 1});
+    const auto texts = recording.texts();
+    // 12 Esfand (holiday), 15 Esfand (5 March, Gregorian only), 20 Esfand: no gaps.
+    ASSERT_EQ(texts.size(), 3u + 2u + 2u);
+    const std::int32_t w = 7, lineHeight = 17;
+    EXPECT_EQ(texts[0].text, u"12");
+    EXPECT_EQ(texts[0].x, w + 495);
+    EXPECT_EQ(texts[0].y, lineHeight);
+    EXPECT_EQ(texts[0].color, kRed);
+    EXPECT_EQ(texts[1].text, u"abcdefghij");
+    EXPECT_EQ(texts[1].x, w + 483);
+    EXPECT_EQ(texts[1].align, TextAlign::rightTop);
+    EXPECT_EQ(texts[2].text, u"klmnopqr");
+    EXPECT_EQ(texts[2].x, w + 483 - 84);  // a 12-character Solar Hijri text
+    EXPECT_EQ(texts[3].text, u"15");
+    EXPECT_EQ(texts[3].y, 2 * lineHeight);
+    EXPECT_EQ(texts[3].color, kBlack);
+    EXPECT_EQ(texts[4].text, u"gregorian only");
+    EXPECT_EQ(texts[4].x, w + 7 * 69);  // no Solar Hijri or lunar Hijri text
+    EXPECT_EQ(texts[5].text, u"20");
+    EXPECT_EQ(texts[5].y, 3 * lineHeight);
+}
+
+TEST(OccasionsDialog, GregorianColumnBehindBothTexts) {
+    TempFolder folder;
+    std::ifstream in(shippedFile("calendar.ini"), std::ios::binary);
+    folder.write("calendar.ini", std::string(std::istreambuf_iterator<char>(in), {}));
+    // 12-character Solar Hijri and 10-character lunar Hijri texts, flags included.
+    folder.write("events.ini", "[012]\n12=abcdefghij 0\n[29]\n1=klmnopqr 0\n[13]\n2=greg 0\n");
+    const CalendarFiles files(folder.path());
+    Recording recording;
+    RecordingSurface surface(recording);
+    paintOccasionsDialog(surface, files, {2025, 3, 1});
+    const auto texts = recording.texts();
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[1].x - texts[2].x, 84);
+    EXPECT_EQ(texts[1].x - texts[3].x, 154);
+}
+
+TEST(OccasionsDialog, EsfandOfALeapYearAndNoTable) {
+    TempFolder folder;
+    folder.write("events.ini", "[012]\n30=leap 0\n");
+    Recording recording;
+    {
+        const CalendarFiles files(folder.path());  // no calendar.ini: every day is skipped
+        RecordingSurface surface(recording);
+        paintOccasionsDialog(surface, files, {2025, 3, 1});
+        EXPECT_TRUE(recording.calls.empty());
+    }
+    std::ifstream in(shippedFile("calendar.ini"), std::ios::binary);
+    folder.write("calendar.ini", std::string(std::istreambuf_iterator<char>(in), {}));
+    const CalendarFiles files(folder.path());
+    RecordingSurface surface(recording);
+    paintOccasionsDialog(surface, files, {2025, 3, 1});  // Esfand 1403, leap
+    EXPECT_EQ(recording.texts().size(), 2u);
+    recording.calls.clear();
+    paintOccasionsDialog(surface, files, {2026, 3, 1});  // Esfand 1404
+    EXPECT_TRUE(recording.calls.empty());
+}
+
+}  // namespace
+}  // namespace velmora

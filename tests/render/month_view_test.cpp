@@ -1,0 +1,379 @@
+// The month view through a recording surface, at the client size of the worked examples.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "calendar/native_digits.h"
+#include "occasions/month_occasions.h"
+#include "render/companions.h"
+#include "render/main_paint.h"
+#include "render/month_grid.h"
+#include "render/weekday_strip.h"
+#include "recording_surface.h"
+#include "test_files.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::int32_t kW = 393;
+constexpr std::int32_t kH = 509;
+
+class MonthViewTest : public ::testing::Test {
+protected:
+    CalendarFiles files_{sourceFile("resources")};
+    Recording recording_;
+    RecordingSurface surface_{recording_};
+
+    MonthView view(CivilDate shown, CivilDate today = {2000, 1, 1}) const {
+        return MonthView{files_, kW, kH, shown, today};
+    }
+    static CivilDate gregorianOf(std::int32_t jy, std::int32_t jm, std::int32_t jd) {
+        return dayNumberToGregorian(jalaliToDayNumber(jy, jm, jd));
+    }
+    // The texts drawn in a color, in order.
+    std::vector<std::u16string> textsIn(Rgb color) const {
+        std::vector<std::u16string> result;
+        for (const DrawCall& call : recording_.texts())
+            if (call.color == color) result.push_back(call.text);
+        return result;
+    }
+};
+
+std::u16string persian(std::int32_t value) { return std::u16string(formatPersianDigits(value).view()); }
+std::u16string arabic(std::int32_t value) { return std::u16string(formatArabicDigits(value).view()); }
+
+TEST_F(MonthViewTest, JalaliStripAndPanel) {
+    drawJalaliWeekdayStrip(surface_, view({2025, 3, 1}));
+    const auto panels = recording_.ofKind(DrawCall::Kind::fillRoundRect);
+    ASSERT_EQ(panels.size(), 1u);
+    EXPECT_EQ(panels[0].rect, (Rect{27, 96, 369, 430}));
+    EXPECT_EQ(panels[0].ellipse, 10);
+    EXPECT_EQ(panels[0].color, (Rgb{255, 255, 225}));
+    const auto bitmaps = recording_.ofKind(DrawCall::Kind::andBitmap);
+    ASSERT_EQ(bitmaps.size(), 7u);
+    for (std::int32_t k = 0; k < 7; ++k) {
+        EXPECT_EQ(bitmaps[k].x, 34 + 48 * k);
+        EXPECT_EQ(bitmaps[k].y, 100);
+        EXPECT_EQ(bitmaps[k].bitmapId, 214 + k);  // Friday at the left
+        EXPECT_EQ(bitmaps[k].width, 30);
+        EXPECT_EQ(bitmaps[k].height, 30);
+    }
+}
+
+TEST_F(MonthViewTest, GregorianAndHijriStrips) {
+    drawGregorianWeekdayStrip(surface_, view({2025, 3, 1}));
+    auto texts = recording_.texts();
+    ASSERT_EQ(texts.size(), 7u);
+    EXPECT_EQ(texts.front().text, u"SAT");
+    EXPECT_EQ(texts.back().text, u"FRI");
+    for (std::int32_t k = 0; k < 7; ++k) {
+        EXPECT_EQ(texts[k].x, 41 + 48 * k);
+        EXPECT_EQ(texts[k].y, 105);
+        EXPECT_EQ(texts[k].font, FontId::latinFont);
+    }
+    recording_.calls.clear();
+    drawHijriWeekdayStrip(surface_, view({2025, 3, 1}));
+    texts = recording_.texts();
+    ASSERT_EQ(texts.size(), 7u);
+    // Saturday first, in the rightmost column; Friday last, in the leftmost.
+    EXPECT_EQ(texts.front().text, u"\u0627\u0644\u0633\u0628\u062A");
+    EXPECT_EQ(texts.front().x, 322);
+    EXPECT_EQ(texts.back().text, u"\u0627\u0644\u062C\u0645\u0639\u0647");
+    EXPECT_EQ(texts.back().x, 34);
+    EXPECT_EQ(texts[2].text.substr(0, 1), u" ");  // Monday's leading blank
+    EXPECT_EQ(texts[2].x, 226);
+    EXPECT_EQ(texts[0].y, 100);
+    EXPECT_EQ(recording_.ofKind(DrawCall::Kind::fillRoundRect).size(), 1u);
+}
+
+TEST_F(MonthViewTest, GridLayout) {
+    const GridCell first = gridCell(kW, kH, 1, 0);
+    EXPECT_EQ(first.x, 45);
+    EXPECT_EQ(first.y, 139);
+    EXPECT_EQ(first.box, (Rect{29, 128, 77, 173}));
+    for (std::int32_t k = 0; k < 7; ++k) EXPECT_EQ(gridCell(kW, kH, 1, k).x, 45 + 48 * k);
+    for (std::int32_t r = 1; r <= 6; ++r) EXPECT_EQ(gridCell(kW, kH, r, 0).y, 139 + 52 * (r - 1));
+}
+
+TEST_F(MonthViewTest, JalaliGridOfAMonthBeginningOnTuesday) {
+    // Find a Solar Hijri month whose 1st is a Tuesday.
+    std::int32_t month = 1;
+    while (weekdayColumn(jalaliToDayNumber(1404, month, 1)) != 3) ++month;
+    const MonthControls controls = drawJalaliMonthGrid(surface_, view(gregorianOf(1404, month, 10)));
+    EXPECT_EQ(controls.yearText, persian(1404));
+    EXPECT_EQ(controls.monthIndex, month - 1);
+    const auto texts = recording_.texts();
+    const auto at = [&](std::int32_t day) {
+        return *std::find_if(texts.begin(), texts.end(), [&](const DrawCall& c) { return c.text == persian(day); });
+    };
+    EXPECT_EQ(at(1).x, 189);
+    EXPECT_EQ(at(1).y, 139);
+    EXPECT_EQ(at(4).x, 45);  // the first Friday
+    EXPECT_EQ(at(5).x, 333);  // Saturday opens row 2
+    EXPECT_EQ(at(5).y, 191);
+    EXPECT_EQ(at(1).font, FontId::gridFont);
+}
+
+TEST_F(MonthViewTest, JalaliGridFridaysAndHolidaysRed) {
+    // Farvardin 1404: 31 days from Friday 21 March 2025; Nowruz 1-4, 12 and 13 are holidays,
+    // and so are Eid al-Fitr and the day after (10 and 11 Farvardin 1404).
+    drawJalaliMonthGrid(surface_, view({2025, 3, 25}));
+    const auto red = textsIn(kRed);
+    std::vector<std::u16string> expected;
+    for (std::int32_t day = 1; day <= 31; ++day) {
+        const bool friday = weekdayColumn(jalaliToDayNumber(1404, 1, day)) == 6;
+        if (friday || isHoliday(files_, 1404, 1, day) == 1) expected.push_back(persian(day));
+    }
+    EXPECT_EQ(red, expected);
+    for (const std::int32_t day : {1, 2, 3, 4, 12, 13}) {
+        EXPECT_NE(std::find(red.begin(), red.end(), persian(day)), red.end()) << day;
+    }
+    // Six rows: the 1st alone in row 1 at the left, the 30th and 31st in row 6.
+    const auto texts = recording_.texts();
+    EXPECT_EQ(texts.front().x, 45);
+    EXPECT_EQ(texts.back().y, 139 + 5 * 52);
+    EXPECT_TRUE(recording_.ofKind(DrawCall::Kind::frameRoundRect).empty());  // today is elsewhere
+}
+
+TEST_F(MonthViewTest, TodaysFrameOnlyInTodaysMonth) {
+    const CivilDate today{2025, 3, 28};  // Friday 8 Farvardin 1404
+    drawJalaliMonthGrid(surface_, view({2025, 3, 25}, today));
+    auto frames = recording_.ofKind(DrawCall::Kind::frameRoundRect);
+    ASSERT_EQ(frames.size(), 1u);
+    const DayCell cell{6, 2, 0};  // Friday, row 2, leftmost
+    EXPECT_EQ(frames[0].rect, gridCell(kW, kH, cell.row, cell.screenColumn).box);
+    // A Friday: drawn black, red, and red again under the frame.
+    const auto red = textsIn(kRed);
+    EXPECT_EQ(std::count(red.begin(), red.end(), persian(8)), 2);
+    recording_.calls.clear();
+    drawJalaliMonthGrid(surface_, view({2025, 5, 1}, today));
+    EXPECT_TRUE(recording_.ofKind(DrawCall::Kind::frameRoundRect).empty());
+    recording_.calls.clear();
+    drawGregorianMonthGrid(surface_, view({2025, 3, 1}, today));
+    EXPECT_EQ(recording_.ofKind(DrawCall::Kind::frameRoundRect).size(), 1u);
+    EXPECT_TRUE(textsIn(kRed).empty());
+    recording_.calls.clear();
+    drawHijriMonthGrid(surface_, view({2025, 3, 10}, today));  // Ramadan 1446, today the 27th
+    EXPECT_EQ(recording_.ofKind(DrawCall::Kind::frameRoundRect).size(), 1u);
+    const auto black = textsIn(kBlack);
+    EXPECT_EQ(std::count(black.begin(), black.end(), arabic(27)), 2);
+}
+
+TEST_F(MonthViewTest, GregorianAndHijriGrids) {
+    // February 2025 begins on a Saturday: leftmost cell of row 1; 28 days, all black.
+    MonthControls controls = drawGregorianMonthGrid(surface_, view({2025, 2, 14}));
+    EXPECT_EQ(controls.yearText, u"2025");
+    EXPECT_EQ(controls.monthIndex, 1);
+    auto texts = recording_.texts();
+    ASSERT_EQ(texts.size(), 28u);
+    EXPECT_EQ(texts.front().text, u"1");
+    EXPECT_EQ(texts.front().x, 45);
+    EXPECT_EQ(texts.front().font, FontId::latinFont);
+    EXPECT_EQ(texts[6].x, 333);  // Friday 7 February at the right
+    recording_.calls.clear();
+    EXPECT_EQ(drawGregorianMonthGrid(surface_, view({2024, 2, 1})).monthIndex, 1);
+    EXPECT_EQ(recording_.texts().size(), 29u);
+    recording_.calls.clear();
+    EXPECT_EQ(drawGregorianMonthGrid(surface_, view({1900, 2, 1})).yearText, u"1900");
+    EXPECT_EQ(recording_.texts().size(), 28u);
+    recording_.calls.clear();
+    controls = drawHijriMonthGrid(surface_, view({2025, 3, 2}));  // 1 Ramadan 1446, a Sunday
+    EXPECT_EQ(controls.yearText, arabic(1446));
+    EXPECT_EQ(controls.monthIndex, 8);
+    texts = recording_.texts();
+    ASSERT_EQ(texts.size(), 29u);  // Ramadan 1446 had 29 days in Iran
+    EXPECT_EQ(texts.front().text, arabic(1));
+    EXPECT_EQ(texts.front().x, 285);  // Sunday: second column from the right
+}
+
+TEST_F(MonthViewTest, EsfandCompanionWorkedExample) {
+    // Esfand 1403 begins on Wednesday 19 February 2025 and has 30 days.
+    const MonthView v = view({2025, 3, 1});
+    drawGregorianCompanionOfJalali(surface_, v);
+    const auto texts = recording_.texts();
+    ASSERT_GE(texts.size(), 4u);
+    EXPECT_EQ(texts[0].text, u"2025");
+    EXPECT_EQ(texts[0].x, 85);
+    EXPECT_EQ(texts[0].y, 70);
+    EXPECT_EQ(texts[0].color, kBlack);
+    EXPECT_EQ(texts[0].font, FontId::companionFont);
+    EXPECT_EQ(texts[1].text, companionGregorianMonthName(2));
+    EXPECT_EQ(texts[1].color, kFirstSlotBlue);
+    EXPECT_EQ(texts[1].font, FontId::smallFont);
+    EXPECT_EQ(texts[1].x, 286 - 3 * 7);
+    EXPECT_EQ(texts[2].text, u"\u2190");
+    EXPECT_EQ(texts[2].x, 286 - 5 * 7);
+    EXPECT_EQ(texts[3].text, companionGregorianMonthName(3));
+    EXPECT_EQ(texts[3].color, kBlack);
+    EXPECT_EQ(texts[3].x, 286 - 9 * 7 - 1);
+    // Days: 19 to 28 blue, then 1 to 20 black; the 3rd (a Friday) twice at (39, 154).
+    std::vector<DrawCall> numbers(texts.begin() + 4, texts.end());
+    EXPECT_EQ(numbers.front().text, u"19");
+    EXPECT_EQ(numbers.front().x, 135);
+    EXPECT_EQ(numbers.front().y, 154);
+    EXPECT_EQ(numbers.front().color, kFirstSlotBlue);
+    ASSERT_EQ(numbers.size(), 30u + 4u);  // four Fridays drawn twice
+    const auto friday = std::find_if(numbers.begin(), numbers.end(), [](const DrawCall& c) { return c.text == u"21"; });
+    EXPECT_EQ(friday->x, 39);
+    EXPECT_EQ(friday->y, 154);
+    EXPECT_EQ((friday + 1)->text, u"21");
+    EXPECT_EQ(numbers.back().text, u"20");
+    EXPECT_EQ(numbers.back().color, kBlack);
+    std::int32_t blue = 0;
+    for (const DrawCall& call : numbers) blue += call.color == kFirstSlotBlue;
+    EXPECT_EQ(blue, 10 + 2);  // 19..28, with the Fridays 21 and 28 twice
+}
+
+TEST_F(MonthViewTest, DeyHeaderSpansTwoYears) {
+    drawGregorianCompanionOfJalali(surface_, view({2025, 1, 1}));  // Dey 1403 from Saturday 21 December 2024
+    const auto texts = recording_.texts();
+    EXPECT_EQ(texts[0].text, u"2024");
+    EXPECT_EQ(texts[1].text, u"/");
+    EXPECT_EQ(texts[1].x, 85 + 4 * 7);
+    EXPECT_EQ(texts[2].text, u"2025");
+    EXPECT_EQ(texts[2].x, 85 + 5 * 7);
+    EXPECT_EQ(texts[3].text, companionGregorianMonthName(12));
+    EXPECT_EQ(texts[5].text, companionGregorianMonthName(1));
+    EXPECT_EQ(texts[6].text, u"21");
+    EXPECT_EQ(texts[6].x, 40 + 6 * 48 - 1);  // rightmost cell of row 1
+    EXPECT_EQ(texts[6].color, kFirstSlotBlue);
+    EXPECT_EQ(texts.back().text, u"19");
+    EXPECT_EQ(texts.back().color, kBlack);
+}
+
+TEST_F(MonthViewTest, FebruaryInMiladiMode) {
+    const MonthView v = view({2025, 2, 10});
+    drawJalaliCompanionOfGregorian(surface_, v);
+    const auto texts = recording_.texts();
+    EXPECT_EQ(texts[0].text, persian(1403));
+    EXPECT_EQ(texts[1].text, companionJalaliMonthName(11));  // no slash: Bahman
+    EXPECT_EQ(texts[3].text, companionJalaliMonthName(12));
+    std::vector<DrawCall> numbers(texts.begin() + 4, texts.end());
+    ASSERT_EQ(numbers.size(), 28u);  // no Friday twice in Miladi mode
+    EXPECT_EQ(numbers.front().text, persian(13));
+    EXPECT_EQ(numbers.front().x, 40);
+    EXPECT_EQ(numbers.front().y, 155);
+    EXPECT_EQ(numbers[17].text, persian(30));
+    EXPECT_EQ(numbers[17].color, kFirstSlotBlue);
+    EXPECT_EQ(numbers[18].text, persian(1));
+    EXPECT_EQ(numbers[18].color, kBlack);
+    EXPECT_EQ(numbers.back().text, persian(10));
+}
+
+TEST_F(MonthViewTest, SecondSlotAndFarvardinSixRows) {
+    const MonthView v = view({2025, 3, 25});  // Farvardin 1404
+    drawGregorianCompanionOfJalali(surface_, v);
+    auto texts = recording_.texts();
+    // 21 alone in row 1 at the left, drawn twice; 19 and 20 April in row 6.
+    EXPECT_EQ(texts[4].text, u"21");
+    EXPECT_EQ(texts[4].x, 39);
+    EXPECT_EQ(texts[5].text, u"21");
+    EXPECT_EQ(texts.back().text, u"20");
+    EXPECT_EQ(texts.back().y, 154 + 5 * 52);
+    recording_.calls.clear();
+    RecordingSurface fresh(recording_);
+    drawHijriCompanionOfJalali(fresh, v);  // second slot, lunar Hijri
+    texts = recording_.texts();
+    const std::int32_t lineHeight = 16 + 3;
+    EXPECT_EQ(texts[0].y, 90 - lineHeight - 15);
+    const auto firstNumber = std::find_if(texts.begin(), texts.end(), [](const DrawCall& c) { return c.font == FontId::companionFont && c.y > 100; });
+    EXPECT_EQ(firstNumber->x, 59);
+    EXPECT_EQ(firstNumber->color, kSecondSlotTeal);
+    EXPECT_EQ(texts[3].color, kMaroon);  // the second month's name
+}
+
+TEST_F(MonthViewTest, ThirtyDayLunarMonthFromThe31stOfJanuary) {
+    // A table whose 1 Muharram 1446 is 31 January 2025, a 30-day month.
+    TempFolder folder;
+    const DayNumber before = gregorianToDayNumber(2025, 1, 30);
+    folder.write("calendar.ini", "[value]\nminJulianday=" + std::to_string(before) + "\nmaxJulianday=" +
+                                     std::to_string(before + 355) + "\nminYear=1446\nendHijri=" +
+                                     std::to_string(before + 1) + "\n1446=355\n");
+    const CalendarFiles files(folder.path());
+    drawGregorianCompanionOfHijri(surface_, MonthView{files, kW, kH, {2025, 2, 10}, {2000, 1, 1}});
+    const auto texts = recording_.texts();
+    std::vector<DrawCall> numbers(texts.begin() + 4, texts.end());
+    ASSERT_EQ(numbers.size(), 30u);
+    EXPECT_EQ(numbers[0].text, u"31");
+    EXPECT_EQ(numbers[0].color, kFirstSlotBlue);
+    EXPECT_EQ(numbers[1].text, u"1");
+    EXPECT_EQ(numbers[1].color, kBlack);
+    EXPECT_EQ(numbers[28].text, u"28");
+    EXPECT_EQ(numbers[29].text, u"1");  // 1 March
+    EXPECT_EQ(numbers[29].color, kBlack);
+}
+
+TEST_F(MonthViewTest, MissingCalendarIniLeavesOnlyTheOtherCompanion) {
+    TempFolder folder;
+    const CalendarFiles files(folder.path());
+    Recording paint;
+    RecordingSurfaceFactory factory(paint);
+    paintDisplayMode(factory, MonthView{files, kW, kH, {2025, 3, 1}, {2000, 1, 1}}, kJalaliMode);
+    // Surfaces: strip, grid, Gregorian companion, lunar companion, panel.
+    std::int32_t lunarCompanionTexts = 0, gregorianCompanionTexts = 0;
+    for (const DrawCall& call : paint.calls) {
+        lunarCompanionTexts += call.surface == 3;
+        gregorianCompanionTexts += call.surface == 2;
+    }
+    EXPECT_EQ(paint.surfacesOpened, 5);
+    EXPECT_EQ(lunarCompanionTexts, 0);
+    EXPECT_GT(gregorianCompanionTexts, 30);
+    paint.calls.clear();
+    paint.surfacesOpened = 0;
+    paintDisplayMode(factory, MonthView{files, kW, kH, {2025, 3, 1}, {2000, 1, 1}}, kMiladiMode);
+    lunarCompanionTexts = 0;
+    std::int32_t jalaliCompanionTexts = 0;
+    for (const DrawCall& call : paint.calls) {
+        lunarCompanionTexts += call.surface == 3;
+        jalaliCompanionTexts += call.surface == 2;
+    }
+    EXPECT_GT(jalaliCompanionTexts, 30);
+    EXPECT_EQ(lunarCompanionTexts, 0);
+}
+
+TEST_F(MonthViewTest, BrokenTablesDrawSafely) {
+    TempFolder folder;
+    folder.write("calendar.ini", "[value]\nminJulianday=2458359\nmaxJulianday=2470000\nminYear=1440\n"
+                                 "1440=-5\n1441=100000\n[1440]\n1=0\n2=1000\n3=-7\n[1441]\n1=2147483647\n");
+    const CalendarFiles files(folder.path());
+    RecordingSurfaceFactory factory(recording_);
+    for (std::int32_t mode = 0; mode < 3; ++mode) {
+        for (std::int32_t year = 2018; year <= 2025; ++year) {
+            MonthView v{files, kW, kH, {year, 1 + (year % 12), 3}, {2019, 1, 1}};
+            const MonthControls controls = paintDisplayMode(factory, v, mode);
+            EXPECT_GE(controls.monthIndex, 0);
+            EXPECT_LE(controls.monthIndex, 11);
+        }
+    }
+    // Every number in a grid cell stands in rows 1 to 6.
+    for (const DrawCall& call : recording_.texts()) EXPECT_LT(call.y, 139 + 6 * 52 + 40);
+}
+
+TEST_F(MonthViewTest, NameTablesHaveThirteenMonths) {
+    EXPECT_EQ(companionGregorianMonthName(13), companionGregorianMonthName(1));
+    EXPECT_EQ(companionJalaliMonthName(13), companionJalaliMonthName(1));
+    EXPECT_EQ(companionHijriMonthName(13), companionHijriMonthName(1));
+    EXPECT_EQ(companionHijriMonthName(12), u"\u0630\u06CC\u062D\u062C\u0647");
+    EXPECT_EQ(companionGregorianMonthName(5).size(), 2u);
+    EXPECT_EQ(companionHijriMonthName(3).size(), 10u);
+    EXPECT_TRUE(companionJalaliMonthName(0).empty());
+    EXPECT_TRUE(companionJalaliMonthName(14).empty());
+    EXPECT_TRUE(companionJalaliMonthName(-3).empty());
+}
+
+TEST_F(MonthViewTest, LinkAtTheFoot) {
+    EXPECT_EQ(drawLink(surface_, 393, 509), 7);
+    const auto texts = recording_.texts();
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].text.size(), 13u);
+    EXPECT_EQ(texts[0].x, 393 / 2 - 7 * 8);
+    EXPECT_EQ(texts[0].y, 509);
+    EXPECT_EQ(texts[0].color, kRed);
+    EXPECT_EQ(texts[0].font, FontId::linkFont);
+    const auto lines = recording_.ofKind(DrawCall::Kind::line);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].rect, (Rect{140, 522, 243, 522}));
+}
+
+}  // namespace
+}  // namespace velmora
