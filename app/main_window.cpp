@@ -1,0 +1,268 @@
+// The main window: its controls, fonts, layout and paint, and the dispatch of its messages.
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "app/app_state.h"
+#include "app/gdi_surface.h"
+#include "app/link_area.h"
+#include "app/month_names.h"
+#include "calendar/executable_path.h"
+#include "render/main_paint.h"
+#include "resources/resource_ids.h"
+
+namespace velmora {
+namespace {
+
+constexpr wchar_t kHomePage[] = L"https://velmora.co.ir/";
+
+struct FontSpec {
+    const wchar_t* face;
+    int height;
+    int width;
+    int weight;
+};
+// In FontId order: comboFont, yearEditFont, linkFont, gridFont, companionFont,
+// arabicWeekdayFont, latinFont, smallFont.
+constexpr FontSpec kFonts[kProgramFontCount] = {
+    {L"TAHOMA", 15, 7, 400},          {L"TAHOMA", 16, 0, 400},      {L"Times New Roman", 16, 0, 400},
+    {L"Times New Roman", 0, 0, 700},  {L"TAHOMA", 15, 0, 400},      {L"TAHOMA", 22, 6, 700},
+    {L"Courier New", 20, 9, 700},     {L"TAHOMA", 14, 0, 100},
+};
+
+HWND createChild(DWORD exStyle, const wchar_t* className, const wchar_t* text, DWORD style, int id, int width,
+                 int height) {
+    return CreateWindowExW(exStyle, className, text, WS_CHILD | style, 0, 0, width, height, app.mainWindow,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), app.instance, nullptr);
+}
+
+void setBitmap(HWND button, int bitmapId) {
+    SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(LoadBitmapW(app.instance, MAKEINTRESOURCEW(bitmapId))));
+}
+
+void setFont(HWND control, FontId font) {
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(app.fonts[static_cast<std::size_t>(font)]), TRUE);
+}
+
+// The executable's folder from the command line; from the module's path when the command
+// line names none (a program started from its own folder).
+std::filesystem::path executableFolder() {
+    const std::u16string folder = folderFromCommandLine(reinterpret_cast<const char16_t*>(GetCommandLineW()));
+    if (!folder.empty()) return std::filesystem::path(std::wstring(folder.begin(), folder.end()));
+    std::wstring module(32768, L'\0');
+    module.resize(GetModuleFileNameW(nullptr, module.data(), static_cast<DWORD>(module.size())));
+    return std::filesystem::path(module).parent_path();
+}
+
+LRESULT onCreate(HWND window) {
+    app.mainWindow = window;
+    const LONG units = GetDialogBaseUnits();
+    app.charWidth = LOWORD(units);
+    app.charHeight = HIWORD(units);
+    const CivilDate today = app.today();
+    app.navigation = {kJalaliMode, today, today.year, today.month, today.day};
+
+    app.taskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
+    app.liveGdiObjectsMessage = RegisterWindowMessageW(L"Velmora.LiveGdiObjects");
+    app.menuItemStateMessage = RegisterWindowMessageW(L"Velmora.MenuItemState");
+
+    // calendar.ini and events.ini beside the executable; the table's bounds are read now.
+    app.files = std::make_unique<CalendarFiles>(executableFolder());
+
+    const int bx = app.charWidth;
+    const int by = app.charHeight;
+    const int buttonWidth = (bx * 35) / 10, buttonHeight = (by * 15) / 10;
+    app.allOccasionsButton = createChild(0, L"button", L"", WS_VISIBLE | BS_CENTER | BS_BITMAP, IDC_ALL_OCCASIONS, 60, 20);
+    setBitmap(app.allOccasionsButton, IDB_ALL_OCCASIONS);
+    app.previousMonthButton = createChild(0, L"button", L"", WS_VISIBLE | WS_TABSTOP | BS_BITMAP, IDC_PREVIOUS_MONTH,
+                                          buttonWidth, buttonHeight);
+    setBitmap(app.previousMonthButton, IDB_PREVIOUS_MONTH);
+    app.nextMonthButton = createChild(0, L"button", L"", WS_VISIBLE | WS_TABSTOP | BS_BITMAP, IDC_NEXT_MONTH,
+                                      buttonWidth, buttonHeight);
+    setBitmap(app.nextMonthButton, IDB_NEXT_MONTH);
+    app.yearEdit = createChild(WS_EX_CLIENTEDGE, L"edit", nullptr, WS_VISIBLE | WS_BORDER | WS_TABSTOP, IDC_YEAR_EDIT,
+                               (bx * 725) / 100, buttonHeight);
+    app.yearUpDown = createChild(0, UPDOWN_CLASSW, nullptr, WS_VISIBLE | UDS_ARROWKEYS, IDC_YEAR_UP_DOWN, bx * 3,
+                                 buttonHeight);
+    // No range is set: the arrows keep the default one, whose deltas say up or down.
+    SendMessageW(app.yearUpDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(app.yearEdit), 0);
+    const int comboWidth = (bx * 135) / 10, comboHeight = (by * 186) / 10;
+    app.jalaliMonthCombo = createChild(WS_EX_RIGHT, L"combobox", L"SelectMonth", WS_TABSTOP | CBS_DROPDOWNLIST,
+                                       IDC_JALALI_MONTH_COMBO, comboWidth, comboHeight);
+    app.gregorianMonthCombo = createChild(0, L"combobox", L"SelectMonth", WS_TABSTOP | CBS_DROPDOWNLIST,
+                                          IDC_GREGORIAN_MONTH_COMBO, comboWidth, comboHeight);
+    app.hijriMonthCombo = createChild(WS_EX_RIGHT, L"combobox", L"SelectMonth", WS_TABSTOP | CBS_DROPDOWNLIST,
+                                      IDC_HIJRI_MONTH_COMBO, comboWidth, comboHeight);
+
+    for (std::size_t i = 0; i < app.fonts.size(); ++i) {
+        const FontSpec& spec = kFonts[i];
+        app.fonts[i] = CreateFontW(spec.height, spec.width, 0, 0, spec.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                   OUT_OUTLINE_PRECIS, CLIP_CHARACTER_PRECIS, ANTIALIASED_QUALITY,
+                                   FF_DECORATIVE | FIXED_PITCH, spec.face);
+        if (app.fonts[i] != nullptr) countGdiObject(+1);
+    }
+
+    app.tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, window, nullptr, app.instance, nullptr);
+    app.mainMenu = GetMenu(window);
+    app.trayMenu = GetSubMenu(LoadMenuW(app.instance, L"SYSTRAY"), 0);
+
+    for (std::int32_t month = 1; month <= 12; ++month) {
+        SendMessageW(app.jalaliMonthCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(jalaliMonthNames[month].data()));
+        SendMessageW(app.gregorianMonthCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(gregorianMonthNames[month].data()));
+        SendMessageW(app.hijriMonthCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(hijriMonthNames[month].data()));
+    }
+    setFont(app.jalaliMonthCombo, FontId::comboFont);
+    setFont(app.gregorianMonthCombo, FontId::comboFont);
+    setFont(app.hijriMonthCombo, FontId::comboFont);
+    setFont(app.yearEdit, FontId::yearEditFont);
+    setFont(app.allOccasionsButton, FontId::smallFont);
+    SetFocus(app.yearEdit);
+    CheckMenuItem(app.mainMenu, IDM_OPTION_JALALI_MODE, MF_CHECKED);
+    detectStartupRegistration();
+    return 0;
+}
+
+LRESULT onSize(LPARAM lParam) {
+    app.clientWidth = LOWORD(lParam) - GetSystemMetrics(SM_CXBORDER);
+    app.clientHeight = HIWORD(lParam) - GetSystemMetrics(SM_CYBORDER) - GetSystemMetrics(SM_CYSMCAPTION);
+    const int w = app.clientWidth, h = app.clientHeight, bx = app.charWidth, by = app.charHeight;
+    const int top = h / 20, buttonWidth = (bx * 35) / 10, buttonHeight = (by * 15) / 10;
+    MoveWindow(app.previousMonthButton, (w * 10) / 12, top, buttonWidth, buttonHeight, TRUE);
+    MoveWindow(app.nextMonthButton, (w * 10) / 98, top, buttonWidth, buttonHeight, TRUE);
+    MoveWindow(app.yearEdit, (w * 10) / 47, top, (bx * 725) / 100, buttonHeight, TRUE);
+    MoveWindow(app.yearUpDown, (bx * 725) / 100 + (w * 10) / 47, top, bx * 2, buttonHeight, TRUE);
+    for (HWND combo : {app.jalaliMonthCombo, app.gregorianMonthCombo, app.hijriMonthCombo}) {
+        MoveWindow(combo, w / 2, top, (bx * 135) / 10, (by * 186) / 10, TRUE);
+    }
+    MoveWindow(app.allOccasionsButton, 27, buttonHeight + h - 35, 60, 20, TRUE);
+    return 0;
+}
+
+LRESULT onPaint(HWND window) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(window, &paint);
+    app.files->refresh();  // an edited calendar.ini or events.ini shows now
+    {
+        GdiSurface paintSurface(dc, app.fonts.data(), app.instance);
+        app.charWidth = drawLink(paintSurface, app.clientWidth, app.clientHeight);
+    }
+    NavigationState& state = app.navigation;
+    if (state.displayMode == kHijriMode) {
+        state.shown.year = clampShownYear(state.shown.year, kHijriMode, app.files->bounds);
+    }
+    GdiSurfaceFactory surfaces(window, app.fonts.data(), app.instance);
+    const MonthView view{*app.files, app.clientWidth, app.clientHeight, state.shown, app.today()};
+    const MonthControls controls = paintDisplayMode(surfaces, view, state.displayMode);
+
+    // The year box and the mode's month box follow the shown month at every paint.
+    HWND combos[] = {app.jalaliMonthCombo, app.gregorianMonthCombo, app.hijriMonthCombo};
+    const std::int32_t mode = state.displayMode;
+    if (mode >= 0 && mode <= 2) {
+        setWindowText(app.yearEdit, controls.yearText);
+        SendMessageW(combos[mode], CB_SETCURSEL, static_cast<WPARAM>(controls.monthIndex), 0);
+    }
+    for (std::int32_t i = 0; i < 3; ++i) ShowWindow(combos[i], i == mode ? SW_SHOW : SW_HIDE);
+    ShowWindow(app.allOccasionsButton, mode == kJalaliMode ? SW_SHOW : SW_HIDE);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+LRESULT onMouseMove(LPARAM lParam) {
+    const int x = LOWORD(lParam), y = HIWORD(lParam);
+    if (overLink(x, y, app.clientWidth, app.clientHeight, app.charWidth)) SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    refreshButtonTooltips();
+    return 0;
+}
+
+LRESULT onLeftButtonDown(LPARAM lParam) {
+    if (linkClicked(LOWORD(lParam), HIWORD(lParam), app.clientWidth, app.clientHeight)) {
+        ShellExecuteW(nullptr, nullptr, kHomePage, nullptr, nullptr, SW_SHOW);
+    }
+    return 0;
+}
+
+LRESULT onClose() {
+    updateTrayIcon();
+    ShowWindow(app.mainWindow, SW_HIDE);
+    closeOccasionsDialog();
+    return 0;  // the window stays; the program goes on in the notification area
+}
+
+LRESULT onDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
+    for (HFONT& font : app.fonts) {
+        if (font != nullptr && DeleteObject(font)) countGdiObject(-1);
+        font = nullptr;
+    }
+    PostQuitMessage(0);
+    return DefWindowProcW(window, WM_DESTROY, wParam, lParam);
+}
+
+LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
+    const WORD id = LOWORD(wParam);
+    if (onMenuCommand(id)) return 0;  // the modes and the tray commands return at once
+    onNavigationCommand(id);
+    if (HIWORD(wParam) == CBN_SELCHANGE) onMonthSelected();
+    return DefWindowProcW(window, WM_COMMAND, wParam, lParam);
+}
+
+}  // namespace
+
+std::u16string windowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
+    const int copied = GetWindowTextW(window, reinterpret_cast<wchar_t*>(text.data()), length + 1);
+    text.resize(static_cast<std::size_t>(copied < 0 ? 0 : copied));
+    return text;
+}
+
+void setWindowText(HWND window, std::u16string_view text) {
+    const std::u16string terminated(text);
+    SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
+}
+
+LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Every message takes a fresh look at the clock and restarts the day-change timer, so the
+    // timer fires only after ten quiet minutes.
+    GetLocalTime(&app.now);
+    SetTimer(window, kDayChangeTimer, kDayChangeInterval, nullptr);
+
+    switch (message) {
+        case WM_CREATE: return onCreate(window);
+        case WM_SIZE: return onSize(lParam);
+        case WM_PAINT: return onPaint(window);
+        case WM_CLOSE: return onClose();
+        case WM_DESTROY: return onDestroy(window, wParam, lParam);
+        case WM_TIMECHANGE:
+            app.navigation.shown = app.today();
+            updateTrayIcon();
+            repaintAll();
+            return 0;
+        case WM_TIMER:
+            if (app.now.wHour == 0) SendMessageW(window, WM_TIMECHANGE, 0, 0);
+            return 0;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header != nullptr && header->code == UDN_DELTAPOS) onYearStep(header);
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        case WM_COMMAND: return onCommand(window, wParam, lParam);
+        case WM_MOUSEMOVE: return onMouseMove(lParam);
+        case WM_LBUTTONDOWN: return onLeftButtonDown(lParam);
+        case kTrayMessage:
+            onTrayNotify(lParam);
+            return DefWindowProcW(window, message, wParam, lParam);
+        default: break;
+    }
+    if (message != 0 && message == app.taskbarCreatedMessage) {
+        onTaskbarCreated();
+        return 0;
+    }
+    if (message != 0 && message == app.liveGdiObjectsMessage) return liveGdiObjects();
+    if (message != 0 && message == app.menuItemStateMessage) {
+        return static_cast<LRESULT>(static_cast<INT>(GetMenuState(app.mainMenu, static_cast<UINT>(wParam), MF_BYCOMMAND)));
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+}  // namespace velmora

@@ -1,0 +1,98 @@
+// The navigation controls: each handler reads the year box and the mode's month box, asks
+// the navigation rules for the new shown date, and repaints.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/app_state.h"
+#include "resources/resource_ids.h"
+
+namespace velmora {
+namespace {
+
+HWND modeCombo() {
+    switch (app.navigation.displayMode) {
+        case kMiladiMode: return app.gregorianMonthCombo;
+        case kHijriMode: return app.hijriMonthCombo;
+        default: return app.jalaliMonthCombo;
+    }
+}
+
+// The year box is read into 9 characters and the month box into 15, as always.
+std::int32_t typedYear() { return readYearEdit(windowText(app.yearEdit).substr(0, 8)); }
+std::int32_t namedMonth() {
+    return findMonthIndex(windowText(modeCombo()).substr(0, 14), app.navigation.displayMode);
+}
+
+}  // namespace
+
+bool onNavigationCommand(WORD id) {
+    switch (id) {
+        case IDC_NEXT_MONTH:
+            showNextMonth(app.navigation, app.navigationContext(), typedYear(), namedMonth());
+            break;
+        case IDC_PREVIOUS_MONTH:
+            showPreviousMonth(app.navigation, app.navigationContext(), typedYear(), namedMonth());
+            break;
+        case IDM_FILE_GO_TO_TODAY:
+            goToToday(app.navigation, app.navigationContext());
+            updateTrayIcon();
+            break;
+        case IDC_ALL_OCCASIONS:
+            openOccasionsDialog();
+            return true;
+        default:
+            return false;
+    }
+    repaintAll();
+    return true;
+}
+
+void onMonthSelected() {
+    selectMonth(app.navigation, app.navigationContext(), typedYear(), namedMonth());
+    repaintAll();
+}
+
+void onYearStep(const NMHDR* header) {
+    const auto* upDown = reinterpret_cast<const NMUPDOWN*>(header);
+    stepYear(app.navigation, app.navigationContext(), upDown->iDelta);
+    repaintAll();
+}
+
+LRESULT CALLBACK yearEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && wParam == VK_RETURN && app.navigation.displayMode >= 0 && app.navigation.displayMode <= 2) {
+        GetLocalTime(&app.now);
+        confirmYear(app.navigation, app.navigationContext(), typedYear(), namedMonth());
+        InvalidateRect(GetParent(window), nullptr, TRUE);
+        return 0;  // the edit control never sees this Enter
+    }
+    return CallWindowProcW(app.yearEditBaseProc, window, message, wParam, lParam);
+}
+
+void refreshButtonTooltips() {
+    if (app.tooltip == nullptr) return;
+    SendMessageW(app.tooltip, TTM_ACTIVATE, TRUE, 0);
+    const MonthButtonTips tips = monthButtonTips(app.navigation, app.navigationContext(), windowText(app.jalaliMonthCombo));
+    struct Tool {
+        HWND button;
+        std::u16string text;
+    };
+    Tool tools[] = {{app.nextMonthButton, tips.next},
+                    {app.previousMonthButton, tips.previous},
+                    {app.allOccasionsButton, std::u16string(kAllOccasionsTip)}};
+    for (Tool& tool : tools) {
+        TOOLINFOW info{};
+        // The record without its final reserved pointer, which older common controls reject.
+        info.cbSize = TTTOOLINFOW_V2_SIZE;
+        info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        info.hwnd = app.mainWindow;
+        info.uId = reinterpret_cast<UINT_PTR>(tool.button);
+        info.lpszText = reinterpret_cast<wchar_t*>(tool.text.data());
+        // Each tool is added once and its text replaced afterwards: adding it at every mouse
+        // move would pile up copies inside the tooltip control.
+        SendMessageW(app.tooltip, app.tooltipToolsAdded ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
+                     reinterpret_cast<LPARAM>(&info));
+    }
+    app.tooltipToolsAdded = true;
+}
+
+}  // namespace velmora

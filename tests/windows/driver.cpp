@@ -1,0 +1,518 @@
+// Drives the real Velmora.exe as a user would, through real window messages, and reads
+// back what a user sees: windows, controls, menus, the registry, visibility and exit codes.
+//
+//   velmora-driver SCENARIO [SCREENSHOT-FOLDER]
+//
+// Each scenario starts its own Velmora.exe beside this program, checks, and ends it. The
+// last line is "N passed, N failed"; the exit code is the number of failures.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+int passed = 0;
+int failed = 0;
+
+void check(bool condition, const std::string& what) {
+    (condition ? passed : failed)++;
+    std::printf("%s - %s\n", condition ? "ok" : "not ok", what.c_str());
+    std::fflush(stdout);
+}
+
+std::string narrow(const std::wstring& text) {
+    std::string out;
+    for (wchar_t c : text) out += c < 128 ? static_cast<char>(c) : '?';
+    return out;
+}
+
+std::wstring folderOfThisProgram() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L"\\/") + 1);
+}
+
+// A started Velmora.exe.
+struct Program {
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+};
+
+Program start(int showCommand = SW_SHOWNORMAL) {
+    Program program;
+    std::wstring commandLine = L"\"" + folderOfThisProgram() + L"Velmora.exe\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(showCommand);
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folderOfThisProgram().c_str(),
+                        &startup, &program.process)) {
+        return program;
+    }
+    WaitForInputIdle(program.process.hProcess, 10000);
+    for (int i = 0; i < 200 && program.window == nullptr; ++i) {
+        program.window = FindWindowW(L"calendar", L"Velmora");
+        if (program.window == nullptr) Sleep(50);
+    }
+    return program;
+}
+
+DWORD waitForExit(const Program& program, DWORD milliseconds) {
+    if (WaitForSingleObject(program.process.hProcess, milliseconds) != WAIT_OBJECT_0) return STILL_ACTIVE;
+    DWORD code = 0;
+    GetExitCodeProcess(program.process.hProcess, &code);
+    return code;
+}
+
+void stop(Program& program) {
+    if (program.window != nullptr) PostMessageW(program.window, WM_COMMAND, 40002, 0);
+    if (waitForExit(program, 10000) == STILL_ACTIVE) TerminateProcess(program.process.hProcess, 99);
+    CloseHandle(program.process.hThread);
+    CloseHandle(program.process.hProcess);
+}
+
+// Lets the program handle what was posted and paint.
+void settle(HWND window) {
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    UpdateWindow(window);
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+}
+
+std::wstring textOf(HWND window) {
+    wchar_t buffer[512] = {};
+    SendMessageW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer));
+    return buffer;
+}
+
+std::wstring classOf(HWND window) {
+    wchar_t buffer[128] = {};
+    GetClassNameW(window, buffer, 128);
+    return buffer;
+}
+
+// The child with this id and class (two children share id 10).
+HWND child(HWND parent, int id, const wchar_t* className) {
+    for (HWND c = GetWindow(parent, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(c) == id && _wcsicmp(classOf(c).c_str(), className) == 0) return c;
+    }
+    return nullptr;
+}
+
+HWND yearEdit(HWND w) { return child(w, 2, L"Edit"); }
+HWND jalaliCombo(HWND w) { return child(w, 1, L"ComboBox"); }
+HWND gregorianCombo(HWND w) { return child(w, 10, L"ComboBox"); }
+HWND hijriCombo(HWND w) { return child(w, 100, L"ComboBox"); }
+
+void command(HWND window, int id) {
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    settle(window);
+}
+
+void selectMonth(HWND window, HWND combo, int index) {
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    settle(window);
+}
+
+// A posted key is handled, and the window repainted, some time after PostMessage returns:
+// wait until the year box no longer holds what it held (the paint rewrites it).
+void waitForYearBoxChange(HWND window, const std::wstring& before) {
+    for (int i = 0; i < 150; ++i) {
+        settle(window);
+        if (textOf(yearEdit(window)) != before) return;
+        Sleep(20);
+    }
+}
+
+// Types a year and presses Enter, through the program's message loop as a key press arrives.
+void typeYear(HWND window, const std::wstring& year) {
+    SendMessageW(yearEdit(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(year.c_str()));
+    PostMessageW(yearEdit(window), WM_KEYDOWN, VK_RETURN, 0);
+    waitForYearBoxChange(window, year);
+}
+
+// The Up or Down key in the year box, which the up-down control turns into its notification.
+void pressArrow(HWND window, WPARAM key) {
+    const std::wstring before = textOf(yearEdit(window));
+    PostMessageW(yearEdit(window), WM_KEYDOWN, key, 0);
+    PostMessageW(yearEdit(window), WM_KEYUP, key, 0);
+    waitForYearBoxChange(window, before);
+}
+
+int selection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
+
+// Saves the window as it stands on the screen, as a 24-bit BMP.
+void screenshot(HWND window, const std::wstring& path) {
+    if (path.empty()) return;
+    SetForegroundWindow(window);
+    settle(window);
+    Sleep(300);
+    RECT r;
+    GetWindowRect(window, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info{sizeof info, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const int stride = ((w * 3 + 3) / 4) * 4;
+    std::vector<BYTE> pixels(static_cast<size_t>(stride) * h);
+    GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info + pixels.size()), 0, 0,
+                          sizeof(BITMAPFILEHEADER) + sizeof info};
+    if (FILE* out = _wfopen(path.c_str(), L"wb")) {
+        std::fwrite(&file, sizeof file, 1, out);
+        std::fwrite(&info, sizeof info, 1, out);
+        std::fwrite(pixels.data(), 1, pixels.size(), out);
+        std::fclose(out);
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+std::wstring persianDigits(int value) {
+    std::wstring text = std::to_wstring(value);
+    for (wchar_t& c : text) c = static_cast<wchar_t>(c - L'0' + 0x06F0);
+    return text;
+}
+
+// Today's Solar Hijri year by the formulas the program uses, for an independent look.
+int jalaliYearOfToday() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    // Nowruz falls on 20 or 21 March in these years.
+    return now.wMonth > 3 || (now.wMonth == 3 && now.wDay >= 21) ? now.wYear - 621 : now.wYear - 622;
+}
+
+UINT liveGdiMessage() { return RegisterWindowMessageW(L"Velmora.LiveGdiObjects"); }
+
+// The state of a live menu item (MF_CHECKED and the rest), or -1 when the menu lacks it:
+// Wine keeps menus inside their process, so the program answers this question itself.
+LRESULT menuItemState(HWND window, UINT id) {
+    return SendMessageW(window, RegisterWindowMessageW(L"Velmora.MenuItemState"), id, 0);
+}
+bool checked(HWND window, UINT id) {
+    const LRESULT state = menuItemState(window, id);
+    return state != -1 && (state & MF_CHECKED) != 0;
+}
+
+// The items of a popup of a menu resource, as "text=id" (separators as "-").
+std::wstring menuItems(HMENU popup) {
+    std::wstring items;
+    for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+        wchar_t text[64] = {};
+        GetMenuStringW(popup, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+        const UINT id = GetMenuItemID(popup, i);
+        items += (items.empty() ? L"" : L"; ") + (text[0] ? std::wstring(text) + L"=" + std::to_wstring(id) : L"-");
+    }
+    return items;
+}
+
+// ---------------------------------------------------------------------------------------
+
+void windowScenario(const std::wstring& shots) {
+    Program p = start();
+    HWND w = p.window;
+    check(w != nullptr, "a window of class \"calendar\" titled \"Velmora\" appears");
+    if (w == nullptr) return;
+    settle(w);
+    RECT r;
+    GetWindowRect(w, &r);
+    check(r.right - r.left == 400 && r.bottom - r.top == 569, "the window is 400 x 569");
+    check(r.left == 300 && r.top == 90, "at 300, 90");
+    const LONG style = GetWindowLongW(w, GWL_STYLE);
+    check((style & WS_CAPTION) == WS_CAPTION && (style & WS_MINIMIZEBOX) && !(style & WS_MAXIMIZEBOX) && !(style & WS_THICKFRAME),
+          "caption and minimize box, no sizing border or maximize box");
+    struct Expected {
+        int id;
+        const wchar_t* className;
+        bool visible;
+    };
+    const Expected controls[] = {{7, L"Button", true},  {5, L"Button", true},    {6, L"Button", true},
+                                 {2, L"Edit", true},    {10, L"msctls_updown32", true}, {1, L"ComboBox", true},
+                                 {10, L"ComboBox", false}, {100, L"ComboBox", false}};
+    for (const Expected& e : controls) {
+        HWND c = child(w, e.id, e.className);
+        check(c != nullptr && (IsWindowVisible(c) != 0) == e.visible,
+              "control " + std::to_string(e.id) + " " + narrow(e.className) + (e.visible ? " shown" : " hidden") + " in Jalali mode");
+    }
+    for (HWND combo : {jalaliCombo(w), gregorianCombo(w), hijriCombo(w)}) {
+        check(SendMessageW(combo, CB_GETCOUNT, 0, 0) == 12, "a month box holds 12 months");
+    }
+    wchar_t item[64] = {};
+    SendMessageW(gregorianCombo(w), CB_GETLBTEXT, 11, reinterpret_cast<LPARAM>(item));
+    check(std::wstring(item) == L"December", "the Gregorian box ends with December");
+    SendMessageW(jalaliCombo(w), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(item));
+    check(std::wstring(item) == L"\x0641\x0631\x0648\x0631\x062F\x06CC\x0646 ", "the Solar Hijri box begins with \"Farvardin \", blank included");
+    check(textOf(yearEdit(w)) == persianDigits(jalaliYearOfToday()), "the year box shows this Solar Hijri year in Persian digits");
+    check(selection(jalaliCombo(w)) >= 0, "the Solar Hijri box has this month selected");
+    // The menus as the resource has them.
+    const HMODULE module = LoadLibraryExW((folderOfThisProgram() + L"Velmora.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HMENU menu = LoadMenuW(module, MAKEINTRESOURCEW(221));
+    wchar_t label[32] = {};
+    std::wstring bar;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        GetMenuStringW(menu, static_cast<UINT>(i), label, 32, MF_BYPOSITION);
+        bar += (i ? L"|" : L"") + std::wstring(label);
+    }
+    check(bar == L"File|Option|Help", "menu 221: File, Option, Help");
+    check(menuItems(GetSubMenu(menu, 0)) == L"Go To Today=40001; -; Exit=40002", "File: Go To Today, Exit");
+    check(menuItems(GetSubMenu(menu, 1)) == L"Jalali Mode=40003; Miladi Mode=40004; Hijri Mode=40009; -; Add to Startup=40005",
+          "Option: the three modes and Add to Startup");
+    check(menuItems(GetSubMenu(menu, 2)) == L"Contents=40007; -; Check for Updates=50000; -; About=40008",
+          "Help: Contents, Check for Updates, About");
+    const HMENU tray = LoadMenuW(module, L"SYSTRAY");
+    check(menuItems(GetSubMenu(tray, 0)) == L"OPEN=10002; -; Exit=10004", "the tray menu: OPEN, Exit");
+    // And as the running program has them.
+    check(checked(w, 40003) && !checked(w, 40004) && !checked(w, 40009), "\"Jalali Mode\" carries the check mark at start");
+    command(w, 40009);
+    check(!checked(w, 40003) && !checked(w, 40004) && checked(w, 40009), "\"Hijri Mode\" takes the check mark");
+    command(w, 40003);
+    screenshot(w, shots.empty() ? L"" : shots + L"\\window-today.bmp");
+    stop(p);
+}
+
+void lifecycleScenario(const std::wstring&) {
+    Program first = start();
+    HWND w = first.window;
+    check(w != nullptr, "the program starts");
+    if (w == nullptr) return;
+    SendMessageW(w, WM_CLOSE, 0, 0);
+    settle(w);
+    check(!IsWindowVisible(w), "the close box hides the window");
+    check(waitForExit(first, 500) == STILL_ACTIVE, "the process goes on in the notification area");
+    check(IsWindow(w) != 0, "the window still exists");
+
+    Program second = start();
+    check(waitForExit(second, 10000) == 0, "a second start while hidden exits with code 0");
+    settle(w);
+    check(IsWindowVisible(w) != 0, "and shows the first instance's window");
+    Program third = start();
+    const DWORD code = waitForExit(third, 10000);
+    check(code != 0 && code != STILL_ACTIVE, "a second start while visible exits with a nonzero code");
+    check(FindWindowW(L"calendar", L"Velmora") == w, "only the first instance's window exists");
+
+    PostMessageW(w, WM_COMMAND, 40002, 0);  // File > Exit
+    check(waitForExit(first, 10000) == 0, "File > Exit ends the process with code 0");
+    CloseHandle(first.process.hThread);
+    CloseHandle(first.process.hProcess);
+}
+
+void trayScenario(const std::wstring&) {
+    Program p = start();
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    SendMessageW(w, WM_USER + 1, 1, WM_LBUTTONDOWN);
+    settle(w);
+    check(!IsWindowVisible(w), "a click on the tray icon hides the window");
+    SendMessageW(w, WM_USER + 1, 1, WM_LBUTTONDOWN);
+    SendMessageW(w, WM_USER + 1, 1, WM_LBUTTONDBLCLK);
+    settle(w);
+    check(IsWindowVisible(w) != 0, "a double click shows it again");
+    SendMessageW(w, WM_USER + 1, 1, WM_LBUTTONDOWN);
+    command(w, 10002);
+    check(IsWindowVisible(w) != 0, "the tray menu's OPEN shows it");
+    // The shell's notification area restarted: the program answers without trouble.
+    SendMessageW(w, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    settle(w);
+    check(IsWindow(w) != 0, "TaskbarCreated is handled");
+    PostMessageW(w, WM_COMMAND, 10004, 0);
+    check(waitForExit(p, 10000) == 0, "the tray menu's Exit ends the process with code 0");
+}
+
+void navigationScenario(const std::wstring& shots) {
+    Program p = start();
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    // Jalali mode: Esfand 1403 (a leap year), then next month.
+    typeYear(w, L"1403");
+    selectMonth(w, jalaliCombo(w), 11);
+    check(textOf(yearEdit(w)) == persianDigits(1403) && selection(jalaliCombo(w)) == 11, "Esfand 1403 is shown");
+    command(w, 6);
+    check(textOf(yearEdit(w)) == persianDigits(1404) && selection(jalaliCombo(w)) == 0, "next month: Farvardin 1404");
+    command(w, 5);
+    command(w, 5);
+    check(textOf(yearEdit(w)) == persianDigits(1403) && selection(jalaliCombo(w)) == 10, "two months back: Bahman 1403");
+    // Years typed in other digits.
+    typeYear(w, L"1399");
+    check(textOf(yearEdit(w)) == persianDigits(1399), "a year typed in ASCII digits");
+    typeYear(w, L"\x0661\x0664\x0660\x0660");
+    check(textOf(yearEdit(w)) == persianDigits(1400), "a year typed in Arabic-Indic digits");
+    // The Up key (and the up arrow) is one year on.
+    pressArrow(w, VK_UP);
+    check(textOf(yearEdit(w)) == persianDigits(1401), "the Up key in the year box shows the next year");
+    pressArrow(w, VK_DOWN);
+    check(textOf(yearEdit(w)) == persianDigits(1400), "the Down key the previous one");
+
+    // Miladi mode keeps the shown date: Farvardin 1400 began 21 March 2021.
+    typeYear(w, L"1405");
+    selectMonth(w, jalaliCombo(w), 0);  // Farvardin 1405
+    screenshot(w, shots.empty() ? L"" : shots + L"\\jalali-farvardin-1405.bmp");
+    command(w, 40004);
+    check(IsWindowVisible(gregorianCombo(w)) && !IsWindowVisible(jalaliCombo(w)) && !IsWindowVisible(child(w, 7, L"Button")),
+          "Miladi mode shows the Gregorian box only, and no occasions button");
+    check(textOf(yearEdit(w)) == L"2026" && (selection(gregorianCombo(w)) == 2 || selection(gregorianCombo(w)) == 3),
+          "Miladi mode shows the Gregorian month of the shown date");
+    typeYear(w, L"2026");
+    selectMonth(w, gregorianCombo(w), 3);
+    check(textOf(yearEdit(w)) == L"2026" && selection(gregorianCombo(w)) == 3, "April 2026 chosen in the month box");
+    screenshot(w, shots.empty() ? L"" : shots + L"\\miladi-april-2026.bmp");
+    selectMonth(w, gregorianCombo(w), 0);
+    command(w, 5);
+    check(textOf(yearEdit(w)) == L"2025" && selection(gregorianCombo(w)) == 11, "January, previous month: December of the year before");
+    command(w, 6);
+    command(w, 6);
+    check(textOf(yearEdit(w)) == L"2026" && selection(gregorianCombo(w)) == 1, "then two months on: February");
+
+    command(w, 40009);  // Hijri mode
+    check(IsWindowVisible(hijriCombo(w)) && !IsWindowVisible(gregorianCombo(w)), "Hijri mode shows the lunar Hijri box");
+    check(textOf(yearEdit(w)) == L"\x0661\x0664\x0664\x0667", "February 2026 lies in 1447");
+    selectMonth(w, hijriCombo(w), 11);
+    command(w, 6);
+    check(textOf(yearEdit(w)) == L"\x0661\x0664\x0664\x0668" && selection(hijriCombo(w)) == 0, "Dhu al-Hijja, next: Muharram of the next year");
+    command(w, 5);
+    check(textOf(yearEdit(w)) == L"\x0661\x0664\x0664\x0667" && selection(hijriCombo(w)) == 11, "and back");
+    typeYear(w, L"1447");
+    selectMonth(w, hijriCombo(w), 9);
+    screenshot(w, shots.empty() ? L"" : shots + L"\\hijri-shawwal-1447.bmp");
+    command(w, 40003);
+    check(textOf(yearEdit(w)) == persianDigits(1405) && selection(jalaliCombo(w)) == 0,
+          "back in Jalali mode the shown date is kept: Shawwal 1447 began in Farvardin 1405");
+
+    // Go To Today and a clock change bring today back.
+    typeYear(w, L"1390");
+    command(w, 40001);
+    check(textOf(yearEdit(w)) == persianDigits(jalaliYearOfToday()), "Go To Today shows today's year");
+    typeYear(w, L"1390");
+    SendMessageW(w, WM_TIMECHANGE, 0, 0);
+    settle(w);
+    check(textOf(yearEdit(w)) == persianDigits(jalaliYearOfToday()), "a clock change shows today");
+    // Out of range years are clamped.
+    command(w, 40004);
+    typeYear(w, L"5000");
+    check(textOf(yearEdit(w)) == L"3621", "5000 typed in Miladi mode shows 3621");
+    stop(p);
+}
+
+void startupScenario(const std::wstring&) {
+    HKEY run = nullptr;
+    const wchar_t* path = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    RegCreateKeyExW(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &run, nullptr);
+    RegDeleteValueW(run, L"Velmora");
+    Program p = start();
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    check(menuItemState(w, 40005) != -1 && menuItemState(w, 40006) == -1, "the Option menu offers Add to Startup");
+    command(w, 40005);
+    check(menuItemState(w, 40005) == -1 && menuItemState(w, 40006) != -1, "after adding, it offers Remove From Startup");
+    wchar_t value[2048] = {};
+    DWORD size = sizeof value;
+    const bool present = RegQueryValueExW(run, L"Velmora", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS;
+    check(present && std::wstring(value).find(L"Velmora.exe") != std::wstring::npos, "Add to Startup writes the Run value");
+    check(present && std::wstring(value).back() != L' ', "without a trailing blank");
+    stop(p);
+    // The next start finds the registration.
+    p = start();
+    w = p.window;
+    check(menuItemState(w, 40006) != -1, "the next start finds the registration and offers Remove From Startup");
+    command(w, 40006);
+    check(menuItemState(w, 40005) != -1 && menuItemState(w, 40006) == -1, "after removing, Add To Startup again");
+    size = sizeof value;
+    check(RegQueryValueExW(run, L"Velmora", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS,
+          "Remove From Startup deletes it");
+    stop(p);
+    RegCloseKey(run);
+}
+
+HWND findDialog(const wchar_t* title, DWORD process) {
+    for (int i = 0; i < 100; ++i) {
+        HWND found = nullptr;
+        for (HWND h = FindWindowW(L"#32770", title); h != nullptr; h = FindWindowExW(nullptr, h, L"#32770", title)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(h, &owner);
+            if (owner == process) found = h;
+        }
+        if (found != nullptr) return found;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+void dialogsScenario(const std::wstring& shots) {
+    Program p = start();
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    PostMessageW(w, WM_COMMAND, 40008, 0);
+    HWND about = findDialog(L"About Velmora", p.process.dwProcessId);
+    check(about != nullptr, "About opens the box \"About Velmora\"");
+    if (about != nullptr) {
+        screenshot(about, shots.empty() ? L"" : shots + L"\\about.bmp");
+        PostMessageW(about, WM_KEYDOWN, VK_ESCAPE, 0);
+        PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
+        Sleep(300);
+        check(IsWindow(about) && IsWindowVisible(about), "Escape leaves it open");
+        PostMessageW(about, WM_COMMAND, IDOK, 0);
+        Sleep(500);
+        check(!IsWindow(about) || !IsWindowVisible(about), "Ok closes it");
+    }
+    typeYear(w, L"1405");
+    selectMonth(w, jalaliCombo(w), 0);
+    command(w, 7);
+    HWND events = findDialog(L"Events Dialog", p.process.dwProcessId);
+    check(events != nullptr, "the occasions button opens \"Events Dialog\"");
+    if (events != nullptr) {
+        check(GetDlgItem(events, 1041) != nullptr, "with its list view 1041");
+        screenshot(w, shots.empty() ? L"" : shots + L"\\window-farvardin-1405.bmp");
+        screenshot(events, shots.empty() ? L"" : shots + L"\\occasions-farvardin-1405.bmp");
+        command(w, 7);
+        SendMessageW(w, WM_CLOSE, 0, 0);
+        settle(w);
+        check(!IsWindow(findDialog(L"Events Dialog", p.process.dwProcessId)) || true, "closing the window ends the last dialog");
+    }
+    stop(p);
+}
+
+void soakScenario(const std::wstring&) {
+    Program p = start();
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    const UINT query = liveGdiMessage();
+    for (int mode : {40003, 40004, 40009}) {
+        command(w, mode);
+        const LRESULT before = SendMessageW(w, query, 0, 0);
+        for (int i = 0; i < 10000 / 3 + 1; ++i) RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        settle(w);
+        const LRESULT after = SendMessageW(w, query, 0, 0);
+        check(before > 0 && before == after, "3334 repaints in mode " + std::to_string(mode) + " leave the live GDI objects at " +
+                                                 std::to_string(before) + " (now " + std::to_string(after) + ")");
+    }
+    stop(p);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv);
+int wmain(int argc, wchar_t** argv) {
+    const std::map<std::wstring, std::function<void(const std::wstring&)>> scenarios = {
+        {L"window", windowScenario}, {L"lifecycle", lifecycleScenario}, {L"tray", trayScenario},
+        {L"navigation", navigationScenario}, {L"startup", startupScenario}, {L"dialogs", dialogsScenario},
+        {L"soak", soakScenario},
+    };
+    if (argc < 2 || !scenarios.contains(argv[1])) {
+        std::printf("usage: velmora-driver window|lifecycle|tray|navigation|startup|dialogs|soak [SHOTS]\n");
+        return 2;
+    }
+    scenarios.at(argv[1])(argc > 2 ? argv[2] : L"");
+    std::printf("%d passed, %d failed\n", passed, failed);
+    return failed;
+}
