@@ -43,7 +43,13 @@ CivilDate gregorianLanding(std::int32_t year, std::int32_t month, std::int32_t d
     return {year, month, std::clamp(day, 1, gregorianMonthLength(year, month))};
 }
 
+// A month outside the table counts from its start, as if it were the table's first year;
+// navigation instead treats a month before the table as the table's first day and one after
+// it as the day after its last, so that the bounds below hold it at the end it went past.
 DayNumber hijriLanding(const NavigationContext& context, std::int32_t year, std::int32_t month, std::int32_t day) {
+    const HijriBounds& bounds = context.files.bounds;
+    if (year < bounds.minYear) return bounds.minJulianday;
+    if (year > bounds.minYear && context.files.lunar.yearTotal(std::int64_t{year} - 1) == 0) return bounds.maxJulianday + 1;
     const std::int32_t length = context.files.lunar.readHijriMonthLengths(year)[static_cast<std::size_t>(month)];
     return hijriToDayNumber(context.files.hijri(), year, month, std::clamp(day, 1, std::max(length, 1)));
 }
