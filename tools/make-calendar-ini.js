@@ -3,8 +3,8 @@
 //
 //   node tools/make-calendar-ini.js > resources/calendar.ini
 //
-// Months as used in Iran through the last published month, then the months that follow
-// (see tools/data/README.md for the sources). The same inputs always give the same file.
+// Months as used in Iran through the last published month, then the months predicted by
+// tools/predict-lunar-months.js. The same inputs always give the same file.
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -26,20 +26,9 @@ function readTable(file) {
 const PUBLISHED = { year: 1448, months: [30, 29, 30, 29, 30, 30, 30, 29, 30], nextStart: 2461475 };
 const LAST_YEAR = 1600;
 
-// Month starts of a table, as a list of { year, month, start }.
-function monthStarts(rows, fromYear, toYear) {
-  const starts = [];
-  for (let y = fromYear; y <= toYear; y++) {
-    const row = rows.get(y);
-    let s = row.start;
-    row.months.forEach((len, i) => { starts.push({ year: y, month: i + 1, start: s }); s += len; });
-    if (y === toYear) starts.push({ year: y + 1, month: 1, start: s });
-  }
-  return starts;
-}
-
-// Builds the month list: { year, month, length, kind }.
-function buildMonths(following, followingName) {
+// Builds the month list: { year, month, length, kind }: the official months, the published
+// ones of 1448, then the predicted ones.
+function buildMonths(predicted) {
   const official = readTable('hijri-iran-official.tsv');
   const years = [...official.keys()].sort((a, b) => a - b);
   const months = [];
@@ -47,29 +36,25 @@ function buildMonths(following, followingName) {
     official.get(y).months.forEach((len, i) => months.push({ year: y, month: i + 1, length: len, kind: 'official' }));
   }
   PUBLISHED.months.forEach((len, i) => months.push({ year: PUBLISHED.year, month: i + 1, length: len, kind: 'published' }));
-
-  // Continue from the last known month start with the following table, rejoining it at the
-  // first month start the two can share with months of 29 or 30 days.
-  const next = new Map(monthStarts(following, PUBLISHED.year, LAST_YEAR).map(m => [`${m.year}/${m.month}`, m.start]));
-  let start = PUBLISHED.nextStart;
-  let year = PUBLISHED.year, month = PUBLISHED.months.length + 1;
-  let rejoined = false;
-  while (year <= LAST_YEAR) {
-    const ny = month === 12 ? year + 1 : year, nm = month === 12 ? 1 : month + 1;
-    const wanted = next.get(`${ny}/${nm}`) - start;
-    const length = Math.min(30, Math.max(29, wanted));
-    // Until the starts coincide, each month's length is chosen to close the gap.
-    months.push({ year, month, length, kind: rejoined ? followingName : 'bridge' });
-    if (length === wanted) rejoined = true;
-    start += length;
-    year = ny; month = nm;
+  // The prediction must begin where the published months end.
+  const first = predicted.get(PUBLISHED.year);
+  const publishedEnd = first.start + PUBLISHED.months.reduce((a, b) => a + b, 0);
+  if (publishedEnd !== PUBLISHED.nextStart || PUBLISHED.months.some((len, i) => first.months[i] !== len)) {
+    throw new Error('the predicted table does not continue the published months of ' + PUBLISHED.year);
+  }
+  for (let y = PUBLISHED.year; y <= LAST_YEAR; y++) {
+    const row = predicted.get(y);
+    if (!row) throw new Error(`the predicted table has no year ${y}`);
+    row.months.forEach((len, i) => {
+      if (y > PUBLISHED.year || i >= PUBLISHED.months.length) months.push({ year: y, month: i + 1, length: len, kind: 'predicted' });
+    });
   }
   return months;
 }
 
 function main() {
-  const following = readTable('hijri-umalqura.tsv');
-  const months = buildMonths(following, 'umalqura');
+  const predicted = readTable('hijri-iran-velmora.tsv');
+  const months = buildMonths(predicted);
   const official = readTable('hijri-iran-official.tsv');
   const firstYear = months[0].year;
   const minJulianday = official.get(firstYear).start - 1;
@@ -100,13 +85,11 @@ function main() {
     if (m.month === 1) {
       const src = m.kind === 'official' ? official.get(m.year) : null;
       if (src && src.start !== s) throw new Error(`1 Muharram ${m.year} is ${s}, source says ${src.start}`);
-      if (m.kind === 'umalqura' && following.get(m.year).start !== s)
-        throw new Error(`1 Muharram ${m.year} is ${s}, Umm al-Qura says ${following.get(m.year).start}`);
+      if (m.kind === 'predicted' && predicted.get(m.year).start !== s)
+        throw new Error(`1 Muharram ${m.year} is ${s}, the prediction says ${predicted.get(m.year).start}`);
     }
     s += m.length;
   }
-  if (lastYear === LAST_YEAR && maxJulianday + 1 !== following.get(LAST_YEAR).start + following.get(LAST_YEAR).months.reduce((a, b) => a + b, 0))
-    throw new Error('the table does not end where Umm al-Qura 1600 ends');
 
   // endHijri: the 1st of the last month that begins before the Gregorian year of
   // maxJulianday, so that the next-month step of Hijri mode never lands on a day that the
@@ -117,8 +100,7 @@ function main() {
   s = minJulianday + 1;
   for (const m of months) { if (s <= limit) endHijri = s; s += m.length; }
 
-  const firstFollowing = months.find(m => m.kind !== 'official' && m.kind !== 'published');
-  const bridges = months.filter(m => m.kind === 'bridge').map(m => `${m.year}/${m.month}`);
+  const firstPredicted = months.find(m => m.kind === 'predicted');
   const out = [];
   out.push('; calendar.ini: lunar Hijri month lengths for Velmora.');
   out.push('; Generated by tools/make-calendar-ini.js from tools/data/; regenerate rather than edit.');
@@ -126,16 +108,17 @@ function main() {
   out.push(`; Official months as used in Iran: ${firstYear}/1 to 1447/12 (hijri-iran-official.tsv: newspapers, almanacs and`);
   out.push(';   conversion tables; from 1423 on the University of Tehran Calendar Center\'s official calendars),');
   out.push(`;   and ${PUBLISHED.year}/1 to ${PUBLISHED.year}/${PUBLISHED.months.length} as published in the 1405 Solar Hijri official calendar.`);
-  out.push(`; First predicted month: ${firstFollowing.year}/${firstFollowing.month}. From there on the months are not official:`);
-  out.push(`;   ${bridges.length ? bridges.join(', ') + ' bridge(s) the last published month to' : 'they follow'} the Umm al-Qura table (hijri-umalqura.tsv) through ${lastYear}/12.`);
-  out.push('; When the next official calendar appears, add its months to the generator\'s inputs and regenerate.');
+  out.push(`; First predicted month: ${firstPredicted.year}/${firstPredicted.month}. From there on through ${lastYear}/12 the months are`);
+  out.push(';   predicted by tools/predict-lunar-months.js (hijri-iran-velmora.tsv): on the evening of day 29, Yallop\'s q at the');
+  out.push(';   best time at 13 cities and 38 points of Iran\'s border; q >= -0.232 anywhere makes a 29-day month, else 30.');
+  out.push('; When the next official calendar appears, add its months to the generator\'s inputs (see README) and regenerate.');
   out.push('; [value]: the table\'s bounds and, under each year, the days from minJulianday to the end of that year.');
   out.push('; [YEAR]: the lengths of months 1 (Muharram) to 12 (Dhu al-Hijja).');
   out.push('');
   out.push('[source]');
   out.push(`officialMonths=${firstYear}/1-${PUBLISHED.year}/${PUBLISHED.months.length}`);
-  out.push(`firstPredictedMonth=${firstFollowing.year}/${firstFollowing.month}`);
-  out.push(`predictionRule=Umm al-Qura table (ICU), rejoined at the first shared month start`);
+  out.push(`firstPredictedMonth=${firstPredicted.year}/${firstPredicted.month}`);
+  out.push('predictionRule=crescent visibility, Yallop q >= -0.232 at any of 51 sites in Iran on the evening of day 29');
   out.push('');
   out.push('[value]');
   out.push(`minJulianday=${minJulianday}`);

@@ -8,6 +8,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -148,14 +149,9 @@ void pressArrow(HWND window, WPARAM key) {
 
 int selection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
 
-// Saves the window as it stands on the screen, as a 24-bit BMP.
-void screenshot(HWND window, const std::wstring& path) {
+// Saves a rectangle of the screen as a 24-bit BMP.
+void screenshotOf(RECT r, const std::wstring& path) {
     if (path.empty()) return;
-    SetForegroundWindow(window);
-    settle(window);
-    Sleep(300);
-    RECT r;
-    GetWindowRect(window, &r);
     const int w = r.right - r.left, h = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -178,6 +174,17 @@ void screenshot(HWND window, const std::wstring& path) {
     DeleteObject(bitmap);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+}
+
+// Saves the window as it stands on the screen.
+void screenshot(HWND window, const std::wstring& path) {
+    if (path.empty()) return;
+    SetForegroundWindow(window);
+    settle(window);
+    Sleep(300);
+    RECT r;
+    GetWindowRect(window, &r);
+    screenshotOf(r, path);
 }
 
 std::wstring persianDigits(int value) {
@@ -308,7 +315,7 @@ void lifecycleScenario(const std::wstring&) {
     CloseHandle(first.process.hProcess);
 }
 
-void trayScenario(const std::wstring&) {
+void trayScenario(const std::wstring& shots) {
     Program p = start();
     HWND w = p.window;
     if (w == nullptr) return check(false, "the program starts");
@@ -326,6 +333,29 @@ void trayScenario(const std::wstring&) {
     SendMessageW(w, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     settle(w);
     check(IsWindow(w) != 0, "TaskbarCreated is handled");
+    // A right click opens the tray menu at the mouse.
+    SetCursorPos(620, 420);
+    PostMessageW(w, WM_USER + 1, 1, WM_RBUTTONDOWN);
+    HWND popup = nullptr;
+    for (int i = 0; i < 100 && popup == nullptr; ++i) {
+        popup = FindWindowW(L"#32768", nullptr);
+        if (popup == nullptr || !IsWindowVisible(popup)) popup = nullptr, Sleep(50);
+    }
+    check(popup != nullptr, "a right click opens the tray menu");
+    if (popup != nullptr) {
+        Sleep(300);
+        RECT r;
+        GetWindowRect(popup, &r);
+        RECT around{r.left - 60, r.top - 40, r.right + 60, r.bottom + 20};
+        GetWindowRect(w, &r);
+        around.left = std::min(around.left, r.left);
+        around.top = std::min(around.top, r.top);
+        screenshotOf(around, shots.empty() ? L"" : shots + L"\\tray-menu.bmp");
+        PostMessageW(w, WM_CANCELMODE, 0, 0);
+        keybd_event(VK_ESCAPE, 0, 0, 0);
+        keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+        Sleep(300);
+    }
     PostMessageW(w, WM_COMMAND, 10004, 0);
     check(waitForExit(p, 10000) == 0, "the tray menu's Exit ends the process with code 0");
 }
@@ -458,12 +488,11 @@ void dialogsScenario(const std::wstring& shots) {
     if (about != nullptr) {
         screenshot(about, shots.empty() ? L"" : shots + L"\\about.bmp");
         PostMessageW(about, WM_KEYDOWN, VK_ESCAPE, 0);
-        PostMessageW(about, WM_COMMAND, IDCANCEL, 0);
-        Sleep(300);
-        check(IsWindow(about) && IsWindowVisible(about), "Escape leaves it open");
-        PostMessageW(about, WM_COMMAND, IDOK, 0);
         Sleep(500);
-        check(!IsWindow(about) || !IsWindowVisible(about), "Ok closes it");
+        check(IsWindow(about) && IsWindowVisible(about), "Escape leaves it open");
+        PostMessageW(about, WM_KEYDOWN, VK_RETURN, 0);
+        for (int i = 0; i < 50 && IsWindow(about) && IsWindowVisible(about); ++i) Sleep(50);
+        check(!IsWindow(about) || !IsWindowVisible(about), "Enter (the default Ok button) closes it");
     }
     typeYear(w, L"1405");
     selectMonth(w, jalaliCombo(w), 0);
@@ -475,9 +504,16 @@ void dialogsScenario(const std::wstring& shots) {
         screenshot(w, shots.empty() ? L"" : shots + L"\\window-farvardin-1405.bmp");
         screenshot(events, shots.empty() ? L"" : shots + L"\\occasions-farvardin-1405.bmp");
         command(w, 7);
+        int dialogs = 0;
+        for (HWND h = FindWindowW(L"#32770", L"Events Dialog"); h != nullptr; h = FindWindowExW(nullptr, h, L"#32770", L"Events Dialog"))
+            dialogs += IsWindowVisible(h) != 0;
+        check(dialogs == 2, "a second click opens a second dialog");
         SendMessageW(w, WM_CLOSE, 0, 0);
         settle(w);
-        check(!IsWindow(findDialog(L"Events Dialog", p.process.dwProcessId)) || true, "closing the window ends the last dialog");
+        dialogs = 0;
+        for (HWND h = FindWindowW(L"#32770", L"Events Dialog"); h != nullptr; h = FindWindowExW(nullptr, h, L"#32770", L"Events Dialog"))
+            dialogs += IsWindowVisible(h) != 0;
+        check(dialogs == 1, "closing the main window ends the last one");
     }
     stop(p);
 }
