@@ -7,45 +7,32 @@ std::int32_t liveObjects = 0;
 
 COLORREF colorOf(Rgb color) { return RGB(color.red, color.green, color.blue); }
 
-// Deletes a GDI object when it goes out of scope.
-class GdiObject {
+// Owns a GDI object or a memory device context: deleted, and uncounted, when it goes out of
+// scope, so every object a call creates is gone before the call returns.
+template <typename Handle, BOOL (*destroy)(Handle)>
+class GdiGuard {
 public:
-    explicit GdiObject(HGDIOBJ object) : object_(object) {
-        if (object_ != nullptr) countGdiObject(+1);
+    explicit GdiGuard(Handle handle) : handle_(handle) {
+        if (handle_ != nullptr) countGdiObject(+1);
     }
-    ~GdiObject() {
-        if (object_ != nullptr) {
-            DeleteObject(object_);
+    ~GdiGuard() {
+        if (handle_ != nullptr) {
+            destroy(handle_);
             countGdiObject(-1);
         }
     }
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    HGDIOBJ get() const { return object_; }
+    GdiGuard(const GdiGuard&) = delete;
+    GdiGuard& operator=(const GdiGuard&) = delete;
+    Handle get() const { return handle_; }
 
 private:
-    HGDIOBJ object_;
+    Handle handle_;
 };
 
-// A memory device context, deleted when it goes out of scope.
-class MemoryDc {
-public:
-    explicit MemoryDc(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {
-        if (dc_ != nullptr) countGdiObject(+1);
-    }
-    ~MemoryDc() {
-        if (dc_ != nullptr) {
-            DeleteDC(dc_);
-            countGdiObject(-1);
-        }
-    }
-    MemoryDc(const MemoryDc&) = delete;
-    MemoryDc& operator=(const MemoryDc&) = delete;
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
+BOOL deleteObject(HGDIOBJ object) { return DeleteObject(object); }
+BOOL deleteDc(HDC dc) { return DeleteDC(dc); }
+using GdiObject = GdiGuard<HGDIOBJ, deleteObject>;
+using MemoryDc = GdiGuard<HDC, deleteDc>;
 
 }  // namespace
 
@@ -116,7 +103,7 @@ void GdiSurface::andBitmap(std::int32_t x, std::int32_t y, std::int32_t bitmapId
                            std::int32_t height) {
     const GdiObject bitmap(LoadBitmapW(instance_, MAKEINTRESOURCEW(bitmapId)));
     if (bitmap.get() == nullptr) return;
-    const MemoryDc memory(dc_);
+    const MemoryDc memory(CreateCompatibleDC(dc_));
     const HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
     BitBlt(dc_, x, y, width, height, memory.get(), 0, 0, SRCAND);
     SelectObject(memory.get(), old);

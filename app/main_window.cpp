@@ -6,7 +6,7 @@
 #include "app/app_state.h"
 #include "app/gdi_surface.h"
 #include "app/link_area.h"
-#include "app/month_names.h"
+#include "calendar/month_names.h"
 #include "calendar/executable_path.h"
 #include "render/main_paint.h"
 #include "resources/resource_ids.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/month_names.h"
+#include "calendar/month_names.h"
 #include "calendar/native_digits.h"
 
 namespace velmora {

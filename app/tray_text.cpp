@@ -1,6 +1,6 @@
 #include "app/tray_text.h"
 
-#include "app/month_names.h"
+#include "calendar/month_names.h"
 #include "calendar/native_digits.h"
 
 namespace velmora {

@@ -30,6 +30,19 @@ inline DigitText formatArabicDigits(std::int32_t value) { return formatDigits(va
 // Gregorian numbers: plain ASCII decimal, as "%d" prints it.
 inline DigitText formatAsciiDigits(std::int32_t value) { return formatDigits(value, u'0'); }
 
+// The three calendars, each with its own digits: Solar Hijri numbers in Persian digits,
+// lunar Hijri numbers in Arabic-Indic digits, Gregorian numbers in ASCII.
+enum class CalendarKind { jalali, gregorian, hijri };
+
+inline DigitText formatCalendarNumber(CalendarKind calendar, std::int32_t value) {
+    switch (calendar) {
+        case CalendarKind::jalali: return formatPersianDigits(value);
+        case CalendarKind::hijri: return formatArabicDigits(value);
+        case CalendarKind::gregorian: break;
+    }
+    return formatAsciiDigits(value);
+}
+
 // The value of c as a decimal digit of any script of the Basic Multilingual Plane (ASCII,
 // Arabic-Indic, Persian, Devanagari, Bengali, Thai, full-width and the rest), or -1.
 std::int32_t decimalDigitValue(char16_t c);

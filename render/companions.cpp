@@ -2,12 +2,13 @@
 
 #include <optional>
 
+#include "calendar/month_names.h"
 #include "calendar/native_digits.h"
 
 namespace velmora {
 namespace {
 
-enum class Calendar { gregorian, jalali, hijri };
+using Calendar = CalendarKind;
 
 constexpr std::u16string_view kGregorianNames[] = {
     u"",
@@ -25,39 +26,6 @@ constexpr std::u16string_view kGregorianNames[] = {
     u"\u062F\u0633\u0627\u0645\u0628\u0631",        // December
     u"\u0698\u0627\u0646\u0648\u06CC\u0647",        // January of the next year
 };
-constexpr std::u16string_view kJalaliNames[] = {
-    u"",
-    u"\u0641\u0631\u0648\u0631\u062F\u06CC\u0646",        // Farvardin
-    u"\u0627\u0631\u062F\u06CC\u0628\u0647\u0634\u062A",  // Ordibehesht
-    u"\u062E\u0631\u062F\u0627\u062F",                    // Khordad
-    u"\u062A\u06CC\u0631",                                // Tir
-    u"\u0645\u0631\u062F\u0627\u062F",                    // Mordad
-    u"\u0634\u0647\u0631\u06CC\u0648\u0631",              // Shahrivar
-    u"\u0645\u0647\u0631",                                // Mehr
-    u"\u0622\u0628\u0627\u0646",                          // Aban
-    u"\u0622\u0630\u0631",                                // Azar
-    u"\u062F\u06CC",                                      // Dey
-    u"\u0628\u0647\u0645\u0646",                          // Bahman
-    u"\u0627\u0633\u0641\u0646\u062F",                    // Esfand
-    u"\u0641\u0631\u0648\u0631\u062F\u06CC\u0646",        // Farvardin of the next year
-};
-constexpr std::u16string_view kHijriNames[] = {
-    u"",
-    u"\u0645\u062D\u0631\u0645",                                // Muharram
-    u"\u0635\u0641\u0631",                                      // Safar
-    u"\u0631\u0628\u06CC\u0639 \u0627\u0644\u0627\u0648\u0644",  // Rabi al-Awwal
-    u"\u0631\u0628\u06CC\u0639 \u0627\u0644\u062B\u0627\u0646\u06CC",  // Rabi al-Thani
-    u"\u062C\u0645\u0627\u062F\u06CC \u0627\u0644\u0627\u0648\u0644",  // Jumada al-Awwal
-    u"\u062C\u0645\u0627\u062F\u06CC \u0627\u0644\u062B\u0627\u0646\u06CC",  // Jumada al-Thani
-    u"\u0631\u062C\u0628",                                      // Rajab
-    u"\u0634\u0639\u0628\u0627\u0646",                          // Shaban
-    u"\u0631\u0645\u0636\u0627\u0646",                          // Ramadan
-    u"\u0634\u0648\u0627\u0644",                                // Shawwal
-    u"\u0630\u06CC\u0642\u0639\u062F\u0647",                    // Dhu al-Qada, one word
-    u"\u0630\u06CC\u062D\u062C\u0647",                          // Dhu al-Hijja, one word
-    u"\u0645\u062D\u0631\u0645",                                // Muharram of the next year
-};
-
 std::u16string_view nameIn(const std::u16string_view (&names)[14], std::int32_t month) {
     return month >= 1 && month <= 13 ? names[month] : std::u16string_view();
 }
@@ -69,15 +37,6 @@ std::u16string_view monthName(Calendar calendar, std::int32_t month) {
         case Calendar::hijri: break;
     }
     return companionHijriMonthName(month);
-}
-
-DigitText numberText(Calendar calendar, std::int32_t value) {
-    switch (calendar) {
-        case Calendar::gregorian: return formatAsciiDigits(value);
-        case Calendar::jalali: return formatPersianDigits(value);
-        case Calendar::hijri: break;
-    }
-    return formatArabicDigits(value);
 }
 
 std::int32_t length(std::u16string_view text) { return static_cast<std::int32_t>(text.size()); }
@@ -157,12 +116,12 @@ void drawCompanion(Surface& surface, const MonthView& view, const Companion& com
     // the primary month begins in the companion's last month.
     const std::int32_t yearLeft = (w * 10) / 46;
     const std::int32_t headerTop = companion.secondSlot ? (h / 52) * 10 - lineHeight - 15 : (h / 52) * 10 - 20;
-    const DigitText year = numberText(companion.calendar, first.year);
+    const DigitText year = formatCalendarNumber(companion.calendar, first.year);
     surface.drawText(yearLeft, headerTop, year.view());
     if (first.month == 12) {
-        const std::int32_t n = companion.slashAfterNextYear ? numberText(companion.calendar, first.year + 1).length : year.length;
+        const std::int32_t n = companion.slashAfterNextYear ? formatCalendarNumber(companion.calendar, first.year + 1).length : year.length;
         surface.drawText(yearLeft + n * charWidth, headerTop, u"/");
-        surface.drawText(yearLeft + (n + 1) * charWidth, headerTop, numberText(companion.calendar, first.year + 1).view());
+        surface.drawText(yearLeft + (n + 1) * charWidth, headerTop, formatCalendarNumber(companion.calendar, first.year + 1).view());
     }
 
     // Header: the two month names, placed leftwards from the anchor with an arrow between.
@@ -199,7 +158,7 @@ void drawCompanion(Surface& surface, const MonthView& view, const Companion& com
         surface.setTextColor(wrapped ? kBlack : slotColor);
         const std::int32_t x = left + place.screenColumn * cell + companion.delta;
         const std::int32_t y = top + (place.row - 1) * row + companion.delta;
-        const DigitText text = numberText(companion.calendar, counter);
+        const DigitText text = formatCalendarNumber(companion.calendar, counter);
         surface.drawText(x, y, text.view());
         if (companion.drawsFridaysTwice && place.weekdayColumn == 6) surface.drawText(x, y, text.view());
     }
@@ -208,8 +167,20 @@ void drawCompanion(Surface& surface, const MonthView& view, const Companion& com
 }  // namespace
 
 std::u16string_view companionGregorianMonthName(std::int32_t month) { return nameIn(kGregorianNames, month); }
-std::u16string_view companionJalaliMonthName(std::int32_t month) { return nameIn(kJalaliNames, month); }
-std::u16string_view companionHijriMonthName(std::int32_t month) { return nameIn(kHijriNames, month); }
+// The combo boxes' names without their trailing blank; 13 is Farvardin again.
+std::u16string_view companionJalaliMonthName(std::int32_t month) {
+    if (month < 1 || month > 13) return {};
+    std::u16string_view name = jalaliMonthNames[month == 13 ? 1 : month];
+    name.remove_suffix(1);
+    return name;
+}
+
+// The combo boxes' names, but Dhu al-Hijja written as one word; 13 is Muharram again.
+std::u16string_view companionHijriMonthName(std::int32_t month) {
+    if (month == 12) return u"\u0630\u06CC\u062D\u062C\u0647";
+    if (month < 1 || month > 13) return {};
+    return hijriMonthNames[month == 13 ? 1 : month];
+}
 
 void drawGregorianCompanionOfJalali(Surface& surface, const MonthView& view) {
     drawCompanion(surface, view, {kJalaliMode, Calendar::gregorian, false, -1, kBlack, -1, false, true, false});

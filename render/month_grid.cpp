@@ -7,7 +7,7 @@
 namespace velmora {
 namespace {
 
-enum class GridKind { jalali, gregorian, hijri };
+using GridKind = CalendarKind;
 
 // Today in the calendar of the grid.
 CivilDate todayIn(GridKind kind, const MonthView& view) {
@@ -20,27 +20,18 @@ CivilDate todayIn(GridKind kind, const MonthView& view) {
     return view.today;
 }
 
-DigitText dayText(GridKind kind, std::int32_t value) {
-    switch (kind) {
-        case GridKind::jalali: return formatPersianDigits(value);
-        case GridKind::hijri: return formatArabicDigits(value);
-        case GridKind::gregorian: break;
-    }
-    return formatAsciiDigits(value);
-}
-
 MonthControls drawMonthGrid(Surface& surface, const MonthView& view, GridKind kind) {
     const std::int32_t mode = kind == GridKind::jalali ? kJalaliMode : kind == GridKind::gregorian ? kMiladiMode : kHijriMode;
     const PrimaryMonth month = primaryMonth(view, mode);
     const CivilDate today = todayIn(kind, view);
-    const MonthControls controls{std::u16string(dayText(kind, month.year).view()), std::clamp(month.month, 1, 12) - 1};
+    const MonthControls controls{std::u16string(formatCalendarNumber(kind, month.year).view()), std::clamp(month.month, 1, 12) - 1};
 
     surface.selectFont(kind == GridKind::gregorian ? FontId::latinFont : FontId::gridFont);
     const bool showsToday = month.year == today.year && month.month == today.month;
     for (std::int32_t day = 1; day <= drawableDays(month); ++day) {
         const DayCell cell = dayCell(month, day);
         const GridCell place = gridCell(view.clientWidth, view.clientHeight, cell.row, cell.screenColumn);
-        const DigitText text = dayText(kind, day);
+        const DigitText text = formatCalendarNumber(kind, day);
         if (kind == GridKind::gregorian) surface.selectFont(FontId::latinFont);
         surface.setTextColor(kBlack);
         surface.drawText(place.x, place.y, text.view());

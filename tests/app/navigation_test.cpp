@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/month_names.h"
+#include "calendar/month_names.h"
 #include "test_files.h"
 
 namespace velmora {
