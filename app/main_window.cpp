@@ -16,7 +16,7 @@ namespace {
 
 constexpr wchar_t kHomePage[] = L"https://velmora.co.ir/";
 
-struct FontSpec {
+struct FontDesign {
     const wchar_t* face;
     int height;
     int width;
@@ -24,7 +24,7 @@ struct FontSpec {
 };
 // In FontId order: comboFont, yearEditFont, linkFont, gridFont, companionFont,
 // arabicWeekdayFont, latinFont, smallFont.
-constexpr FontSpec kFonts[kProgramFontCount] = {
+constexpr FontDesign kFonts[kProgramFontCount] = {
     {L"TAHOMA", 15, 7, 400},          {L"TAHOMA", 16, 0, 400},      {L"Times New Roman", 16, 0, 400},
     {L"Times New Roman", 0, 0, 700},  {L"TAHOMA", 15, 0, 400},      {L"TAHOMA", 22, 6, 700},
     {L"Courier New", 20, 9, 700},     {L"TAHOMA", 14, 0, 100},
@@ -96,10 +96,10 @@ LRESULT onCreate(HWND window) {
                                       IDC_HIJRI_MONTH_COMBO, comboWidth, comboHeight);
 
     for (std::size_t i = 0; i < app.fonts.size(); ++i) {
-        const FontSpec& spec = kFonts[i];
-        app.fonts[i] = CreateFontW(spec.height, spec.width, 0, 0, spec.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+        const FontDesign& design = kFonts[i];
+        app.fonts[i] = CreateFontW(design.height, design.width, 0, 0, design.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
                                    OUT_OUTLINE_PRECIS, CLIP_CHARACTER_PRECIS, ANTIALIASED_QUALITY,
-                                   FF_DECORATIVE | FIXED_PITCH, spec.face);
+                                   FF_DECORATIVE | FIXED_PITCH, design.face);
         if (app.fonts[i] != nullptr) countGdiObject(+1);
     }
 
