@@ -147,6 +147,18 @@ void pressArrow(HWND window, WPARAM key) {
     waitForYearBoxChange(window, before);
 }
 
+// A click on the upper or lower arrow of the up-down control.
+void clickArrow(HWND window, bool up) {
+    const HWND arrows = child(window, 10, L"msctls_updown32");
+    RECT r;
+    GetClientRect(arrows, &r);
+    const LPARAM at = MAKELPARAM(r.right / 2, up ? r.bottom / 4 : (r.bottom * 3) / 4);
+    const std::wstring before = textOf(yearEdit(window));
+    PostMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(arrows, WM_LBUTTONUP, 0, at);
+    waitForYearBoxChange(window, before);
+}
+
 int selection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
 
 // Saves a rectangle of the screen as a 24-bit BMP.
@@ -383,6 +395,10 @@ void navigationScenario(const std::wstring& shots) {
     check(textOf(yearEdit(w)) == persianDigits(1401), "the Up key in the year box shows the next year");
     pressArrow(w, VK_DOWN);
     check(textOf(yearEdit(w)) == persianDigits(1400), "the Down key the previous one");
+    clickArrow(w, true);
+    check(textOf(yearEdit(w)) == persianDigits(1401), "a click on the up arrow shows the next year");
+    clickArrow(w, false);
+    check(textOf(yearEdit(w)) == persianDigits(1400), "a click on the down arrow the previous one");
 
     // Miladi mode keeps the shown date: Farvardin 1400 began 21 March 2021.
     typeYear(w, L"1405");
