@@ -14,28 +14,6 @@ std::int32_t saturate(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp(value, kInt32Min, kInt32Max));
 }
 
-// A section or key name that is a plain decimal number ("1430", "-5"; not "01430" or "+5"),
-// the only spelling by which the profile reads would find it.
-std::optional<std::int32_t> decimalNameValue(std::u16string_view name) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (!name.empty() && name[0] == u'-') {
-        negative = true;
-        i = 1;
-    }
-    if (i >= name.size() || name.size() - i > 10) return std::nullopt;
-    if (name[i] == u'0' && name.size() - i > 1) return std::nullopt;
-    if (negative && name[i] == u'0') return std::nullopt;
-    std::int64_t value = 0;
-    for (; i < name.size(); ++i) {
-        if (name[i] < u'0' || name[i] > u'9') return std::nullopt;
-        value = value * 10 + (name[i] - u'0');
-    }
-    if (negative) value = -value;
-    if (value < kInt32Min || value > kInt32Max) return std::nullopt;
-    return static_cast<std::int32_t>(value);
-}
-
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     std::int64_t q = a / b;
     if ((a % b != 0) && ((a < 0) != (b < 0))) --q;

@@ -17,11 +17,6 @@ bool isPlainInteger(std::u16string_view value) {
     return value.size() <= 11;
 }
 
-std::optional<std::int32_t> yearName(std::u16string_view name) {
-    if (!isPlainInteger(name) || name[0] == u'+') return std::nullopt;
-    if (decimalName(profileIntValue(name, 0)) != name) return std::nullopt;  // no leading zeros
-    return profileIntValue(name, 0);
-}
 
 class Checker {
 public:
@@ -61,7 +56,7 @@ public:
         // Year totals, by year, with their lines.
         std::map<std::int32_t, std::pair<std::int64_t, std::int32_t>> totals;
         for (const IniFile::Entry& entry : values->entries) {
-            const auto year = yearName(entry.key);
+            const auto year = decimalNameValue(entry.key);
             if (!year) {
                 if (entry.key != u"minJulianday" && entry.key != u"maxJulianday" &&
                     entry.key != u"minYear" && entry.key != u"endHijri")
@@ -148,7 +143,7 @@ private:
                 continue;
             }
             if (section.name == u"value" || section.name == u"source") continue;
-            if (!yearName(section.name)) error(section.line, "unknown section [" + text(section.name) + "]");
+            if (!decimalNameValue(section.name)) error(section.line, "unknown section [" + text(section.name) + "]");
         }
     }
 
@@ -157,7 +152,7 @@ private:
         std::int64_t length = 0;
         bool seen[13] = {};
         for (const IniFile::Entry& entry : section.entries) {
-            const auto month = yearName(entry.key);
+            const auto month = decimalNameValue(entry.key);
             if (!month || *month < 1 || *month > 12) {
                 error(entry.line, "[" + std::to_string(year) + "] has an unknown key \"" + text(entry.key) + "\"");
                 continue;

@@ -235,6 +235,26 @@ std::u16string decimalName(std::int64_t value) {
     return std::u16string(text.begin(), text.end());
 }
 
+std::optional<std::int32_t> decimalNameValue(std::u16string_view name) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (!name.empty() && name[0] == u'-') {
+        negative = true;
+        i = 1;
+    }
+    if (i >= name.size() || name.size() - i > 10) return std::nullopt;
+    if (name[i] == u'0' && name.size() - i > 1) return std::nullopt;
+    if (negative && name[i] == u'0') return std::nullopt;
+    std::int64_t value = 0;
+    for (; i < name.size(); ++i) {
+        if (name[i] < u'0' || name[i] > u'9') return std::nullopt;
+        value = value * 10 + (name[i] - u'0');
+    }
+    if (negative) value = -value;
+    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
 IniSource::IniSource(std::filesystem::path path)
     : path_(std::move(path)), file_(std::make_shared<IniFile>()) {}
 

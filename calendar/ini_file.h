@@ -103,4 +103,9 @@ private:
 // The decimal text of an integer as a section or key name ("1430", "-5").
 std::u16string decimalName(std::int64_t value);
 
+// The integer a name stands for when it is written as decimalName writes it: no sign but a
+// leading "-", no leading zeros ("1430", "-5"; not "01430" or "+5"), the only spelling by
+// which a lookup with decimalName finds it.
+std::optional<std::int32_t> decimalNameValue(std::u16string_view name);
+
 }  // namespace velmora

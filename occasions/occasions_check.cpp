@@ -60,11 +60,8 @@ std::vector<FileProblem> checkOccasions(const OccasionsFile& file, OccasionsSumm
         }
         std::set<std::int32_t> days;
         for (const IniFile::Entry& entry : section.entries) {
-            std::int32_t day = 0;
-            for (std::int32_t d = 1; d <= 31; ++d) {
-                if (entry.key == decimalName(d)) day = d;
-            }
-            if (day == 0 || day > month->longestMonth) {
+            const std::int32_t day = decimalNameValue(entry.key).value_or(0);
+            if (day < 1 || day > month->longestMonth) {
                 error(entry.line, "[" + name + "] has no day \"" + toUtf8(entry.key) + "\" (1 to " +
                       std::to_string(month->longestMonth) + ")");
                 continue;

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "calendar/hijri_check.h"
+#include "problem_report.h"
 #include "test_files.h"
 
 namespace velmora {
@@ -142,10 +143,8 @@ TEST(HijriCheck, ReportsWhatIsWrongAndWhere) {
     table += "[1441]\n1=29\nstray line\n[junk]\n";
     folder.write("calendar.ini", table);
     const LunarCalendarFile file(folder.path() / "calendar.ini");
-    std::ostringstream all;
-    for (const FileProblem& p : checkHijriTable(file, nullptr)) all << p.line << ": " << p.message << "\n";
-    const std::string report = all.str();
-    EXPECT_NE(report.find("23: month 1 of 1441 has \"31\" days"), std::string::npos) << report;
+    const std::string report = problemReport(checkHijriTable(file, nullptr));
+    EXPECT_NE(report.find("23: error: month 1 of 1441 has \"31\" days"), std::string::npos) << report;
     EXPECT_NE(report.find("the total of 1441 is 709; the total before it and the year's 356 days make 710"), std::string::npos) << report;
     EXPECT_NE(report.find("a second section [1441]"), std::string::npos) << report;
     EXPECT_NE(report.find("neither a section"), std::string::npos) << report;
@@ -153,7 +152,7 @@ TEST(HijriCheck, ReportsWhatIsWrongAndWhere) {
 }
 
 // The shipped table against its sources: the Iranian months, the published months of 1448
-// and the Umm al-Qura months it continues with, read straight from the data files.
+// and the predicted months that follow, read straight from the data files.
 class ShippedTable : public ::testing::Test {
 protected:
     LunarCalendarFile file_{shippedFile("calendar.ini")};

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "occasions/occasions_check.h"
+#include "problem_report.h"
 #include "test_files.h"
 
 namespace velmora {
@@ -112,10 +113,7 @@ TEST_F(OccasionsTest, BadFilesGetClearAnswers) {
     EXPECT_EQ(isHoliday(files, 1404, 1, 1), 0);                 // its flag was cut away
     EXPECT_EQ(isHoliday(files, 1404, 1, 2), 0);
     EXPECT_EQ(isHoliday(files, 1404, 1, 3), 1);                 // Persian one
-    std::ostringstream report;
-    for (const FileProblem& p : checkOccasions(files.events, nullptr))
-        report << p.line << ": " << (p.severity == FileProblem::Severity::error ? "error: " : "note: ") << p.message << "\n";
-    const std::string text = report.str();
+    const std::string text = problemReport(checkOccasions(files.events, nullptr));
     EXPECT_NE(text.find("2: error: the value has 502 characters; it would be cut at 79"), std::string::npos) << text;
     EXPECT_NE(text.find("3: error: the value does not end in a holiday flag"), std::string::npos) << text;
     EXPECT_NE(text.find("5: error: a second section [01]"), std::string::npos) << text;
