@@ -6,7 +6,7 @@
 #include <array>
 #include <memory>
 
-#include "app/navigation.h"
+#include "window/navigation.h"
 #include "occasions/occasions.h"
 #include "render/surface.h"
 
@@ -25,6 +25,7 @@ struct AppState {
     HMENU trayMenu = nullptr;
     HWND tooltip = nullptr;
     bool tooltipToolsAdded = false;
+    MonthButtonTips buttonTips;  // what the month buttons' tooltips say now
     HWND occasionsDialog = nullptr;
 
     // Child controls.
@@ -63,7 +64,8 @@ struct AppState {
     SYSTEMTIME now{};
 
     CivilDate today() const { return {now.wYear, now.wMonth, now.wDay}; }
-    NavigationContext navigationContext() const { return {*files, today()}; }
+    const CalendarData& data() const { return files->data(); }
+    NavigationContext navigationContext() const { return {data(), today()}; }
 };
 
 extern AppState app;
@@ -76,7 +78,7 @@ LRESULT CALLBACK yearEditProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 bool onNavigationCommand(WORD id);
 void onMonthSelected();
 void onYearStep(const NMHDR* header);
-void refreshButtonTooltips();
+void updateButtonTooltips();
 
 // Tray (app/tray.cpp).
 void updateTrayIcon();
@@ -92,8 +94,12 @@ void detectStartupRegistration();
 void openOccasionsDialog();
 void closeOccasionsDialog();
 
-// Redraws everything at the next paint.
-inline void repaintAll() { InvalidateRect(app.mainWindow, nullptr, TRUE); }
+// After the shown date or the mode changed: brings the year box, the month boxes and the
+// buttons' tooltips up to date (writing only what changed) and redraws the calendar.
+void showShownMonth();
+
+// The month box of the display mode.
+HWND modeCombo();
 
 // Text of a control, whole.
 std::u16string windowText(HWND window);

@@ -1,5 +1,7 @@
 #include "app/gdi_surface.h"
 
+#include <algorithm>
+
 namespace velmora {
 namespace {
 
@@ -115,7 +117,26 @@ void GdiSurface::drawLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std
 }
 
 std::unique_ptr<Surface> GdiSurfaceFactory::open() {
-    return std::make_unique<GdiSurface>(window_, fonts_, instance_);
+    return std::make_unique<GdiSurface>(dc_, fonts_, instance_);
 }
+
+OffscreenCanvas::OffscreenCanvas(HDC target, int width, int height, HBRUSH background)
+    : target_(target), width_(width), height_(height) {
+    dc_ = CreateCompatibleDC(target);
+    bitmap_ = CreateCompatibleBitmap(target, std::max(width, 1), std::max(height, 1));
+    if (dc_ != nullptr) countGdiObject(+1);
+    if (bitmap_ != nullptr) countGdiObject(+1);
+    oldBitmap_ = SelectObject(dc_, bitmap_);
+    const RECT all{0, 0, width, height};
+    FillRect(dc_, &all, background);
+}
+
+OffscreenCanvas::~OffscreenCanvas() {
+    SelectObject(dc_, oldBitmap_);  // a bitmap must not be deleted while selected
+    if (bitmap_ != nullptr && DeleteObject(bitmap_)) countGdiObject(-1);
+    if (dc_ != nullptr && DeleteDC(dc_)) countGdiObject(-1);
+}
+
+void OffscreenCanvas::present() const { BitBlt(target_, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY); }
 
 }  // namespace velmora

@@ -40,16 +40,39 @@ private:
     int savedState_ = 0;
 };
 
+// Hands each renderer the same device context afresh: its state is saved when a surface
+// opens and restored when it goes, so every renderer starts from the context's defaults.
 class GdiSurfaceFactory : public SurfaceFactory {
 public:
-    GdiSurfaceFactory(HWND window, const HFONT* fonts, HINSTANCE instance)
-        : window_(window), fonts_(fonts), instance_(instance) {}
+    GdiSurfaceFactory(HDC dc, const HFONT* fonts, HINSTANCE instance) : dc_(dc), fonts_(fonts), instance_(instance) {}
     std::unique_ptr<Surface> open() override;
 
 private:
-    HWND window_;
+    HDC dc_;
     const HFONT* fonts_;
     HINSTANCE instance_;
+};
+
+// A memory bitmap the size of a client area, filled with a brush: the whole paint is drawn
+// here and copied to the window once, so no half-drawn state ever shows.
+class OffscreenCanvas {
+public:
+    OffscreenCanvas(HDC target, int width, int height, HBRUSH background);
+    ~OffscreenCanvas();
+    OffscreenCanvas(const OffscreenCanvas&) = delete;
+    OffscreenCanvas& operator=(const OffscreenCanvas&) = delete;
+
+    HDC dc() const { return dc_; }
+    // Copies the picture to the target at (0, 0).
+    void present() const;
+
+private:
+    HDC target_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ oldBitmap_ = nullptr;
+    int width_;
+    int height_;
 };
 
 // GDI objects and device contexts the program holds now (fonts, and whatever a surface has

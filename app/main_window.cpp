@@ -5,11 +5,11 @@
 
 #include "app/app_state.h"
 #include "app/gdi_surface.h"
-#include "app/link_area.h"
 #include "calendar/month_names.h"
-#include "calendar/executable_path.h"
 #include "render/main_paint.h"
 #include "resources/resource_ids.h"
+#include "window/executable_folder.h"
+#include "window/link_area.h"
 
 namespace velmora {
 namespace {
@@ -45,31 +45,7 @@ void setFont(HWND control, FontId font) {
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(app.fonts[static_cast<std::size_t>(font)]), TRUE);
 }
 
-// The executable's folder from the command line; from the module's path when the command
-// line names none (a program started from its own folder).
-std::filesystem::path executableFolder() {
-    const std::u16string folder = folderFromCommandLine(reinterpret_cast<const char16_t*>(GetCommandLineW()));
-    if (!folder.empty()) return std::filesystem::path(std::wstring(folder.begin(), folder.end()));
-    std::wstring module(32768, L'\0');
-    module.resize(GetModuleFileNameW(nullptr, module.data(), static_cast<DWORD>(module.size())));
-    return std::filesystem::path(module).parent_path();
-}
-
-LRESULT onCreate(HWND window) {
-    app.mainWindow = window;
-    const LONG units = GetDialogBaseUnits();
-    app.charWidth = LOWORD(units);
-    app.charHeight = HIWORD(units);
-    const CivilDate today = app.today();
-    app.navigation = {kJalaliMode, today, today.year, today.month, today.day};
-
-    app.taskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
-    app.liveGdiObjectsMessage = RegisterWindowMessageW(L"Velmora.LiveGdiObjects");
-    app.menuItemStateMessage = RegisterWindowMessageW(L"Velmora.MenuItemState");
-
-    // calendar.ini and events.ini beside the executable; the table's bounds are read now.
-    app.files = std::make_unique<CalendarFiles>(executableFolder());
-
+void createControls() {
     const int bx = app.charWidth;
     const int by = app.charHeight;
     const int buttonWidth = (bx * 35) / 10, buttonHeight = (by * 15) / 10;
@@ -94,7 +70,9 @@ LRESULT onCreate(HWND window) {
                                           IDC_GREGORIAN_MONTH_COMBO, comboWidth, comboHeight);
     app.hijriMonthCombo = createChild(WS_EX_RIGHT, L"combobox", L"SelectMonth", WS_TABSTOP | CBS_DROPDOWNLIST,
                                       IDC_HIJRI_MONTH_COMBO, comboWidth, comboHeight);
+}
 
+void createFonts() {
     for (std::size_t i = 0; i < app.fonts.size(); ++i) {
         const FontDesign& design = kFonts[i];
         app.fonts[i] = CreateFontW(design.height, design.width, 0, 0, design.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
@@ -102,11 +80,9 @@ LRESULT onCreate(HWND window) {
                                    FF_DECORATIVE | FIXED_PITCH, design.face);
         if (app.fonts[i] != nullptr) countGdiObject(+1);
     }
+}
 
-    app.tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, window, nullptr, app.instance, nullptr);
-    app.mainMenu = GetMenu(window);
-    app.trayMenu = GetSubMenu(LoadMenuW(app.instance, L"SYSTRAY"), 0);
-
+void fillMonthBoxes() {
     for (std::int32_t month = 1; month <= 12; ++month) {
         SendMessageW(app.jalaliMonthCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(jalaliMonthNames[month].data()));
         SendMessageW(app.gregorianMonthCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(gregorianMonthNames[month].data()));
@@ -117,9 +93,33 @@ LRESULT onCreate(HWND window) {
     setFont(app.hijriMonthCombo, FontId::comboFont);
     setFont(app.yearEdit, FontId::yearEditFont);
     setFont(app.allOccasionsButton, FontId::smallFont);
+}
+
+LRESULT onCreate(HWND window) {
+    app.mainWindow = window;
+    const LONG units = GetDialogBaseUnits();
+    app.charWidth = LOWORD(units);
+    app.charHeight = HIWORD(units);
+    const CivilDate today = app.today();
+    app.navigation = {Calendar::jalali, today, today.year, today.month, today.day};
+
+    app.taskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
+    app.liveGdiObjectsMessage = RegisterWindowMessageW(L"Velmora.LiveGdiObjects");
+    app.menuItemStateMessage = RegisterWindowMessageW(L"Velmora.MenuItemState");
+
+    // calendar.ini and events.ini beside the executable; the table's bounds are read now.
+    app.files = std::make_unique<CalendarFiles>(executableFolder());
+
+    createControls();
+    createFonts();
+    app.tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, window, nullptr, app.instance, nullptr);
+    app.mainMenu = GetMenu(window);
+    app.trayMenu = GetSubMenu(LoadMenuW(app.instance, L"SYSTRAY"), 0);
+    fillMonthBoxes();
     SetFocus(app.yearEdit);
     CheckMenuItem(app.mainMenu, IDM_OPTION_JALALI_MODE, MF_CHECKED);
     detectStartupRegistration();
+    showShownMonth();
     return 0;
 }
 
@@ -139,31 +139,36 @@ LRESULT onSize(LPARAM lParam) {
     return 0;
 }
 
+// Keeps the paint off the child controls, as WS_CLIPCHILDREN would: they draw themselves.
+void excludeChildren(HWND window, HDC dc) {
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) continue;
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
+}
+
 LRESULT onPaint(HWND window) {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window, &paint);
     app.files->refresh();  // an edited calendar.ini or events.ini shows now
+    RECT client;
+    GetClientRect(window, &client);
     {
-        GdiSurface paintSurface(dc, app.fonts.data(), app.instance);
-        app.charWidth = drawLink(paintSurface, app.clientWidth, app.clientHeight);
+        const OffscreenCanvas canvas(dc, client.right, client.bottom,
+                                     reinterpret_cast<HBRUSH>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND)));
+        {
+            GdiSurface paintSurface(canvas.dc(), app.fonts.data(), app.instance);
+            app.charWidth = drawLink(paintSurface, app.clientWidth, app.clientHeight);
+        }
+        GdiSurfaceFactory surfaces(canvas.dc(), app.fonts.data(), app.instance);
+        const MonthView view{app.data(), app.clientWidth, app.clientHeight, app.navigation.shown, app.today()};
+        paintDisplayMode(surfaces, view, app.navigation.displayMode);
+        excludeChildren(window, dc);
+        canvas.present();
     }
-    NavigationState& state = app.navigation;
-    if (state.displayMode == kHijriMode) {
-        state.shown.year = clampShownYear(state.shown.year, kHijriMode, app.files->bounds);
-    }
-    GdiSurfaceFactory surfaces(window, app.fonts.data(), app.instance);
-    const MonthView view{*app.files, app.clientWidth, app.clientHeight, state.shown, app.today()};
-    const MonthControls controls = paintDisplayMode(surfaces, view, state.displayMode);
-
-    // The year box and the mode's month box follow the shown month at every paint.
-    HWND combos[] = {app.jalaliMonthCombo, app.gregorianMonthCombo, app.hijriMonthCombo};
-    const std::int32_t mode = state.displayMode;
-    if (mode >= 0 && mode <= 2) {
-        setWindowText(app.yearEdit, controls.yearText);
-        SendMessageW(combos[mode], CB_SETCURSEL, static_cast<WPARAM>(controls.monthIndex), 0);
-    }
-    for (std::int32_t i = 0; i < 3; ++i) ShowWindow(combos[i], i == mode ? SW_SHOW : SW_HIDE);
-    ShowWindow(app.allOccasionsButton, mode == kJalaliMode ? SW_SHOW : SW_HIDE);
     EndPaint(window, &paint);
     return 0;
 }
@@ -171,7 +176,6 @@ LRESULT onPaint(HWND window) {
 LRESULT onMouseMove(LPARAM lParam) {
     const int x = LOWORD(lParam), y = HIWORD(lParam);
     if (overLink(x, y, app.clientWidth, app.clientHeight, app.charWidth)) SetCursor(LoadCursorW(nullptr, IDC_HAND));
-    refreshButtonTooltips();
     return 0;
 }
 
@@ -208,6 +212,25 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
+void showShownMonth() {
+    NavigationState& state = app.navigation;
+    clampHijriShownYear(state, app.navigationContext());
+    const MonthControls controls = monthControls(state, app.navigationContext());
+    if (windowText(app.yearEdit) != controls.yearText) setWindowText(app.yearEdit, controls.yearText);
+    const HWND shownCombo = modeCombo();
+    if (SendMessageW(shownCombo, CB_GETCURSEL, 0, 0) != controls.monthIndex)
+        SendMessageW(shownCombo, CB_SETCURSEL, static_cast<WPARAM>(controls.monthIndex), 0);
+    const auto showOnly = [](HWND control, bool shown) {
+        const bool visible = (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+        if (visible != shown) ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
+    };
+    for (HWND combo : {app.jalaliMonthCombo, app.gregorianMonthCombo, app.hijriMonthCombo}) showOnly(combo, combo == shownCombo);
+    showOnly(app.allOccasionsButton, state.displayMode == Calendar::jalali);
+    updateButtonTooltips();
+    // The paint covers the whole client area: nothing to erase first.
+    InvalidateRect(app.mainWindow, nullptr, FALSE);
+}
+
 std::u16string windowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
     std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
@@ -233,10 +256,11 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_PAINT: return onPaint(window);
         case WM_CLOSE: return onClose();
         case WM_DESTROY: return onDestroy(window, wParam, lParam);
+        case WM_ERASEBKGND: return 1;  // the paint fills the background itself
         case WM_TIMECHANGE:
             app.navigation.shown = app.today();
             updateTrayIcon();
-            repaintAll();
+            showShownMonth();
             return 0;
         case WM_TIMER:
             if (app.now.wHour == 0) SendMessageW(window, WM_TIMECHANGE, 0, 0);

@@ -3,8 +3,8 @@
 #include <shellapi.h>
 
 #include "app/app_state.h"
-#include "app/startup_value.h"
-#include "calendar/executable_path.h"
+#include "window/executable_folder.h"
+#include "window/startup_value.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -12,11 +12,12 @@ namespace {
 
 constexpr wchar_t kProductPage[] = L"https://velmora.co.ir/velmora-fa.html";
 
-void setDisplayMode(std::int32_t mode) {
+void setDisplayMode(Calendar mode) {
     app.navigation.displayMode = mode;
-    const UINT items[] = {IDM_OPTION_JALALI_MODE, IDM_OPTION_MILADI_MODE, IDM_OPTION_HIJRI_MODE};
-    for (std::int32_t i = 0; i < 3; ++i) CheckMenuItem(app.mainMenu, items[i], i == mode ? MF_CHECKED : MF_UNCHECKED);
-    repaintAll();
+    constexpr UINT kItems[] = {IDM_OPTION_JALALI_MODE, IDM_OPTION_MILADI_MODE, IDM_OPTION_HIJRI_MODE};
+    for (const Calendar calendar : kCalendars)
+        CheckMenuItem(app.mainMenu, kItems[calendarIndex(calendar)], calendar == mode ? MF_CHECKED : MF_UNCHECKED);
+    showShownMonth();
 }
 
 // The last item of "Option" alternates between adding and removing the registration.
@@ -57,8 +58,8 @@ void removeFromStartup() {
 }
 
 void openContents() {
-    const std::u16string path = pathBesideExecutable(reinterpret_cast<const char16_t*>(GetCommandLineW()), u"content.htm");
-    ShellExecuteW(nullptr, nullptr, wide(path.c_str()), nullptr, nullptr, SW_SHOWNORMAL);
+    const std::filesystem::path path = executableFolder() / "content.htm";
+    ShellExecuteW(nullptr, nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -86,9 +87,9 @@ void detectStartupRegistration() {
 // True for the commands that end the message's handling at once.
 bool onMenuCommand(WORD id) {
     switch (id) {
-        case IDM_OPTION_JALALI_MODE: setDisplayMode(kJalaliMode); return true;
-        case IDM_OPTION_MILADI_MODE: setDisplayMode(kMiladiMode); return true;
-        case IDM_OPTION_HIJRI_MODE: setDisplayMode(kHijriMode); return true;
+        case IDM_OPTION_JALALI_MODE: setDisplayMode(Calendar::jalali); return true;
+        case IDM_OPTION_MILADI_MODE: setDisplayMode(Calendar::gregorian); return true;
+        case IDM_OPTION_HIJRI_MODE: setDisplayMode(Calendar::hijri); return true;
         case IDM_TRAY_OPEN: ShowWindow(app.mainWindow, SW_SHOWNORMAL); return true;
         case IDM_TRAY_EXIT:
         case IDM_FILE_EXIT:

@@ -1,5 +1,5 @@
 // The navigation controls: each handler reads the year box and the mode's month box, asks
-// the navigation rules for the new shown date, and repaints.
+// the navigation rules for the new shown date, and shows it.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -9,14 +9,6 @@
 namespace velmora {
 namespace {
 
-HWND modeCombo() {
-    switch (app.navigation.displayMode) {
-        case kMiladiMode: return app.gregorianMonthCombo;
-        case kHijriMode: return app.hijriMonthCombo;
-        default: return app.jalaliMonthCombo;
-    }
-}
-
 // The year box is read into 9 characters and the month box into 15, as always.
 std::int32_t typedYear() { return readYearEdit(windowText(app.yearEdit).substr(0, 8)); }
 std::int32_t namedMonth() {
@@ -24,6 +16,15 @@ std::int32_t namedMonth() {
 }
 
 }  // namespace
+
+HWND modeCombo() {
+    switch (app.navigation.displayMode) {
+        case Calendar::jalali: return app.jalaliMonthCombo;
+        case Calendar::gregorian: return app.gregorianMonthCombo;
+        case Calendar::hijri: break;
+    }
+    return app.hijriMonthCombo;
+}
 
 bool onNavigationCommand(WORD id) {
     switch (id) {
@@ -43,35 +44,37 @@ bool onNavigationCommand(WORD id) {
         default:
             return false;
     }
-    repaintAll();
+    showShownMonth();
     return true;
 }
 
 void onMonthSelected() {
     selectMonth(app.navigation, app.navigationContext(), typedYear(), namedMonth());
-    repaintAll();
+    showShownMonth();
 }
 
 void onYearStep(const NMHDR* header) {
     const auto* upDown = reinterpret_cast<const NMUPDOWN*>(header);
     stepYear(app.navigation, app.navigationContext(), upDown->iDelta);
-    repaintAll();
+    showShownMonth();
 }
 
 LRESULT CALLBACK yearEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_KEYDOWN && wParam == VK_RETURN && app.navigation.displayMode >= 0 && app.navigation.displayMode <= 2) {
+    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
         GetLocalTime(&app.now);
         confirmYear(app.navigation, app.navigationContext(), typedYear(), namedMonth());
-        InvalidateRect(GetParent(window), nullptr, TRUE);
+        showShownMonth();
         return 0;  // the edit control never sees this Enter
     }
     return CallWindowProcW(app.yearEditBaseProc, window, message, wParam, lParam);
 }
 
-void refreshButtonTooltips() {
+void updateButtonTooltips() {
     if (app.tooltip == nullptr) return;
-    SendMessageW(app.tooltip, TTM_ACTIVATE, TRUE, 0);
     const MonthButtonTips tips = monthButtonTips(app.navigation, app.navigationContext(), windowText(app.jalaliMonthCombo));
+    if (app.tooltipToolsAdded && tips.next == app.buttonTips.next && tips.previous == app.buttonTips.previous) return;
+    SendMessageW(app.tooltip, TTM_ACTIVATE, TRUE, 0);
+    app.buttonTips = tips;
     struct Tool {
         HWND button;
         std::u16string text;
@@ -87,8 +90,8 @@ void refreshButtonTooltips() {
         info.hwnd = app.mainWindow;
         info.uId = reinterpret_cast<UINT_PTR>(tool.button);
         info.lpszText = reinterpret_cast<wchar_t*>(tool.text.data());
-        // Each tool is added once and its text replaced afterwards: adding it at every mouse
-        // move would pile up copies inside the tooltip control.
+        // Each tool is added once and its text replaced afterwards: adding it again would
+        // pile up copies inside the tooltip control.
         SendMessageW(app.tooltip, app.tooltipToolsAdded ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
                      reinterpret_cast<LPARAM>(&info));
     }

@@ -3,7 +3,7 @@
 
 #include "app/app_state.h"
 #include "app/gdi_surface.h"
-#include "occasions/occasions_dialog.h"
+#include "render/occasions_dialog.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -17,7 +17,7 @@ INT_PTR CALLBACK occasionsDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) 
             const HDC dc = BeginPaint(list, &paint);
             {
                 GdiSurface surface(dc, app.fonts.data(), app.instance);
-                paintOccasionsDialog(surface, *app.files, app.navigation.shown);
+                paintOccasionsDialog(surface, app.data(), app.navigation.shown);
             }
             EndPaint(list, &paint);
             break;

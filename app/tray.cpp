@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "app/app_state.h"
-#include "app/tray_text.h"
+#include "window/tray_text.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -21,7 +21,7 @@ NOTIFYICONDATAW trayRecord(UINT id) {
 
 void addTrayIcon() {
     GetLocalTime(&app.now);
-    const TrayIconContent content = trayIconContent(*app.files, app.today());
+    const TrayIconContent content = trayIconContent(app.data(), app.today());
     app.trayIconId = content.jalaliDay;
     NOTIFYICONDATAW record = trayRecord(static_cast<UINT>(app.trayIconId));
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;

@@ -1,14 +1,15 @@
 #include <benchmark/benchmark.h>
 
 #include "calendar/hijri.h"
+#include "occasions/occasions.h"
 
 namespace velmora {
 namespace {
 
 // The shipped calendar.ini, unchanged between calls, as during a paint.
 struct ShippedCalendar {
-    LunarCalendarFile file{std::filesystem::path(VELMORA_DATA_DIR) / "calendar.ini"};
-    HijriCalendar calendar{file, file.readCalendarBounds()};
+    CalendarFiles files{std::filesystem::path(VELMORA_DATA_DIR)};
+    HijriCalendar calendar = files.data().hijri();
 };
 
 void BM_dayNumberToHijri(benchmark::State& state) {
@@ -32,10 +33,10 @@ void BM_hijriToDayNumber(benchmark::State& state) {
 }
 BENCHMARK(BM_hijriToDayNumber);
 
-// What a paint pays to learn whether calendar.ini changed.
+// What a paint pays to learn whether calendar.ini or events.ini changed.
 void BM_refreshUnchangedCalendarIni(benchmark::State& state) {
     ShippedCalendar shipped;
-    for (auto _ : state) benchmark::DoNotOptimize(shipped.file.refresh());
+    for (auto _ : state) benchmark::DoNotOptimize(shipped.files.refresh());
 }
 BENCHMARK(BM_refreshUnchangedCalendarIni);
 

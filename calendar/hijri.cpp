@@ -34,29 +34,20 @@ HijriMonthLengths defaultHijriMonthLengths(std::int32_t year) {
     return lengths;
 }
 
-LunarCalendarFile::LunarCalendarFile(std::filesystem::path path) : source_(std::move(path)) {
-    refresh();
-}
-
-bool LunarCalendarFile::refresh() {
-    if (!source_.refresh()) return false;
-    decode();
-    return true;
-}
-
-void LunarCalendarFile::decode() {
-    monthLengths_.clear();
-    yearTotals_.clear();
-    const IniFile& ini = source_.file();
+LunarTable::LunarTable(const IniFile& ini) {
+    bounds_.minJulianday = readProfileInt(ini, u"value", u"minJulianday", 0);
+    bounds_.maxJulianday = readProfileInt(ini, u"value", u"maxJulianday", 0);
+    bounds_.minYear = readProfileInt(ini, u"value", u"minYear", 0);
+    bounds_.endHijri = readProfileInt(ini, u"value", u"endHijri", 0);
     // The first section of each name wins, as with the profile reads.
     for (const IniFile::Section& section : ini.sections()) {
         if (ini.findSection(section.name) != &section) continue;
         const auto year = decimalNameValue(section.name);
         if (!year) continue;
         HijriMonthLengths lengths = defaultHijriMonthLengths(*year);
-        for (std::int32_t month = 1; month <= 12; ++month) {
-            const auto value = ini.find(section.name, decimalName(month));
-            if (value) lengths[static_cast<std::size_t>(month)] = profileIntValue(*value, lengths[static_cast<std::size_t>(month)]);
+        for (std::size_t month = 1; month <= 12; ++month) {
+            const auto value = ini.find(section.name, decimalName(static_cast<std::int64_t>(month)));
+            if (value) lengths[month] = profileIntValue(*value, lengths[month]);
         }
         monthLengths_.emplace(*year, lengths);
     }
@@ -69,22 +60,12 @@ void LunarCalendarFile::decode() {
     }
 }
 
-HijriBounds LunarCalendarFile::readCalendarBounds() const {
-    const IniFile& ini = source_.file();
-    HijriBounds bounds;
-    bounds.minJulianday = readProfileInt(ini, u"value", u"minJulianday", 0);
-    bounds.maxJulianday = readProfileInt(ini, u"value", u"maxJulianday", 0);
-    bounds.minYear = readProfileInt(ini, u"value", u"minYear", 0);
-    bounds.endHijri = readProfileInt(ini, u"value", u"endHijri", 0);
-    return bounds;
-}
-
-HijriMonthLengths LunarCalendarFile::readHijriMonthLengths(std::int32_t year) const {
+HijriMonthLengths LunarTable::readHijriMonthLengths(std::int32_t year) const {
     const auto it = monthLengths_.find(year);
     return it != monthLengths_.end() ? it->second : defaultHijriMonthLengths(year);
 }
 
-std::int32_t LunarCalendarFile::yearTotal(std::int64_t year) const {
+std::int32_t LunarTable::yearTotal(std::int64_t year) const {
     if (year < kInt32Min || year > kInt32Max) return 0;
     const auto it = yearTotals_.find(static_cast<std::int32_t>(year));
     return it != yearTotals_.end() ? it->second : 0;
@@ -92,8 +73,8 @@ std::int32_t LunarCalendarFile::yearTotal(std::int64_t year) const {
 
 DayNumber hijriToDayNumber(const HijriCalendar& calendar, std::int32_t y, std::int32_t m,
                            std::int32_t d) {
-    const std::int64_t offset = calendar.file.yearTotal(std::int64_t{y} - 1);
-    const HijriMonthLengths lengths = calendar.file.readHijriMonthLengths(y);
+    const std::int64_t offset = calendar.table.yearTotal(std::int64_t{y} - 1);
+    const HijriMonthLengths lengths = calendar.table.readHijriMonthLengths(y);
     std::int64_t before = 0;
     for (std::int32_t month = 1; month < m && month <= 12; ++month)
         before += lengths[static_cast<std::size_t>(month)];
@@ -102,12 +83,13 @@ DayNumber hijriToDayNumber(const HijriCalendar& calendar, std::int32_t y, std::i
 
 CivilDate dayNumberToHijri(const HijriCalendar& calendar, DayNumber n) {
     const HijriBounds& bounds = calendar.bounds;
-    if (n < bounds.minJulianday || n > bounds.maxJulianday) return dayNumberToTabularHijri(n);
+    // The table answers for its own days and, counting back, for the day before them.
+    if (n != bounds.minJulianday && !inLunarTable(bounds, n)) return dayNumberToTabularHijri(n);
 
     // The last day of the year before b: minJulianday plus the total of year b - 1.
     const auto lastDayBefore = [&](std::int64_t b) -> std::int64_t {
         if (b - 1 < bounds.minYear) return bounds.minJulianday;
-        return std::int64_t{bounds.minJulianday} + calendar.file.yearTotal(b - 1);
+        return std::int64_t{bounds.minJulianday} + calendar.table.yearTotal(b - 1);
     };
 
     // No year of a sound table is shorter than 354 days, so the estimate is rarely below the
@@ -123,7 +105,7 @@ CivilDate dayNumberToHijri(const HijriCalendar& calendar, DayNumber n) {
     std::int64_t c = lastDayBefore(b);
     if (c == n) {
         const std::int32_t previous = saturate(b - 1);
-        return {previous, 12, calendar.file.readHijriMonthLengths(previous)[12]};
+        return {previous, 12, calendar.table.readHijriMonthLengths(previous)[12]};
     }
     while (steps < kMaxSteps) {
         const std::int64_t next = lastDayBefore(b + 1);
@@ -134,7 +116,7 @@ CivilDate dayNumberToHijri(const HijriCalendar& calendar, DayNumber n) {
     }
 
     const auto year = static_cast<std::int32_t>(b);
-    const HijriMonthLengths lengths = calendar.file.readHijriMonthLengths(year);
+    const HijriMonthLengths lengths = calendar.table.readHijriMonthLengths(year);
     const std::int64_t k = std::int64_t{n} - c;
     std::int64_t sum = 0;
     for (std::int32_t month = 1; month <= 12; ++month) {
@@ -161,15 +143,33 @@ CivilDate dayNumberToTabularHijri(DayNumber n) {
     return {saturate(y), static_cast<std::int32_t>(m), saturate(n - monthStart + 1)};
 }
 
-std::int32_t clampShownYear(std::int32_t year, std::int32_t displayMode, const HijriBounds& bounds) {
-    if (displayMode == kHijriMode) {
-        const std::int32_t lo = dayNumberToGregorian(bounds.minJulianday).year;
-        const std::int32_t hi = dayNumberToGregorian(bounds.maxJulianday).year;
-        if (year < lo) return lo;
-        if (year >= hi) return hi - 1;
-        return year;
+CivilDate dayNumberToDate(Calendar calendar, const HijriCalendar& hijri, DayNumber n) {
+    switch (calendar) {
+        case Calendar::jalali: return dayNumberToJalali(n);
+        case Calendar::gregorian: return dayNumberToGregorian(n);
+        case Calendar::hijri: break;
     }
-    return std::clamp(year, kFirstShownGregorianYear, kLastShownGregorianYear);
+    return dayNumberToHijri(hijri, n);
+}
+
+DayNumber dateToDayNumber(Calendar calendar, const HijriCalendar& hijri, std::int32_t y, std::int32_t m,
+                          std::int32_t d) {
+    switch (calendar) {
+        case Calendar::jalali: return jalaliToDayNumber(y, m, d);
+        case Calendar::gregorian: return gregorianToDayNumber(y, m, d);
+        case Calendar::hijri: break;
+    }
+    return hijriToDayNumber(hijri, y, m, d);
+}
+
+std::int32_t monthLength(Calendar calendar, const HijriCalendar& hijri, std::int32_t y, std::int32_t m) {
+    switch (calendar) {
+        case Calendar::jalali: return jalaliMonthLength(y, m);
+        case Calendar::gregorian: return gregorianMonthLength(y, m);
+        case Calendar::hijri: break;
+    }
+    if (m < 1 || m > 12) return 0;
+    return hijri.table.readHijriMonthLengths(y)[static_cast<std::size_t>(m)];
 }
 
 }  // namespace velmora

@@ -8,17 +8,13 @@
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <unordered_map>
 
+#include "calendar/calendar.h"
 #include "calendar/day_number.h"
 #include "calendar/ini_file.h"
 
 namespace velmora {
-
-// 0 Jalali (Solar Hijri primary), 1 Miladi (Gregorian), 2 Hijri (lunar Hijri). The same
-// digits name the calendars in the sections of events.ini.
-enum DisplayMode : std::int32_t { kJalaliMode = 0, kMiladiMode = 1, kHijriMode = 2 };
 
 // The four bounds of the table, read once when the window is created; 0 when absent.
 struct HijriBounds {
@@ -39,35 +35,35 @@ constexpr bool isHijriLeapYear(std::int32_t y) noexcept {
 
 HijriMonthLengths defaultHijriMonthLengths(std::int32_t year);
 
-// calendar.ini, decoded into month lengths and year totals each time the file changes, so
-// that the conversions ask a hash table rather than parse text.
-class LunarCalendarFile {
+// calendar.ini decoded: the bounds, the month lengths and the year totals, so that the
+// conversions ask a hash table rather than parse text. An empty file is no table.
+class LunarTable {
 public:
-    explicit LunarCalendarFile(std::filesystem::path path = {});
+    LunarTable() = default;
+    explicit LunarTable(const IniFile& ini);
 
-    // Takes up an edit of the file; true when it was parsed again.
-    bool refresh();
-
-    HijriBounds readCalendarBounds() const;
+    HijriBounds readCalendarBounds() const { return bounds_; }
     HijriMonthLengths readHijriMonthLengths(std::int32_t year) const;
     // The key "year" of section "value": days from minJulianday to the end of that year.
     std::int32_t yearTotal(std::int64_t year) const;
 
-    const IniSource& source() const { return source_; }
-
 private:
-    void decode();
-
-    IniSource source_;
+    HijriBounds bounds_;
     std::unordered_map<std::int32_t, HijriMonthLengths> monthLengths_;
     std::unordered_map<std::int32_t, std::int32_t> yearTotals_;
 };
 
-// The lunar Hijri calendar as the program uses it: the bounds read at start and the file.
+// The lunar Hijri calendar as the program uses it: the table and the bounds read at start.
 struct HijriCalendar {
-    const LunarCalendarFile& file;
+    const LunarTable& table;
     HijriBounds bounds;
 };
+
+// True for the days the table covers: minJulianday + 1 to maxJulianday (minJulianday is
+// the last day of the year before the table).
+constexpr bool inLunarTable(const HijriBounds& bounds, std::int64_t n) {
+    return n > bounds.minJulianday && n <= bounds.maxJulianday;
+}
 
 // The day number of lunar Hijri y, m, d. A day past its month counts on into the next; a
 // year whose previous year has no total counts from minJulianday as if it were the first.
@@ -83,9 +79,13 @@ CivilDate dayNumberToHijri(const HijriCalendar& calendar, DayNumber n);
 DayNumber tabularHijriToDayNumber(std::int32_t y, std::int32_t m, std::int32_t d);
 CivilDate dayNumberToTabularHijri(DayNumber n);
 
-// Pulls a Gregorian year into the span the display mode can show: -4379 to 3621 in the
-// Jalali and Miladi modes; in Hijri mode from the year of minJulianday to one below the year
-// of maxJulianday.
-std::int32_t clampShownYear(std::int32_t year, std::int32_t displayMode, const HijriBounds& bounds);
+// A day number in any of the three calendars, and back.
+CivilDate dayNumberToDate(Calendar calendar, const HijriCalendar& hijri, DayNumber n);
+DayNumber dateToDayNumber(Calendar calendar, const HijriCalendar& hijri, std::int32_t y, std::int32_t m,
+                          std::int32_t d);
+
+// Days in month m of year y of a calendar; lunar Hijri months as the table gives them (0
+// for a month outside 1 to 12).
+std::int32_t monthLength(Calendar calendar, const HijriCalendar& hijri, std::int32_t y, std::int32_t m);
 
 }  // namespace velmora

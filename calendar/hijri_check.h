@@ -4,16 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "calendar/file_problem.h"
 #include "calendar/hijri.h"
 
 namespace velmora {
-
-struct FileProblem {
-    enum class Severity { note, error };
-    Severity severity = Severity::error;
-    std::int32_t line = 0;  // 0 when the problem belongs to no single line
-    std::string message;
-};
 
 struct HijriTableSummary {
     std::int32_t firstYear = 0;
@@ -25,6 +19,6 @@ struct HijriTableSummary {
 // Checks that the table is whole and consistent: every year from minYear to the last has 12
 // months of 29 or 30 days, each year's total is the previous total plus its months, the
 // bounds agree with the totals, and endHijri lies where the Hijri-mode step may land.
-std::vector<FileProblem> checkHijriTable(const LunarCalendarFile& file, HijriTableSummary* summary);
+std::vector<FileProblem> checkHijriTable(const IniFile& ini, HijriTableSummary* summary);
 
 }  // namespace velmora

@@ -85,6 +85,7 @@ public:
     // Looks at the file and parses it again if it changed; true when it did.
     bool refresh();
     const IniFile& file() const { return *file_; }
+    std::shared_ptr<const IniFile> shared() const { return file_; }
     const std::filesystem::path& path() const { return path_; }
     bool exists() const { return exists_; }
     // How many times the file has been parsed (a measure for tests and benchmarks).

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "calendar/calendar.h"
+
 namespace velmora {
 
 // The text of one number: the plain decimal text with every ASCII digit replaced by the
@@ -30,15 +32,13 @@ inline DigitText formatArabicDigits(std::int32_t value) { return formatDigits(va
 // Gregorian numbers: plain ASCII decimal, as "%d" prints it.
 inline DigitText formatAsciiDigits(std::int32_t value) { return formatDigits(value, u'0'); }
 
-// The three calendars, each with its own digits: Solar Hijri numbers in Persian digits,
-// lunar Hijri numbers in Arabic-Indic digits, Gregorian numbers in ASCII.
-enum class CalendarKind { jalali, gregorian, hijri };
-
-inline DigitText formatCalendarNumber(CalendarKind calendar, std::int32_t value) {
+// A number in its calendar's own digits: Solar Hijri numbers in Persian digits, lunar Hijri
+// numbers in Arabic-Indic digits, Gregorian numbers in ASCII.
+inline DigitText formatCalendarNumber(Calendar calendar, std::int32_t value) {
     switch (calendar) {
-        case CalendarKind::jalali: return formatPersianDigits(value);
-        case CalendarKind::hijri: return formatArabicDigits(value);
-        case CalendarKind::gregorian: break;
+        case Calendar::jalali: return formatPersianDigits(value);
+        case Calendar::hijri: return formatArabicDigits(value);
+        case Calendar::gregorian: break;
     }
     return formatAsciiDigits(value);
 }

@@ -22,6 +22,13 @@ bool report(std::ostream& out, std::string_view fileName, const std::vector<File
     return clean;
 }
 
+// The problems of a file on disk: that it is missing, or what the check finds in it.
+template <typename Check>
+std::vector<FileProblem> checkProblems(const IniSource& source, Check check) {
+    if (!source.exists()) return {{FileProblem::Severity::error, 0, "the file is missing"}};
+    return check(source.file());
+}
+
 }  // namespace
 
 int checkCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
@@ -31,9 +38,10 @@ int checkCommand(const std::vector<std::string_view>& args, const CommandContext
         context.err << "velmora-cli: check takes no arguments but --data\n";
         return 2;
     }
-    const CalendarData data(options.dataFolder);
+    const CalendarFiles files(options.dataFolder);
+    const CalendarData& data = files.data();
     HijriTableSummary summary;
-    const auto problems = checkHijriTable(data.lunar, &summary);
+    const auto problems = checkProblems(files.calendarSource(), [&](const IniFile& ini) { return checkHijriTable(ini, &summary); });
     const bool calendarClean = report(context.out, "calendar.ini", problems);
     if (calendarClean) {
         context.out << "calendar.ini: lunar Hijri years " << summary.firstYear << " to "
@@ -46,7 +54,9 @@ int checkCommand(const std::vector<std::string_view>& args, const CommandContext
         context.out << '\n';
     }
     OccasionsSummary occasions;
-    const bool eventsClean = report(context.out, "events.ini", checkOccasions(data.events, &occasions));
+    const bool eventsClean = report(context.out, "events.ini", checkProblems(files.eventsSource(), [&](const IniFile& ini) {
+        return checkOccasions(ini, &occasions);
+    }));
     if (eventsClean) {
         context.out << "events.ini: days with occasions (holidays): Solar Hijri " << occasions.occasions[0] << " ("
                     << occasions.holidays[0] << "), Gregorian " << occasions.occasions[1] << " (" << occasions.holidays[1]

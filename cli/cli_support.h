@@ -14,19 +14,6 @@
 
 namespace velmora::cli {
 
-inline constexpr std::string_view kWeekdayNames[] = {"Saturday",  "Sunday",   "Monday", "Tuesday",
-                                                     "Wednesday", "Thursday", "Friday"};
-
-// The files the commands read, from one folder.
-struct CalendarData : CalendarFiles {
-    using CalendarFiles::CalendarFiles;
-
-    // True for the days the table covers: minJulianday + 1 to maxJulianday.
-    bool inHijriTable(std::int64_t n) const {
-        return n > bounds.minJulianday && n <= bounds.maxJulianday;
-    }
-};
-
 // The arguments of a command with "--data DIR" taken out.
 struct CommonOptions {
     std::filesystem::path dataFolder;

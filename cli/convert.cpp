@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cli/cli_support.h"
+#include "calendar/weekday_names.h"
 #include "cli/command_list.h"
 
 namespace velmora::cli {
@@ -49,13 +50,13 @@ Conversion hijriDayNumber(const CalendarData& data, const CivilDate& date) {
     const CivilDate last = dayNumberToHijri(data.hijri(), data.bounds.maxJulianday);
     const std::string span = "outside the lunar Hijri table (" + dateText(first) + " to " + dateText(last) + ")";
     if (date.year < first.year || date.year > last.year) return {std::nullopt, span};
-    const std::int32_t length = data.lunar.readHijriMonthLengths(date.year)[static_cast<std::size_t>(date.month)];
+    const std::int32_t length = monthLength(Calendar::hijri, data.hijri(), date.year, date.month);
     if (date.day < 1 || date.day > length) {
         return {std::nullopt, std::string(kHijriMonthNamesLatin[date.month]) + " " +
                                   std::to_string(date.year) + " has " + std::to_string(length) + " days"};
     }
     const DayNumber n = hijriToDayNumber(data.hijri(), date.year, date.month, date.day);
-    if (!data.inHijriTable(n) || dayNumberToHijri(data.hijri(), n) != date) return {std::nullopt, span};
+    if (!inLunarTable(data.bounds, n) || dayNumberToHijri(data.hijri(), n) != date) return {std::nullopt, span};
     return {n, {}};
 }
 
@@ -103,13 +104,13 @@ void appendConversion(std::string& out, const CalendarData& data, DayNumber n) {
     out.push_back('\t');
     appendDate(out, dayNumberToJalali(n));
     out.push_back('\t');
-    if (data.inHijriTable(n)) {
+    if (inLunarTable(data.bounds, n)) {
         appendDate(out, dayNumberToHijri(data.hijri(), n));
     } else {
         out.push_back('-');
     }
     out.push_back('\t');
-    out += kWeekdayNames[weekdayColumn(n)];
+    out += kWeekdayNames[static_cast<std::size_t>(weekdayColumn(n))].english;
     out.push_back('\n');
 }
 
@@ -154,7 +155,8 @@ int convertCommand(const std::vector<std::string_view>& args, const CommandConte
         }
     }
 
-    const CalendarData data(options.dataFolder);
+    const CalendarFiles files(options.dataFolder);
+    const CalendarData& data = files.data();
     std::string buffer;
     buffer.reserve(1 << 16);
     bool failed = false;

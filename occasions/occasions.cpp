@@ -4,10 +4,9 @@
 
 namespace velmora {
 
-std::u16string occasionSectionName(std::int32_t calendarDigit, std::int32_t month,
-                                   std::int32_t safarLength) {
-    std::u16string name = decimalName(calendarDigit) + decimalName(month);
-    if (calendarDigit == 2 && month == 2) {
+std::u16string occasionSectionName(Calendar calendar, std::int32_t month, std::int32_t safarLength) {
+    std::u16string name = decimalName(calendarDigit(calendar)) + decimalName(month);
+    if (calendar == Calendar::hijri && month == 2) {
         if (safarLength == 29) name += u'a';
         if (safarLength == 30) name += u'b';
     }
@@ -24,32 +23,51 @@ std::u16string_view occasionWords(std::u16string_view text) {
     return text.size() < 2 ? std::u16string_view() : text.substr(0, text.size() - 2);
 }
 
-OccasionsFile::OccasionsFile(std::filesystem::path path) : source_(std::move(path)) {
-    source_.refresh();
-}
-
-Occasion OccasionsFile::read(std::u16string_view section, std::int32_t day) const {
+Occasion Occasions::read(std::u16string_view section, std::int32_t day) const {
     Occasion occasion;
-    occasion.text = readProfileString(source_.file(), section, decimalName(day), u"", kOccasionBufferSize);
+    occasion.text = readProfileString(*ini_, section, decimalName(day), u"", kOccasionBufferSize);
     occasion.flag = holidayFlag(occasion.text);
     return occasion;
 }
 
-CalendarFiles::CalendarFiles(const std::filesystem::path& folder)
-    : lunar(folder / "calendar.ini"), bounds(lunar.readCalendarBounds()), events(folder / "events.ini") {}
-
-Occasion readLunarOccasion(const CalendarFiles& files, DayNumber n) {
-    if (n < files.bounds.minJulianday || n > files.bounds.maxJulianday) return {};
-    const CivilDate date = dayNumberToHijri(files.hijri(), n);
-    if (date.year <= 0) return {};
-    const std::int32_t safarLength = files.lunar.readHijriMonthLengths(date.year)[2];
-    return files.events.read(occasionSectionName(2, date.month, safarLength), date.day);
+CalendarData CalendarData::fromText(std::string_view calendarIni, std::string_view eventsIni) {
+    return CalendarData(IniFile::parse(calendarIni), std::make_shared<const IniFile>(IniFile::parse(eventsIni)));
 }
 
-std::int32_t isHoliday(const CalendarFiles& files, std::int32_t jy, std::int32_t jm, std::int32_t jd) {
-    const Occasion lunar = readLunarOccasion(files, jalaliToDayNumber(jy, jm, jd));
-    const Occasion solar = files.events.read(occasionSectionName(0, jm), jd);
-    return solar.flag == 1 || lunar.flag == 1 ? 1 : 0;
+CalendarFiles::CalendarFiles(const std::filesystem::path& folder)
+    : calendarSource_(folder / "calendar.ini"), eventsSource_(folder / "events.ini") {
+    calendarSource_.refresh();
+    eventsSource_.refresh();
+    data_ = CalendarData(calendarSource_.file(), eventsSource_.shared());
+}
+
+bool CalendarFiles::refresh() {
+    const bool calendarChanged = calendarSource_.refresh();
+    const bool eventsChanged = eventsSource_.refresh();
+    if (calendarChanged) data_.lunar = LunarTable(calendarSource_.file());
+    if (eventsChanged) data_.events = Occasions(eventsSource_.shared());
+    return calendarChanged || eventsChanged;
+}
+
+DayOccasions occasionsOfDay(const CalendarData& data, DayNumber n) {
+    DayOccasions day;
+    const CivilDate jalali = dayNumberToJalali(n);
+    const CivilDate gregorian = dayNumberToGregorian(n);
+    day.solar = data.events.read(occasionSectionName(Calendar::jalali, jalali.month), jalali.day);
+    day.gregorian = data.events.read(occasionSectionName(Calendar::gregorian, gregorian.month), gregorian.day);
+    if (inLunarTable(data.bounds, n)) {
+        const CivilDate lunar = dayNumberToHijri(data.hijri(), n);
+        if (lunar.year > 0) {
+            const std::int32_t safarLength = data.lunar.readHijriMonthLengths(lunar.year)[2];
+            day.lunar = data.events.read(occasionSectionName(Calendar::hijri, lunar.month, safarLength), lunar.day);
+        }
+    }
+    day.holiday = day.solar.flag == 1 || day.lunar.flag == 1;
+    return day;
+}
+
+std::int32_t isHoliday(const CalendarData& data, std::int32_t jy, std::int32_t jm, std::int32_t jd) {
+    return occasionsOfDay(data, jalaliToDayNumber(jy, jm, jd)).holiday ? 1 : 0;
 }
 
 }  // namespace velmora

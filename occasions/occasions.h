@@ -1,6 +1,6 @@
 // Occasions from events.ini, and the holiday test of a Solar Hijri day.
 //
-// A section per month of each calendar, named by the calendar digit (0 Solar Hijri,
+// A section per month of each calendar, named by the calendar's digit (0 Solar Hijri,
 // 1 Gregorian, 2 lunar Hijri) and the month; keys are days. A value is the words to show,
 // one separating character and the holiday flag.
 #pragma once
@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -21,8 +22,7 @@ inline constexpr std::size_t kOccasionBufferSize = 80;
 
 // "01" to "012", "11" to "112", "21" to "212"; lunar Safar is "22a" when it has 29 days,
 // "22b" when it has 30, and "22" otherwise.
-std::u16string occasionSectionName(std::int32_t calendarDigit, std::int32_t month,
-                                   std::int32_t safarLength = 0);
+std::u16string occasionSectionName(Calendar calendar, std::int32_t month, std::int32_t safarLength = 0);
 
 // The flag of an occasion: its last character's value as a decimal digit of any script; 0
 // for any other character and for an empty text.
@@ -39,42 +39,66 @@ struct Occasion {
     std::u16string_view words() const { return occasionWords(text); }
 };
 
-class OccasionsFile {
+// events.ini decoded; an empty file has no occasions.
+class Occasions {
 public:
-    explicit OccasionsFile(std::filesystem::path path = {});
+    Occasions() : ini_(std::make_shared<const IniFile>()) {}
+    explicit Occasions(std::shared_ptr<const IniFile> ini) : ini_(std::move(ini)) {}
 
-    // Takes up an edit of the file; true when it was parsed again.
-    bool refresh() { return source_.refresh(); }
     Occasion read(std::u16string_view section, std::int32_t day) const;
-    const IniSource& source() const { return source_; }
 
 private:
-    IniSource source_;
+    std::shared_ptr<const IniFile> ini_;
 };
 
-// The two data files of a folder, as a paint reads them: calendar.ini with the bounds read
-// once at start, and events.ini.
-struct CalendarFiles {
-    explicit CalendarFiles(const std::filesystem::path& folder);
-
-    LunarCalendarFile lunar;
+// What the views, the dialog, the tray and the converter read: the lunar table with the
+// bounds read once at start, and the occasions.
+struct CalendarData {
+    LunarTable lunar;
     HijriBounds bounds;
-    OccasionsFile events;
+    Occasions events;
+
+    CalendarData() = default;
+    CalendarData(const IniFile& calendarIni, std::shared_ptr<const IniFile> eventsIni)
+        : lunar(calendarIni), bounds(lunar.readCalendarBounds()), events(std::move(eventsIni)) {}
+    // From the texts of the two files, as tests and tools have them at hand.
+    static CalendarData fromText(std::string_view calendarIni, std::string_view eventsIni = {});
 
     HijriCalendar hijri() const { return {lunar, bounds}; }
-    // Looks for edits of both files, once per paint.
-    void refresh() {
-        lunar.refresh();
-        events.refresh();
-    }
 };
 
-// The lunar Hijri occasion of day n: none outside minJulianday..maxJulianday or for a year
-// below 1.
-Occasion readLunarOccasion(const CalendarFiles& files, DayNumber n);
+// The two data files of a folder, looked at again when a paint asks: calendar.ini (whose
+// bounds stay as they were read at start) and events.ini.
+class CalendarFiles {
+public:
+    explicit CalendarFiles(const std::filesystem::path& folder);
 
-// 1 when the Solar Hijri day jy/jm/jd is a holiday by its Solar Hijri or its lunar Hijri
-// occasion, else 0. Gregorian occasions never make a holiday.
-std::int32_t isHoliday(const CalendarFiles& files, std::int32_t jy, std::int32_t jm, std::int32_t jd);
+    // Takes up an edit of either file; true when one was read again.
+    bool refresh();
+    const CalendarData& data() const { return data_; }
+    const IniSource& calendarSource() const { return calendarSource_; }
+    const IniSource& eventsSource() const { return eventsSource_; }
+
+private:
+    IniSource calendarSource_;
+    IniSource eventsSource_;
+    CalendarData data_;
+};
+
+// The occasions of one day in the three calendars, and whether they make it a holiday: a
+// Solar Hijri or lunar Hijri flag of 1 does; Gregorian occasions never do. The lunar Hijri
+// text is none outside the table or for a year below 1.
+struct DayOccasions {
+    Occasion solar;
+    Occasion gregorian;
+    Occasion lunar;
+    bool holiday = false;
+
+    bool empty() const { return solar.empty() && gregorian.empty() && lunar.empty(); }
+};
+DayOccasions occasionsOfDay(const CalendarData& data, DayNumber n);
+
+// 1 when the Solar Hijri day jy/jm/jd is a holiday, else 0.
+std::int32_t isHoliday(const CalendarData& data, std::int32_t jy, std::int32_t jm, std::int32_t jd);
 
 }  // namespace velmora

@@ -3,18 +3,18 @@
 
 #include <vector>
 
-#include "calendar/hijri_check.h"
+#include "calendar/file_problem.h"
 #include "occasions/occasions.h"
 
 namespace velmora {
 
 struct OccasionsSummary {
-    std::int32_t occasions[3] = {};  // days with an occasion, by calendar digit
+    std::int32_t occasions[3] = {};  // days with an occasion, by calendar
     std::int32_t holidays[3] = {};   // of which flagged 1
 };
 
 // Section names, days that exist in their month, values the read would cut, flags that are
 // not digits; a Gregorian holiday flag, which is never read, is a note.
-std::vector<FileProblem> checkOccasions(const OccasionsFile& file, OccasionsSummary* summary);
+std::vector<FileProblem> checkOccasions(const IniFile& ini, OccasionsSummary* summary);
 
 }  // namespace velmora

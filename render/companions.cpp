@@ -8,8 +8,6 @@
 namespace velmora {
 namespace {
 
-using Calendar = CalendarKind;
-
 constexpr std::u16string_view kGregorianNames[] = {
     u"",
     u"\u0698\u0627\u0646\u0648\u06CC\u0647",        // January
@@ -41,17 +39,35 @@ std::u16string_view monthName(Calendar calendar, std::int32_t month) {
 
 std::int32_t length(std::u16string_view text) { return static_cast<std::int32_t>(text.size()); }
 
-// How one companion differs from the others: its calendar, slot and details.
+// How one companion differs from the others.
 struct Companion {
-    std::int32_t mode;
     Calendar calendar;
-    bool secondSlot;
-    std::int32_t delta;             // added to both coordinates of the day numbers
+    std::int32_t delta;              // added to both coordinates of the day numbers
     Rgb secondNameColor;
-    std::int32_t secondNameOffset;
-    bool measuresAfterFont;         // metrics of companionFont rather than the system font
+    std::int32_t secondNameOffset;   // added to the x of the second month name
+    bool measuresAfterFont;          // metrics of companionFont rather than the system font
     bool drawsFridaysTwice;
-    bool slashAfterNextYear;        // the slash placed by the length of Yc + 1
+    bool slashAfterNextYear;         // the slash placed by the length of Yc + 1
+};
+
+// The two companions of each display mode, first slot (blue, upper header) then second
+// (teal, lower header).
+constexpr Companion kCompanions[3][2] = {
+    // Jalali mode: Gregorian, then lunar Hijri.
+    {{.calendar = Calendar::gregorian, .delta = -1, .secondNameColor = kBlack, .secondNameOffset = -1,
+      .measuresAfterFont = false, .drawsFridaysTwice = true, .slashAfterNextYear = false},
+     {.calendar = Calendar::hijri, .delta = 0, .secondNameColor = kMaroon, .secondNameOffset = 0,
+      .measuresAfterFont = false, .drawsFridaysTwice = true, .slashAfterNextYear = true}},
+    // Miladi mode: Solar Hijri, then lunar Hijri.
+    {{.calendar = Calendar::jalali, .delta = 0, .secondNameColor = kBlack, .secondNameOffset = -1,
+      .measuresAfterFont = false, .drawsFridaysTwice = false, .slashAfterNextYear = false},
+     {.calendar = Calendar::hijri, .delta = 0, .secondNameColor = kBlack, .secondNameOffset = 0,
+      .measuresAfterFont = false, .drawsFridaysTwice = false, .slashAfterNextYear = false}},
+    // Hijri mode: Gregorian, then Solar Hijri.
+    {{.calendar = Calendar::gregorian, .delta = -1, .secondNameColor = kBlack, .secondNameOffset = -1,
+      .measuresAfterFont = false, .drawsFridaysTwice = false, .slashAfterNextYear = false},
+     {.calendar = Calendar::jalali, .delta = 0, .secondNameColor = kBlack, .secondNameOffset = -2,
+      .measuresAfterFont = true, .drawsFridaysTwice = false, .slashAfterNextYear = false}},
 };
 
 // The companion date of the primary 1st and the lengths of the companion months it counts
@@ -62,9 +78,9 @@ struct CompanionMonths {
     std::int32_t laterLength = 0;
 };
 
-std::optional<CompanionMonths> companionMonths(const Companion& companion, const MonthView& view, DayNumber f) {
+std::optional<CompanionMonths> companionMonths(Calendar calendar, const MonthView& view, DayNumber f) {
     CompanionMonths months;
-    switch (companion.calendar) {
+    switch (calendar) {
         case Calendar::gregorian: {
             months.first = dayNumberToGregorian(f);
             // The table of lengths follows the shown year, January following December.
@@ -84,75 +100,73 @@ std::optional<CompanionMonths> companionMonths(const Companion& companion, const
             months.laterLength = months.first.month == 12 ? 31 : jalaliMonthLength(months.first.year, months.first.month + 1);
             break;
         case Calendar::hijri: {
-            const HijriBounds& bounds = view.files.bounds;
-            if (f < bounds.minJulianday || f > bounds.maxJulianday) return std::nullopt;
-            months.first = dayNumberToHijri(view.files.hijri(), f);
-            const HijriMonthLengths lengths = view.files.lunar.readHijriMonthLengths(months.first.year);
+            if (!inLunarTable(view.data.bounds, f)) return std::nullopt;
+            const HijriCalendar hijri = view.data.hijri();
+            months.first = dayNumberToHijri(hijri, f);
+            const std::int32_t y = months.first.year;
             const std::int32_t m = months.first.month;
-            months.firstLength = m >= 1 && m <= 12 ? lengths[static_cast<std::size_t>(m)] : 0;
-            months.laterLength = m >= 1 && m < 12 ? lengths[static_cast<std::size_t>(m + 1)]
-                                                  : view.files.lunar.readHijriMonthLengths(months.first.year + 1)[1];
+            months.firstLength = monthLength(Calendar::hijri, hijri, y, m);
+            months.laterLength = m < 12 ? monthLength(Calendar::hijri, hijri, y, m + 1)
+                                        : monthLength(Calendar::hijri, hijri, y + 1, 1);
             break;
         }
     }
     return months;
 }
 
-void drawCompanion(Surface& surface, const MonthView& view, const Companion& companion) {
-    const PrimaryMonth month = primaryMonth(view, companion.mode);
-    const auto months = companionMonths(companion, view, month.first());
-    if (!months) return;  // the lunar Hijri table does not reach this month
-    const CivilDate first = months->first;
-    const std::int32_t w = view.clientWidth;
-    const std::int32_t h = view.clientHeight;
-
+// The metrics the header is laid out by: of the system font, or of companionFont for the
+// companion that selects it first.
+TextMetrics headerMetrics(Surface& surface, const Companion& companion) {
     if (companion.measuresAfterFont) surface.selectFont(FontId::companionFont);
-    const TextMetrics metrics = surface.textMetrics();
-    const std::int32_t charWidth = metrics.averageCharWidth;
-    const std::int32_t lineHeight = metrics.height + metrics.internalLeading;
+    return surface.textMetrics();
+}
+
+// The year in the context's default black, and the next one after a slash when the primary
+// month begins in the companion's last month.
+void drawCompanionYear(Surface& surface, const Companion& companion, const CivilDate& first, std::int32_t x,
+                       std::int32_t y, std::int32_t charWidth) {
     surface.selectFont(FontId::companionFont);
-
-    // Header: the year (the context's default black), and the next one after a slash when
-    // the primary month begins in the companion's last month.
-    const std::int32_t yearLeft = (w * 10) / 46;
-    const std::int32_t headerTop = companion.secondSlot ? (h / 52) * 10 - lineHeight - 15 : (h / 52) * 10 - 20;
     const DigitText year = formatCalendarNumber(companion.calendar, first.year);
-    surface.drawText(yearLeft, headerTop, year.view());
-    if (first.month == 12) {
-        const std::int32_t n = companion.slashAfterNextYear ? formatCalendarNumber(companion.calendar, first.year + 1).length : year.length;
-        surface.drawText(yearLeft + n * charWidth, headerTop, u"/");
-        surface.drawText(yearLeft + (n + 1) * charWidth, headerTop, formatCalendarNumber(companion.calendar, first.year + 1).view());
-    }
+    surface.drawText(x, y, year.view());
+    if (first.month != 12) return;
+    const DigitText nextYear = formatCalendarNumber(companion.calendar, first.year + 1);
+    const std::int32_t n = companion.slashAfterNextYear ? nextYear.length : year.length;
+    surface.drawText(x + n * charWidth, y, u"/");
+    surface.drawText(x + (n + 1) * charWidth, y, nextYear.view());
+}
 
-    // Header: the two month names, placed leftwards from the anchor with an arrow between.
-    const Rgb slotColor = companion.secondSlot ? kSecondSlotTeal : kFirstSlotBlue;
-    const std::int32_t anchor = (w * 100) / 137;
+// The two month names, placed leftwards from the anchor with an arrow between.
+void drawCompanionMonthNames(Surface& surface, const Companion& companion, const CivilDate& first,
+                             std::int32_t anchor, std::int32_t y, std::int32_t charWidth, Rgb slotColor) {
     const std::u16string_view name1 = monthName(companion.calendar, first.month);
     const std::u16string_view name2 = monthName(companion.calendar, first.month + 1);
     surface.selectFont(FontId::smallFont);
     surface.setTextColor(slotColor);
-    surface.drawText(anchor - (length(name1) - 2) * charWidth, headerTop, name1);
+    surface.drawText(anchor - (length(name1) - 2) * charWidth, y, name1);
     surface.setTextColor(kBlack);
-    surface.drawText(anchor - length(name1) * charWidth, headerTop, kMonthArrow);
+    surface.drawText(anchor - length(name1) * charWidth, y, kMonthArrow);
     surface.setTextColor(companion.secondNameColor);
-    surface.drawText(anchor - (length(name1) + length(name2)) * charWidth + companion.secondNameOffset, headerTop, name2);
+    surface.drawText(anchor - (length(name1) + length(name2)) * charWidth + companion.secondNameOffset, y, name2);
+}
 
-    // Day numbers: a counter that restarts at 1 after each companion month; everything after
-    // the first restart is black.
-    const std::int32_t cell = cellWidth(w);
-    const std::int32_t row = rowHeight(h);
-    const std::int32_t top = h / 16 + row + (h / 52) * 8;
-    const std::int32_t left = companion.secondSlot ? w / 16 + w / 14 + 7 : w / 70 + w / 14 + 7;
+// A counter that restarts at 1 after each companion month, one number per primary day;
+// everything after the first restart is black.
+void drawCompanionDays(Surface& surface, const MonthView& view, const Companion& companion,
+                       const PrimaryMonth& month, const CompanionMonths& months, std::int32_t left,
+                       Rgb slotColor) {
+    const std::int32_t cell = cellWidth(view.clientWidth);
+    const std::int32_t row = rowHeight(view.clientHeight);
+    const std::int32_t top = view.clientHeight / 16 + row + (view.clientHeight / 52) * 8;
     surface.selectFont(FontId::companionFont);
-    std::int32_t counter = first.day - 1;
-    std::int32_t currentLength = months->firstLength;
+    std::int32_t counter = months.first.day - 1;
+    std::int32_t currentLength = months.firstLength;
     bool wrapped = false;
     for (std::int32_t day = 1; day <= drawableDays(month); ++day) {
         const DayCell place = dayCell(month, day);
         if (counter >= currentLength) {
             counter = 0;
             wrapped = true;
-            currentLength = months->laterLength;
+            currentLength = months.laterLength;
         }
         ++counter;
         surface.setTextColor(wrapped ? kBlack : slotColor);
@@ -182,28 +196,23 @@ std::u16string_view companionHijriMonthName(std::int32_t month) {
     return hijriMonthNames[month == 13 ? 1 : month];
 }
 
-void drawGregorianCompanionOfJalali(Surface& surface, const MonthView& view) {
-    drawCompanion(surface, view, {kJalaliMode, Calendar::gregorian, false, -1, kBlack, -1, false, true, false});
-}
-
-void drawHijriCompanionOfJalali(Surface& surface, const MonthView& view) {
-    drawCompanion(surface, view, {kJalaliMode, Calendar::hijri, true, 0, kMaroon, 0, false, true, true});
-}
-
-void drawJalaliCompanionOfGregorian(Surface& surface, const MonthView& view) {
-    drawCompanion(surface, view, {kMiladiMode, Calendar::jalali, false, 0, kBlack, -1, false, false, false});
-}
-
-void drawHijriCompanionOfGregorian(Surface& surface, const MonthView& view) {
-    drawCompanion(surface, view, {kMiladiMode, Calendar::hijri, true, 0, kBlack, 0, false, false, false});
-}
-
-void drawGregorianCompanionOfHijri(Surface& surface, const MonthView& view) {
-    drawCompanion(surface, view, {kHijriMode, Calendar::gregorian, false, -1, kBlack, -1, false, false, false});
-}
-
-void drawJalaliCompanionOfHijri(Surface& surface, const MonthView& view) {
-    drawCompanion(surface, view, {kHijriMode, Calendar::jalali, true, 0, kBlack, -2, true, false, false});
+void drawCompanion(Surface& surface, const MonthView& view, Calendar mode, std::int32_t slot) {
+    const bool secondSlot = slot == 1;
+    const Companion& companion = kCompanions[calendarIndex(mode)][secondSlot ? 1 : 0];
+    const PrimaryMonth month = primaryMonth(view, mode);
+    const auto months = companionMonths(companion.calendar, view, month.first());
+    if (!months) return;  // the lunar Hijri table does not reach this month
+    const std::int32_t w = view.clientWidth;
+    const std::int32_t h = view.clientHeight;
+    const TextMetrics metrics = headerMetrics(surface, companion);
+    const std::int32_t charWidth = metrics.averageCharWidth;
+    const std::int32_t lineHeight = metrics.height + metrics.internalLeading;
+    const std::int32_t headerTop = secondSlot ? (h / 52) * 10 - lineHeight - 15 : (h / 52) * 10 - 20;
+    const Rgb slotColor = secondSlot ? kSecondSlotTeal : kFirstSlotBlue;
+    drawCompanionYear(surface, companion, months->first, (w * 10) / 46, headerTop, charWidth);
+    drawCompanionMonthNames(surface, companion, months->first, (w * 100) / 137, headerTop, charWidth, slotColor);
+    const std::int32_t left = secondSlot ? w / 16 + w / 14 + 7 : w / 70 + w / 14 + 7;
+    drawCompanionDays(surface, view, companion, month, *months, left, slotColor);
 }
 
 }  // namespace velmora

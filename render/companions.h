@@ -13,15 +13,9 @@ inline constexpr Rgb kSecondSlotTeal{39, 172, 159};
 inline constexpr Rgb kMaroon{73, 3, 11};
 inline constexpr char16_t kMonthArrow[] = u"\u2190";
 
-// Jalali mode: Gregorian first, lunar Hijri second.
-void drawGregorianCompanionOfJalali(Surface& surface, const MonthView& view);
-void drawHijriCompanionOfJalali(Surface& surface, const MonthView& view);
-// Miladi mode: Solar Hijri first, lunar Hijri second.
-void drawJalaliCompanionOfGregorian(Surface& surface, const MonthView& view);
-void drawHijriCompanionOfGregorian(Surface& surface, const MonthView& view);
-// Hijri mode: Gregorian first, Solar Hijri second.
-void drawGregorianCompanionOfHijri(Surface& surface, const MonthView& view);
-void drawJalaliCompanionOfHijri(Surface& surface, const MonthView& view);
+// Companion slot 0 or 1 of a display mode: Gregorian and lunar Hijri in Jalali mode, Solar
+// Hijri and lunar Hijri in Miladi mode, Gregorian and Solar Hijri in Hijri mode.
+void drawCompanion(Surface& surface, const MonthView& view, Calendar mode, std::int32_t slot);
 
 // The month names of the headers, indexed 1 to 13 (13 repeats month 1); empty outside.
 std::u16string_view companionGregorianMonthName(std::int32_t month);

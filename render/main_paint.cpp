@@ -1,7 +1,7 @@
 #include "render/main_paint.h"
 
-#include "occasions/month_occasions.h"
 #include "render/companions.h"
+#include "render/holiday_panel.h"
 #include "render/weekday_strip.h"
 
 namespace velmora {
@@ -16,28 +16,14 @@ std::int32_t drawLink(Surface& paintSurface, std::int32_t clientWidth, std::int3
     return charWidth;
 }
 
-MonthControls paintDisplayMode(SurfaceFactory& surfaces, const MonthView& view, std::int32_t displayMode) {
+void paintDisplayMode(SurfaceFactory& surfaces, const MonthView& view, Calendar mode) {
     using Strip = void (*)(Surface&, const MonthView&);
-    using Grid = MonthControls (*)(Surface&, const MonthView&);
-    struct Renderers {
-        Strip strip;
-        Grid grid;
-        Strip firstCompanion;
-        Strip secondCompanion;
-    };
-    static constexpr Renderers kByMode[] = {
-        {drawJalaliWeekdayStrip, drawJalaliMonthGrid, drawGregorianCompanionOfJalali, drawHijriCompanionOfJalali},
-        {drawGregorianWeekdayStrip, drawGregorianMonthGrid, drawJalaliCompanionOfGregorian, drawHijriCompanionOfGregorian},
-        {drawHijriWeekdayStrip, drawHijriMonthGrid, drawGregorianCompanionOfHijri, drawJalaliCompanionOfHijri},
-    };
-    if (displayMode < 0 || displayMode > 2) return {};
-    const Renderers& renderers = kByMode[displayMode];
-    renderers.strip(*surfaces.open(), view);
-    const MonthControls controls = renderers.grid(*surfaces.open(), view);
-    renderers.firstCompanion(*surfaces.open(), view);
-    renderers.secondCompanion(*surfaces.open(), view);
-    drawMonthOccasions(*surfaces.open(), view, displayMode);
-    return controls;
+    static constexpr Strip kStrips[] = {drawJalaliWeekdayStrip, drawGregorianWeekdayStrip, drawHijriWeekdayStrip};
+    kStrips[calendarIndex(mode)](*surfaces.open(), view);
+    drawMonthGrid(*surfaces.open(), view, mode);
+    drawCompanion(*surfaces.open(), view, mode, 0);
+    drawCompanion(*surfaces.open(), view, mode, 1);
+    drawMonthOccasions(*surfaces.open(), view, mode);
 }
 
 }  // namespace velmora

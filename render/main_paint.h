@@ -22,8 +22,7 @@ constexpr std::int32_t linkLeft(std::int32_t clientWidth, std::int32_t charWidth
 std::int32_t drawLink(Surface& paintSurface, std::int32_t clientWidth, std::int32_t clientHeight);
 
 // Draws the strip, the grid, the two companions and the holiday panel of the mode, each on
-// a surface of its own; returns what the grid writes into the controls. In Hijri mode the
-// caller first clamps the shown year (clampShownYear).
-MonthControls paintDisplayMode(SurfaceFactory& surfaces, const MonthView& view, std::int32_t displayMode);
+// a surface of its own.
+void paintDisplayMode(SurfaceFactory& surfaces, const MonthView& view, Calendar mode);
 
 }  // namespace velmora

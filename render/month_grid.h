@@ -2,26 +2,15 @@
 // six week rows of seven columns from Saturday to Friday.
 #pragma once
 
-#include <string>
-
 #include "render/month_view.h"
 #include "render/surface.h"
 
 namespace velmora {
 
-// What a grid writes into the main window's controls at every paint: the shown year in the
-// mode's digits, and the shown month as the index (month - 1) of the mode's combo box.
-struct MonthControls {
-    std::u16string yearText;
-    std::int32_t monthIndex = 0;
-};
-
-// The Solar Hijri month, right to left, Fridays and holidays in red.
-MonthControls drawJalaliMonthGrid(Surface& surface, const MonthView& view);
-// The Gregorian month, left to right, in black.
-MonthControls drawGregorianMonthGrid(Surface& surface, const MonthView& view);
-// The lunar Hijri month, right to left, in black.
-MonthControls drawHijriMonthGrid(Surface& surface, const MonthView& view);
+// The month of the mode's calendar: the Solar Hijri month right to left with Fridays and
+// holidays in red, the Gregorian month left to right in black, the lunar Hijri month right
+// to left in black; today framed.
+void drawMonthGrid(Surface& surface, const MonthView& view, Calendar mode);
 
 // The text origin of a grid cell (row 1-6, screen column 0-6) and its box, which marks today.
 struct GridCell {

@@ -4,28 +4,16 @@
 
 namespace velmora {
 
-PrimaryMonth primaryMonth(const MonthView& view, std::int32_t displayMode) {
+PrimaryMonth primaryMonth(const MonthView& view, Calendar mode) {
     PrimaryMonth month;
     const DayNumber shown = gregorianToDayNumber(view.shown.year, view.shown.month, view.shown.day);
-    if (displayMode == kMiladiMode) {
-        month.year = view.shown.year;
-        month.month = view.shown.month;
-        month.dayZero = gregorianToDayNumber(month.year, month.month, 0);
-        month.length = gregorianMonthLength(month.year, month.month);
-        month.rightToLeft = false;
-    } else if (displayMode == kHijriMode) {
-        const CivilDate date = dayNumberToHijri(view.files.hijri(), shown);
-        month.year = date.year;
-        month.month = date.month;
-        month.dayZero = hijriToDayNumber(view.files.hijri(), date.year, date.month, 0);
-        month.length = view.files.lunar.readHijriMonthLengths(date.year)[static_cast<std::size_t>(std::clamp(date.month, 1, 12))];
-    } else {
-        const CivilDate date = dayNumberToJalali(shown);
-        month.year = date.year;
-        month.month = date.month;
-        month.dayZero = jalaliToDayNumber(date.year, date.month, 0);
-        month.length = jalaliMonthLength(date.year, date.month);
-    }
+    const HijriCalendar hijri = view.data.hijri();
+    const CivilDate date = dayNumberToDate(mode, hijri, shown);
+    month.year = date.year;
+    month.month = date.month;
+    month.dayZero = dateToDayNumber(mode, hijri, date.year, date.month, 0);
+    month.length = monthLength(mode, hijri, date.year, date.month);
+    month.rightToLeft = mode != Calendar::gregorian;
     month.firstColumn = weekdayColumn(month.first());
     return month;
 }

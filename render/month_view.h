@@ -12,7 +12,7 @@ namespace velmora {
 // The state a paint draws from: the shown date is always Gregorian; each renderer draws the
 // month of its own calendar that contains it.
 struct MonthView {
-    const CalendarFiles& files;
+    const CalendarData& data;
     std::int32_t clientWidth = 0;
     std::int32_t clientHeight = 0;
     CivilDate shown;  // Gregorian
@@ -38,7 +38,7 @@ struct PrimaryMonth {
     DayNumber first() const { return dayZero + 1; }
 };
 
-PrimaryMonth primaryMonth(const MonthView& view, std::int32_t displayMode);
+PrimaryMonth primaryMonth(const MonthView& view, Calendar mode);
 
 // Where day d of a primary month stands: weekday column c, row 1 to 6 (7 and more are not
 // drawn), screen column k counted from the left edge of the window.

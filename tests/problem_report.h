@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/hijri_check.h"
+#include "calendar/file_problem.h"
 
 namespace velmora {
 

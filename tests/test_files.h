@@ -3,9 +3,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
+
+#include "occasions/occasions.h"
 
 namespace velmora {
 
@@ -38,6 +41,17 @@ inline std::filesystem::path sourceFile(const std::string& relative) {
 }
 inline std::filesystem::path shippedFile(const std::string& name) {
     return sourceFile("resources/" + name);
+}
+
+inline std::string readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// calendar.ini or events.ini as shipped, parsed.
+inline IniFile shippedIni(const std::string& name) { return IniFile::parse(readBytes(shippedFile(name))); }
+inline CalendarData shippedData() {
+    return CalendarData::fromText(readBytes(shippedFile("calendar.ini")), readBytes(shippedFile("events.ini")));
 }
 
 }  // namespace velmora

@@ -13,13 +13,13 @@ namespace velmora {
 namespace {
 
 TEST(OccasionSectionName, CalendarDigitMonthAndSafarSuffix) {
-    EXPECT_EQ(occasionSectionName(0, 1), u"01");
-    EXPECT_EQ(occasionSectionName(0, 12), u"012");
-    EXPECT_EQ(occasionSectionName(1, 11), u"111");
-    EXPECT_EQ(occasionSectionName(2, 2, 29), u"22a");
-    EXPECT_EQ(occasionSectionName(2, 2, 30), u"22b");
-    EXPECT_EQ(occasionSectionName(2, 2, 31), u"22");
-    EXPECT_EQ(occasionSectionName(2, 3, 29), u"23");
+    EXPECT_EQ(occasionSectionName(Calendar::jalali, 1), u"01");
+    EXPECT_EQ(occasionSectionName(Calendar::jalali, 12), u"012");
+    EXPECT_EQ(occasionSectionName(Calendar::gregorian, 11), u"111");
+    EXPECT_EQ(occasionSectionName(Calendar::hijri, 2, 29), u"22a");
+    EXPECT_EQ(occasionSectionName(Calendar::hijri, 2, 30), u"22b");
+    EXPECT_EQ(occasionSectionName(Calendar::hijri, 2, 31), u"22");
+    EXPECT_EQ(occasionSectionName(Calendar::hijri, 3, 29), u"23");
 }
 
 TEST(HolidayFlag, LastCharacterAsADigitOfAnyScript) {
@@ -37,20 +37,19 @@ TEST(HolidayFlag, LastCharacterAsADigitOfAnyScript) {
     EXPECT_EQ(occasionWords(u"ab 1"), u"ab");
 }
 
-// Two data files in a temporary folder; calendar.ini is the shipped one unless told otherwise.
+// The texts of the two data files; no calendar.ini unless the shipped one is taken.
 class OccasionsTest : public ::testing::Test {
 protected:
-    TempFolder folder_;
-    void writeEvents(std::string_view text) { folder_.write("events.ini", text); }
-    void copyShippedCalendar() {
-        std::ifstream in(shippedFile("calendar.ini"), std::ios::binary);
-        folder_.write("calendar.ini", std::string(std::istreambuf_iterator<char>(in), {}));
-    }
+    std::string events_;
+    std::string calendar_;
+    void writeEvents(std::string_view text) { events_ = text; }
+    void copyShippedCalendar() { calendar_ = readBytes(shippedFile("calendar.ini")); }
+    CalendarData data() const { return CalendarData::fromText(calendar_, events_); }
 };
 
 TEST_F(OccasionsTest, SolarHolidayInEveryYear) {
     writeEvents("[01]\n1=Nowruz 1\n2=Not a holiday 0\n3=Not either 2\n");
-    const CalendarFiles files(folder_.path());  // no calendar.ini: only the Solar Hijri sections decide
+    const CalendarData files = data();  // no calendar.ini: only the Solar Hijri sections decide
     for (std::int32_t year = 1300; year <= 1500; ++year) {
         ASSERT_EQ(isHoliday(files, year, 1, 1), 1) << year;
         ASSERT_EQ(isHoliday(files, year, 1, 2), 0) << year;
@@ -62,13 +61,13 @@ TEST_F(OccasionsTest, SolarHolidayInEveryYear) {
 TEST_F(OccasionsTest, SafarSectionFollowsTheMonthLength) {
     copyShippedCalendar();
     writeEvents("[22a]\n10=short Safar 1\n[22b]\n10=long Safar 1\n");
-    const CalendarFiles files(folder_.path());
+    const CalendarData files = data();
     std::int32_t shortYears = 0, longYears = 0;
     for (std::int32_t year = 1420; year <= 1450; ++year) {
         const std::int32_t length = files.lunar.readHijriMonthLengths(year)[2];
         const CivilDate day = dayNumberToJalali(hijriToDayNumber(files.hijri(), year, 2, 10));
         ASSERT_EQ(isHoliday(files, day.year, day.month, day.day), 1) << year;
-        const Occasion occasion = readLunarOccasion(files, jalaliToDayNumber(day.year, day.month, day.day));
+        const Occasion occasion = occasionsOfDay(files, jalaliToDayNumber(day.year, day.month, day.day)).lunar;
         EXPECT_EQ(occasion.words(), length == 29 ? u"short Safar" : u"long Safar") << year;
         (length == 29 ? shortYears : longYears)++;
     }
@@ -79,14 +78,14 @@ TEST_F(OccasionsTest, SafarSectionFollowsTheMonthLength) {
 TEST_F(OccasionsTest, GregorianOccasionsNeverMakeAHoliday) {
     copyShippedCalendar();
     writeEvents("[13]\n21=Gregorian holiday? 1\n");
-    const CalendarFiles files(folder_.path());
+    const CalendarData files = data();
     EXPECT_EQ(isHoliday(files, 1404, 1, 1), 0);  // 21 March 2025
 }
 
 TEST_F(OccasionsTest, OutsideTheLunarTableOnlySolarOccasionsCount) {
     copyShippedCalendar();
     writeEvents("[21]\n1=lunar new year 1\n[01]\n5=solar 1\n");
-    const CalendarFiles files(folder_.path());
+    const CalendarData files = data();
     // 1 Muharram 1265 is the table's first day; 1 Muharram 1264 lies before it.
     const CivilDate inside = dayNumberToJalali(files.bounds.minJulianday + 1);
     EXPECT_EQ(isHoliday(files, inside.year, inside.month, inside.day), 1);
@@ -97,23 +96,21 @@ TEST_F(OccasionsTest, OutsideTheLunarTableOnlySolarOccasionsCount) {
 
 TEST_F(OccasionsTest, NoEventsFileNoHolidays) {
     copyShippedCalendar();
-    const CalendarFiles files(folder_.path());
+    const CalendarData files = data();
     for (std::int32_t day = 1; day <= 31; ++day) EXPECT_EQ(isHoliday(files, 1404, 1, day), 0);
-    std::vector<FileProblem> problems = checkOccasions(files.events, nullptr);
-    ASSERT_EQ(problems.size(), 1u);
-    EXPECT_EQ(problems[0].message, "the file is missing");
+    EXPECT_TRUE(checkOccasions(IniFile(), nullptr).empty());
 }
 
 TEST_F(OccasionsTest, BadFilesGetClearAnswers) {
     writeEvents("[01]\n1=" + std::string(500, 'x') + " 1\n2=\xFF\xFE garbage \x01\n3=ok \xDB\xB1\n"
                 "[01]\n4=duplicate 1\n[99]\n1=x 1\n[07]\n31=no such day 1\n32=x 1\n5=no flag\n6=\n"
                 "[11]\n1=new year 1\n[22a]\n30=x 0\n");
-    const CalendarFiles files(folder_.path());
+    const CalendarData files = data();
     EXPECT_EQ(files.events.read(u"01", 1).text.size(), 79u);  // cut by the read
     EXPECT_EQ(isHoliday(files, 1404, 1, 1), 0);                 // its flag was cut away
     EXPECT_EQ(isHoliday(files, 1404, 1, 2), 0);
     EXPECT_EQ(isHoliday(files, 1404, 1, 3), 1);                 // Persian one
-    const std::string text = problemReport(checkOccasions(files.events, nullptr));
+    const std::string text = problemReport(checkOccasions(IniFile::parse(events_), nullptr));
     EXPECT_NE(text.find("2: error: the value has 502 characters; it would be cut at 79"), std::string::npos) << text;
     EXPECT_NE(text.find("3: error: the value does not end in a holiday flag"), std::string::npos) << text;
     EXPECT_NE(text.find("5: error: a second section [01]"), std::string::npos) << text;
@@ -129,7 +126,7 @@ TEST_F(OccasionsTest, BadFilesGetClearAnswers) {
 // holiday on its day in three consecutive Solar Hijri years.
 class ShippedOccasions : public ::testing::Test {
 protected:
-    CalendarFiles files_{sourceFile("resources")};
+    CalendarData files_ = shippedData();
 
     struct Row {
         std::string calendar;
@@ -187,13 +184,14 @@ TEST_F(ShippedOccasions, EveryOfficialHolidayInThreeYears) {
 
 TEST_F(ShippedOccasions, NoValueIsCutAndNoGregorianHoliday) {
     OccasionsSummary summary;
-    const auto problems = checkOccasions(files_.events, &summary);
+    const IniFile events = shippedIni("events.ini");
+    const auto problems = checkOccasions(events, &summary);
     for (const FileProblem& p : problems) ADD_FAILURE() << p.line << ": " << p.message;
     EXPECT_EQ(summary.holidays[1], 0);
     EXPECT_EQ(summary.holidays[0], 11);
     EXPECT_EQ(summary.holidays[2], 17);
     // Gregorian days in 1404: none is a holiday by its Gregorian occasion alone.
-    for (const auto& section : files_.events.source().file().sections())
+    for (const auto& section : events.sections())
         for (const auto& entry : section.entries) EXPECT_LT(entry.value.size(), kOccasionBufferSize);
 }
 

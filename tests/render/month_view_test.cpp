@@ -4,11 +4,11 @@
 #include <algorithm>
 
 #include "calendar/native_digits.h"
-#include "occasions/month_occasions.h"
 #include "render/companions.h"
 #include "render/main_paint.h"
 #include "render/month_grid.h"
 #include "render/weekday_strip.h"
+#include "window/navigation.h"
 #include "recording_surface.h"
 #include "test_files.h"
 
@@ -20,12 +20,16 @@ constexpr std::int32_t kH = 509;
 
 class MonthViewTest : public ::testing::Test {
 protected:
-    CalendarFiles files_{sourceFile("resources")};
+    CalendarData files_ = shippedData();
     Recording recording_;
     RecordingSurface surface_{recording_};
 
     MonthView view(CivilDate shown, CivilDate today = {2000, 1, 1}) const {
         return MonthView{files_, kW, kH, shown, today};
+    }
+    // What the year box and the month box show for this shown date.
+    MonthControls controlsOf(CivilDate shown, Calendar mode) const {
+        return monthControls(NavigationState{mode, shown}, NavigationContext{files_, {2000, 1, 1}});
     }
     static CivilDate gregorianOf(std::int32_t jy, std::int32_t jm, std::int32_t jd) {
         return dayNumberToGregorian(jalaliToDayNumber(jy, jm, jd));
@@ -99,7 +103,8 @@ TEST_F(MonthViewTest, JalaliGridOfAMonthBeginningOnTuesday) {
     // Find a Solar Hijri month whose 1st is a Tuesday.
     std::int32_t month = 1;
     while (weekdayColumn(jalaliToDayNumber(1404, month, 1)) != 3) ++month;
-    const MonthControls controls = drawJalaliMonthGrid(surface_, view(gregorianOf(1404, month, 10)));
+    drawMonthGrid(surface_, view(gregorianOf(1404, month, 10)), Calendar::jalali);
+        const MonthControls controls = controlsOf(gregorianOf(1404, month, 10), Calendar::jalali);
     EXPECT_EQ(controls.yearText, persian(1404));
     EXPECT_EQ(controls.monthIndex, month - 1);
     const auto texts = recording_.texts();
@@ -117,7 +122,7 @@ TEST_F(MonthViewTest, JalaliGridOfAMonthBeginningOnTuesday) {
 TEST_F(MonthViewTest, JalaliGridFridaysAndHolidaysRed) {
     // Farvardin 1404: 31 days from Friday 21 March 2025; Nowruz 1-4, 12 and 13 are holidays,
     // and so are Eid al-Fitr and the day after (10 and 11 Farvardin 1404).
-    drawJalaliMonthGrid(surface_, view({2025, 3, 25}));
+    drawMonthGrid(surface_, view({2025, 3, 25}), Calendar::jalali);
     const auto red = textsIn(kRed);
     std::vector<std::u16string> expected;
     for (std::int32_t day = 1; day <= 31; ++day) {
@@ -137,7 +142,7 @@ TEST_F(MonthViewTest, JalaliGridFridaysAndHolidaysRed) {
 
 TEST_F(MonthViewTest, TodaysFrameOnlyInTodaysMonth) {
     const CivilDate today{2025, 3, 28};  // Friday 8 Farvardin 1404
-    drawJalaliMonthGrid(surface_, view({2025, 3, 25}, today));
+    drawMonthGrid(surface_, view({2025, 3, 25}, today), Calendar::jalali);
     auto frames = recording_.ofKind(DrawCall::Kind::frameRoundRect);
     ASSERT_EQ(frames.size(), 1u);
     const DayCell cell{6, 2, 0};  // Friday, row 2, leftmost
@@ -146,14 +151,14 @@ TEST_F(MonthViewTest, TodaysFrameOnlyInTodaysMonth) {
     const auto red = textsIn(kRed);
     EXPECT_EQ(std::count(red.begin(), red.end(), persian(8)), 2);
     recording_.calls.clear();
-    drawJalaliMonthGrid(surface_, view({2025, 5, 1}, today));
+    drawMonthGrid(surface_, view({2025, 5, 1}, today), Calendar::jalali);
     EXPECT_TRUE(recording_.ofKind(DrawCall::Kind::frameRoundRect).empty());
     recording_.calls.clear();
-    drawGregorianMonthGrid(surface_, view({2025, 3, 1}, today));
+    drawMonthGrid(surface_, view({2025, 3, 1}, today), Calendar::gregorian);
     EXPECT_EQ(recording_.ofKind(DrawCall::Kind::frameRoundRect).size(), 1u);
     EXPECT_TRUE(textsIn(kRed).empty());
     recording_.calls.clear();
-    drawHijriMonthGrid(surface_, view({2025, 3, 10}, today));  // Ramadan 1446, today the 27th
+    drawMonthGrid(surface_, view({2025, 3, 10}, today), Calendar::hijri);  // Ramadan 1446, today the 27th
     EXPECT_EQ(recording_.ofKind(DrawCall::Kind::frameRoundRect).size(), 1u);
     const auto black = textsIn(kBlack);
     EXPECT_EQ(std::count(black.begin(), black.end(), arabic(27)), 2);
@@ -161,7 +166,8 @@ TEST_F(MonthViewTest, TodaysFrameOnlyInTodaysMonth) {
 
 TEST_F(MonthViewTest, GregorianAndHijriGrids) {
     // February 2025 begins on a Saturday: leftmost cell of row 1; 28 days, all black.
-    MonthControls controls = drawGregorianMonthGrid(surface_, view({2025, 2, 14}));
+    drawMonthGrid(surface_, view({2025, 2, 14}), Calendar::gregorian);
+    MonthControls controls = controlsOf({2025, 2, 14}, Calendar::gregorian);
     EXPECT_EQ(controls.yearText, u"2025");
     EXPECT_EQ(controls.monthIndex, 1);
     auto texts = recording_.texts();
@@ -171,13 +177,16 @@ TEST_F(MonthViewTest, GregorianAndHijriGrids) {
     EXPECT_EQ(texts.front().font, FontId::latinFont);
     EXPECT_EQ(texts[6].x, 333);  // Friday 7 February at the right
     recording_.calls.clear();
-    EXPECT_EQ(drawGregorianMonthGrid(surface_, view({2024, 2, 1})).monthIndex, 1);
+    drawMonthGrid(surface_, view({2024, 2, 1}), Calendar::gregorian);
+    EXPECT_EQ(controlsOf({2024, 2, 1}, Calendar::gregorian).monthIndex, 1);
     EXPECT_EQ(recording_.texts().size(), 29u);
     recording_.calls.clear();
-    EXPECT_EQ(drawGregorianMonthGrid(surface_, view({1900, 2, 1})).yearText, u"1900");
+    drawMonthGrid(surface_, view({1900, 2, 1}), Calendar::gregorian);
+    EXPECT_EQ(controlsOf({1900, 2, 1}, Calendar::gregorian).yearText, u"1900");
     EXPECT_EQ(recording_.texts().size(), 28u);
     recording_.calls.clear();
-    controls = drawHijriMonthGrid(surface_, view({2025, 3, 2}));  // 1 Ramadan 1446, a Sunday
+    drawMonthGrid(surface_, view({2025, 3, 2}), Calendar::hijri);
+    controls = controlsOf({2025, 3, 2}, Calendar::hijri);  // 1 Ramadan 1446, a Sunday
     EXPECT_EQ(controls.yearText, arabic(1446));
     EXPECT_EQ(controls.monthIndex, 8);
     texts = recording_.texts();
@@ -189,7 +198,7 @@ TEST_F(MonthViewTest, GregorianAndHijriGrids) {
 TEST_F(MonthViewTest, EsfandCompanionWorkedExample) {
     // Esfand 1403 begins on Wednesday 19 February 2025 and has 30 days.
     const MonthView v = view({2025, 3, 1});
-    drawGregorianCompanionOfJalali(surface_, v);
+    drawCompanion(surface_, v, Calendar::jalali, 0);
     const auto texts = recording_.texts();
     ASSERT_GE(texts.size(), 4u);
     EXPECT_EQ(texts[0].text, u"2025");
@@ -225,7 +234,7 @@ TEST_F(MonthViewTest, EsfandCompanionWorkedExample) {
 }
 
 TEST_F(MonthViewTest, DeyHeaderSpansTwoYears) {
-    drawGregorianCompanionOfJalali(surface_, view({2025, 1, 1}));  // Dey 1403 from Saturday 21 December 2024
+    drawCompanion(surface_, view({2025, 1, 1}), Calendar::jalali, 0);  // Dey 1403 from Saturday 21 December 2024
     const auto texts = recording_.texts();
     EXPECT_EQ(texts[0].text, u"2024");
     EXPECT_EQ(texts[1].text, u"/");
@@ -243,7 +252,7 @@ TEST_F(MonthViewTest, DeyHeaderSpansTwoYears) {
 
 TEST_F(MonthViewTest, FebruaryInMiladiMode) {
     const MonthView v = view({2025, 2, 10});
-    drawJalaliCompanionOfGregorian(surface_, v);
+    drawCompanion(surface_, v, Calendar::gregorian, 0);
     const auto texts = recording_.texts();
     EXPECT_EQ(texts[0].text, persian(1403));
     EXPECT_EQ(texts[1].text, companionJalaliMonthName(11));  // no slash: Bahman
@@ -262,7 +271,7 @@ TEST_F(MonthViewTest, FebruaryInMiladiMode) {
 
 TEST_F(MonthViewTest, SecondSlotAndFarvardinSixRows) {
     const MonthView v = view({2025, 3, 25});  // Farvardin 1404
-    drawGregorianCompanionOfJalali(surface_, v);
+    drawCompanion(surface_, v, Calendar::jalali, 0);
     auto texts = recording_.texts();
     // 21 alone in row 1 at the left, drawn twice; 19 and 20 April in row 6.
     EXPECT_EQ(texts[4].text, u"21");
@@ -272,7 +281,7 @@ TEST_F(MonthViewTest, SecondSlotAndFarvardinSixRows) {
     EXPECT_EQ(texts.back().y, 154 + 5 * 52);
     recording_.calls.clear();
     RecordingSurface fresh(recording_);
-    drawHijriCompanionOfJalali(fresh, v);  // second slot, lunar Hijri
+    drawCompanion(fresh, v, Calendar::jalali, 1);  // second slot, lunar Hijri
     texts = recording_.texts();
     const std::int32_t lineHeight = 16 + 3;
     EXPECT_EQ(texts[0].y, 90 - lineHeight - 15);
@@ -284,13 +293,11 @@ TEST_F(MonthViewTest, SecondSlotAndFarvardinSixRows) {
 
 TEST_F(MonthViewTest, ThirtyDayLunarMonthFromThe31stOfJanuary) {
     // A table whose 1 Muharram 1446 is 31 January 2025, a 30-day month.
-    TempFolder folder;
     const DayNumber before = gregorianToDayNumber(2025, 1, 30);
-    folder.write("calendar.ini", "[value]\nminJulianday=" + std::to_string(before) + "\nmaxJulianday=" +
+    const CalendarData files = CalendarData::fromText("[value]\nminJulianday=" + std::to_string(before) + "\nmaxJulianday=" +
                                      std::to_string(before + 355) + "\nminYear=1446\nendHijri=" +
                                      std::to_string(before + 1) + "\n1446=355\n");
-    const CalendarFiles files(folder.path());
-    drawGregorianCompanionOfHijri(surface_, MonthView{files, kW, kH, {2025, 2, 10}, {2000, 1, 1}});
+    drawCompanion(surface_, MonthView{files, kW, kH, {2025, 2, 10}, {2000, 1, 1}}, Calendar::hijri, 0);
     const auto texts = recording_.texts();
     std::vector<DrawCall> numbers(texts.begin() + 4, texts.end());
     ASSERT_EQ(numbers.size(), 30u);
@@ -304,11 +311,10 @@ TEST_F(MonthViewTest, ThirtyDayLunarMonthFromThe31stOfJanuary) {
 }
 
 TEST_F(MonthViewTest, MissingCalendarIniLeavesOnlyTheOtherCompanion) {
-    TempFolder folder;
-    const CalendarFiles files(folder.path());
+    const CalendarData files;
     Recording paint;
     RecordingSurfaceFactory factory(paint);
-    paintDisplayMode(factory, MonthView{files, kW, kH, {2025, 3, 1}, {2000, 1, 1}}, kJalaliMode);
+    paintDisplayMode(factory, MonthView{files, kW, kH, {2025, 3, 1}, {2000, 1, 1}}, Calendar::jalali);
     // Surfaces: strip, grid, Gregorian companion, lunar companion, panel.
     std::int32_t lunarCompanionTexts = 0, gregorianCompanionTexts = 0;
     for (const DrawCall& call : paint.calls) {
@@ -320,7 +326,7 @@ TEST_F(MonthViewTest, MissingCalendarIniLeavesOnlyTheOtherCompanion) {
     EXPECT_GT(gregorianCompanionTexts, 30);
     paint.calls.clear();
     paint.surfacesOpened = 0;
-    paintDisplayMode(factory, MonthView{files, kW, kH, {2025, 3, 1}, {2000, 1, 1}}, kMiladiMode);
+    paintDisplayMode(factory, MonthView{files, kW, kH, {2025, 3, 1}, {2000, 1, 1}}, Calendar::gregorian);
     lunarCompanionTexts = 0;
     std::int32_t jalaliCompanionTexts = 0;
     for (const DrawCall& call : paint.calls) {
@@ -332,15 +338,14 @@ TEST_F(MonthViewTest, MissingCalendarIniLeavesOnlyTheOtherCompanion) {
 }
 
 TEST_F(MonthViewTest, BrokenTablesDrawSafely) {
-    TempFolder folder;
-    folder.write("calendar.ini", "[value]\nminJulianday=2458359\nmaxJulianday=2470000\nminYear=1440\n"
+    const CalendarData files = CalendarData::fromText("[value]\nminJulianday=2458359\nmaxJulianday=2470000\nminYear=1440\n"
                                  "1440=-5\n1441=100000\n[1440]\n1=0\n2=1000\n3=-7\n[1441]\n1=2147483647\n");
-    const CalendarFiles files(folder.path());
     RecordingSurfaceFactory factory(recording_);
-    for (std::int32_t mode = 0; mode < 3; ++mode) {
+    for (const Calendar mode : kCalendars) {
         for (std::int32_t year = 2018; year <= 2025; ++year) {
             MonthView v{files, kW, kH, {year, 1 + (year % 12), 3}, {2019, 1, 1}};
-            const MonthControls controls = paintDisplayMode(factory, v, mode);
+            paintDisplayMode(factory, v, mode);
+            const MonthControls controls = monthControls(NavigationState{mode, v.shown}, NavigationContext{files, v.today});
             EXPECT_GE(controls.monthIndex, 0);
             EXPECT_LE(controls.monthIndex, 11);
         }

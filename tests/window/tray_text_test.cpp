@@ -1,16 +1,16 @@
-#include "app/tray_text.h"
+#include "window/tray_text.h"
 
 #include <gtest/gtest.h>
 
-#include "app/startup_value.h"
-#include "app/link_area.h"
+#include "window/startup_value.h"
+#include "window/link_area.h"
 #include "test_files.h"
 
 namespace velmora {
 namespace {
 
 TEST(TrayIcon, NowruzTooltip) {
-    const CalendarFiles files{sourceFile("resources")};
+    const CalendarData files = shippedData();
     const TrayIconContent content = trayIconContent(files, {2024, 3, 20});
     EXPECT_EQ(content.jalaliDay, 1);
     EXPECT_EQ(content.iconId, 102);
@@ -22,7 +22,7 @@ TEST(TrayIcon, NowruzTooltip) {
 }
 
 TEST(TrayIcon, DayThirtyOneAndFriday) {
-    const CalendarFiles files{sourceFile("resources")};
+    const CalendarData files = shippedData();
     const TrayIconContent content = trayIconContent(files, {2025, 4, 20});
     EXPECT_EQ(content.jalaliDay, 31);  // 31 Farvardin 1404
     EXPECT_EQ(content.iconId, 132);
@@ -38,8 +38,7 @@ TEST(TrayIcon, DayThirtyOneAndFriday) {
 }
 
 TEST(TrayIcon, WithoutCalendarIni) {
-    TempFolder folder;
-    const CalendarFiles files(folder.path());
+    const CalendarData files;
     const TrayIconContent content = trayIconContent(files, {2025, 3, 2});
     EXPECT_EQ(content.iconId, 101 + 12);  // 12 Esfand
     EXPECT_NE(content.tooltip.find(u",1446"), std::u16string::npos);  // the tabular calendar answers

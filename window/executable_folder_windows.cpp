@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "cli/executable_folder.h"
+#include "window/executable_folder.h"
 
-namespace velmora::cli {
+namespace velmora {
 
 std::filesystem::path executableFolder() {
     // GetModuleFileNameW cuts a path that does not fit; grow the buffer until it does.
@@ -17,4 +17,4 @@ std::filesystem::path executableFolder() {
     }
 }
 
-}  // namespace velmora::cli
+}  // namespace velmora

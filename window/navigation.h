@@ -13,7 +13,7 @@ namespace velmora {
 
 // What navigation reads and changes of the program state.
 struct NavigationState {
-    std::int32_t displayMode = 0;
+    Calendar displayMode = Calendar::jalali;
     CivilDate shown;              // always Gregorian
     std::int32_t pickedYear = 0;  // the year last read by a month-box selection
     std::int32_t pickedMonth = 1;
@@ -23,7 +23,7 @@ struct NavigationState {
 };
 
 struct NavigationContext {
-    const CalendarFiles& files;
+    const CalendarData& data;
     CivilDate today;  // the local Gregorian date of this message
 };
 
@@ -35,7 +35,27 @@ std::int32_t readYearEdit(std::u16string_view text);
 
 // The month (1 to 12) whose name of the mode equals the combo box's text, Solar Hijri names
 // with their trailing blank; 0 when none does.
-std::int32_t findMonthIndex(std::u16string_view comboText, std::int32_t displayMode);
+std::int32_t findMonthIndex(std::u16string_view comboText, Calendar displayMode);
+
+// The names of a display mode's month box, indexed 1 to 12.
+const std::u16string_view* monthNamesOfMode(Calendar displayMode);
+
+// Pulls a Gregorian year into the span the display mode can show: -4379 to 3621 in the
+// Jalali and Miladi modes; in Hijri mode from the year of minJulianday to one below the year
+// of maxJulianday.
+std::int32_t clampShownYear(std::int32_t year, Calendar displayMode, const HijriBounds& bounds);
+
+// What the controls show of the shown month: the year in the mode's digits, and the month as
+// the index (month - 1) of the mode's month box. In Hijri mode the shown year is clamped
+// first, as the view is.
+struct MonthControls {
+    std::u16string yearText;
+    std::int32_t monthIndex = 0;
+
+    friend bool operator==(const MonthControls&, const MonthControls&) = default;
+};
+void clampHijriShownYear(NavigationState& state, const NavigationContext& context);
+MonthControls monthControls(const NavigationState& state, const NavigationContext& context);
 
 // The buttons and boxes: typedYear is readYearEdit of the year box, month the
 // findMonthIndex of the mode's box (0, no name, stands for the shown month).

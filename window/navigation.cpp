@@ -1,4 +1,4 @@
-#include "app/navigation.h"
+#include "window/navigation.h"
 
 #include <algorithm>
 
@@ -6,6 +6,27 @@
 #include "calendar/native_digits.h"
 
 namespace velmora {
+
+const std::u16string_view* monthNamesOfMode(Calendar displayMode) {
+    switch (displayMode) {
+        case Calendar::jalali: return jalaliMonthNames;
+        case Calendar::gregorian: return gregorianMonthNames;
+        case Calendar::hijri: break;
+    }
+    return hijriMonthNames;
+}
+
+std::int32_t clampShownYear(std::int32_t year, Calendar displayMode, const HijriBounds& bounds) {
+    if (displayMode == Calendar::hijri) {
+        const std::int32_t lo = dayNumberToGregorian(bounds.minJulianday).year;
+        const std::int32_t hi = dayNumberToGregorian(bounds.maxJulianday).year;
+        if (year < lo) return lo;
+        if (year >= hi) return hi - 1;
+        return year;
+    }
+    return std::clamp(year, kFirstShownGregorianYear, kLastShownGregorianYear);
+}
+
 namespace {
 
 bool inSpan(std::int32_t year, std::int32_t low, std::int32_t high) { return year >= low && year <= high; }
@@ -16,11 +37,7 @@ DayNumber shownDayNumber(const NavigationState& state) {
 
 // The month of the mode's calendar that holds the shown date: what an unnamed month means.
 std::int32_t shownMonthOfMode(const NavigationState& state, const NavigationContext& context) {
-    switch (state.displayMode) {
-        case kMiladiMode: return state.shown.month;
-        case kHijriMode: return dayNumberToHijri(context.files.hijri(), shownDayNumber(state)).month;
-        default: return dayNumberToJalali(shownDayNumber(state)).month;
-    }
+    return dayNumberToDate(state.displayMode, context.data.hijri(), shownDayNumber(state)).month;
 }
 
 std::int32_t resolveMonth(const NavigationState& state, const NavigationContext& context, std::int32_t month) {
@@ -47,15 +64,15 @@ CivilDate gregorianLanding(std::int32_t year, std::int32_t month, std::int32_t d
 // navigation instead treats a month before the table as the table's first day and one after
 // it as the day after its last, so that the bounds below hold it at the end it went past.
 DayNumber hijriLanding(const NavigationContext& context, std::int32_t year, std::int32_t month, std::int32_t day) {
-    const HijriBounds& bounds = context.files.bounds;
+    const HijriBounds& bounds = context.data.bounds;
     if (year < bounds.minYear) return bounds.minJulianday;
-    if (year > bounds.minYear && context.files.lunar.yearTotal(std::int64_t{year} - 1) == 0) return bounds.maxJulianday + 1;
-    const std::int32_t length = context.files.lunar.readHijriMonthLengths(year)[static_cast<std::size_t>(month)];
-    return hijriToDayNumber(context.files.hijri(), year, month, std::clamp(day, 1, std::max(length, 1)));
+    if (year > bounds.minYear && context.data.lunar.yearTotal(std::int64_t{year} - 1) == 0) return bounds.maxJulianday + 1;
+    const std::int32_t length = monthLength(Calendar::hijri, context.data.hijri(), year, month);
+    return hijriToDayNumber(context.data.hijri(), year, month, std::clamp(day, 1, std::max(length, 1)));
 }
 
 void clampYear(NavigationState& state, const NavigationContext& context) {
-    state.shown.year = clampShownYear(state.shown.year, state.displayMode, context.files.bounds);
+    state.shown.year = clampShownYear(state.shown.year, state.displayMode, context.data.bounds);
 }
 
 // One month on (+1) or back (-1) from the named month of the typed year.
@@ -72,25 +89,24 @@ void stepMonth(NavigationState& state, const NavigationContext& context, std::in
         year -= 1;
     }
     switch (state.displayMode) {
-        case kJalaliMode:
+        case Calendar::jalali:
             if (!inSpan(state.shown.year, kFirstShownGregorianYear, kLastShownGregorianYear)) return clampYear(state, context);
             state.shown = dayNumberToGregorian(jalaliLanding(year, target, 1));
             return;
-        case kMiladiMode: {
+        case Calendar::gregorian: {
             // The previous-month step accepts one year less at the lower end.
             const std::int32_t low = direction > 0 ? kFirstShownGregorianYear : kFirstShownGregorianYear + 1;
             if (!inSpan(state.shown.year, low, kLastShownGregorianYear)) return clampYear(state, context);
             state.shown = gregorianLanding(year, target, state.startDay);
             return;
         }
-        case kHijriMode: {
+        case Calendar::hijri: {
             DayNumber n = hijriLanding(context, year, target, state.startDay);
-            if (direction > 0) n = std::min(n, context.files.bounds.endHijri);
-            if (direction < 0) n = std::max(n, context.files.bounds.minJulianday);
+            if (direction > 0) n = std::min(n, context.data.bounds.endHijri);
+            if (direction < 0) n = std::max(n, context.data.bounds.minJulianday);
             state.shown = dayNumberToGregorian(n);
             return;
         }
-        default: return;
     }
 }
 
@@ -111,7 +127,7 @@ std::int32_t readYearEdit(std::u16string_view text) {
     return negative ? -value : value;
 }
 
-std::int32_t findMonthIndex(std::u16string_view comboText, std::int32_t displayMode) {
+std::int32_t findMonthIndex(std::u16string_view comboText, Calendar displayMode) {
     const std::u16string_view* names = monthNamesOfMode(displayMode);
     for (std::int32_t month = 1; month <= 12; ++month) {
         if (names[month] == comboText) return month;
@@ -129,7 +145,7 @@ void showPreviousMonth(NavigationState& state, const NavigationContext& context,
 
 void selectMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear, std::int32_t named) {
     switch (state.displayMode) {
-        case kJalaliMode: {
+        case Calendar::jalali: {
             const std::int32_t day = gregorianToJalali(state.pickedYear, state.pickedMonth, state.startDay).day;
             state.pickedYear = typedYear;
             // The upper bound is one above that of the buttons.
@@ -139,7 +155,7 @@ void selectMonth(NavigationState& state, const NavigationContext& context, std::
             state.shown = dayNumberToGregorian(jalaliLanding(state.pickedYear, month, day));
             return;
         }
-        case kMiladiMode: {
+        case Calendar::gregorian: {
             state.pickedYear = typedYear;
             if (!inSpan(state.shown.year, kFirstShownGregorianYear + 1, kLastShownGregorianYear)) return clampYear(state, context);
             const std::int32_t month = resolveMonth(state, context, named);
@@ -147,7 +163,7 @@ void selectMonth(NavigationState& state, const NavigationContext& context, std::
             state.shown = gregorianLanding(state.pickedYear, month, state.startDay);
             return;
         }
-        case kHijriMode: {
+        case Calendar::hijri: {
             state.pickedYear = typedYear;
             if (!inSpan(state.shown.year, 622, kLastShownGregorianYear)) return clampYear(state, context);
             const std::int32_t month = resolveMonth(state, context, named);
@@ -155,7 +171,6 @@ void selectMonth(NavigationState& state, const NavigationContext& context, std::
             state.shown = dayNumberToGregorian(hijriLanding(context, state.pickedYear, month, state.startDay));
             return;
         }
-        default: return;
     }
 }
 
@@ -165,31 +180,30 @@ void confirmYear(NavigationState& state, const NavigationContext& context, std::
     const std::int32_t month = resolveMonth(state, context, named);
     state.shown.year = typedYear;
     switch (state.displayMode) {
-        case kJalaliMode:
+        case Calendar::jalali:
             if (!inSpan(typedYear, kFirstShownGregorianYear, kLastShownGregorianYear)) return clampYear(state, context);
             state.shown = dayNumberToGregorian(jalaliLanding(typedYear, month, jalaliDay));
             return;
-        case kMiladiMode:
+        case Calendar::gregorian:
             if (!inSpan(typedYear, kFirstShownGregorianYear, kLastShownGregorianYear)) return clampYear(state, context);
             state.shown = gregorianLanding(typedYear, month, context.today.day);
             return;
-        case kHijriMode:
+        case Calendar::hijri:
             // A lunar year outside 0 to 3621 is clamped as if it were a Gregorian year, which
             // puts the view at an end of the table.
             if (!inSpan(typedYear, 0, kLastShownGregorianYear)) return clampYear(state, context);
             state.shown = dayNumberToGregorian(hijriLanding(context, typedYear, month, jalaliDay));
             return;
-        default: return;
     }
 }
 
 void stepYear(NavigationState& state, const NavigationContext& context, std::int32_t delta) {
     if (delta != -1 && delta != 1) return;
     const std::int32_t direction = -delta;  // the up arrow reports -1: one year on
-    if (state.displayMode == kHijriMode) {
+    if (state.displayMode == Calendar::hijri) {
         clampYear(state, context);
-        const CivilDate hijri = dayNumberToHijri(context.files.hijri(), shownDayNumber(state));
-        state.shown = dayNumberToGregorian(hijriToDayNumber(context.files.hijri(), hijri.year + direction, hijri.month, 1));
+        const CivilDate hijri = dayNumberToHijri(context.data.hijri(), shownDayNumber(state));
+        state.shown = dayNumberToGregorian(hijriToDayNumber(context.data.hijri(), hijri.year + direction, hijri.month, 1));
         return;
     }
     if (!inSpan(state.shown.year, kFirstShownGregorianYear, kLastShownGregorianYear)) return clampYear(state, context);
@@ -200,9 +214,18 @@ void stepYear(NavigationState& state, const NavigationContext& context, std::int
 
 void goToToday(NavigationState& state, const NavigationContext& context) { state.shown = context.today; }
 
+void clampHijriShownYear(NavigationState& state, const NavigationContext& context) {
+    if (state.displayMode == Calendar::hijri) clampYear(state, context);
+}
+
+MonthControls monthControls(const NavigationState& state, const NavigationContext& context) {
+    const CivilDate date = dayNumberToDate(state.displayMode, context.data.hijri(), shownDayNumber(state));
+    return {std::u16string(formatCalendarNumber(state.displayMode, date.year).view()), std::clamp(date.month, 1, 12) - 1};
+}
+
 MonthButtonTips monthButtonTips(const NavigationState& state, const NavigationContext& context,
                                 std::u16string_view jalaliComboText) {
-    std::int32_t month = state.displayMode == kJalaliMode ? findMonthIndex(jalaliComboText, kJalaliMode)
+    std::int32_t month = state.displayMode == Calendar::jalali ? findMonthIndex(jalaliComboText, Calendar::jalali)
                                                           : shownMonthOfMode(state, context);
     month = resolveMonth(state, context, month);
     const std::u16string_view* names = monthNamesOfMode(state.displayMode);

@@ -16,6 +16,6 @@ struct TrayIconContent {
 // The icon of today's Solar Hijri day and the tooltip
 // " weekday,day month ,year\nweekday,day month,year\nweekday,day month,year" in Persian,
 // English and Arabic, at most 127 characters.
-TrayIconContent trayIconContent(const CalendarFiles& files, const CivilDate& localDate);
+TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& localDate);
 
 }  // namespace velmora

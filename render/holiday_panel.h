@@ -13,11 +13,11 @@ namespace velmora {
 using MonthHolidays = std::array<CivilDate, 7>;
 
 // The holidays of the display mode's month that contains the shown date.
-MonthHolidays collectMonthHolidays(const MonthView& view, std::int32_t displayMode);
+MonthHolidays collectMonthHolidays(const MonthView& view, Calendar mode);
 
 // Lists them: the day number, and right-aligned to its left the occasion that makes the day
 // a holiday (the lunar Hijri one when both do).
-void drawMonthOccasions(Surface& surface, const MonthView& view, std::int32_t displayMode);
+void drawMonthOccasions(Surface& surface, const MonthView& view, Calendar mode);
 
 // The x at which the panel's texts end: clientWidth times the double 0.7692307692307692 (one
 // unit in the last place below 10/13), plus (charWidth * 35) / 10 and 7, truncated.

@@ -1,4 +1,4 @@
-#include "occasions/occasions_dialog.h"
+#include "render/occasions_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +11,11 @@ namespace velmora {
 namespace {
 
 TEST(OccasionsDialog, ColumnsLinesAndColours) {
-    TempFolder folder;
-    std::ifstream in(shippedFile("calendar.ini"), std::ios::binary);
-    folder.write("calendar.ini", std::string(std::istreambuf_iterator<char>(in), {}));
+    const std::string calendar = readBytes(shippedFile("calendar.ini"));
     // Esfand 1403: 12 Esfand is 1 Ramadan 1446 (2 March 2025).
-    folder.write("events.ini",
-                 "[012]\n12=abcdefghij 1\n20=plain day 0\n"
+    const CalendarData files = CalendarData::fromText(calendar, "[012]\n12=abcdefghij 1\n20=plain day 0\n"
                  "[29]\n1=klmnopqr 0\n"
                  "[13]\n5=gregorian only 0\n");
-    const CalendarFiles files(folder.path());
     Recording recording;
     recording.metrics[FontId::systemFont] = {7, 16, 3, 1};
     RecordingSurface surface(recording);
@@ -47,12 +43,9 @@ TEST(OccasionsDialog, ColumnsLinesAndColours) {
 }
 
 TEST(OccasionsDialog, GregorianColumnBehindBothTexts) {
-    TempFolder folder;
-    std::ifstream in(shippedFile("calendar.ini"), std::ios::binary);
-    folder.write("calendar.ini", std::string(std::istreambuf_iterator<char>(in), {}));
+    const std::string calendar = readBytes(shippedFile("calendar.ini"));
     // 12-character Solar Hijri and 10-character lunar Hijri texts, flags included.
-    folder.write("events.ini", "[012]\n12=abcdefghij 0\n[29]\n1=klmnopqr 0\n[13]\n2=greg 0\n");
-    const CalendarFiles files(folder.path());
+    const CalendarData files = CalendarData::fromText(calendar, "[012]\n12=abcdefghij 0\n[29]\n1=klmnopqr 0\n[13]\n2=greg 0\n");
     Recording recording;
     RecordingSurface surface(recording);
     paintOccasionsDialog(surface, files, {2025, 3, 1});
@@ -63,18 +56,15 @@ TEST(OccasionsDialog, GregorianColumnBehindBothTexts) {
 }
 
 TEST(OccasionsDialog, EsfandOfALeapYearAndNoTable) {
-    TempFolder folder;
-    folder.write("events.ini", "[012]\n30=leap 0\n");
+    const std::string events = "[012]\n30=leap 0\n";
     Recording recording;
     {
-        const CalendarFiles files(folder.path());  // no calendar.ini: every day is skipped
+        const CalendarData files = CalendarData::fromText("", events);  // no calendar.ini: every day is skipped
         RecordingSurface surface(recording);
         paintOccasionsDialog(surface, files, {2025, 3, 1});
         EXPECT_TRUE(recording.calls.empty());
     }
-    std::ifstream in(shippedFile("calendar.ini"), std::ios::binary);
-    folder.write("calendar.ini", std::string(std::istreambuf_iterator<char>(in), {}));
-    const CalendarFiles files(folder.path());
+    const CalendarData files = CalendarData::fromText(readBytes(shippedFile("calendar.ini")), events);
     RecordingSurface surface(recording);
     paintOccasionsDialog(surface, files, {2025, 3, 1});  // Esfand 1403, leap
     EXPECT_EQ(recording.texts().size(), 2u);

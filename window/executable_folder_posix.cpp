@@ -1,8 +1,8 @@
 #include <system_error>
 
-#include "cli/executable_folder.h"
+#include "window/executable_folder.h"
 
-namespace velmora::cli {
+namespace velmora {
 
 std::filesystem::path executableFolder() {
     std::error_code error;
@@ -10,4 +10,4 @@ std::filesystem::path executableFolder() {
     return error ? std::filesystem::current_path(error) : self.parent_path();
 }
 
-}  // namespace velmora::cli
+}  // namespace velmora

@@ -1,4 +1,4 @@
-#include "app/navigation.h"
+#include "window/navigation.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,10 @@ namespace {
 
 class NavigationTest : public ::testing::Test {
 protected:
-    CalendarFiles files_{sourceFile("resources")};
+    CalendarData files_ = shippedData();
     NavigationContext context_{files_, {2025, 3, 5}};  // today: 15 Esfand 1403
 
-    NavigationState state(std::int32_t mode, CivilDate shown, std::int32_t startDay = 5) const {
+    NavigationState state(Calendar mode, CivilDate shown, std::int32_t startDay = 5) const {
         return {mode, shown, shown.year, shown.month, startDay};
     }
     static CivilDate jalali(const NavigationState& s) { return gregorianToJalali(s.shown.year, s.shown.month, s.shown.day); }
@@ -21,6 +21,19 @@ protected:
         return dayNumberToHijri(files_.hijri(), gregorianToDayNumber(s.shown.year, s.shown.month, s.shown.day));
     }
 };
+
+TEST(Navigation, ClampShownYear) {
+    HijriBounds bounds;
+    bounds.minJulianday = gregorianToDayNumber(1979, 6, 1);
+    bounds.maxJulianday = gregorianToDayNumber(2077, 6, 1);
+    EXPECT_EQ(clampShownYear(4000, Calendar::jalali, bounds), 3621);
+    EXPECT_EQ(clampShownYear(-5000, Calendar::gregorian, bounds), -4379);
+    EXPECT_EQ(clampShownYear(3621, Calendar::jalali, bounds), 3621);
+    EXPECT_EQ(clampShownYear(-4379, Calendar::jalali, bounds), -4379);
+    EXPECT_EQ(clampShownYear(1978, Calendar::hijri, bounds), 1979);
+    EXPECT_EQ(clampShownYear(2077, Calendar::hijri, bounds), 2076);
+    EXPECT_EQ(clampShownYear(2076, Calendar::hijri, bounds), 2076);
+}
 
 TEST(ReadYearEdit, EveryDigitScript) {
     EXPECT_EQ(readYearEdit(u"1403"), 1403);
@@ -38,18 +51,18 @@ TEST(ReadYearEdit, EveryDigitScript) {
 }
 
 TEST(FindMonthIndex, NamesOfTheModeWithTheirBlank) {
-    EXPECT_EQ(findMonthIndex(jalaliMonthNames[12], kJalaliMode), 12);
-    EXPECT_EQ(findMonthIndex(u"\u0627\u0633\u0641\u0646\u062F", kJalaliMode), 0);  // no trailing blank
-    EXPECT_EQ(findMonthIndex(u"December", kMiladiMode), 12);
-    EXPECT_EQ(findMonthIndex(u"december", kMiladiMode), 0);
-    EXPECT_EQ(findMonthIndex(hijriMonthNames[12], kHijriMode), 12);
-    EXPECT_EQ(findMonthIndex(u"SelectMonth", kHijriMode), 0);
-    EXPECT_EQ(findMonthIndex(u"", kJalaliMode), 0);
+    EXPECT_EQ(findMonthIndex(jalaliMonthNames[12], Calendar::jalali), 12);
+    EXPECT_EQ(findMonthIndex(u"\u0627\u0633\u0641\u0646\u062F", Calendar::jalali), 0);  // no trailing blank
+    EXPECT_EQ(findMonthIndex(u"December", Calendar::gregorian), 12);
+    EXPECT_EQ(findMonthIndex(u"december", Calendar::gregorian), 0);
+    EXPECT_EQ(findMonthIndex(hijriMonthNames[12], Calendar::hijri), 12);
+    EXPECT_EQ(findMonthIndex(u"SelectMonth", Calendar::hijri), 0);
+    EXPECT_EQ(findMonthIndex(u"", Calendar::jalali), 0);
 }
 
 TEST_F(NavigationTest, JalaliEsfandToFarvardinInLeapAndCommonYears) {
     for (const std::int32_t year : {1403, 1404}) {  // 1403 leap, 1404 common
-        NavigationState s = state(kJalaliMode, dayNumberToGregorian(jalaliToDayNumber(year, 12, 10)));
+        NavigationState s = state(Calendar::jalali, dayNumberToGregorian(jalaliToDayNumber(year, 12, 10)));
         showNextMonth(s, context_, year, 12);
         EXPECT_EQ(jalali(s), (CivilDate{year + 1, 1, 1})) << year;
         showPreviousMonth(s, context_, year + 1, 1);
@@ -58,7 +71,7 @@ TEST_F(NavigationTest, JalaliEsfandToFarvardinInLeapAndCommonYears) {
 }
 
 TEST_F(NavigationTest, MiladiYearEndsAndStartDay) {
-    NavigationState s = state(kMiladiMode, {2025, 1, 14}, 31);
+    NavigationState s = state(Calendar::gregorian, {2025, 1, 14}, 31);
     showPreviousMonth(s, context_, 2025, 1);
     EXPECT_EQ(s.shown, (CivilDate{2024, 12, 31}));
     showNextMonth(s, context_, 2024, 12);
@@ -68,24 +81,24 @@ TEST_F(NavigationTest, MiladiYearEndsAndStartDay) {
 }
 
 TEST_F(NavigationTest, MiladiLowerBoundsDifferByOne) {
-    NavigationState s = state(kMiladiMode, {-4379, 5, 1});
+    NavigationState s = state(Calendar::gregorian, {-4379, 5, 1});
     showPreviousMonth(s, context_, -4379, 5);  // -4379 is below the previous button's span
     EXPECT_EQ(s.shown, (CivilDate{-4379, 5, 1}));
     showNextMonth(s, context_, -4379, 5);  // but inside the next button's
     EXPECT_EQ(s.shown, (CivilDate{-4379, 6, 5}));
-    s = state(kMiladiMode, {-4379, 5, 1});
+    s = state(Calendar::gregorian, {-4379, 5, 1});
     selectMonth(s, context_, -4379, 8);
     EXPECT_EQ(s.shown, (CivilDate{-4379, 5, 1}));  // the month box too starts at -4378
-    s = state(kMiladiMode, {-4378, 5, 1});
+    s = state(Calendar::gregorian, {-4378, 5, 1});
     selectMonth(s, context_, -4378, 8);
     EXPECT_EQ(s.shown, (CivilDate{-4378, 8, 5}));
-    s = state(kMiladiMode, {3622, 5, 1});
+    s = state(Calendar::gregorian, {3622, 5, 1});
     showNextMonth(s, context_, 3622, 5);
     EXPECT_EQ(s.shown, (CivilDate{3621, 5, 1}));  // clamped instead of stepping
 }
 
 TEST_F(NavigationTest, HijriYearEndsAndTableBounds) {
-    NavigationState s = state(kHijriMode, {2025, 7, 1}, 5);  // Muharram 1447
+    NavigationState s = state(Calendar::hijri, {2025, 7, 1}, 5);  // Muharram 1447
     ASSERT_EQ(hijri(s).month, 1);
     showPreviousMonth(s, context_, 1447, 1);
     EXPECT_EQ(hijri(s), (CivilDate{1446, 12, 5}));
@@ -99,30 +112,30 @@ TEST_F(NavigationTest, HijriYearEndsAndTableBounds) {
     // A year typed past the table's end never jumps back to its start.
     confirmYear(s, context_, 1700, 3);
     EXPECT_GT(gregorianToDayNumber(s.shown.year, s.shown.month, s.shown.day), files_.bounds.endHijri);
-    s.shown.year = clampShownYear(s.shown.year, kHijriMode, files_.bounds);  // as the next paint does
+    s.shown.year = clampShownYear(s.shown.year, Calendar::hijri, files_.bounds);  // as the next paint does
     EXPECT_EQ(s.shown.year, 2173);
     // A 30th in a 29-day month lands on its 29th.
-    s = state(kHijriMode, {2025, 7, 1}, 30);
+    s = state(Calendar::hijri, {2025, 7, 1}, 30);
     selectMonth(s, context_, 1448, 10);  // Shawwal 1448 has 29 days
     EXPECT_EQ(hijri(s), (CivilDate{1448, 10, 29}));
 }
 
 TEST_F(NavigationTest, EnterOnATypedYear) {
     // Today is the 15th of Esfand 1403: Enter lands on the 15th of the box's month.
-    NavigationState s = state(kJalaliMode, {2025, 3, 1});
+    NavigationState s = state(Calendar::jalali, {2025, 3, 1});
     confirmYear(s, context_, 1390, 7);
     EXPECT_EQ(jalali(s), (CivilDate{1390, 7, 15}));
     confirmYear(s, context_, 5000, 7);
     EXPECT_EQ(s.shown.year, 3621);
-    EXPECT_EQ(jalali(s).month, jalali(state(kJalaliMode, {3621, s.shown.month, s.shown.day})).month);
+    EXPECT_EQ(jalali(s).month, jalali(state(Calendar::jalali, {3621, s.shown.month, s.shown.day})).month);
     confirmYear(s, context_, -6000, 7);
     EXPECT_EQ(s.shown.year, -4379);
-    s = state(kMiladiMode, {2025, 3, 1});
+    s = state(Calendar::gregorian, {2025, 3, 1});
     confirmYear(s, context_, 2030, 2);
     EXPECT_EQ(s.shown, (CivilDate{2030, 2, 5}));  // today's Gregorian day
     confirmYear(s, context_, 5000, 2);
     EXPECT_EQ(s.shown, (CivilDate{3621, 2, 5}));
-    s = state(kHijriMode, {2025, 3, 1});
+    s = state(Calendar::hijri, {2025, 3, 1});
     confirmYear(s, context_, 1440, 9);
     EXPECT_EQ(hijri(s), (CivilDate{1440, 9, 15}));
     confirmYear(s, context_, 5000, 9);
@@ -130,49 +143,49 @@ TEST_F(NavigationTest, EnterOnATypedYear) {
 }
 
 TEST_F(NavigationTest, MonthBoxInJalaliModeUsesThePickedDay) {
-    NavigationState s = state(kJalaliMode, {2025, 3, 1}, 5);  // picked 5 March 2025 = 15 Esfand
+    NavigationState s = state(Calendar::jalali, {2025, 3, 1}, 5);  // picked 5 March 2025 = 15 Esfand
     selectMonth(s, context_, 1404, 7);
     EXPECT_EQ(jalali(s), (CivilDate{1404, 7, 15}));
     EXPECT_EQ(s.pickedYear, 1404);
     EXPECT_EQ(s.pickedMonth, 7);
-    s = state(kJalaliMode, {3622, 3, 1});
+    s = state(Calendar::jalali, {3622, 3, 1});
     selectMonth(s, context_, 1404, 7);  // 3622 is inside the month box's span
     EXPECT_EQ(jalali(s).year, 1404);
 }
 
 TEST_F(NavigationTest, YearArrows) {
-    NavigationState s = state(kJalaliMode, {2024, 2, 29});
+    NavigationState s = state(Calendar::jalali, {2024, 2, 29});
     stepYear(s, context_, -1);
     EXPECT_EQ(s.shown, (CivilDate{2025, 2, 28}));
     stepYear(s, context_, +1);
     EXPECT_EQ(s.shown.year, 2024);
     stepYear(s, context_, 5);
     EXPECT_EQ(s.shown.year, 2024);
-    s = state(kMiladiMode, {3621, 6, 1});
+    s = state(Calendar::gregorian, {3621, 6, 1});
     stepYear(s, context_, -1);
     EXPECT_EQ(s.shown.year, 3622);  // one step past the bound
     stepYear(s, context_, -1);
     EXPECT_EQ(s.shown.year, 3621);  // and the next brings it back
-    s = state(kHijriMode, {2025, 3, 10});  // Ramadan 1446
+    s = state(Calendar::hijri, {2025, 3, 10});  // Ramadan 1446
     stepYear(s, context_, -1);
     EXPECT_EQ(hijri(s), (CivilDate{1447, 9, 1}));
 }
 
 TEST_F(NavigationTest, TodayAndTips) {
-    NavigationState s = state(kMiladiMode, {1999, 1, 1});
+    NavigationState s = state(Calendar::gregorian, {1999, 1, 1});
     goToToday(s, context_);
     EXPECT_EQ(s.shown, context_.today);
-    s = state(kJalaliMode, {2025, 3, 1});
+    s = state(Calendar::jalali, {2025, 3, 1});
     MonthButtonTips tips = monthButtonTips(s, context_, jalaliMonthNames[12]);
     EXPECT_EQ(tips.next, jalaliMonthNames[1]);
     EXPECT_EQ(tips.previous, jalaliMonthNames[11]);
     tips = monthButtonTips(s, context_, u"SelectMonth");  // nothing selected yet: the shown month
     EXPECT_EQ(tips.next, jalaliMonthNames[1]);
-    s = state(kMiladiMode, {2025, 1, 1});
+    s = state(Calendar::gregorian, {2025, 1, 1});
     tips = monthButtonTips(s, context_, u"");
     EXPECT_EQ(tips.next, u"February");
     EXPECT_EQ(tips.previous, u"December");
-    s = state(kHijriMode, {2025, 3, 10});
+    s = state(Calendar::hijri, {2025, 3, 10});
     tips = monthButtonTips(s, context_, u"");
     EXPECT_EQ(tips.next, hijriMonthNames[10]);
     EXPECT_EQ(tips.previous, hijriMonthNames[8]);

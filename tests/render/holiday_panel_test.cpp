@@ -1,4 +1,4 @@
-#include "occasions/month_occasions.h"
+#include "render/holiday_panel.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +13,13 @@ namespace {
 // The shipped calendar.ini with an events.ini written for the test.
 class MonthOccasionsTest : public ::testing::Test {
 protected:
-    TempFolder folder_;
+    std::string calendar_ = readBytes(shippedFile("calendar.ini"));
     Recording recording_;
 
-    void SetUp() override {
-        std::ifstream in(shippedFile("calendar.ini"), std::ios::binary);
-        folder_.write("calendar.ini", std::string(std::istreambuf_iterator<char>(in), {}));
-        recording_.metrics[FontId::systemFont] = {7, 16, 3, 0};
-    }
-    std::vector<DrawCall> draw(std::string_view events, CivilDate shown, std::int32_t mode,
+    void SetUp() override { recording_.metrics[FontId::systemFont] = {7, 16, 3, 0}; }
+    std::vector<DrawCall> draw(std::string_view events, CivilDate shown, Calendar mode,
                                std::int32_t w = 390, std::int32_t h = 400) {
-        folder_.write("events.ini", events);
-        const CalendarFiles files(folder_.path());
+        const CalendarData files = CalendarData::fromText(calendar_, events);
         RecordingSurface surface(recording_);
         drawMonthOccasions(surface, MonthView{files, w, h, shown, {2000, 1, 1}}, mode);
         return recording_.texts();
@@ -37,7 +32,7 @@ TEST(MonthOccasionsPosition, TheDoubleConstantTruncates) {
 }
 
 TEST_F(MonthOccasionsTest, WorkedPositions) {
-    const auto texts = draw("[01]\n1=first 1\n2=second 1\n", {2025, 3, 25}, kJalaliMode);
+    const auto texts = draw("[01]\n1=first 1\n2=second 1\n", {2025, 3, 25}, Calendar::jalali);
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[0].text, u"1");
     EXPECT_EQ(texts[0].x, 348);
@@ -54,7 +49,7 @@ TEST_F(MonthOccasionsTest, WorkedPositions) {
 TEST_F(MonthOccasionsTest, AtMostSevenInDayOrder) {
     std::string events = "[01]\n";
     for (std::int32_t day = 3; day <= 30; day += 3) events += std::to_string(day) + "=day " + std::to_string(day) + " 1\n";
-    const auto texts = draw(events, {2025, 3, 25}, kJalaliMode);
+    const auto texts = draw(events, {2025, 3, 25}, Calendar::jalali);
     ASSERT_EQ(texts.size(), 14u);
     EXPECT_EQ(texts[0].text, u"3");
     EXPECT_EQ(texts[12].text, u"21");
@@ -63,20 +58,20 @@ TEST_F(MonthOccasionsTest, AtMostSevenInDayOrder) {
 
 TEST_F(MonthOccasionsTest, EsfandOfALeapYearHasThirtyDays) {
     const std::string events = "[012]\n30=last day 1\n";
-    EXPECT_EQ(draw(events, {2025, 3, 10}, kJalaliMode).size(), 2u);  // 1403 is leap
+    EXPECT_EQ(draw(events, {2025, 3, 10}, Calendar::jalali).size(), 2u);  // 1403 is leap
     recording_.calls.clear();
-    EXPECT_TRUE(draw(events, {2026, 3, 10}, kJalaliMode).empty());  // 1404 is not
+    EXPECT_TRUE(draw(events, {2026, 3, 10}, Calendar::jalali).empty());  // 1404 is not
 }
 
 TEST_F(MonthOccasionsTest, MiladiModeScansTheGregorianMonth) {
     // 10 Esfand 1402 is 29 February 2024; 11 Esfand is 1 March.
     const std::string events = "[012]\n10=leap day 1\n11=first of March 1\n";
-    auto texts = draw(events, {2024, 2, 5}, kMiladiMode);
+    auto texts = draw(events, {2024, 2, 5}, Calendar::gregorian);
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[1].text, u"leap day");
     recording_.calls.clear();
     // February 2023: 28 days end on 9 Esfand 1401; 1 March 2023 is never scanned.
-    texts = draw("[012]\n9=last of February 1\n10=first of March 1\n", {2023, 2, 5}, kMiladiMode);
+    texts = draw("[012]\n9=last of February 1\n10=first of March 1\n", {2023, 2, 5}, Calendar::gregorian);
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[1].text, u"last of February");
 }
@@ -86,7 +81,7 @@ TEST_F(MonthOccasionsTest, TheFlagRule) {
     const std::string events =
         "[29]\n1=lunar only 1\n2=lunar wins 1\n3=lunar beside two 1\n"
         "[012]\n13=solar too 1\n14=solar two 2\n";
-    const auto texts = draw(events, {2025, 3, 1}, kJalaliMode);
+    const auto texts = draw(events, {2025, 3, 1}, Calendar::jalali);
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[0].text, u"12");
     EXPECT_EQ(texts[1].text, u"lunar only");
@@ -94,11 +89,11 @@ TEST_F(MonthOccasionsTest, TheFlagRule) {
     EXPECT_EQ(texts[3].text, u"lunar wins");
     recording_.calls.clear();
     // Hijri mode scans the lunar month itself: Ramadan 1446 from 2 March.
-    EXPECT_EQ(draw(events, {2025, 3, 20}, kHijriMode).size(), 4u);
+    EXPECT_EQ(draw(events, {2025, 3, 20}, Calendar::hijri).size(), 4u);
 }
 
 TEST_F(MonthOccasionsTest, ShortAndLongTextsDrawSafely) {
-    const auto texts = draw("[01]\n1=1\n2=" + std::string(500, 'x') + " 1\n3=\xFF\xFE\xFD 1\n", {2025, 3, 25}, kJalaliMode);
+    const auto texts = draw("[01]\n1=1\n2=" + std::string(500, 'x') + " 1\n3=\xFF\xFE\xFD 1\n", {2025, 3, 25}, Calendar::jalali);
     ASSERT_EQ(texts.size(), 3u);  // day 1 draws its number only; day 2's flag was cut away
     EXPECT_EQ(texts[0].text, u"1");
     EXPECT_EQ(texts[1].text, u"3");
@@ -106,11 +101,9 @@ TEST_F(MonthOccasionsTest, ShortAndLongTextsDrawSafely) {
 }
 
 TEST_F(MonthOccasionsTest, NothingOutsideTheLunarTable) {
-    TempFolder empty;
-    empty.write("events.ini", "[01]\n1=Nowruz 1\n");
-    const CalendarFiles files(empty.path());
+    const CalendarData files = CalendarData::fromText("", "[01]\n1=Nowruz 1\n");
     RecordingSurface surface(recording_);
-    drawMonthOccasions(surface, MonthView{files, 390, 400, {2025, 3, 25}, {2000, 1, 1}}, kJalaliMode);
+    drawMonthOccasions(surface, MonthView{files, 390, 400, {2025, 3, 25}, {2000, 1, 1}}, Calendar::jalali);
     EXPECT_TRUE(recording_.calls.empty());
 }
 

@@ -1,0 +1,36 @@
+#include "calendar/file_problem.h"
+
+namespace velmora {
+
+bool isPlainInteger(std::u16string_view value) {
+    std::size_t i = value.size() > 1 && (value[0] == u'-' || value[0] == u'+') ? 1 : 0;
+    if (i >= value.size()) return false;
+    for (; i < value.size(); ++i) {
+        if (value[i] < u'0' || value[i] > u'9') return false;
+    }
+    return value.size() <= 11;
+}
+
+void checkIniShape(
+    const IniFile& ini, ProblemList& problems,
+    const std::function<bool(std::u16string_view)>& knownSection,
+    std::string_view whatKnownSectionsAre,
+    const std::function<void(const IniFile::Section&)>& checkSection) {
+    for (const std::int32_t line : ini.strayLines())
+        problems.error(line, "a line that is neither a section, a key=value pair nor a comment");
+    for (const IniFile::Section& section : ini.sections()) {
+        const std::string name = toUtf8(section.name);
+        const IniFile::Section* first = ini.findSection(section.name);
+        if (first != &section) {
+            problems.error(section.line, "a second section [" + name + "] (the first, at line " +
+                                             std::to_string(first->line) + ", is the one read)");
+        } else if (!knownSection(section.name)) {
+            problems.error(section.line, "unknown section [" + name + "]" +
+                                             std::string(whatKnownSectionsAre));
+        } else if (checkSection) {
+            checkSection(section);
+        }
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,58 @@
+#include "render/holiday_panel.h"
+
+#include <algorithm>
+
+#include "calendar/native_digits.h"
+
+namespace velmora {
+namespace {
+
+// A month of a bad calendar.ini may claim any length; no month has more days than this.
+constexpr std::int32_t kLongestScan = 62;
+
+}  // namespace
+
+std::int32_t monthOccasionsTextEnd(std::int32_t clientWidth, std::int32_t charWidth) {
+    const double x = clientWidth * 0.7692307692307692 + (charWidth * 35) / 10 + 7.0;
+    return static_cast<std::int32_t>(x);
+}
+
+MonthHolidays collectMonthHolidays(const MonthView& view, Calendar mode) {
+    MonthHolidays holidays{};
+    std::size_t count = 0;
+    const PrimaryMonth month = primaryMonth(view, mode);
+    const std::int32_t length = std::clamp(month.length, 0, kLongestScan);
+    for (std::int32_t i = 0; i < length && count < holidays.size(); ++i) {
+        const CivilDate jalali = dayNumberToJalali(month.first() + i);
+        if (isHoliday(view.data, jalali.year, jalali.month, jalali.day) == 1) holidays[count++] = jalali;
+    }
+    return holidays;
+}
+
+void drawMonthOccasions(Surface& surface, const MonthView& view, Calendar mode) {
+    const TextMetrics metrics = surface.textMetrics();  // of the default font
+    const std::int32_t lineHeight = metrics.height + metrics.externalLeading;
+    const std::int32_t x = monthOccasionsTextEnd(view.clientWidth, metrics.averageCharWidth);
+    const MonthHolidays holidays = collectMonthHolidays(view, mode);
+    for (std::size_t k = 0; k < holidays.size(); ++k) {
+        const CivilDate& entry = holidays[k];
+        if (entry.year == 0) continue;
+        const std::int32_t y = (lineHeight - 4) * static_cast<std::int32_t>(k) + view.clientHeight - 80;
+        const DayNumber d = jalaliToDayNumber(entry.year, entry.month, entry.day);
+        if (!inLunarTable(view.data.bounds, d)) continue;
+        const DayOccasions day = occasionsOfDay(view.data, d);
+        // The lunar Hijri text wins when both make the day a holiday; a Solar Hijri flag of
+        // 2 to 9 beside a lunar holiday shows nothing.
+        const Occasion* chosen = nullptr;
+        if (day.lunar.flag == 1 && (day.solar.flag == 0 || day.solar.flag == 1)) chosen = &day.lunar;
+        else if (day.lunar.flag == 0 && day.solar.flag == 1) chosen = &day.solar;
+        if (chosen == nullptr) continue;
+        surface.selectFont(FontId::smallFont);
+        surface.setTextAlign(TextAlign::leftTop);
+        surface.drawText(x + 17, y, formatAsciiDigits(entry.day).view());
+        surface.setTextAlign(TextAlign::rightTop);
+        if (!chosen->words().empty()) surface.drawText(x, y, chosen->words());
+    }
+}
+
+}  // namespace velmora
