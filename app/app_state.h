@@ -5,9 +5,12 @@
 
 #include <array>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "window/navigation.h"
 #include "occasions/occasions.h"
+#include "app/gdi_surface.h"
 #include "render/surface.h"
 
 namespace velmora {
@@ -59,6 +62,12 @@ struct AppState {
 
     // The eight fonts, in creation order (FontId order).
     std::array<HFONT, kProgramFontCount> fonts{};
+    // The weekday bitmaps, loaded once.
+    std::unique_ptr<BitmapCache> bitmaps;
+    // What the main window paints on before it shows the picture.
+    std::unique_ptr<OffscreenCanvas> canvas;
+    // Where the child controls stand, in client coordinates, as laid out for this size.
+    std::vector<std::pair<HWND, RECT>> childPlaces;
 
     // The local date and time, read at the start of every message of the main window.
     SYSTEMTIME now{};

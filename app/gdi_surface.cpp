@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "calendar/native_digits.h"
+
 namespace velmora {
 namespace {
 
@@ -32,35 +34,49 @@ private:
 };
 
 BOOL deleteObject(HGDIOBJ object) { return DeleteObject(object); }
-BOOL deleteDc(HDC dc) { return DeleteDC(dc); }
 using GdiObject = GdiGuard<HGDIOBJ, deleteObject>;
-using MemoryDc = GdiGuard<HDC, deleteDc>;
 
 }  // namespace
 
 std::int32_t liveGdiObjects() { return liveObjects; }
 void countGdiObject(std::int32_t change) { liveObjects += change; }
 
-GdiSurface::GdiSurface(HWND window, const HFONT* fonts, HINSTANCE instance)
-    : window_(window), dc_(GetDC(window)), fonts_(fonts), instance_(instance) {
-    if (dc_ != nullptr) countGdiObject(+1);
-    savedState_ = SaveDC(dc_);
-    SetBkMode(dc_, TRANSPARENT);
+BitmapCache::~BitmapCache() {
+    if (memory_ != nullptr) {
+        SelectObject(memory_, originalBitmap_);  // a bitmap must not be deleted while selected
+        if (DeleteDC(memory_)) countGdiObject(-1);
+    }
+    for (const auto& [id, bitmap] : bitmaps_) {
+        if (bitmap != nullptr && DeleteObject(bitmap)) countGdiObject(-1);
+    }
 }
 
-GdiSurface::GdiSurface(HDC borrowed, const HFONT* fonts, HINSTANCE instance)
-    : dc_(borrowed), fonts_(fonts), instance_(instance) {
+HDC BitmapCache::select(int bitmapId) {
+    auto found = bitmaps_.find(bitmapId);
+    if (found == bitmaps_.end()) {
+        const HBITMAP loaded = LoadBitmapW(instance_, MAKEINTRESOURCEW(bitmapId));
+        if (loaded != nullptr) countGdiObject(+1);
+        found = bitmaps_.emplace(bitmapId, loaded).first;
+    }
+    if (found->second == nullptr) return nullptr;
+    if (memory_ == nullptr) {
+        memory_ = CreateCompatibleDC(nullptr);
+        if (memory_ == nullptr) return nullptr;
+        countGdiObject(+1);
+        originalBitmap_ = GetCurrentObject(memory_, OBJ_BITMAP);
+    }
+    SelectObject(memory_, found->second);
+    return memory_;
+}
+
+GdiSurface::GdiSurface(HDC dc, const HFONT* fonts, BitmapCache& bitmaps) : dc_(dc), fonts_(fonts), bitmaps_(bitmaps) {
     savedState_ = SaveDC(dc_);
     SetBkMode(dc_, TRANSPARENT);
 }
 
 GdiSurface::~GdiSurface() {
-    // Deselects our fonts and restores the context before it is released or handed back.
+    // Deselects our fonts and restores the context before it is handed back.
     RestoreDC(dc_, savedState_);
-    if (window_ != nullptr && dc_ != nullptr) {
-        ReleaseDC(window_, dc_);
-        countGdiObject(-1);
-    }
 }
 
 TextMetrics GdiSurface::textMetrics() {
@@ -83,7 +99,13 @@ void GdiSurface::setTextAlign(TextAlign align) {
 
 void GdiSurface::drawText(std::int32_t x, std::int32_t y, std::u16string_view text) {
     SetBkMode(dc_, TRANSPARENT);
-    TextOutW(dc_, x, y, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()));
+    // A number needs neither reordering nor shaping, in any script's digits: spare it the
+    // bidirectional pass, the most costly part of drawing a short text.
+    const bool number = std::all_of(text.begin(), text.end(), [](char16_t c) {
+        return c == u'-' || c == u'/' || decimalDigitValue(c) >= 0;
+    });
+    ExtTextOutW(dc_, x, y, number ? ETO_IGNORELANGUAGE : 0, nullptr, reinterpret_cast<const wchar_t*>(text.data()),
+                static_cast<UINT>(text.size()), nullptr);
 }
 
 void GdiSurface::fillRoundRect(const Rect& rect, std::int32_t ellipse, Rgb color) {
@@ -103,12 +125,8 @@ void GdiSurface::frameRoundRect(const Rect& rect, std::int32_t ellipse) {
 
 void GdiSurface::andBitmap(std::int32_t x, std::int32_t y, std::int32_t bitmapId, std::int32_t width,
                            std::int32_t height) {
-    const GdiObject bitmap(LoadBitmapW(instance_, MAKEINTRESOURCEW(bitmapId)));
-    if (bitmap.get() == nullptr) return;
-    const MemoryDc memory(CreateCompatibleDC(dc_));
-    const HGDIOBJ old = SelectObject(memory.get(), bitmap.get());
-    BitBlt(dc_, x, y, width, height, memory.get(), 0, 0, SRCAND);
-    SelectObject(memory.get(), old);
+    const HDC source = bitmaps_.select(bitmapId);
+    if (source != nullptr) BitBlt(dc_, x, y, width, height, source, 0, 0, SRCAND);
 }
 
 void GdiSurface::drawLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
@@ -117,18 +135,15 @@ void GdiSurface::drawLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std
 }
 
 std::unique_ptr<Surface> GdiSurfaceFactory::open() {
-    return std::make_unique<GdiSurface>(dc_, fonts_, instance_);
+    return std::make_unique<GdiSurface>(dc_, fonts_, bitmaps_);
 }
 
-OffscreenCanvas::OffscreenCanvas(HDC target, int width, int height, HBRUSH background)
-    : target_(target), width_(width), height_(height) {
-    dc_ = CreateCompatibleDC(target);
-    bitmap_ = CreateCompatibleBitmap(target, std::max(width, 1), std::max(height, 1));
+OffscreenCanvas::OffscreenCanvas(HDC compatibleWith, int width, int height) : width_(width), height_(height) {
+    dc_ = CreateCompatibleDC(compatibleWith);
+    bitmap_ = CreateCompatibleBitmap(compatibleWith, std::max(width, 1), std::max(height, 1));
     if (dc_ != nullptr) countGdiObject(+1);
     if (bitmap_ != nullptr) countGdiObject(+1);
     oldBitmap_ = SelectObject(dc_, bitmap_);
-    const RECT all{0, 0, width, height};
-    FillRect(dc_, &all, background);
 }
 
 OffscreenCanvas::~OffscreenCanvas() {
@@ -137,6 +152,12 @@ OffscreenCanvas::~OffscreenCanvas() {
     if (dc_ != nullptr && DeleteDC(dc_)) countGdiObject(-1);
 }
 
-void OffscreenCanvas::present() const { BitBlt(target_, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY); }
+HDC OffscreenCanvas::begin(HBRUSH background) const {
+    const RECT all{0, 0, width_, height_};
+    FillRect(dc_, &all, background);
+    return dc_;
+}
+
+void OffscreenCanvas::present(HDC target) const { BitBlt(target, 0, 0, width_, height_, dc_, 0, 0, SRCCOPY); }
 
 }  // namespace velmora

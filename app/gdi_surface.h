@@ -5,18 +5,36 @@
 
 #include "render/surface.h"
 
+#include <map>
+
 namespace velmora {
 
-// A surface on a device context: either one of its own (GetDC of the window, released when
-// the surface goes) or a borrowed one (the paint's). Every GDI object it creates is deleted
-// before the call that created it returns; fonts come from the program's table and are
-// only selected.
+// The bitmaps of the program's resources, each loaded at its first use and kept for the
+// life of the program: loading a bitmap costs far more than drawing it.
+class BitmapCache {
+public:
+    explicit BitmapCache(HINSTANCE instance) : instance_(instance) {}
+    ~BitmapCache();
+    BitmapCache(const BitmapCache&) = delete;
+    BitmapCache& operator=(const BitmapCache&) = delete;
+
+    // A memory context with the bitmap selected, to copy it from; null when there is none.
+    HDC select(int bitmapId);
+
+private:
+    HINSTANCE instance_;
+    std::map<int, HBITMAP> bitmaps_;
+    HDC memory_ = nullptr;
+    HGDIOBJ originalBitmap_ = nullptr;
+};
+
+// A surface on a device context someone else owns (the paint's, or the memory bitmap's),
+// whose state it saves and restores. Every GDI object it creates is deleted before the call
+// that created it returns; fonts and bitmaps come from the program's own and are only
+// selected.
 class GdiSurface : public Surface {
 public:
-    // Takes a fresh device context of the window.
-    GdiSurface(HWND window, const HFONT* fonts, HINSTANCE instance);
-    // Draws on a context someone else owns.
-    GdiSurface(HDC borrowed, const HFONT* fonts, HINSTANCE instance);
+    GdiSurface(HDC dc, const HFONT* fonts, BitmapCache& bitmaps);
     ~GdiSurface() override;
     GdiSurface(const GdiSurface&) = delete;
     GdiSurface& operator=(const GdiSurface&) = delete;
@@ -33,10 +51,9 @@ public:
     void drawLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) override;
 
 private:
-    HWND window_ = nullptr;  // set when the context is ours to release
     HDC dc_ = nullptr;
     const HFONT* fonts_;
-    HINSTANCE instance_;
+    BitmapCache& bitmaps_;
     int savedState_ = 0;
 };
 
@@ -44,30 +61,31 @@ private:
 // opens and restored when it goes, so every renderer starts from the context's defaults.
 class GdiSurfaceFactory : public SurfaceFactory {
 public:
-    GdiSurfaceFactory(HDC dc, const HFONT* fonts, HINSTANCE instance) : dc_(dc), fonts_(fonts), instance_(instance) {}
+    GdiSurfaceFactory(HDC dc, const HFONT* fonts, BitmapCache& bitmaps) : dc_(dc), fonts_(fonts), bitmaps_(bitmaps) {}
     std::unique_ptr<Surface> open() override;
 
 private:
     HDC dc_;
     const HFONT* fonts_;
-    HINSTANCE instance_;
+    BitmapCache& bitmaps_;
 };
 
-// A memory bitmap the size of a client area, filled with a brush: the whole paint is drawn
-// here and copied to the window once, so no half-drawn state ever shows.
+// A memory bitmap the size of the client area, kept between paints: the whole paint is
+// drawn here and copied to the window once, so no half-drawn state ever shows.
 class OffscreenCanvas {
 public:
-    OffscreenCanvas(HDC target, int width, int height, HBRUSH background);
+    OffscreenCanvas(HDC compatibleWith, int width, int height);
     ~OffscreenCanvas();
     OffscreenCanvas(const OffscreenCanvas&) = delete;
     OffscreenCanvas& operator=(const OffscreenCanvas&) = delete;
 
-    HDC dc() const { return dc_; }
+    bool fits(int width, int height) const { return width == width_ && height == height_; }
+    // Fills the canvas with the background and hands out its context to draw on.
+    HDC begin(HBRUSH background) const;
     // Copies the picture to the target at (0, 0).
-    void present() const;
+    void present(HDC target) const;
 
 private:
-    HDC target_;
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ oldBitmap_ = nullptr;

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
+#include <cstdio>
 
 #include "app/app_state.h"
 #include "app/gdi_surface.h"
@@ -112,6 +113,7 @@ LRESULT onCreate(HWND window) {
 
     createControls();
     createFonts();
+    app.bitmaps = std::make_unique<BitmapCache>(app.instance);
     app.tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, window, nullptr, app.instance, nullptr);
     app.mainMenu = GetMenu(window);
     app.trayMenu = GetSubMenu(LoadMenuW(app.instance, L"SYSTRAY"), 0);
@@ -136,39 +138,45 @@ LRESULT onSize(LPARAM lParam) {
         MoveWindow(combo, w / 2, top, (bx * 135) / 10, (by * 186) / 10, TRUE);
     }
     MoveWindow(app.allOccasionsButton, 27, buttonHeight + h - 35, 60, 20, TRUE);
+    app.childPlaces.clear();
+    for (HWND child = GetWindow(app.mainWindow, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r;
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, app.mainWindow, reinterpret_cast<POINT*>(&r), 2);
+        app.childPlaces.emplace_back(child, r);
+    }
     return 0;
 }
 
 // Keeps the paint off the child controls, as WS_CLIPCHILDREN would: they draw themselves.
-void excludeChildren(HWND window, HDC dc) {
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!IsWindowVisible(child)) continue;
-        RECT r;
-        GetWindowRect(child, &r);
-        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
-        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+void excludeChildren(HDC dc) {
+    for (const auto& [child, r] : app.childPlaces) {
+        if ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0) ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
     }
 }
 
 LRESULT onPaint(HWND window) {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window, &paint);
+    if (IsRectEmpty(&paint.rcPaint)) {  // a second WM_PAINT for what was painted already
+        EndPaint(window, &paint);
+        return 0;
+    }
     app.files->refresh();  // an edited calendar.ini or events.ini shows now
     RECT client;
     GetClientRect(window, &client);
+    if (!app.canvas || !app.canvas->fits(client.right, client.bottom))
+        app.canvas = std::make_unique<OffscreenCanvas>(dc, client.right, client.bottom);
+    const HDC canvas = app.canvas->begin(reinterpret_cast<HBRUSH>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND)));
     {
-        const OffscreenCanvas canvas(dc, client.right, client.bottom,
-                                     reinterpret_cast<HBRUSH>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND)));
-        {
-            GdiSurface paintSurface(canvas.dc(), app.fonts.data(), app.instance);
-            app.charWidth = drawLink(paintSurface, app.clientWidth, app.clientHeight);
-        }
-        GdiSurfaceFactory surfaces(canvas.dc(), app.fonts.data(), app.instance);
-        const MonthView view{app.data(), app.clientWidth, app.clientHeight, app.navigation.shown, app.today()};
-        paintDisplayMode(surfaces, view, app.navigation.displayMode);
-        excludeChildren(window, dc);
-        canvas.present();
+        GdiSurface paintSurface(canvas, app.fonts.data(), *app.bitmaps);
+        app.charWidth = drawLink(paintSurface, app.clientWidth, app.clientHeight);
     }
+    GdiSurfaceFactory surfaces(canvas, app.fonts.data(), *app.bitmaps);
+    const MonthView view{app.data(), app.clientWidth, app.clientHeight, app.navigation.shown, app.today()};
+    paintDisplayMode(surfaces, view, app.navigation.displayMode);
+    excludeChildren(dc);
+    app.canvas->present(dc);
     EndPaint(window, &paint);
     return 0;
 }
@@ -198,6 +206,8 @@ LRESULT onDestroy(HWND window, WPARAM wParam, LPARAM lParam) {
         if (font != nullptr && DeleteObject(font)) countGdiObject(-1);
         font = nullptr;
     }
+    app.bitmaps.reset();
+    app.canvas.reset();
     PostQuitMessage(0);
     return DefWindowProcW(window, WM_DESTROY, wParam, lParam);
 }
@@ -228,7 +238,9 @@ void showShownMonth() {
     showOnly(app.allOccasionsButton, state.displayMode == Calendar::jalali);
     updateButtonTooltips();
     // The paint covers the whole client area: nothing to erase first.
-    InvalidateRect(app.mainWindow, nullptr, FALSE);
+    // The child controls repaint themselves when their text or selection changes; without
+    // WS_CLIPCHILDREN a plain InvalidateRect would repaint them all with the window.
+    RedrawWindow(app.mainWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 std::u16string windowText(HWND window) {
@@ -244,7 +256,18 @@ void setWindowText(HWND window, std::u16string_view text) {
     SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
 }
 
+LRESULT realProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+double spent[3]; int counts[3];
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    LARGE_INTEGER a, b, f; QueryPerformanceCounter(&a);
+    const LRESULT r = realProc(window, message, wParam, lParam);
+    QueryPerformanceCounter(&b); QueryPerformanceFrequency(&f);
+    const int k = message == WM_COMMAND ? 0 : message == WM_PAINT ? 1 : 2;
+    spent[k] += 1000.0 * (b.QuadPart - a.QuadPart) / f.QuadPart; counts[k]++;
+    if (message == WM_COMMAND && counts[0] % 100 == 0) { FILE* fl = _wfopen(L"C:\\paint.log", L"a"); fprintf(fl, "command %.3f paint %.3f (%d) other %.3f (%d)\n", spent[0]/100, spent[1]/counts[1], counts[1], spent[2]/counts[2], counts[2]); fclose(fl); for (int i = 0; i < 3; ++i) { spent[i] = 0; counts[i] = 0; } }
+    return r;
+}
+LRESULT realProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     // Every message takes a fresh look at the clock and restarts the day-change timer, so the
     // timer fires only after ten quiet minutes.
     GetLocalTime(&app.now);

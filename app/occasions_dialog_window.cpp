@@ -16,7 +16,7 @@ INT_PTR CALLBACK occasionsDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) 
             PAINTSTRUCT paint;
             const HDC dc = BeginPaint(list, &paint);
             {
-                GdiSurface surface(dc, app.fonts.data(), app.instance);
+                GdiSurface surface(dc, app.fonts.data(), *app.bitmaps);
                 paintOccasionsDialog(surface, app.data(), app.navigation.shown);
             }
             EndPaint(list, &paint);

@@ -551,6 +551,85 @@ void soakScenario(const std::wstring&) {
     stop(p);
 }
 
+// The yardstick of the month step: a bare window of this process whose paint draws 200
+// short text runs in a 14-pixel font.
+LRESULT CALLBACK bareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(window, &paint);
+    const HFONT font = CreateFontW(14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma");
+    const HGDIOBJ old = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    for (int i = 0; i < 200; ++i) TextOutW(dc, (i % 10) * 36, (i / 10) * 20, L"1404", 4);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+double medianOf(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Milliseconds of one run of `work`.
+double timing(const std::function<void()>& work) {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    work();
+    QueryPerformanceCounter(&end);
+    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// What a month step costs (the command, then every paint it causes, child controls
+// included) against one paint of the bare window, both measured here, as medians.
+void paintCostScenario(const std::wstring&) {
+    WNDCLASSW bareClass{};
+    bareClass.lpfnWndProc = bareWindowProc;
+    bareClass.hInstance = GetModuleHandleW(nullptr);
+    bareClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    bareClass.lpszClassName = L"VelmoraBareWindow";
+    RegisterClassW(&bareClass);
+    const HWND bare = CreateWindowExW(0, L"VelmoraBareWindow", L"bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 569,
+                                      nullptr, nullptr, bareClass.hInstance, nullptr);
+    Program p = start();
+    HWND w = p.window;
+    if (w == nullptr || bare == nullptr) return check(false, "the program and the bare window start");
+    settle(w);
+    const auto barePaint = [&] { RedrawWindow(bare, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); };
+    const auto monthStep = [&] {
+        SendMessageW(w, WM_COMMAND, MAKEWPARAM(6, 0), 0);  // Next
+        RedrawWindow(w, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        SendMessageW(w, WM_NULL, 0, 0);
+    };
+    for (int i = 0; i < 20; ++i) timing(barePaint), timing(monthStep);  // warm up
+    // Interleaved, so that whatever else the machine does weighs on both alike; on a busy
+    // machine the best of three such runs.
+    double best = 1e9;
+    std::string report;
+    for (int run = 0; run < 3 && best > 6.0; ++run) {
+        std::vector<double> bareTimes, stepTimes;
+        for (int i = 0; i < 300; ++i) {
+            bareTimes.push_back(timing(barePaint));
+            stepTimes.push_back(timing(monthStep));
+        }
+        const double bareMs = medianOf(bareTimes);
+        const double stepMs = medianOf(stepTimes);
+        char line[160];
+        std::snprintf(line, sizeof line, "month step %.3f ms, bare paint of 200 text runs %.3f ms: ratio %.1f", stepMs,
+                      bareMs, stepMs / bareMs);
+        if (stepMs / bareMs < best) {
+            best = stepMs / bareMs;
+            report = line;
+        }
+    }
+    check(best <= 6.0, report);
+    DestroyWindow(bare);
+    stop(p);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv);
@@ -558,10 +637,10 @@ int wmain(int argc, wchar_t** argv) {
     const std::map<std::wstring, std::function<void(const std::wstring&)>> scenarios = {
         {L"window", windowScenario}, {L"lifecycle", lifecycleScenario}, {L"tray", trayScenario},
         {L"navigation", navigationScenario}, {L"startup", startupScenario}, {L"dialogs", dialogsScenario},
-        {L"soak", soakScenario},
+        {L"soak", soakScenario}, {L"paintcost", paintCostScenario},
     };
     if (argc < 2 || !scenarios.contains(argv[1])) {
-        std::printf("usage: velmora-driver window|lifecycle|tray|navigation|startup|dialogs|soak [SHOTS]\n");
+        std::printf("usage: velmora-driver window|lifecycle|tray|navigation|startup|dialogs|soak|paintcost [SHOTS]\n");
         return 2;
     }
     scenarios.at(argv[1])(argc > 2 ? argv[2] : L"");
