@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
-#include "window/navigation.h"
-#include "occasions/occasions.h"
 #include "app/gdi_surface.h"
+#include "occasions/occasions.h"
 #include "render/surface.h"
+#include "window/navigation.h"
 
 namespace velmora {
 

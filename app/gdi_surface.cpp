@@ -15,7 +15,7 @@ COLORREF colorOf(Rgb color) { return RGB(color.red, color.green, color.blue); }
 // scope, so every object a call creates is gone before the call returns.
 template <typename Handle, BOOL (*destroy)(Handle)>
 class GdiGuard {
-public:
+  public:
     explicit GdiGuard(Handle handle) : handle_(handle) {
         if (handle_ != nullptr) countGdiObject(+1);
     }
@@ -29,7 +29,7 @@ public:
     GdiGuard& operator=(const GdiGuard&) = delete;
     Handle get() const { return handle_; }
 
-private:
+  private:
     Handle handle_;
 };
 
@@ -101,9 +101,8 @@ void GdiSurface::drawText(std::int32_t x, std::int32_t y, std::u16string_view te
     SetBkMode(dc_, TRANSPARENT);
     // A number needs neither reordering nor shaping, in any script's digits: spare it the
     // bidirectional pass, the most costly part of drawing a short text.
-    const bool number = std::all_of(text.begin(), text.end(), [](char16_t c) {
-        return c == u'-' || c == u'/' || decimalDigitValue(c) >= 0;
-    });
+    const bool number = std::all_of(text.begin(), text.end(),
+                                    [](char16_t c) { return c == u'-' || c == u'/' || decimalDigitValue(c) >= 0; });
     ExtTextOutW(dc_, x, y, number ? ETO_IGNORELANGUAGE : 0, nullptr, reinterpret_cast<const wchar_t*>(text.data()),
                 static_cast<UINT>(text.size()), nullptr);
 }
@@ -134,9 +133,7 @@ void GdiSurface::drawLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std
     LineTo(dc_, x1, y1);
 }
 
-std::unique_ptr<Surface> GdiSurfaceFactory::open() {
-    return std::make_unique<GdiSurface>(dc_, fonts_, bitmaps_);
-}
+std::unique_ptr<Surface> GdiSurfaceFactory::open() { return std::make_unique<GdiSurface>(dc_, fonts_, bitmaps_); }
 
 OffscreenCanvas::OffscreenCanvas(HDC compatibleWith, int width, int height) : width_(width), height_(height) {
     dc_ = CreateCompatibleDC(compatibleWith);

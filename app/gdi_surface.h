@@ -12,7 +12,7 @@ namespace velmora {
 // The bitmaps of the program's resources, each loaded at its first use and kept for the
 // life of the program: loading a bitmap costs far more than drawing it.
 class BitmapCache {
-public:
+  public:
     explicit BitmapCache(HINSTANCE instance) : instance_(instance) {}
     ~BitmapCache();
     BitmapCache(const BitmapCache&) = delete;
@@ -21,7 +21,7 @@ public:
     // A memory context with the bitmap selected, to copy it from; null when there is none.
     HDC select(int bitmapId);
 
-private:
+  private:
     HINSTANCE instance_;
     std::map<int, HBITMAP> bitmaps_;
     HDC memory_ = nullptr;
@@ -33,7 +33,7 @@ private:
 // that created it returns; fonts and bitmaps come from the program's own and are only
 // selected.
 class GdiSurface : public Surface {
-public:
+  public:
     GdiSurface(HDC dc, const HFONT* fonts, BitmapCache& bitmaps);
     ~GdiSurface() override;
     GdiSurface(const GdiSurface&) = delete;
@@ -50,7 +50,7 @@ public:
                    std::int32_t height) override;
     void drawLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) override;
 
-private:
+  private:
     HDC dc_ = nullptr;
     const HFONT* fonts_;
     BitmapCache& bitmaps_;
@@ -60,11 +60,11 @@ private:
 // Hands each renderer the same device context afresh: its state is saved when a surface
 // opens and restored when it goes, so every renderer starts from the context's defaults.
 class GdiSurfaceFactory : public SurfaceFactory {
-public:
+  public:
     GdiSurfaceFactory(HDC dc, const HFONT* fonts, BitmapCache& bitmaps) : dc_(dc), fonts_(fonts), bitmaps_(bitmaps) {}
     std::unique_ptr<Surface> open() override;
 
-private:
+  private:
     HDC dc_;
     const HFONT* fonts_;
     BitmapCache& bitmaps_;
@@ -73,7 +73,7 @@ private:
 // A memory bitmap the size of the client area, kept between paints: the whole paint is
 // drawn here and copied to the window once, so no half-drawn state ever shows.
 class OffscreenCanvas {
-public:
+  public:
     OffscreenCanvas(HDC compatibleWith, int width, int height);
     ~OffscreenCanvas();
     OffscreenCanvas(const OffscreenCanvas&) = delete;
@@ -85,7 +85,7 @@ public:
     // Copies the picture to the target at (0, 0).
     void present(HDC target) const;
 
-private:
+  private:
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ oldBitmap_ = nullptr;

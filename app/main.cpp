@@ -1,5 +1,6 @@
 // The process entry: one instance, the main window and the message loop.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include "app/app_state.h"
@@ -48,8 +49,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     }
     if (!registered) return 1;
 
-    app.mainWindow = CreateWindowExW(0, kWindowClass, kWindowTitle, WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                     300, 90, 400, 569, nullptr, nullptr, instance, nullptr);
+    app.mainWindow =
+        CreateWindowExW(0, kWindowClass, kWindowTitle, WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 300, 90,
+                        400, 569, nullptr, nullptr, instance, nullptr);
     if (app.mainWindow == nullptr) return 1;
 
     // The year box's own procedure stays reachable for everything but Enter.

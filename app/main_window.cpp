@@ -1,8 +1,8 @@
 // The main window: its controls, fonts, layout and paint, and the dispatch of its messages.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <shellapi.h>
-#include <cstdio>
 
 #include "app/app_state.h"
 #include "app/gdi_surface.h"
@@ -26,9 +26,8 @@ struct FontDesign {
 // In FontId order: comboFont, yearEditFont, linkFont, gridFont, companionFont,
 // arabicWeekdayFont, latinFont, smallFont.
 constexpr FontDesign kFonts[kProgramFontCount] = {
-    {L"TAHOMA", 15, 7, 400},          {L"TAHOMA", 16, 0, 400},      {L"Times New Roman", 16, 0, 400},
-    {L"Times New Roman", 0, 0, 700},  {L"TAHOMA", 15, 0, 400},      {L"TAHOMA", 22, 6, 700},
-    {L"Courier New", 20, 9, 700},     {L"TAHOMA", 14, 0, 100},
+    {L"TAHOMA", 15, 7, 400}, {L"TAHOMA", 16, 0, 400}, {L"Times New Roman", 16, 0, 400}, {L"Times New Roman", 0, 0, 700},
+    {L"TAHOMA", 15, 0, 400}, {L"TAHOMA", 22, 6, 700}, {L"Courier New", 20, 9, 700},     {L"TAHOMA", 14, 0, 100},
 };
 
 HWND createChild(DWORD exStyle, const wchar_t* className, const wchar_t* text, DWORD style, int id, int width,
@@ -50,18 +49,19 @@ void createControls() {
     const int bx = app.charWidth;
     const int by = app.charHeight;
     const int buttonWidth = (bx * 35) / 10, buttonHeight = (by * 15) / 10;
-    app.allOccasionsButton = createChild(0, L"button", L"", WS_VISIBLE | BS_CENTER | BS_BITMAP, IDC_ALL_OCCASIONS, 60, 20);
+    app.allOccasionsButton =
+        createChild(0, L"button", L"", WS_VISIBLE | BS_CENTER | BS_BITMAP, IDC_ALL_OCCASIONS, 60, 20);
     setBitmap(app.allOccasionsButton, IDB_ALL_OCCASIONS);
     app.previousMonthButton = createChild(0, L"button", L"", WS_VISIBLE | WS_TABSTOP | BS_BITMAP, IDC_PREVIOUS_MONTH,
                                           buttonWidth, buttonHeight);
     setBitmap(app.previousMonthButton, IDB_PREVIOUS_MONTH);
-    app.nextMonthButton = createChild(0, L"button", L"", WS_VISIBLE | WS_TABSTOP | BS_BITMAP, IDC_NEXT_MONTH,
-                                      buttonWidth, buttonHeight);
+    app.nextMonthButton =
+        createChild(0, L"button", L"", WS_VISIBLE | WS_TABSTOP | BS_BITMAP, IDC_NEXT_MONTH, buttonWidth, buttonHeight);
     setBitmap(app.nextMonthButton, IDB_NEXT_MONTH);
     app.yearEdit = createChild(WS_EX_CLIENTEDGE, L"edit", nullptr, WS_VISIBLE | WS_BORDER | WS_TABSTOP, IDC_YEAR_EDIT,
                                (bx * 725) / 100, buttonHeight);
-    app.yearUpDown = createChild(0, UPDOWN_CLASSW, nullptr, WS_VISIBLE | UDS_ARROWKEYS, IDC_YEAR_UP_DOWN, bx * 3,
-                                 buttonHeight);
+    app.yearUpDown =
+        createChild(0, UPDOWN_CLASSW, nullptr, WS_VISIBLE | UDS_ARROWKEYS, IDC_YEAR_UP_DOWN, bx * 3, buttonHeight);
     // No range is set: the arrows keep the default one, whose deltas say up or down.
     SendMessageW(app.yearUpDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(app.yearEdit), 0);
     const int comboWidth = (bx * 135) / 10, comboHeight = (by * 186) / 10;
@@ -86,7 +86,8 @@ void createFonts() {
 void fillMonthBoxes() {
     for (std::int32_t month = 1; month <= 12; ++month) {
         SendMessageW(app.jalaliMonthCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(jalaliMonthNames[month].data()));
-        SendMessageW(app.gregorianMonthCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(gregorianMonthNames[month].data()));
+        SendMessageW(app.gregorianMonthCombo, CB_ADDSTRING, 0,
+                     reinterpret_cast<LPARAM>(gregorianMonthNames[month].data()));
         SendMessageW(app.hijriMonthCombo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(hijriMonthNames[month].data()));
     }
     setFont(app.jalaliMonthCombo, FontId::comboFont);
@@ -114,7 +115,8 @@ LRESULT onCreate(HWND window) {
     createControls();
     createFonts();
     app.bitmaps = std::make_unique<BitmapCache>(app.instance);
-    app.tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, window, nullptr, app.instance, nullptr);
+    app.tooltip =
+        CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, window, nullptr, app.instance, nullptr);
     app.mainMenu = GetMenu(window);
     app.trayMenu = GetSubMenu(LoadMenuW(app.instance, L"SYSTRAY"), 0);
     fillMonthBoxes();
@@ -234,7 +236,8 @@ void showShownMonth() {
         const bool visible = (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
         if (visible != shown) ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
     };
-    for (HWND combo : {app.jalaliMonthCombo, app.gregorianMonthCombo, app.hijriMonthCombo}) showOnly(combo, combo == shownCombo);
+    for (HWND combo : {app.jalaliMonthCombo, app.gregorianMonthCombo, app.hijriMonthCombo})
+        showOnly(combo, combo == shownCombo);
     showOnly(app.allOccasionsButton, state.displayMode == Calendar::jalali);
     updateButtonTooltips();
     // The paint covers the whole client area: nothing to erase first.
@@ -256,18 +259,7 @@ void setWindowText(HWND window, std::u16string_view text) {
     SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
 }
 
-LRESULT realProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-double spent[3]; int counts[3];
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    LARGE_INTEGER a, b, f; QueryPerformanceCounter(&a);
-    const LRESULT r = realProc(window, message, wParam, lParam);
-    QueryPerformanceCounter(&b); QueryPerformanceFrequency(&f);
-    const int k = message == WM_COMMAND ? 0 : message == WM_PAINT ? 1 : 2;
-    spent[k] += 1000.0 * (b.QuadPart - a.QuadPart) / f.QuadPart; counts[k]++;
-    if (message == WM_COMMAND && counts[0] % 100 == 0) { FILE* fl = _wfopen(L"C:\\paint.log", L"a"); fprintf(fl, "command %.3f paint %.3f (%d) other %.3f (%d)\n", spent[0]/100, spent[1]/counts[1], counts[1], spent[2]/counts[2], counts[2]); fclose(fl); for (int i = 0; i < 3; ++i) { spent[i] = 0; counts[i] = 0; } }
-    return r;
-}
-LRESULT realProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     // Every message takes a fresh look at the clock and restarts the day-change timer, so the
     // timer fires only after ten quiet minutes.
     GetLocalTime(&app.now);
@@ -296,9 +288,7 @@ LRESULT realProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: return onCommand(window, wParam, lParam);
         case WM_MOUSEMOVE: return onMouseMove(lParam);
         case WM_LBUTTONDOWN: return onLeftButtonDown(lParam);
-        case kTrayMessage:
-            onTrayNotify(lParam);
-            return DefWindowProcW(window, message, wParam, lParam);
+        case kTrayMessage: onTrayNotify(lParam); return DefWindowProcW(window, message, wParam, lParam);
         default: break;
     }
     if (message != 0 && message == app.taskbarCreatedMessage) {
@@ -307,7 +297,8 @@ LRESULT realProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (message != 0 && message == app.liveGdiObjectsMessage) return liveGdiObjects();
     if (message != 0 && message == app.menuItemStateMessage) {
-        return static_cast<LRESULT>(static_cast<INT>(GetMenuState(app.mainMenu, static_cast<UINT>(wParam), MF_BYCOMMAND)));
+        return static_cast<LRESULT>(
+            static_cast<INT>(GetMenuState(app.mainMenu, static_cast<UINT>(wParam), MF_BYCOMMAND)));
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

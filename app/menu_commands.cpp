@@ -1,11 +1,12 @@
 // The menu bar's commands: display modes, start with Windows, help, About, and Exit.
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include "app/app_state.h"
+#include "resources/resource_ids.h"
 #include "window/executable_folder.h"
 #include "window/startup_value.h"
-#include "resources/resource_ids.h"
 
 namespace velmora {
 namespace {
@@ -29,7 +30,8 @@ void replaceStartupItem(UINT removed, UINT added, const wchar_t* text) {
 
 void writeRunValue(HKEY root, const std::u16string& command) {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(root, wide(kRunKeyPath.data()), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(root, wide(kRunKeyPath.data()), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
         return;
     RegSetValueExW(key, wide(kRunValueName.data()), 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
                    static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
@@ -79,7 +81,8 @@ void detectStartupRegistration() {
         RegOpenKeyExW(HKEY_CURRENT_USER, wide(kRunKeyPath.data()), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
         return;
     }
-    const bool present = RegQueryValueExW(key, wide(kRunValueName.data()), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    const bool present =
+        RegQueryValueExW(key, wide(kRunValueName.data()), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
     RegCloseKey(key);
     if (present) replaceStartupItem(IDM_OPTION_ADD_TO_STARTUP, IDM_OPTION_REMOVE_FROM_STARTUP, L"Remove From Startup");
 }
@@ -99,8 +102,12 @@ bool onMenuCommand(WORD id) {
         case IDM_OPTION_ADD_TO_STARTUP: addToStartup(); return false;
         case IDM_OPTION_REMOVE_FROM_STARTUP: removeFromStartup(); return false;
         case IDM_HELP_CONTENTS: openContents(); return false;
-        case IDM_HELP_CHECK_FOR_UPDATES: ShellExecuteW(nullptr, nullptr, kProductPage, nullptr, nullptr, SW_SHOW); return false;
-        case IDM_HELP_ABOUT: DialogBoxParamW(app.instance, L"AboutBox", app.mainWindow, aboutDialogProc, 0); return false;
+        case IDM_HELP_CHECK_FOR_UPDATES:
+            ShellExecuteW(nullptr, nullptr, kProductPage, nullptr, nullptr, SW_SHOW);
+            return false;
+        case IDM_HELP_ABOUT:
+            DialogBoxParamW(app.instance, L"AboutBox", app.mainWindow, aboutDialogProc, 0);
+            return false;
         default: return false;
     }
 }

@@ -1,6 +1,7 @@
 // The navigation controls: each handler reads the year box and the mode's month box, asks
 // the navigation rules for the new shown date, and shows it.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include "app/app_state.h"
@@ -11,9 +12,7 @@ namespace {
 
 // The year box is read into 9 characters and the month box into 15, as always.
 std::int32_t typedYear() { return readYearEdit(windowText(app.yearEdit).substr(0, 8)); }
-std::int32_t namedMonth() {
-    return findMonthIndex(windowText(modeCombo()).substr(0, 14), app.navigation.displayMode);
-}
+std::int32_t namedMonth() { return findMonthIndex(windowText(modeCombo()).substr(0, 14), app.navigation.displayMode); }
 
 }  // namespace
 
@@ -28,9 +27,7 @@ HWND modeCombo() {
 
 bool onNavigationCommand(WORD id) {
     switch (id) {
-        case IDC_NEXT_MONTH:
-            showNextMonth(app.navigation, app.navigationContext(), typedYear(), namedMonth());
-            break;
+        case IDC_NEXT_MONTH: showNextMonth(app.navigation, app.navigationContext(), typedYear(), namedMonth()); break;
         case IDC_PREVIOUS_MONTH:
             showPreviousMonth(app.navigation, app.navigationContext(), typedYear(), namedMonth());
             break;
@@ -38,11 +35,8 @@ bool onNavigationCommand(WORD id) {
             goToToday(app.navigation, app.navigationContext());
             updateTrayIcon();
             break;
-        case IDC_ALL_OCCASIONS:
-            openOccasionsDialog();
-            return true;
-        default:
-            return false;
+        case IDC_ALL_OCCASIONS: openOccasionsDialog(); return true;
+        default: return false;
     }
     showShownMonth();
     return true;
@@ -71,7 +65,8 @@ LRESULT CALLBACK yearEditProc(HWND window, UINT message, WPARAM wParam, LPARAM l
 
 void updateButtonTooltips() {
     if (app.tooltip == nullptr) return;
-    const MonthButtonTips tips = monthButtonTips(app.navigation, app.navigationContext(), windowText(app.jalaliMonthCombo));
+    const MonthButtonTips tips =
+        monthButtonTips(app.navigation, app.navigationContext(), windowText(app.jalaliMonthCombo));
     if (app.tooltipToolsAdded && tips.next == app.buttonTips.next && tips.previous == app.buttonTips.previous) return;
     SendMessageW(app.tooltip, TTM_ACTIVATE, TRUE, 0);
     app.buttonTips = tips;

@@ -28,8 +28,7 @@ INT_PTR CALLBACK occasionsDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) 
             if (dialog == app.occasionsDialog) app.occasionsDialog = nullptr;
             DestroyWindow(dialog);
             break;
-        default:
-            break;
+        default: break;
     }
     return FALSE;
 }

@@ -1,12 +1,13 @@
 // The tray icon: today's Solar Hijri day, its tooltip in three calendars, and its clicks.
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <algorithm>
 
 #include "app/app_state.h"
-#include "window/tray_text.h"
 #include "resources/resource_ids.h"
+#include "window/tray_text.h"
 
 namespace velmora {
 namespace {
@@ -53,9 +54,7 @@ void onTaskbarCreated() {
 
 void onTrayNotify(LPARAM mouseMessage) {
     switch (mouseMessage) {
-        case WM_LBUTTONDOWN:
-            ShowWindow(app.mainWindow, SW_HIDE);
-            break;
+        case WM_LBUTTONDOWN: ShowWindow(app.mainWindow, SW_HIDE); break;
         case WM_LBUTTONDBLCLK:
             ShowWindow(app.mainWindow, SW_SHOWNORMAL);
             SetForegroundWindow(app.mainWindow);
@@ -71,8 +70,7 @@ void onTrayNotify(LPARAM mouseMessage) {
             PostMessageW(app.mainWindow, WM_NULL, 0, 0);
             break;
         }
-        default:
-            break;
+        default: break;
     }
 }
 

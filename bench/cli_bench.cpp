@@ -11,7 +11,7 @@ namespace {
 
 // A stream that throws away what it is given, like output sent to /dev/null.
 class NullBuffer : public std::streambuf {
-protected:
+  protected:
     std::streamsize xsputn(const char*, std::streamsize count) override { return count; }
     int overflow(int c) override { return c; }
 };

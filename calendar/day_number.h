@@ -36,9 +36,8 @@ struct JalaliYearInfo {
 // Borkowski's break years: the first entry starts the scan, each later one closes an
 // interval of the 33-year leap pattern. Valid from -61 to 3177; years outside follow the
 // same formulas unchecked.
-inline constexpr std::int32_t kJalaliBreakYears[] = {
-    -61,  9,    38,   199,  426,  686,  756,  818,  1111, 1181,
-    1210, 1635, 2060, 2097, 2192, 2262, 2324, 2394, 2456, 3178};
+inline constexpr std::int32_t kJalaliBreakYears[] = {-61,  9,    38,   199,  426,  686,  756,  818,  1111, 1181,
+                                                     1210, 1635, 2060, 2097, 2192, 2262, 2324, 2394, 2456, 3178};
 
 // Borkowski's leap analysis of the Solar Hijri year jy.
 constexpr JalaliYearInfo jalaliYearInfo(std::int32_t jy) noexcept {
@@ -68,11 +67,10 @@ constexpr JalaliYearInfo jalaliYearInfo(std::int32_t jy) noexcept {
 
 // Proleptic Gregorian date to day number, with the year offset 100100 that keeps every
 // intermediate positive for the years shown (0001-01-01 is 1721426).
-constexpr DayNumber gregorianToDayNumber(std::int32_t gy, std::int32_t gm,
-                                         std::int32_t gd) noexcept {
+constexpr DayNumber gregorianToDayNumber(std::int32_t gy, std::int32_t gm, std::int32_t gd) noexcept {
     const std::int64_t a = std::int64_t{gy} + (gm - 8) / 6 + 100100;  // January and February count with the year before
-    return static_cast<DayNumber>((a * 1461) / 4 + (153 * (std::int64_t{gm + 9} % 12) + 2) / 5 +
-                                  gd - ((a / 100) * 3) / 4 - 34839656);
+    return static_cast<DayNumber>((a * 1461) / 4 + (153 * (std::int64_t{gm + 9} % 12) + 2) / 5 + gd -
+                                  ((a / 100) * 3) / 4 - 34839656);
 }
 
 // Day number to proleptic Gregorian date; the inverse of gregorianToDayNumber.
@@ -90,8 +88,8 @@ constexpr CivilDate dayNumberToGregorian(DayNumber d) noexcept {
 // past its end counts on into the following days.
 constexpr DayNumber jalaliToDayNumber(std::int32_t jy, std::int32_t jm, std::int32_t jd) noexcept {
     const JalaliYearInfo info = jalaliYearInfo(jy);
-    return static_cast<DayNumber>(gregorianToDayNumber(info.gregorianYear, 3, info.marchDay) +
-                                  31 * std::int64_t{jm} - (jm / 7) * (std::int64_t{jm} - 7) + jd - 32);
+    return static_cast<DayNumber>(gregorianToDayNumber(info.gregorianYear, 3, info.marchDay) + 31 * std::int64_t{jm} -
+                                  (jm / 7) * (std::int64_t{jm} - 7) + jd - 32);
 }
 
 // Day number to Solar Hijri date; the inverse of jalaliToDayNumber.
@@ -131,9 +129,7 @@ constexpr std::int32_t jalaliMonthLength(std::int32_t jy, std::int32_t jm) noexc
     return isJalaliLeapYear(jy) ? 30 : 29;
 }
 
-constexpr bool isGregorianLeapYear(std::int32_t gy) noexcept {
-    return (gy % 4 == 0 && gy % 100 != 0) || gy % 400 == 0;
-}
+constexpr bool isGregorianLeapYear(std::int32_t gy) noexcept { return (gy % 4 == 0 && gy % 100 != 0) || gy % 400 == 0; }
 
 constexpr std::int32_t gregorianMonthLength(std::int32_t gy, std::int32_t gm) noexcept {
     constexpr std::int32_t lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -11,11 +11,9 @@ bool isPlainInteger(std::u16string_view value) {
     return value.size() <= 11;
 }
 
-void checkIniShape(
-    const IniFile& ini, ProblemList& problems,
-    const std::function<bool(std::u16string_view)>& knownSection,
-    std::string_view whatKnownSectionsAre,
-    const std::function<void(const IniFile::Section&)>& checkSection) {
+void checkIniShape(const IniFile& ini, ProblemList& problems,
+                   const std::function<bool(std::u16string_view)>& knownSection, std::string_view whatKnownSectionsAre,
+                   const std::function<void(const IniFile::Section&)>& checkSection) {
     for (const std::int32_t line : ini.strayLines())
         problems.error(line, "a line that is neither a section, a key=value pair nor a comment");
     for (const IniFile::Section& section : ini.sections()) {
@@ -25,8 +23,7 @@ void checkIniShape(
             problems.error(section.line, "a second section [" + name + "] (the first, at line " +
                                              std::to_string(first->line) + ", is the one read)");
         } else if (!knownSection(section.name)) {
-            problems.error(section.line, "unknown section [" + name + "]" +
-                                             std::string(whatKnownSectionsAre));
+            problems.error(section.line, "unknown section [" + name + "]" + std::string(whatKnownSectionsAre));
         } else if (checkSection) {
             checkSection(section);
         }

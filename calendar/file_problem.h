@@ -19,7 +19,7 @@ struct FileProblem {
 };
 
 class ProblemList {
-public:
+  public:
     void error(std::int32_t line, std::string message) {
         problems_.push_back({FileProblem::Severity::error, line, std::move(message)});
     }
@@ -28,7 +28,7 @@ public:
     }
     std::vector<FileProblem> take() { return std::move(problems_); }
 
-private:
+  private:
     std::vector<FileProblem> problems_;
 };
 
@@ -38,10 +38,8 @@ bool isPlainInteger(std::u16string_view value);
 // Stray lines, and every section that is not the first of its name (the read ignores it) or
 // whose name the file does not know; hands each other section, in file order, to
 // checkSection.
-void checkIniShape(
-    const IniFile& ini, ProblemList& problems,
-    const std::function<bool(std::u16string_view)>& knownSection,
-    std::string_view whatKnownSectionsAre,
-    const std::function<void(const IniFile::Section&)>& checkSection = {});
+void checkIniShape(const IniFile& ini, ProblemList& problems,
+                   const std::function<bool(std::u16string_view)>& knownSection, std::string_view whatKnownSectionsAre,
+                   const std::function<void(const IniFile::Section&)>& checkSection = {});
 
 }  // namespace velmora

@@ -10,9 +10,7 @@ namespace {
 constexpr std::int64_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int64_t kInt32Max = std::numeric_limits<std::int32_t>::max();
 
-std::int32_t saturate(std::int64_t value) {
-    return static_cast<std::int32_t>(std::clamp(value, kInt32Min, kInt32Max));
-}
+std::int32_t saturate(std::int64_t value) { return static_cast<std::int32_t>(std::clamp(value, kInt32Min, kInt32Max)); }
 
 std::int64_t floorDiv(std::int64_t a, std::int64_t b) {
     std::int64_t q = a / b;
@@ -71,13 +69,11 @@ std::int32_t LunarTable::yearTotal(std::int64_t year) const {
     return it != yearTotals_.end() ? it->second : 0;
 }
 
-DayNumber hijriToDayNumber(const HijriCalendar& calendar, std::int32_t y, std::int32_t m,
-                           std::int32_t d) {
+DayNumber hijriToDayNumber(const HijriCalendar& calendar, std::int32_t y, std::int32_t m, std::int32_t d) {
     const std::int64_t offset = calendar.table.yearTotal(std::int64_t{y} - 1);
     const HijriMonthLengths lengths = calendar.table.readHijriMonthLengths(y);
     std::int64_t before = 0;
-    for (std::int32_t month = 1; month < m && month <= 12; ++month)
-        before += lengths[static_cast<std::size_t>(month)];
+    for (std::int32_t month = 1; month < m && month <= 12; ++month) before += lengths[static_cast<std::size_t>(month)];
     return saturate(std::int64_t{calendar.bounds.minJulianday} + offset + before + d);
 }
 

@@ -29,16 +29,14 @@ using HijriMonthLengths = std::array<std::int32_t, 13>;
 
 // The tabular 30-year cycle: y is a leap year when (11y + 14) % 30 < 11, with the remainder
 // taking the sign of the dividend.
-constexpr bool isHijriLeapYear(std::int32_t y) noexcept {
-    return (11 * static_cast<std::int64_t>(y) + 14) % 30 < 11;
-}
+constexpr bool isHijriLeapYear(std::int32_t y) noexcept { return (11 * static_cast<std::int64_t>(y) + 14) % 30 < 11; }
 
 HijriMonthLengths defaultHijriMonthLengths(std::int32_t year);
 
 // calendar.ini decoded: the bounds, the month lengths and the year totals, so that the
 // conversions ask a hash table rather than parse text. An empty file is no table.
 class LunarTable {
-public:
+  public:
     LunarTable() = default;
     explicit LunarTable(const IniFile& ini);
 
@@ -47,7 +45,7 @@ public:
     // The key "year" of section "value": days from minJulianday to the end of that year.
     std::int32_t yearTotal(std::int64_t year) const;
 
-private:
+  private:
     HijriBounds bounds_;
     std::unordered_map<std::int32_t, HijriMonthLengths> monthLengths_;
     std::unordered_map<std::int32_t, std::int32_t> yearTotals_;
@@ -67,8 +65,7 @@ constexpr bool inLunarTable(const HijriBounds& bounds, std::int64_t n) {
 
 // The day number of lunar Hijri y, m, d. A day past its month counts on into the next; a
 // year whose previous year has no total counts from minJulianday as if it were the first.
-DayNumber hijriToDayNumber(const HijriCalendar& calendar, std::int32_t y, std::int32_t m,
-                           std::int32_t d);
+DayNumber hijriToDayNumber(const HijriCalendar& calendar, std::int32_t y, std::int32_t m, std::int32_t d);
 
 // The lunar Hijri date of day n. Inside minJulianday..maxJulianday the table decides; it
 // searches up and down from the year estimate so that a short year or an inconsistent table

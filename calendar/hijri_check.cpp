@@ -23,13 +23,16 @@ struct YearTotal {
 };
 
 class Checker {
-public:
+  public:
     explicit Checker(const IniFile& ini) : ini_(ini), table_(ini) {}
 
     std::vector<FileProblem> run(HijriTableSummary* summary) {
-        checkIniShape(ini_, problems_, [](std::u16string_view name) {
-            return name == u"value" || name == u"source" || decimalNameValue(name).has_value();
-        }, "");
+        checkIniShape(
+            ini_, problems_,
+            [](std::u16string_view name) {
+                return name == u"value" || name == u"source" || decimalNameValue(name).has_value();
+            },
+            "");
         const IniFile::Section* values = ini_.findSection(u"value");
         if (values == nullptr) {
             problems_.error(0, "no [value] section: the table has no bounds");
@@ -53,7 +56,7 @@ public:
         return problems_.take();
     }
 
-private:
+  private:
     std::optional<std::int64_t> readBound(const IniFile::Section& values, std::u16string_view key) {
         for (const IniFile::Entry& entry : values.entries) {
             if (entry.key != key) continue;
@@ -118,7 +121,8 @@ private:
             }
             const std::int64_t length = checkYear(*section, year);
             if (total->second.days != previousTotal + length) {
-                problems_.error(total->second.line, "the total of " + number(year) + " is " + number(total->second.days) +
+                problems_.error(total->second.line, "the total of " + number(year) + " is " +
+                                                        number(total->second.days) +
                                                         "; the total before it and the year's " + number(length) +
                                                         " days make " + number(previousTotal + length));
             }

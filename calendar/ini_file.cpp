@@ -50,8 +50,7 @@ std::u16string decodeUtf16(std::string_view bytes, bool bigEndian) {
 
 // Strips one pair of matching quotation marks around a value.
 std::u16string_view unquote(std::u16string_view value) {
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
-        value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front()) {
         value.remove_prefix(1);
         value.remove_suffix(1);
     }
@@ -74,10 +73,19 @@ std::u16string fromUtf8(std::string_view bytes) {
         std::int32_t extra = 0;
         std::uint32_t cp = 0;
         std::uint32_t minimum = 0;
-        if ((b & 0xE0) == 0xC0) { extra = 1; cp = b & 0x1F; minimum = 0x80; }
-        else if ((b & 0xF0) == 0xE0) { extra = 2; cp = b & 0x0F; minimum = 0x800; }
-        else if ((b & 0xF8) == 0xF0) { extra = 3; cp = b & 0x07; minimum = 0x10000; }
-        else {
+        if ((b & 0xE0) == 0xC0) {
+            extra = 1;
+            cp = b & 0x1F;
+            minimum = 0x80;
+        } else if ((b & 0xF0) == 0xE0) {
+            extra = 2;
+            cp = b & 0x0F;
+            minimum = 0x800;
+        } else if ((b & 0xF8) == 0xF0) {
+            extra = 3;
+            cp = b & 0x07;
+            minimum = 0x10000;
+        } else {
             text.push_back(kReplacement);
             ++i;
             continue;
@@ -107,8 +115,7 @@ std::string toUtf8(std::u16string_view text) {
     out.reserve(text.size() * 2);
     for (std::size_t i = 0; i < text.size(); ++i) {
         std::uint32_t cp = text[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
         } else if (cp >= 0xD800 && cp <= 0xDFFF) {
@@ -134,10 +141,8 @@ std::string toUtf8(std::u16string_view text) {
 }
 
 std::u16string decodeText(std::string_view bytes) {
-    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
-        return decodeUtf16(bytes.substr(2), false);
-    if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF')
-        return decodeUtf16(bytes.substr(2), true);
+    if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE') return decodeUtf16(bytes.substr(2), false);
+    if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF') return decodeUtf16(bytes.substr(2), true);
     if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF") return fromUtf8(bytes.substr(3));
     return fromUtf8(bytes);
 }
@@ -190,8 +195,7 @@ const IniFile::Section* IniFile::findSection(std::u16string_view section) const 
     return it == firstSection_.end() ? nullptr : &sections_[it->second];
 }
 
-std::optional<std::u16string_view> IniFile::find(std::u16string_view section,
-                                                 std::u16string_view key) const {
+std::optional<std::u16string_view> IniFile::find(std::u16string_view section, std::u16string_view key) const {
     const Section* found = findSection(section);
     if (found == nullptr) return std::nullopt;
     const auto it = found->firstEntry.find(fold(key));
@@ -216,15 +220,14 @@ std::int32_t profileIntValue(std::u16string_view value, std::int32_t fallback) {
     return static_cast<std::int32_t>(result);
 }
 
-std::int32_t readProfileInt(const IniFile& file, std::u16string_view section,
-                            std::u16string_view key, std::int32_t fallback) {
+std::int32_t readProfileInt(const IniFile& file, std::u16string_view section, std::u16string_view key,
+                            std::int32_t fallback) {
     const auto value = file.find(section, key);
     return value ? profileIntValue(*value, fallback) : fallback;
 }
 
-std::u16string readProfileString(const IniFile& file, std::u16string_view section,
-                                 std::u16string_view key, std::u16string_view fallback,
-                                 std::size_t bufferSize) {
+std::u16string readProfileString(const IniFile& file, std::u16string_view section, std::u16string_view key,
+                                 std::u16string_view fallback, std::size_t bufferSize) {
     if (bufferSize == 0) return {};
     const std::u16string_view value = file.find(section, key).value_or(fallback);
     return std::u16string(value.substr(0, bufferSize - 1));
@@ -251,12 +254,12 @@ std::optional<std::int32_t> decimalNameValue(std::u16string_view name) {
         value = value * 10 + (name[i] - u'0');
     }
     if (negative) value = -value;
-    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
+    if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
     return static_cast<std::int32_t>(value);
 }
 
-IniSource::IniSource(std::filesystem::path path)
-    : path_(std::move(path)), file_(std::make_shared<IniFile>()) {}
+IniSource::IniSource(std::filesystem::path path) : path_(std::move(path)), file_(std::make_shared<IniFile>()) {}
 
 bool IniSource::refresh() {
     std::error_code error;

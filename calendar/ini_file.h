@@ -20,7 +20,7 @@
 namespace velmora {
 
 class IniFile {
-public:
+  public:
     struct Entry {
         std::u16string key;    // as written, trimmed
         std::u16string value;  // trimmed, quotes removed
@@ -39,8 +39,7 @@ public:
     static IniFile parse(std::string_view bytes);
 
     // The value of key in section, or nothing when either is absent.
-    std::optional<std::u16string_view> find(std::u16string_view section,
-                                            std::u16string_view key) const;
+    std::optional<std::u16string_view> find(std::u16string_view section, std::u16string_view key) const;
     const Section* findSection(std::u16string_view section) const;
 
     // Every section in file order, duplicates included (for validation).
@@ -48,7 +47,7 @@ public:
     // Lines that are neither blank, comment, section header nor "key=value".
     const std::vector<std::int32_t>& strayLines() const { return strayLines_; }
 
-private:
+  private:
     std::vector<Section> sections_;
     std::unordered_map<std::u16string, std::size_t> firstSection_;  // folded name -> section
     std::vector<std::int32_t> strayLines_;
@@ -64,14 +63,13 @@ std::u16string fromUtf8(std::string_view text);
 // The integer read: an optional sign and decimal digits, up to the first other character;
 // a value that is not a number reads as 0, a missing or empty one as the fallback. Values
 // beyond 32 bits saturate.
-std::int32_t readProfileInt(const IniFile& file, std::u16string_view section,
-                            std::u16string_view key, std::int32_t fallback);
+std::int32_t readProfileInt(const IniFile& file, std::u16string_view section, std::u16string_view key,
+                            std::int32_t fallback);
 
 // The string read into a buffer of bufferSize characters: at most bufferSize - 1 of the
 // value's characters, or the fallback when the key is missing.
-std::u16string readProfileString(const IniFile& file, std::u16string_view section,
-                                 std::u16string_view key, std::u16string_view fallback,
-                                 std::size_t bufferSize);
+std::u16string readProfileString(const IniFile& file, std::u16string_view section, std::u16string_view key,
+                                 std::u16string_view fallback, std::size_t bufferSize);
 
 // The integer conversion of readProfileInt, for a value already at hand.
 std::int32_t profileIntValue(std::u16string_view value, std::int32_t fallback);
@@ -79,7 +77,7 @@ std::int32_t profileIntValue(std::u16string_view value, std::int32_t fallback);
 // One INI file on disk, parsed again only when it has changed (path, size or modification
 // time). A missing or unreadable file reads as an empty one.
 class IniSource {
-public:
+  public:
     explicit IniSource(std::filesystem::path path = {});
 
     // Looks at the file and parses it again if it changed; true when it did.
@@ -91,7 +89,7 @@ public:
     // How many times the file has been parsed (a measure for tests and benchmarks).
     std::int32_t parseCount() const { return parseCount_; }
 
-private:
+  private:
     std::filesystem::path path_;
     bool exists_ = false;
     std::uintmax_t size_ = 0;

@@ -30,18 +30,18 @@ inline constexpr std::u16string_view gregorianMonthNames[13] = {
 
 inline constexpr std::u16string_view hijriMonthNames[13] = {
     u"",
-    u"\u0645\u062D\u0631\u0645",                                           // Muharram
-    u"\u0635\u0641\u0631",                                                 // Safar
-    u"\u0631\u0628\u06CC\u0639 \u0627\u0644\u0627\u0648\u0644",             // Rabi al-Awwal
-    u"\u0631\u0628\u06CC\u0639 \u0627\u0644\u062B\u0627\u0646\u06CC",       // Rabi al-Thani
-    u"\u062C\u0645\u0627\u062F\u06CC \u0627\u0644\u0627\u0648\u0644",       // Jumada al-Awwal
+    u"\u0645\u062D\u0631\u0645",                                             // Muharram
+    u"\u0635\u0641\u0631",                                                   // Safar
+    u"\u0631\u0628\u06CC\u0639 \u0627\u0644\u0627\u0648\u0644",              // Rabi al-Awwal
+    u"\u0631\u0628\u06CC\u0639 \u0627\u0644\u062B\u0627\u0646\u06CC",        // Rabi al-Thani
+    u"\u062C\u0645\u0627\u062F\u06CC \u0627\u0644\u0627\u0648\u0644",        // Jumada al-Awwal
     u"\u062C\u0645\u0627\u062F\u06CC \u0627\u0644\u062B\u0627\u0646\u06CC",  // Jumada al-Thani
-    u"\u0631\u062C\u0628",                                                 // Rajab
-    u"\u0634\u0639\u0628\u0627\u0646",                                     // Shaban
-    u"\u0631\u0645\u0636\u0627\u0646",                                     // Ramadan
-    u"\u0634\u0648\u0627\u0644",                                           // Shawwal
-    u"\u0630\u06CC\u0642\u0639\u062F\u0647",                               // Dhu al-Qada, one word
-    u"\u0630\u06CC \u0627\u0644\u062D\u062C\u0647",                         // Dhu al-Hijja, two words
+    u"\u0631\u062C\u0628",                                                   // Rajab
+    u"\u0634\u0639\u0628\u0627\u0646",                                       // Shaban
+    u"\u0631\u0645\u0636\u0627\u0646",                                       // Ramadan
+    u"\u0634\u0648\u0627\u0644",                                             // Shawwal
+    u"\u0630\u06CC\u0642\u0639\u062F\u0647",                                 // Dhu al-Qada, one word
+    u"\u0630\u06CC \u0627\u0644\u062D\u062C\u0647",                          // Dhu al-Hijja, two words
 };
 
 // The names of a display mode's combo box.

@@ -2,9 +2,9 @@
 #include <ostream>
 
 #include "calendar/hijri_check.h"
-#include "occasions/occasions_check.h"
 #include "cli/cli_support.h"
 #include "cli/command_list.h"
+#include "occasions/occasions_check.h"
 
 namespace velmora::cli {
 namespace {
@@ -41,12 +41,12 @@ int checkCommand(const std::vector<std::string_view>& args, const CommandContext
     const CalendarFiles files(options.dataFolder);
     const CalendarData& data = files.data();
     HijriTableSummary summary;
-    const auto problems = checkProblems(files.calendarSource(), [&](const IniFile& ini) { return checkHijriTable(ini, &summary); });
+    const auto problems =
+        checkProblems(files.calendarSource(), [&](const IniFile& ini) { return checkHijriTable(ini, &summary); });
     const bool calendarClean = report(context.out, "calendar.ini", problems);
     if (calendarClean) {
-        context.out << "calendar.ini: lunar Hijri years " << summary.firstYear << " to "
-                    << summary.lastYear << " (days " << data.bounds.minJulianday + 1 << " to "
-                    << data.bounds.maxJulianday << ")";
+        context.out << "calendar.ini: lunar Hijri years " << summary.firstYear << " to " << summary.lastYear
+                    << " (days " << data.bounds.minJulianday + 1 << " to " << data.bounds.maxJulianday << ")";
         if (!summary.firstPredictedMonth.empty()) {
             context.out << "; first predicted month " << summary.firstPredictedMonth;
             if (!summary.predictionRule.empty()) context.out << " (" << summary.predictionRule << ")";
@@ -54,13 +54,14 @@ int checkCommand(const std::vector<std::string_view>& args, const CommandContext
         context.out << '\n';
     }
     OccasionsSummary occasions;
-    const bool eventsClean = report(context.out, "events.ini", checkProblems(files.eventsSource(), [&](const IniFile& ini) {
-        return checkOccasions(ini, &occasions);
-    }));
+    const bool eventsClean = report(
+        context.out, "events.ini",
+        checkProblems(files.eventsSource(), [&](const IniFile& ini) { return checkOccasions(ini, &occasions); }));
     if (eventsClean) {
         context.out << "events.ini: days with occasions (holidays): Solar Hijri " << occasions.occasions[0] << " ("
-                    << occasions.holidays[0] << "), Gregorian " << occasions.occasions[1] << " (" << occasions.holidays[1]
-                    << "), lunar Hijri " << occasions.occasions[2] << " (" << occasions.holidays[2] << ")\n";
+                    << occasions.holidays[0] << "), Gregorian " << occasions.occasions[1] << " ("
+                    << occasions.holidays[1] << "), lunar Hijri " << occasions.occasions[2] << " ("
+                    << occasions.holidays[2] << ")\n";
     }
     return calendarClean && eventsClean ? 0 : 1;
 }

@@ -6,8 +6,8 @@
 
 namespace velmora::cli {
 
-CommonOptions takeDataOption(const std::vector<std::string_view>& args,
-                             const std::filesystem::path& defaultFolder, std::ostream& err) {
+CommonOptions takeDataOption(const std::vector<std::string_view>& args, const std::filesystem::path& defaultFolder,
+                             std::ostream& err) {
     CommonOptions options{defaultFolder, {}, false};
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--data") {
@@ -89,8 +89,8 @@ CivilDate localDate() {
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-bool readJalaliYearMonth(const std::vector<std::string_view>& words, bool withMonth,
-                         CivilDate& result, std::ostream& err) {
+bool readJalaliYearMonth(const std::vector<std::string_view>& words, bool withMonth, CivilDate& result,
+                         std::ostream& err) {
     const CivilDate today = localDate();
     result = gregorianToJalali(today.year, today.month, today.day);
     const std::size_t expected = withMonth ? 2 : 1;

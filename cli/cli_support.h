@@ -20,8 +20,8 @@ struct CommonOptions {
     std::vector<std::string_view> rest;
     bool failed = false;
 };
-CommonOptions takeDataOption(const std::vector<std::string_view>& args,
-                             const std::filesystem::path& defaultFolder, std::ostream& err);
+CommonOptions takeDataOption(const std::vector<std::string_view>& args, const std::filesystem::path& defaultFolder,
+                             std::ostream& err);
 
 std::optional<std::int64_t> parseInteger(std::string_view text);
 // "Y-M-D" with ASCII digits; the year may carry a leading "-".
@@ -38,7 +38,7 @@ CivilDate localDate();
 
 // Reads an optional "YEAR" or "YEAR MONTH" of the Solar Hijri calendar; the current ones by
 // default. False (with a message) when the words are not that.
-bool readJalaliYearMonth(const std::vector<std::string_view>& words, bool withMonth,
-                         CivilDate& result, std::ostream& err);
+bool readJalaliYearMonth(const std::vector<std::string_view>& words, bool withMonth, CivilDate& result,
+                         std::ostream& err);
 
 }  // namespace velmora::cli

@@ -6,8 +6,8 @@
 
 namespace velmora::cli {
 
-int run(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out,
-        std::ostream& err, const std::filesystem::path& dataFolder) {
+int run(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out, std::ostream& err,
+        const std::filesystem::path& dataFolder) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         (args.empty() ? err : out) << kUsage;
         return args.empty() ? 2 : 0;

@@ -2,22 +2,22 @@
 #include <istream>
 #include <string>
 
-#include "cli/cli_support.h"
 #include "calendar/weekday_names.h"
+#include "cli/cli_support.h"
 #include "cli/command_list.h"
 
 namespace velmora::cli {
 namespace {
 
-constexpr std::string_view kJalaliMonthNamesLatin[] = {
-    "",     "Farvardin", "Ordibehesht", "Khordad", "Tir",    "Mordad", "Shahrivar",
-    "Mehr", "Aban",      "Azar",        "Dey",     "Bahman", "Esfand"};
-constexpr std::string_view kGregorianMonthNamesLatin[] = {
-    "",     "January", "February",  "March",   "April",    "May",     "June",
-    "July", "August",  "September", "October", "November", "December"};
+constexpr std::string_view kJalaliMonthNamesLatin[] = {"",       "Farvardin", "Ordibehesht", "Khordad", "Tir",
+                                                       "Mordad", "Shahrivar", "Mehr",        "Aban",    "Azar",
+                                                       "Dey",    "Bahman",    "Esfand"};
+constexpr std::string_view kGregorianMonthNamesLatin[] = {"",        "January",  "February", "March",  "April",
+                                                          "May",     "June",     "July",     "August", "September",
+                                                          "October", "November", "December"};
 constexpr std::string_view kHijriMonthNamesLatin[] = {
-    "",      "Muharram", "Safar",   "Rabi al-Awwal", "Rabi al-Thani", "Jumada al-Awwal",
-    "Jumada al-Thani", "Rajab", "Shaban", "Ramadan", "Shawwal", "Dhu al-Qada", "Dhu al-Hijja"};
+    "",      "Muharram", "Safar",   "Rabi al-Awwal", "Rabi al-Thani", "Jumada al-Awwal", "Jumada al-Thani",
+    "Rajab", "Shaban",   "Ramadan", "Shawwal",       "Dhu al-Qada",   "Dhu al-Hijja"};
 
 enum class InputCalendar { gregorian, jalali, hijri, jdn };
 
@@ -52,8 +52,8 @@ Conversion hijriDayNumber(const CalendarData& data, const CivilDate& date) {
     if (date.year < first.year || date.year > last.year) return {std::nullopt, span};
     const std::int32_t length = monthLength(Calendar::hijri, data.hijri(), date.year, date.month);
     if (date.day < 1 || date.day > length) {
-        return {std::nullopt, std::string(kHijriMonthNamesLatin[date.month]) + " " +
-                                  std::to_string(date.year) + " has " + std::to_string(length) + " days"};
+        return {std::nullopt, std::string(kHijriMonthNamesLatin[date.month]) + " " + std::to_string(date.year) +
+                                  " has " + std::to_string(length) + " days"};
     }
     const DayNumber n = hijriToDayNumber(data.hijri(), date.year, date.month, date.day);
     if (!inLunarTable(data.bounds, n) || dayNumberToHijri(data.hijri(), n) != date) return {std::nullopt, span};
@@ -75,12 +75,12 @@ Conversion toDayNumber(const CalendarData& data, InputCalendar calendar, std::st
     if (calendar == InputCalendar::hijri) return hijriDayNumber(data, *date);
 
     const bool gregorian = calendar == InputCalendar::gregorian;
-    const std::int32_t length = gregorian ? gregorianMonthLength(date->year, date->month)
-                                          : jalaliMonthLength(date->year, date->month);
+    const std::int32_t length =
+        gregorian ? gregorianMonthLength(date->year, date->month) : jalaliMonthLength(date->year, date->month);
     if (date->day < 1 || date->day > length) {
         const auto name = gregorian ? kGregorianMonthNamesLatin[date->month] : kJalaliMonthNamesLatin[date->month];
-        return {std::nullopt, std::string(name) + " " + std::to_string(date->year) + " has " +
-                                  std::to_string(length) + " days"};
+        return {std::nullopt,
+                std::string(name) + " " + std::to_string(date->year) + " has " + std::to_string(length) + " days"};
     }
     // The year is checked before the day number is formed, so the arithmetic stays in range.
     if (date->year < kFirstShownGregorianYear - 622 || date->year > kLastShownGregorianYear + 1) {
@@ -115,8 +115,7 @@ void appendConversion(std::string& out, const CalendarData& data, DayNumber n) {
 }
 
 std::string_view trimLine(std::string_view line) {
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t'))
-        line.remove_suffix(1);
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
     return line;
 }
@@ -138,13 +137,16 @@ int convertCommand(const std::vector<std::string_view>& args, const CommandConte
                 return 2;
             }
             const std::string_view name = options.rest[++i];
-            if (name == "jalali") calendar = InputCalendar::jalali;
-            else if (name == "gregorian") calendar = InputCalendar::gregorian;
-            else if (name == "hijri") calendar = InputCalendar::hijri;
-            else if (name == "jdn") calendar = InputCalendar::jdn;
+            if (name == "jalali")
+                calendar = InputCalendar::jalali;
+            else if (name == "gregorian")
+                calendar = InputCalendar::gregorian;
+            else if (name == "hijri")
+                calendar = InputCalendar::hijri;
+            else if (name == "jdn")
+                calendar = InputCalendar::jdn;
             else {
-                err << "velmora-cli: unknown calendar \"" << name
-                    << "\" (use jalali, gregorian, hijri or jdn)\n";
+                err << "velmora-cli: unknown calendar \"" << name << "\" (use jalali, gregorian, hijri or jdn)\n";
                 return 2;
             }
         } else if (arg.size() > 2 && arg.substr(0, 2) == "--") {
@@ -176,9 +178,8 @@ int convertCommand(const std::vector<std::string_view>& args, const CommandConte
         failed = true;
         flush();
         out.flush();
-        err << "velmora-cli: " << (dates.empty() ? "line " : "argument ") << lineNumber << ": \""
-            << text.substr(0, 80) << (text.size() > 80 ? "..." : "") << "\": " << result.problem
-            << '\n';
+        err << "velmora-cli: " << (dates.empty() ? "line " : "argument ") << lineNumber << ": \"" << text.substr(0, 80)
+            << (text.size() > 80 ? "..." : "") << "\": " << result.problem << '\n';
     };
 
     if (!dates.empty()) {

@@ -2,8 +2,8 @@
 #include <ostream>
 
 #include "calendar/ini_file.h"
-#include "cli/cli_support.h"
 #include "calendar/weekday_names.h"
+#include "cli/cli_support.h"
 #include "cli/command_list.h"
 
 namespace velmora::cli {
@@ -22,8 +22,8 @@ int occasionsCommand(const std::vector<std::string_view>& args, const CommandCon
     for (std::int32_t day = 1; day <= jalaliMonthLength(month.year, month.month); ++day) {
         const DayOccasions texts = occasionsOfDay(data, jalaliToDayNumber(month.year, month.month, day));
         if (texts.empty()) continue;
-        context.out << dateText({month.year, month.month, day}) << '\t' << (texts.holiday ? 1 : 0) << '\t' << words(texts.solar) << '\t'
-                    << words(texts.lunar) << '\t' << words(texts.gregorian) << '\n';
+        context.out << dateText({month.year, month.month, day}) << '\t' << (texts.holiday ? 1 : 0) << '\t'
+                    << words(texts.solar) << '\t' << words(texts.lunar) << '\t' << words(texts.gregorian) << '\n';
     }
     return 0;
 }

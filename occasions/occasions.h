@@ -41,13 +41,13 @@ struct Occasion {
 
 // events.ini decoded; an empty file has no occasions.
 class Occasions {
-public:
+  public:
     Occasions() : ini_(std::make_shared<const IniFile>()) {}
     explicit Occasions(std::shared_ptr<const IniFile> ini) : ini_(std::move(ini)) {}
 
     Occasion read(std::u16string_view section, std::int32_t day) const;
 
-private:
+  private:
     std::shared_ptr<const IniFile> ini_;
 };
 
@@ -70,7 +70,7 @@ struct CalendarData {
 // The two data files of a folder, looked at again when a paint asks: calendar.ini (whose
 // bounds stay as they were read at start) and events.ini.
 class CalendarFiles {
-public:
+  public:
     explicit CalendarFiles(const std::filesystem::path& folder);
 
     // Takes up an edit of either file; true when one was read again.
@@ -79,7 +79,7 @@ public:
     const IniSource& calendarSource() const { return calendarSource_; }
     const IniSource& eventsSource() const { return eventsSource_; }
 
-private:
+  private:
     IniSource calendarSource_;
     IniSource eventsSource_;
     CalendarData data_;

@@ -35,8 +35,9 @@ std::optional<SectionMonth> sectionMonth(std::u16string_view name) {
 std::optional<std::int32_t> checkValue(const IniFile::Entry& entry, ProblemList& problems) {
     const std::u16string& value = entry.value;
     if (value.size() >= kOccasionBufferSize) {
-        problems.error(entry.line, "the value has " + std::to_string(value.size()) + " characters; it would be cut at " +
-                                       std::to_string(kOccasionBufferSize - 1) + " and lose its flag");
+        problems.error(entry.line, "the value has " + std::to_string(value.size()) +
+                                       " characters; it would be cut at " + std::to_string(kOccasionBufferSize - 1) +
+                                       " and lose its flag");
         return std::nullopt;
     }
     if (value.size() < 2) {
@@ -63,7 +64,8 @@ void checkMonthSection(const IniFile::Section& section, const SectionMonth& mont
             continue;
         }
         if (!days.insert(day).second) {
-            problems.error(entry.line, "day " + std::to_string(day) + " of [" + name + "] is given twice; the first is read");
+            problems.error(entry.line,
+                           "day " + std::to_string(day) + " of [" + name + "] is given twice; the first is read");
             continue;
         }
         const auto flag = checkValue(entry, problems);

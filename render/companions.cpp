@@ -42,16 +42,17 @@ std::int32_t length(std::u16string_view text) { return static_cast<std::int32_t>
 // How one companion differs from the others.
 struct Companion {
     Calendar calendar;
-    std::int32_t delta;              // added to both coordinates of the day numbers
+    std::int32_t delta;  // added to both coordinates of the day numbers
     Rgb secondNameColor;
-    std::int32_t secondNameOffset;   // added to the x of the second month name
-    bool measuresAfterFont;          // metrics of companionFont rather than the system font
+    std::int32_t secondNameOffset;  // added to the x of the second month name
+    bool measuresAfterFont;         // metrics of companionFont rather than the system font
     bool drawsFridaysTwice;
-    bool slashAfterNextYear;         // the slash placed by the length of Yc + 1
+    bool slashAfterNextYear;  // the slash placed by the length of Yc + 1
 };
 
 // The two companions of each display mode, first slot (blue, upper header) then second
 // (teal, lower header).
+// clang-format off
 constexpr Companion kCompanions[3][2] = {
     // Jalali mode: Gregorian, then lunar Hijri.
     {{.calendar = Calendar::gregorian, .delta = -1, .secondNameColor = kBlack, .secondNameOffset = -1,
@@ -69,6 +70,7 @@ constexpr Companion kCompanions[3][2] = {
      {.calendar = Calendar::jalali, .delta = 0, .secondNameColor = kBlack, .secondNameOffset = -2,
       .measuresAfterFont = true, .drawsFridaysTwice = false, .slashAfterNextYear = false}},
 };
+// clang-format on
 
 // The companion date of the primary 1st and the lengths of the companion months it counts
 // through; nothing when a lunar Hijri companion's 1st lies outside the table.
@@ -97,7 +99,8 @@ std::optional<CompanionMonths> companionMonths(Calendar calendar, const MonthVie
         case Calendar::jalali:
             months.first = dayNumberToJalali(f);
             months.firstLength = jalaliMonthLength(months.first.year, months.first.month);
-            months.laterLength = months.first.month == 12 ? 31 : jalaliMonthLength(months.first.year, months.first.month + 1);
+            months.laterLength =
+                months.first.month == 12 ? 31 : jalaliMonthLength(months.first.year, months.first.month + 1);
             break;
         case Calendar::hijri: {
             if (!inLunarTable(view.data.bounds, f)) return std::nullopt;
@@ -106,8 +109,8 @@ std::optional<CompanionMonths> companionMonths(Calendar calendar, const MonthVie
             const std::int32_t y = months.first.year;
             const std::int32_t m = months.first.month;
             months.firstLength = monthLength(Calendar::hijri, hijri, y, m);
-            months.laterLength = m < 12 ? monthLength(Calendar::hijri, hijri, y, m + 1)
-                                        : monthLength(Calendar::hijri, hijri, y + 1, 1);
+            months.laterLength =
+                m < 12 ? monthLength(Calendar::hijri, hijri, y, m + 1) : monthLength(Calendar::hijri, hijri, y + 1, 1);
             break;
         }
     }
@@ -136,8 +139,8 @@ void drawCompanionYear(Surface& surface, const Companion& companion, const Civil
 }
 
 // The two month names, placed leftwards from the anchor with an arrow between.
-void drawCompanionMonthNames(Surface& surface, const Companion& companion, const CivilDate& first,
-                             std::int32_t anchor, std::int32_t y, std::int32_t charWidth, Rgb slotColor) {
+void drawCompanionMonthNames(Surface& surface, const Companion& companion, const CivilDate& first, std::int32_t anchor,
+                             std::int32_t y, std::int32_t charWidth, Rgb slotColor) {
     const std::u16string_view name1 = monthName(companion.calendar, first.month);
     const std::u16string_view name2 = monthName(companion.calendar, first.month + 1);
     surface.selectFont(FontId::smallFont);
@@ -151,9 +154,8 @@ void drawCompanionMonthNames(Surface& surface, const Companion& companion, const
 
 // A counter that restarts at 1 after each companion month, one number per primary day;
 // everything after the first restart is black.
-void drawCompanionDays(Surface& surface, const MonthView& view, const Companion& companion,
-                       const PrimaryMonth& month, const CompanionMonths& months, std::int32_t left,
-                       Rgb slotColor) {
+void drawCompanionDays(Surface& surface, const MonthView& view, const Companion& companion, const PrimaryMonth& month,
+                       const CompanionMonths& months, std::int32_t left, Rgb slotColor) {
     const std::int32_t cell = cellWidth(view.clientWidth);
     const std::int32_t row = rowHeight(view.clientHeight);
     const std::int32_t top = view.clientHeight / 16 + row + (view.clientHeight / 52) * 8;

@@ -44,8 +44,10 @@ void drawMonthOccasions(Surface& surface, const MonthView& view, Calendar mode) 
         // The lunar Hijri text wins when both make the day a holiday; a Solar Hijri flag of
         // 2 to 9 beside a lunar holiday shows nothing.
         const Occasion* chosen = nullptr;
-        if (day.lunar.flag == 1 && (day.solar.flag == 0 || day.solar.flag == 1)) chosen = &day.lunar;
-        else if (day.lunar.flag == 0 && day.solar.flag == 1) chosen = &day.solar;
+        if (day.lunar.flag == 1 && (day.solar.flag == 0 || day.solar.flag == 1))
+            chosen = &day.lunar;
+        else if (day.lunar.flag == 0 && day.solar.flag == 1)
+            chosen = &day.solar;
         if (chosen == nullptr) continue;
         surface.selectFont(FontId::smallFont);
         surface.setTextAlign(TextAlign::leftTop);

@@ -7,8 +7,8 @@
 namespace velmora {
 void drawMonthGrid(Surface& surface, const MonthView& view, Calendar kind) {
     const PrimaryMonth month = primaryMonth(view, kind);
-    const CivilDate today = dayNumberToDate(
-        kind, view.data.hijri(), gregorianToDayNumber(view.today.year, view.today.month, view.today.day));
+    const CivilDate today = dayNumberToDate(kind, view.data.hijri(),
+                                            gregorianToDayNumber(view.today.year, view.today.month, view.today.day));
 
     surface.selectFont(kind == Calendar::gregorian ? FontId::latinFont : FontId::gridFont);
     const bool showsToday = month.year == today.year && month.month == today.month;

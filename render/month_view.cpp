@@ -27,8 +27,6 @@ DayCell dayCell(const PrimaryMonth& month, std::int32_t day) {
     return cell;
 }
 
-std::int32_t drawableDays(const PrimaryMonth& month) {
-    return std::clamp(month.length, 0, 42 - month.firstColumn);
-}
+std::int32_t drawableDays(const PrimaryMonth& month) { return std::clamp(month.length, 0, 42 - month.firstColumn); }
 
 }  // namespace velmora

@@ -30,10 +30,10 @@ constexpr std::int32_t gridTop(std::int32_t h) { return rowHeight(h) + (h / 52) 
 struct PrimaryMonth {
     std::int32_t year = 0;
     std::int32_t month = 1;
-    DayNumber dayZero = 0;     // the day before the 1st
-    std::int32_t length = 0;   // days; 0 draws none
+    DayNumber dayZero = 0;         // the day before the 1st
+    std::int32_t length = 0;       // days; 0 draws none
     std::int32_t firstColumn = 0;  // weekday column of the 1st: 0 Saturday ... 6 Friday
-    bool rightToLeft = true;   // Saturday in the rightmost column
+    bool rightToLeft = true;       // Saturday in the rightmost column
 
     DayNumber first() const { return dayZero + 1; }
 };

@@ -54,7 +54,7 @@ struct Rect {
 };
 
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     // Of the font selected now.
@@ -77,7 +77,7 @@ public:
 
 // Hands each renderer a surface of its own, as each takes a device context of its own.
 class SurfaceFactory {
-public:
+  public:
     virtual ~SurfaceFactory() = default;
     virtual std::unique_ptr<Surface> open() = 0;
 };

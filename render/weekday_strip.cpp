@@ -16,9 +16,7 @@ void paintPanel(Surface& surface, const MonthView& view) {
 
 }  // namespace
 
-Rect calendarPanel(std::int32_t w, std::int32_t h) {
-    return {27, (h / 40) * 8, (10 * w) / 13 + 67, h - 79};
-}
+Rect calendarPanel(std::int32_t w, std::int32_t h) { return {27, (h / 40) * 8, (10 * w) / 13 + 67, h - 79}; }
 
 void drawJalaliWeekdayStrip(Surface& surface, const MonthView& view) {
     paintPanel(surface, view);

@@ -12,7 +12,8 @@ namespace velmora {
 inline std::string problemReport(const std::vector<FileProblem>& problems) {
     std::ostringstream report;
     for (const FileProblem& p : problems) {
-        report << p.line << ": " << (p.severity == FileProblem::Severity::error ? "error: " : "note: ") << p.message << "\n";
+        report << p.line << ": " << (p.severity == FileProblem::Severity::error ? "error: " : "note: ") << p.message
+               << "\n";
     }
     return report.str();
 }

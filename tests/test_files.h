@@ -13,7 +13,7 @@
 namespace velmora {
 
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::random_device seed;
         path_ = std::filesystem::temp_directory_path() / ("velmora-test-" + std::to_string(seed()));
@@ -31,7 +31,7 @@ public:
         std::ofstream(path_ / name, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -39,9 +39,7 @@ private:
 inline std::filesystem::path sourceFile(const std::string& relative) {
     return std::filesystem::path(VELMORA_SOURCE_DIR) / relative;
 }
-inline std::filesystem::path shippedFile(const std::string& name) {
-    return sourceFile("resources/" + name);
-}
+inline std::filesystem::path shippedFile(const std::string& name) { return sourceFile("resources/" + name); }
 
 inline std::string readBytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);

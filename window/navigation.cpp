@@ -66,7 +66,8 @@ CivilDate gregorianLanding(std::int32_t year, std::int32_t month, std::int32_t d
 DayNumber hijriLanding(const NavigationContext& context, std::int32_t year, std::int32_t month, std::int32_t day) {
     const HijriBounds& bounds = context.data.bounds;
     if (year < bounds.minYear) return bounds.minJulianday;
-    if (year > bounds.minYear && context.data.lunar.yearTotal(std::int64_t{year} - 1) == 0) return bounds.maxJulianday + 1;
+    if (year > bounds.minYear && context.data.lunar.yearTotal(std::int64_t{year} - 1) == 0)
+        return bounds.maxJulianday + 1;
     const std::int32_t length = monthLength(Calendar::hijri, context.data.hijri(), year, month);
     return hijriToDayNumber(context.data.hijri(), year, month, std::clamp(day, 1, std::max(length, 1)));
 }
@@ -76,8 +77,8 @@ void clampYear(NavigationState& state, const NavigationContext& context) {
 }
 
 // One month on (+1) or back (-1) from the named month of the typed year.
-void stepMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear,
-               std::int32_t named, std::int32_t direction) {
+void stepMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear, std::int32_t named,
+               std::int32_t direction) {
     const std::int32_t month = resolveMonth(state, context, named);
     std::int32_t year = typedYear;
     std::int32_t target = month + direction;
@@ -90,7 +91,8 @@ void stepMonth(NavigationState& state, const NavigationContext& context, std::in
     }
     switch (state.displayMode) {
         case Calendar::jalali:
-            if (!inSpan(state.shown.year, kFirstShownGregorianYear, kLastShownGregorianYear)) return clampYear(state, context);
+            if (!inSpan(state.shown.year, kFirstShownGregorianYear, kLastShownGregorianYear))
+                return clampYear(state, context);
             state.shown = dayNumberToGregorian(jalaliLanding(year, target, 1));
             return;
         case Calendar::gregorian: {
@@ -135,11 +137,13 @@ std::int32_t findMonthIndex(std::u16string_view comboText, Calendar displayMode)
     return 0;
 }
 
-void showNextMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear, std::int32_t month) {
+void showNextMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear,
+                   std::int32_t month) {
     stepMonth(state, context, typedYear, month, +1);
 }
 
-void showPreviousMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear, std::int32_t month) {
+void showPreviousMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear,
+                       std::int32_t month) {
     stepMonth(state, context, typedYear, month, -1);
 }
 
@@ -149,7 +153,8 @@ void selectMonth(NavigationState& state, const NavigationContext& context, std::
             const std::int32_t day = gregorianToJalali(state.pickedYear, state.pickedMonth, state.startDay).day;
             state.pickedYear = typedYear;
             // The upper bound is one above that of the buttons.
-            if (!inSpan(state.shown.year, kFirstShownGregorianYear, kLastShownGregorianYear + 1)) return clampYear(state, context);
+            if (!inSpan(state.shown.year, kFirstShownGregorianYear, kLastShownGregorianYear + 1))
+                return clampYear(state, context);
             const std::int32_t month = resolveMonth(state, context, named);
             state.pickedMonth = month;
             state.shown = dayNumberToGregorian(jalaliLanding(state.pickedYear, month, day));
@@ -157,7 +162,8 @@ void selectMonth(NavigationState& state, const NavigationContext& context, std::
         }
         case Calendar::gregorian: {
             state.pickedYear = typedYear;
-            if (!inSpan(state.shown.year, kFirstShownGregorianYear + 1, kLastShownGregorianYear)) return clampYear(state, context);
+            if (!inSpan(state.shown.year, kFirstShownGregorianYear + 1, kLastShownGregorianYear))
+                return clampYear(state, context);
             const std::int32_t month = resolveMonth(state, context, named);
             state.pickedMonth = month;
             state.shown = gregorianLanding(state.pickedYear, month, state.startDay);
@@ -203,7 +209,8 @@ void stepYear(NavigationState& state, const NavigationContext& context, std::int
     if (state.displayMode == Calendar::hijri) {
         clampYear(state, context);
         const CivilDate hijri = dayNumberToHijri(context.data.hijri(), shownDayNumber(state));
-        state.shown = dayNumberToGregorian(hijriToDayNumber(context.data.hijri(), hijri.year + direction, hijri.month, 1));
+        state.shown =
+            dayNumberToGregorian(hijriToDayNumber(context.data.hijri(), hijri.year + direction, hijri.month, 1));
         return;
     }
     if (!inSpan(state.shown.year, kFirstShownGregorianYear, kLastShownGregorianYear)) return clampYear(state, context);
@@ -220,13 +227,14 @@ void clampHijriShownYear(NavigationState& state, const NavigationContext& contex
 
 MonthControls monthControls(const NavigationState& state, const NavigationContext& context) {
     const CivilDate date = dayNumberToDate(state.displayMode, context.data.hijri(), shownDayNumber(state));
-    return {std::u16string(formatCalendarNumber(state.displayMode, date.year).view()), std::clamp(date.month, 1, 12) - 1};
+    return {std::u16string(formatCalendarNumber(state.displayMode, date.year).view()),
+            std::clamp(date.month, 1, 12) - 1};
 }
 
 MonthButtonTips monthButtonTips(const NavigationState& state, const NavigationContext& context,
                                 std::u16string_view jalaliComboText) {
     std::int32_t month = state.displayMode == Calendar::jalali ? findMonthIndex(jalaliComboText, Calendar::jalali)
-                                                          : shownMonthOfMode(state, context);
+                                                               : shownMonthOfMode(state, context);
     month = resolveMonth(state, context, month);
     const std::u16string_view* names = monthNamesOfMode(state.displayMode);
     return {std::u16string(names[month == 12 ? 1 : month + 1]), std::u16string(names[month == 1 ? 12 : month - 1])};

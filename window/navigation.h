@@ -17,7 +17,7 @@ struct NavigationState {
     CivilDate shown;              // always Gregorian
     std::int32_t pickedYear = 0;  // the year last read by a month-box selection
     std::int32_t pickedMonth = 1;
-    std::int32_t startDay = 1;    // the day of the month the program started on
+    std::int32_t startDay = 1;  // the day of the month the program started on
 
     friend bool operator==(const NavigationState&, const NavigationState&) = default;
 };
@@ -59,8 +59,10 @@ MonthControls monthControls(const NavigationState& state, const NavigationContex
 
 // The buttons and boxes: typedYear is readYearEdit of the year box, month the
 // findMonthIndex of the mode's box (0, no name, stands for the shown month).
-void showNextMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear, std::int32_t month);
-void showPreviousMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear, std::int32_t month);
+void showNextMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear,
+                   std::int32_t month);
+void showPreviousMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear,
+                       std::int32_t month);
 void selectMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear, std::int32_t month);
 // Enter in the year box.
 void confirmYear(NavigationState& state, const NavigationContext& context, std::int32_t typedYear, std::int32_t month);
@@ -77,6 +79,7 @@ MonthButtonTips monthButtonTips(const NavigationState& state, const NavigationCo
                                 std::u16string_view jalaliComboText);
 
 inline constexpr std::u16string_view kAllOccasionsTip =
-    u"\u0646\u0645\u0627\u06CC\u0634 \u062A\u0645\u0627\u0645\u06CC \u0645\u0646\u0627\u0633\u0628\u062A\u0647\u0627\u06CC \u0645\u0627\u0647";
+    u"\u0646\u0645\u0627\u06CC\u0634 \u062A\u0645\u0627\u0645\u06CC "
+    u"\u0645\u0646\u0627\u0633\u0628\u062A\u0647\u0627\u06CC \u0645\u0627\u0647";
 
 }  // namespace velmora

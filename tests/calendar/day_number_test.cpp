@@ -88,8 +88,7 @@ TEST(JalaliDayNumber, PinnedDates) {
 }
 
 TEST(JalaliDayNumber, LeapYears1370To1416) {
-    const std::int32_t leapYears[] = {1370, 1375, 1379, 1383, 1387, 1391,
-                                      1395, 1399, 1403, 1408, 1412, 1416};
+    const std::int32_t leapYears[] = {1370, 1375, 1379, 1383, 1387, 1391, 1395, 1399, 1403, 1408, 1412, 1416};
     std::size_t next = 0;
     for (std::int32_t year = 1370; year <= 1416; ++year) {
         const bool expected = next < std::size(leapYears) && leapYears[next] == year;

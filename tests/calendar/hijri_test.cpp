@@ -92,7 +92,7 @@ TEST(HijriTable, InconsistentTablesStaySafe) {
     const std::string head = "[value]\nminJulianday=2458359\nmaxJulianday=2460000\nminYear=1440\n";
     const std::vector<std::string> tables = {
         head + "1440=100\n1441=50\n1442=2000\n[1440]\n1=0\n2=1000\n[1441]\n1=-30\n2=-500\n",
-        head + "1440=354\n1441=300\n1442=200\n1443=1\n",                // totals that go backwards
+        head + "1440=354\n1441=300\n1442=200\n1443=1\n",  // totals that go backwards
         head + "1440=2147483647\n1441=-2147483648\n[1440]\n1=2147483647\n2=2147483647\n",
         head + "[1440]\n1=0\n2=0\n3=0\n4=0\n5=0\n6=0\n7=0\n8=0\n9=0\n10=0\n11=0\n12=0\n",
         "[value]\nminJulianday=-2147483648\nmaxJulianday=2147483647\nminYear=2147483647\n",
@@ -104,8 +104,8 @@ TEST(HijriTable, InconsistentTablesStaySafe) {
         const IniFile ini = IniFile::parse(table);
         const LunarTable file(ini);
         const HijriCalendar calendar{file, file.readCalendarBounds()};
-        for (const DayNumber n : {0, 1, -1, 2458359, 2458360, 2458700, 2459000, 2460000, 2147483647,
-                                  -2147483647 - 1, 2147483646}) {
+        for (const DayNumber n :
+             {0, 1, -1, 2458359, 2458360, 2458700, 2459000, 2460000, 2147483647, -2147483647 - 1, 2147483646}) {
             const CivilDate date = dayNumberToHijri(calendar, n);
             EXPECT_GE(date.month, 1);
             EXPECT_LE(date.month, 12);
@@ -126,7 +126,9 @@ TEST(HijriCheck, ReportsWhatIsWrongAndWhere) {
     table += "[1441]\n1=29\nstray line\n[junk]\n";
     const std::string report = problemReport(checkHijriTable(IniFile::parse(table), nullptr));
     EXPECT_NE(report.find("23: error: month 1 of 1441 has \"31\" days"), std::string::npos) << report;
-    EXPECT_NE(report.find("the total of 1441 is 709; the total before it and the year's 356 days make 710"), std::string::npos) << report;
+    EXPECT_NE(report.find("the total of 1441 is 709; the total before it and the year's 356 days make 710"),
+              std::string::npos)
+        << report;
     EXPECT_NE(report.find("a second section [1441]"), std::string::npos) << report;
     EXPECT_NE(report.find("neither a section"), std::string::npos) << report;
     EXPECT_NE(report.find("unknown section [junk]"), std::string::npos) << report;
@@ -135,7 +137,7 @@ TEST(HijriCheck, ReportsWhatIsWrongAndWhere) {
 // The shipped table against its sources: the Iranian months, the published months of 1448
 // and the predicted months that follow, read straight from the data files.
 class ShippedTable : public ::testing::Test {
-protected:
+  protected:
     IniFile ini_ = shippedIni("calendar.ini");
     LunarTable file_{ini_};
     HijriCalendar calendar_{file_, file_.readCalendarBounds()};
@@ -167,7 +169,8 @@ TEST_F(ShippedTable, EveryDayRoundTrips) {
         ASSERT_EQ(hijriToDayNumber(calendar_, date.year, date.month, date.day), n);
         const bool nextDay = date.year == previous.year && date.month == previous.month && date.day == previous.day + 1;
         const bool nextMonth = date.day == 1 && previous.day >= 29 &&
-                               (date.month == previous.month + 1 || (date.month == 1 && previous.month == 12 && date.year == previous.year + 1));
+                               (date.month == previous.month + 1 ||
+                                (date.month == 1 && previous.month == 12 && date.year == previous.year + 1));
         ASSERT_TRUE(nextDay || nextMonth) << n;
         previous = date;
     }
@@ -209,7 +212,7 @@ TEST_F(ShippedTable, KnownDatesAndBounds) {
     // In Iran 1 Ramadan 1446 was Sunday 2 March 2025, a day after Umm al-Qura's.
     const DayNumber ramadan = gregorianToDayNumber(2025, 3, 2);
     EXPECT_EQ(dayNumberToHijri(calendar_, ramadan), (CivilDate{1446, 9, 1}));
-    EXPECT_EQ(weekdayColumn(ramadan), 1);  // Sunday
+    EXPECT_EQ(weekdayColumn(ramadan), 1);                                                                 // Sunday
     EXPECT_EQ(dayNumberToHijri(calendar_, gregorianToDayNumber(2024, 7, 16)), (CivilDate{1446, 1, 10}));  // Ashura 1446
     // endHijri lies in the table and in a year that the Hijri-mode clamp lets stand.
     const HijriBounds& b = calendar_.bounds;

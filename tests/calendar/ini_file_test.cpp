@@ -38,7 +38,7 @@ TEST(IniFile, ProfileReadSemantics) {
         "late=1\n"
         ";commented=1\n");
     EXPECT_EQ(readProfileInt(ini, u"VALUE", u"minYEAR", 0), 1265);  // case and blanks; first key wins
-    EXPECT_EQ(readProfileInt(ini, u"value", u"late", -1), -1);       // a second [value] is never read
+    EXPECT_EQ(readProfileInt(ini, u"value", u"late", -1), -1);      // a second [value] is never read
     EXPECT_EQ(readProfileString(ini, u"value", u"quoted", u"", 80), u"  spaced  ");
     EXPECT_EQ(readProfileString(ini, u"value", u"single", u"", 80), u"x");
     EXPECT_EQ(readProfileString(ini, u"value", u"lonely\"", u"", 80), u"\"");
@@ -67,8 +67,7 @@ TEST(IniFile, EncodingsReadAlike) {
     const std::string utf8 = toUtf8(text);
     for (const std::string& bytes : {utf8, "\xEF\xBB\xBF" + utf8, utf16(text, false), utf16(text, true)}) {
         const IniFile ini = IniFile::parse(bytes);
-        EXPECT_EQ(readProfileString(ini, u"\u06F0\u06F1", u"key", u"", 80),
-                  u"\u0633\u0644\u0627\u0645 \U0001F600");
+        EXPECT_EQ(readProfileString(ini, u"\u06F0\u06F1", u"key", u"", 80), u"\u0633\u0644\u0627\u0645 \U0001F600");
     }
     EXPECT_EQ(fromUtf8(toUtf8(text)), text);
 }
@@ -102,12 +101,11 @@ TEST(IniFile, LargeFilesAndLongLines) {
 }
 
 class IniSourceTest : public ::testing::Test {
-protected:
-    std::filesystem::path path_ = std::filesystem::temp_directory_path() /
-                                  ("velmora-ini-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".ini");
-    void write(std::string_view text) {
-        std::ofstream(path_, std::ios::binary) << text;
-    }
+  protected:
+    std::filesystem::path path_ =
+        std::filesystem::temp_directory_path() /
+        ("velmora-ini-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".ini");
+    void write(std::string_view text) { std::ofstream(path_, std::ios::binary) << text; }
     void TearDown() override { std::filesystem::remove(path_); }
 };
 

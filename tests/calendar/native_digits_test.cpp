@@ -19,8 +19,8 @@ TEST(NativeDigits, PersianAndArabicIndic) {
 }
 
 TEST(NativeDigits, LengthMatchesPlainDecimalForEveryWidth) {
-    const std::int32_t values[] = {0,      7,       -7,        99999,      -9999,     100000,
-                                   -99999, 1234567, -12345678, INT_MAX,    INT_MIN,   INT_MIN + 1};
+    const std::int32_t values[] = {0,      7,       -7,        99999,   -9999,   100000,
+                                   -99999, 1234567, -12345678, INT_MAX, INT_MIN, INT_MIN + 1};
     for (const std::int32_t value : values) {
         const std::string decimal = std::to_string(value);
         for (const char16_t zero : {u'0', u'\u06F0', u'\u0660'}) {
@@ -28,8 +28,7 @@ TEST(NativeDigits, LengthMatchesPlainDecimalForEveryWidth) {
             ASSERT_EQ(text.length, static_cast<std::int32_t>(decimal.size())) << value;
             ASSERT_EQ(text.chars[static_cast<std::size_t>(text.length)], 0) << value;
             for (std::size_t i = 0; i < decimal.size(); ++i) {
-                const char16_t expected =
-                    decimal[i] == '-' ? u'-' : static_cast<char16_t>(zero + (decimal[i] - '0'));
+                const char16_t expected = decimal[i] == '-' ? u'-' : static_cast<char16_t>(zero + (decimal[i] - '0'));
                 ASSERT_EQ(text.chars[i], expected) << value;
             }
         }

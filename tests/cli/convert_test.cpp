@@ -107,7 +107,9 @@ TEST(CliConvert, FromHijri) {
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out, "");
     EXPECT_NE(bad.err.find("Shawwal 1448 has 29 days"), std::string::npos) << bad.err;
-    EXPECT_NE(bad.err.find("\"1601-01-01\": outside the lunar Hijri table (1265-01-01 to 1600-12-30)"), std::string::npos) << bad.err;
+    EXPECT_NE(bad.err.find("\"1601-01-01\": outside the lunar Hijri table (1265-01-01 to 1600-12-30)"),
+              std::string::npos)
+        << bad.err;
     EXPECT_EQ(std::count(bad.err.begin(), bad.err.end(), '\n'), 4);
 }
 
@@ -127,10 +129,13 @@ TEST(CliCheck, ShippedFilesPassAndBrokenOnesFail) {
     EXPECT_NE(good.out.find("calendar.ini:389: note: year 1267 has 353 days"), std::string::npos) << good.out;
 
     TempFolder folder;
-    folder.write("calendar.ini", "[value]\nminJulianday=10\nmaxJulianday=20\nminYear=5\nendHijri=11\n5=10\n[5]\n1=10\n");
+    folder.write("calendar.ini",
+                 "[value]\nminJulianday=10\nmaxJulianday=20\nminYear=5\nendHijri=11\n5=10\n[5]\n1=10\n");
     const Result bad = runCli({"check", "--data", folder.path().string()});
     EXPECT_EQ(bad.status, 1);
-    EXPECT_NE(bad.out.find("calendar.ini:8: error: month 1 of 5 has \"10\" days (29 or 30 expected)"), std::string::npos) << bad.out;
+    EXPECT_NE(bad.out.find("calendar.ini:8: error: month 1 of 5 has \"10\" days (29 or 30 expected)"),
+              std::string::npos)
+        << bad.out;
     const Result missing = runCli({"check", "--data", (folder.path() / "nowhere").string()});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.out.find("calendar.ini: error: the file is missing"), std::string::npos) << missing.out;
@@ -170,13 +175,17 @@ TEST(CliHolidays, TheYearInDateOrder) {
 
 TEST(CliCheck, EventsFileIsChecked) {
     const Result good = runCli({"check"});
-    EXPECT_NE(good.out.find("events.ini: days with occasions (holidays): Solar Hijri 201 (11), Gregorian 30 (0), lunar Hijri 65 (17)"),
-              std::string::npos) << good.out;
+    EXPECT_NE(
+        good.out.find(
+            "events.ini: days with occasions (holidays): Solar Hijri 201 (11), Gregorian 30 (0), lunar Hijri 65 (17)"),
+        std::string::npos)
+        << good.out;
     TempFolder folder;
     folder.write("events.ini", "[01]\n1=no flag here\n");
     const Result bad = runCli({"check", "--data", folder.path().string()});
     EXPECT_EQ(bad.status, 1);
-    EXPECT_NE(bad.out.find("events.ini:2: error: the value does not end in a holiday flag"), std::string::npos) << bad.out;
+    EXPECT_NE(bad.out.find("events.ini:2: error: the value does not end in a holiday flag"), std::string::npos)
+        << bad.out;
 }
 
 }  // namespace

@@ -25,9 +25,9 @@ TEST(OccasionSectionName, CalendarDigitMonthAndSafarSuffix) {
 TEST(HolidayFlag, LastCharacterAsADigitOfAnyScript) {
     EXPECT_EQ(holidayFlag(u"Nowruz 1"), 1);
     EXPECT_EQ(holidayFlag(u"\u0646\u0648\u0631\u0648\u0632 \u06F1"), 1);  // Persian one
-    EXPECT_EQ(holidayFlag(u"x \u0661"), 1);                              // Arabic-Indic one
-    EXPECT_EQ(holidayFlag(u"x \u0967"), 1);                              // Devanagari one
-    EXPECT_EQ(holidayFlag(u"x \uFF11"), 1);                              // full-width one
+    EXPECT_EQ(holidayFlag(u"x \u0661"), 1);                               // Arabic-Indic one
+    EXPECT_EQ(holidayFlag(u"x \u0967"), 1);                               // Devanagari one
+    EXPECT_EQ(holidayFlag(u"x \uFF11"), 1);                               // full-width one
     EXPECT_EQ(holidayFlag(u"x 0"), 0);
     EXPECT_EQ(holidayFlag(u"x 2"), 2);
     EXPECT_EQ(holidayFlag(u"x a"), 0);
@@ -39,7 +39,7 @@ TEST(HolidayFlag, LastCharacterAsADigitOfAnyScript) {
 
 // The texts of the two data files; no calendar.ini unless the shipped one is taken.
 class OccasionsTest : public ::testing::Test {
-protected:
+  protected:
     std::string events_;
     std::string calendar_;
     void writeEvents(std::string_view text) { events_ = text; }
@@ -102,14 +102,15 @@ TEST_F(OccasionsTest, NoEventsFileNoHolidays) {
 }
 
 TEST_F(OccasionsTest, BadFilesGetClearAnswers) {
-    writeEvents("[01]\n1=" + std::string(500, 'x') + " 1\n2=\xFF\xFE garbage \x01\n3=ok \xDB\xB1\n"
+    writeEvents("[01]\n1=" + std::string(500, 'x') +
+                " 1\n2=\xFF\xFE garbage \x01\n3=ok \xDB\xB1\n"
                 "[01]\n4=duplicate 1\n[99]\n1=x 1\n[07]\n31=no such day 1\n32=x 1\n5=no flag\n6=\n"
                 "[11]\n1=new year 1\n[22a]\n30=x 0\n");
     const CalendarData files = data();
     EXPECT_EQ(files.events.read(u"01", 1).text.size(), 79u);  // cut by the read
-    EXPECT_EQ(isHoliday(files, 1404, 1, 1), 0);                 // its flag was cut away
+    EXPECT_EQ(isHoliday(files, 1404, 1, 1), 0);               // its flag was cut away
     EXPECT_EQ(isHoliday(files, 1404, 1, 2), 0);
-    EXPECT_EQ(isHoliday(files, 1404, 1, 3), 1);                 // Persian one
+    EXPECT_EQ(isHoliday(files, 1404, 1, 3), 1);  // Persian one
     const std::string text = problemReport(checkOccasions(IniFile::parse(events_), nullptr));
     EXPECT_NE(text.find("2: error: the value has 502 characters; it would be cut at 79"), std::string::npos) << text;
     EXPECT_NE(text.find("3: error: the value does not end in a holiday flag"), std::string::npos) << text;
@@ -125,7 +126,7 @@ TEST_F(OccasionsTest, BadFilesGetClearAnswers) {
 // The shipped files against the data they were made from: every official holiday is a
 // holiday on its day in three consecutive Solar Hijri years.
 class ShippedOccasions : public ::testing::Test {
-protected:
+  protected:
     CalendarData files_ = shippedData();
 
     struct Row {
@@ -169,12 +170,14 @@ TEST_F(ShippedOccasions, EveryOfficialHolidayInThreeYears) {
         } else if (row.calendar == "lunar") {
             // The lunar years that overlap Solar Hijri 1403 to 1405.
             for (std::int32_t year = 1445; year <= 1448; ++year) {
-                const std::int32_t length = files_.lunar.readHijriMonthLengths(year)[static_cast<std::size_t>(row.month)];
+                const std::int32_t length =
+                    files_.lunar.readHijriMonthLengths(year)[static_cast<std::size_t>(row.month)];
                 // The last day of Safar, whatever its length.
                 const std::int32_t day = row.month == 2 && row.day == 30 ? length : row.day;
                 const CivilDate jalali = dayNumberToJalali(hijriToDayNumber(files_.hijri(), year, row.month, day));
                 if (jalali.year < 1403 || jalali.year > 1405) continue;
-                EXPECT_EQ(isHoliday(files_, jalali.year, jalali.month, jalali.day), 1) << year << "/" << row.month << "/" << day;
+                EXPECT_EQ(isHoliday(files_, jalali.year, jalali.month, jalali.day), 1)
+                    << year << "/" << row.month << "/" << day;
                 ++checked;
             }
         }
@@ -203,11 +206,10 @@ TEST_F(ShippedOccasions, TheHolidaysOf1405) {
         for (std::int32_t day = 1; day <= jalaliMonthLength(1405, month); ++day)
             if (isHoliday(files_, 1405, month, day) == 1) holidays.push_back({1405, month, day});
     const std::vector<CivilDate> expected = {
-        {1405, 1, 1}, {1405, 1, 2}, {1405, 1, 3}, {1405, 1, 4}, {1405, 1, 12}, {1405, 1, 13},
-        {1405, 1, 25}, {1405, 3, 6}, {1405, 3, 14}, {1405, 3, 15}, {1405, 4, 3}, {1405, 4, 4},
-        {1405, 5, 13}, {1405, 5, 21}, {1405, 5, 22}, {1405, 5, 30}, {1405, 6, 8}, {1405, 8, 22},
-        {1405, 10, 2}, {1405, 10, 16}, {1405, 11, 4}, {1405, 11, 22}, {1405, 12, 9}, {1405, 12, 19},
-        {1405, 12, 20}, {1405, 12, 29}};
+        {1405, 1, 1},   {1405, 1, 2},  {1405, 1, 3},   {1405, 1, 4},   {1405, 1, 12}, {1405, 1, 13},  {1405, 1, 25},
+        {1405, 3, 6},   {1405, 3, 14}, {1405, 3, 15},  {1405, 4, 3},   {1405, 4, 4},  {1405, 5, 13},  {1405, 5, 21},
+        {1405, 5, 22},  {1405, 5, 30}, {1405, 6, 8},   {1405, 8, 22},  {1405, 10, 2}, {1405, 10, 16}, {1405, 11, 4},
+        {1405, 11, 22}, {1405, 12, 9}, {1405, 12, 19}, {1405, 12, 20}, {1405, 12, 29}};
     EXPECT_EQ(holidays, expected);
 }
 

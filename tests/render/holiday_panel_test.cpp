@@ -12,13 +12,13 @@ namespace {
 
 // The shipped calendar.ini with an events.ini written for the test.
 class MonthOccasionsTest : public ::testing::Test {
-protected:
+  protected:
     std::string calendar_ = readBytes(shippedFile("calendar.ini"));
     Recording recording_;
 
     void SetUp() override { recording_.metrics[FontId::systemFont] = {7, 16, 3, 0}; }
-    std::vector<DrawCall> draw(std::string_view events, CivilDate shown, Calendar mode,
-                               std::int32_t w = 390, std::int32_t h = 400) {
+    std::vector<DrawCall> draw(std::string_view events, CivilDate shown, Calendar mode, std::int32_t w = 390,
+                               std::int32_t h = 400) {
         const CalendarData files = CalendarData::fromText(calendar_, events);
         RecordingSurface surface(recording_);
         drawMonthOccasions(surface, MonthView{files, w, h, shown, {2000, 1, 1}}, mode);
@@ -48,7 +48,8 @@ TEST_F(MonthOccasionsTest, WorkedPositions) {
 
 TEST_F(MonthOccasionsTest, AtMostSevenInDayOrder) {
     std::string events = "[01]\n";
-    for (std::int32_t day = 3; day <= 30; day += 3) events += std::to_string(day) + "=day " + std::to_string(day) + " 1\n";
+    for (std::int32_t day = 3; day <= 30; day += 3)
+        events += std::to_string(day) + "=day " + std::to_string(day) + " 1\n";
     const auto texts = draw(events, {2025, 3, 25}, Calendar::jalali);
     ASSERT_EQ(texts.size(), 14u);
     EXPECT_EQ(texts[0].text, u"3");
@@ -93,7 +94,8 @@ TEST_F(MonthOccasionsTest, TheFlagRule) {
 }
 
 TEST_F(MonthOccasionsTest, ShortAndLongTextsDrawSafely) {
-    const auto texts = draw("[01]\n1=1\n2=" + std::string(500, 'x') + " 1\n3=\xFF\xFE\xFD 1\n", {2025, 3, 25}, Calendar::jalali);
+    const auto texts =
+        draw("[01]\n1=1\n2=" + std::string(500, 'x') + " 1\n3=\xFF\xFE\xFD 1\n", {2025, 3, 25}, Calendar::jalali);
     ASSERT_EQ(texts.size(), 3u);  // day 1 draws its number only; day 2's flag was cut away
     EXPECT_EQ(texts[0].text, u"1");
     EXPECT_EQ(texts[1].text, u"3");

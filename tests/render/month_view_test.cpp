@@ -4,13 +4,13 @@
 #include <algorithm>
 
 #include "calendar/native_digits.h"
+#include "recording_surface.h"
 #include "render/companions.h"
 #include "render/main_paint.h"
 #include "render/month_grid.h"
 #include "render/weekday_strip.h"
-#include "window/navigation.h"
-#include "recording_surface.h"
 #include "test_files.h"
+#include "window/navigation.h"
 
 namespace velmora {
 namespace {
@@ -19,7 +19,7 @@ constexpr std::int32_t kW = 393;
 constexpr std::int32_t kH = 509;
 
 class MonthViewTest : public ::testing::Test {
-protected:
+  protected:
     CalendarData files_ = shippedData();
     Recording recording_;
     RecordingSurface surface_{recording_};
@@ -104,7 +104,7 @@ TEST_F(MonthViewTest, JalaliGridOfAMonthBeginningOnTuesday) {
     std::int32_t month = 1;
     while (weekdayColumn(jalaliToDayNumber(1404, month, 1)) != 3) ++month;
     drawMonthGrid(surface_, view(gregorianOf(1404, month, 10)), Calendar::jalali);
-        const MonthControls controls = controlsOf(gregorianOf(1404, month, 10), Calendar::jalali);
+    const MonthControls controls = controlsOf(gregorianOf(1404, month, 10), Calendar::jalali);
     EXPECT_EQ(controls.yearText, persian(1404));
     EXPECT_EQ(controls.monthIndex, month - 1);
     const auto texts = recording_.texts();
@@ -113,7 +113,7 @@ TEST_F(MonthViewTest, JalaliGridOfAMonthBeginningOnTuesday) {
     };
     EXPECT_EQ(at(1).x, 189);
     EXPECT_EQ(at(1).y, 139);
-    EXPECT_EQ(at(4).x, 45);  // the first Friday
+    EXPECT_EQ(at(4).x, 45);   // the first Friday
     EXPECT_EQ(at(5).x, 333);  // Saturday opens row 2
     EXPECT_EQ(at(5).y, 191);
     EXPECT_EQ(at(1).font, FontId::gridFont);
@@ -285,7 +285,8 @@ TEST_F(MonthViewTest, SecondSlotAndFarvardinSixRows) {
     texts = recording_.texts();
     const std::int32_t lineHeight = 16 + 3;
     EXPECT_EQ(texts[0].y, 90 - lineHeight - 15);
-    const auto firstNumber = std::find_if(texts.begin(), texts.end(), [](const DrawCall& c) { return c.font == FontId::companionFont && c.y > 100; });
+    const auto firstNumber = std::find_if(
+        texts.begin(), texts.end(), [](const DrawCall& c) { return c.font == FontId::companionFont && c.y > 100; });
     EXPECT_EQ(firstNumber->x, 59);
     EXPECT_EQ(firstNumber->color, kSecondSlotTeal);
     EXPECT_EQ(texts[3].color, kMaroon);  // the second month's name
@@ -294,9 +295,9 @@ TEST_F(MonthViewTest, SecondSlotAndFarvardinSixRows) {
 TEST_F(MonthViewTest, ThirtyDayLunarMonthFromThe31stOfJanuary) {
     // A table whose 1 Muharram 1446 is 31 January 2025, a 30-day month.
     const DayNumber before = gregorianToDayNumber(2025, 1, 30);
-    const CalendarData files = CalendarData::fromText("[value]\nminJulianday=" + std::to_string(before) + "\nmaxJulianday=" +
-                                     std::to_string(before + 355) + "\nminYear=1446\nendHijri=" +
-                                     std::to_string(before + 1) + "\n1446=355\n");
+    const CalendarData files = CalendarData::fromText(
+        "[value]\nminJulianday=" + std::to_string(before) + "\nmaxJulianday=" + std::to_string(before + 355) +
+        "\nminYear=1446\nendHijri=" + std::to_string(before + 1) + "\n1446=355\n");
     drawCompanion(surface_, MonthView{files, kW, kH, {2025, 2, 10}, {2000, 1, 1}}, Calendar::hijri, 0);
     const auto texts = recording_.texts();
     std::vector<DrawCall> numbers(texts.begin() + 4, texts.end());
@@ -338,14 +339,16 @@ TEST_F(MonthViewTest, MissingCalendarIniLeavesOnlyTheOtherCompanion) {
 }
 
 TEST_F(MonthViewTest, BrokenTablesDrawSafely) {
-    const CalendarData files = CalendarData::fromText("[value]\nminJulianday=2458359\nmaxJulianday=2470000\nminYear=1440\n"
-                                 "1440=-5\n1441=100000\n[1440]\n1=0\n2=1000\n3=-7\n[1441]\n1=2147483647\n");
+    const CalendarData files = CalendarData::fromText(
+        "[value]\nminJulianday=2458359\nmaxJulianday=2470000\nminYear=1440\n"
+        "1440=-5\n1441=100000\n[1440]\n1=0\n2=1000\n3=-7\n[1441]\n1=2147483647\n");
     RecordingSurfaceFactory factory(recording_);
     for (const Calendar mode : kCalendars) {
         for (std::int32_t year = 2018; year <= 2025; ++year) {
             MonthView v{files, kW, kH, {year, 1 + (year % 12), 3}, {2019, 1, 1}};
             paintDisplayMode(factory, v, mode);
-            const MonthControls controls = monthControls(NavigationState{mode, v.shown}, NavigationContext{files, v.today});
+            const MonthControls controls =
+                monthControls(NavigationState{mode, v.shown}, NavigationContext{files, v.today});
             EXPECT_GE(controls.monthIndex, 0);
             EXPECT_LE(controls.monthIndex, 11);
         }

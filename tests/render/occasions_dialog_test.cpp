@@ -13,9 +13,10 @@ namespace {
 TEST(OccasionsDialog, ColumnsLinesAndColours) {
     const std::string calendar = readBytes(shippedFile("calendar.ini"));
     // Esfand 1403: 12 Esfand is 1 Ramadan 1446 (2 March 2025).
-    const CalendarData files = CalendarData::fromText(calendar, "[012]\n12=abcdefghij 1\n20=plain day 0\n"
-                 "[29]\n1=klmnopqr 0\n"
-                 "[13]\n5=gregorian only 0\n");
+    const CalendarData files = CalendarData::fromText(calendar,
+                                                      "[012]\n12=abcdefghij 1\n20=plain day 0\n"
+                                                      "[29]\n1=klmnopqr 0\n"
+                                                      "[13]\n5=gregorian only 0\n");
     Recording recording;
     recording.metrics[FontId::systemFont] = {7, 16, 3, 1};
     RecordingSurface surface(recording);
@@ -45,7 +46,8 @@ TEST(OccasionsDialog, ColumnsLinesAndColours) {
 TEST(OccasionsDialog, GregorianColumnBehindBothTexts) {
     const std::string calendar = readBytes(shippedFile("calendar.ini"));
     // 12-character Solar Hijri and 10-character lunar Hijri texts, flags included.
-    const CalendarData files = CalendarData::fromText(calendar, "[012]\n12=abcdefghij 0\n[29]\n1=klmnopqr 0\n[13]\n2=greg 0\n");
+    const CalendarData files =
+        CalendarData::fromText(calendar, "[012]\n12=abcdefghij 0\n[29]\n1=klmnopqr 0\n[13]\n2=greg 0\n");
     Recording recording;
     RecordingSurface surface(recording);
     paintOccasionsDialog(surface, files, {2025, 3, 1});

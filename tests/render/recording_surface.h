@@ -52,7 +52,7 @@ struct Recording {
 };
 
 class RecordingSurface : public Surface {
-public:
+  public:
     explicit RecordingSurface(Recording& recording) : recording_(recording), index_(recording.surfacesOpened++) {}
 
     TextMetrics textMetrics() override {
@@ -82,7 +82,8 @@ public:
         call.ellipse = ellipse;
         recording_.calls.push_back(call);
     }
-    void andBitmap(std::int32_t x, std::int32_t y, std::int32_t bitmapId, std::int32_t width, std::int32_t height) override {
+    void andBitmap(std::int32_t x, std::int32_t y, std::int32_t bitmapId, std::int32_t width,
+                   std::int32_t height) override {
         DrawCall call = base(DrawCall::Kind::andBitmap);
         call.x = x;
         call.y = y;
@@ -97,7 +98,7 @@ public:
         recording_.calls.push_back(call);
     }
 
-private:
+  private:
     DrawCall base(DrawCall::Kind kind) const {
         DrawCall call;
         call.kind = kind;
@@ -116,11 +117,11 @@ private:
 };
 
 class RecordingSurfaceFactory : public SurfaceFactory {
-public:
+  public:
     explicit RecordingSurfaceFactory(Recording& recording) : recording_(recording) {}
     std::unique_ptr<Surface> open() override { return std::make_unique<RecordingSurface>(recording_); }
 
-private:
+  private:
     Recording& recording_;
 };
 

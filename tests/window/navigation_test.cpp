@@ -9,14 +9,16 @@ namespace velmora {
 namespace {
 
 class NavigationTest : public ::testing::Test {
-protected:
+  protected:
     CalendarData files_ = shippedData();
     NavigationContext context_{files_, {2025, 3, 5}};  // today: 15 Esfand 1403
 
     NavigationState state(Calendar mode, CivilDate shown, std::int32_t startDay = 5) const {
         return {mode, shown, shown.year, shown.month, startDay};
     }
-    static CivilDate jalali(const NavigationState& s) { return gregorianToJalali(s.shown.year, s.shown.month, s.shown.day); }
+    static CivilDate jalali(const NavigationState& s) {
+        return gregorianToJalali(s.shown.year, s.shown.month, s.shown.day);
+    }
     CivilDate hijri(const NavigationState& s) const {
         return dayNumberToHijri(files_.hijri(), gregorianToDayNumber(s.shown.year, s.shown.month, s.shown.day));
     }
@@ -165,7 +167,7 @@ TEST_F(NavigationTest, YearArrows) {
     stepYear(s, context_, -1);
     EXPECT_EQ(s.shown.year, 3622);  // one step past the bound
     stepYear(s, context_, -1);
-    EXPECT_EQ(s.shown.year, 3621);  // and the next brings it back
+    EXPECT_EQ(s.shown.year, 3621);              // and the next brings it back
     s = state(Calendar::hijri, {2025, 3, 10});  // Ramadan 1446
     stepYear(s, context_, -1);
     EXPECT_EQ(hijri(s), (CivilDate{1447, 9, 1}));

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "window/startup_value.h"
-#include "window/link_area.h"
 #include "test_files.h"
+#include "window/link_area.h"
+#include "window/startup_value.h"
 
 namespace velmora {
 namespace {
@@ -40,7 +40,7 @@ TEST(TrayIcon, DayThirtyOneAndFriday) {
 TEST(TrayIcon, WithoutCalendarIni) {
     const CalendarData files;
     const TrayIconContent content = trayIconContent(files, {2025, 3, 2});
-    EXPECT_EQ(content.iconId, 101 + 12);  // 12 Esfand
+    EXPECT_EQ(content.iconId, 101 + 12);                              // 12 Esfand
     EXPECT_NE(content.tooltip.find(u",1446"), std::u16string::npos);  // the tabular calendar answers
 }
 

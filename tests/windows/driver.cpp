@@ -6,6 +6,7 @@
 // Each scenario starts its own Velmora.exe beside this program, checks, and ends it. The
 // last line is "N passed, N failed"; the exit code is the number of failures.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -250,20 +251,22 @@ void windowScenario(const std::wstring& shots) {
     check(r.right - r.left == 400 && r.bottom - r.top == 569, "the window is 400 x 569");
     check(r.left == 300 && r.top == 90, "at 300, 90");
     const LONG style = GetWindowLongW(w, GWL_STYLE);
-    check((style & WS_CAPTION) == WS_CAPTION && (style & WS_MINIMIZEBOX) && !(style & WS_MAXIMIZEBOX) && !(style & WS_THICKFRAME),
+    check((style & WS_CAPTION) == WS_CAPTION && (style & WS_MINIMIZEBOX) && !(style & WS_MAXIMIZEBOX) &&
+              !(style & WS_THICKFRAME),
           "caption and minimize box, no sizing border or maximize box");
     struct Expected {
         int id;
         const wchar_t* className;
         bool visible;
     };
-    const Expected controls[] = {{7, L"Button", true},  {5, L"Button", true},    {6, L"Button", true},
-                                 {2, L"Edit", true},    {10, L"msctls_updown32", true}, {1, L"ComboBox", true},
+    const Expected controls[] = {{7, L"Button", true},     {5, L"Button", true},           {6, L"Button", true},
+                                 {2, L"Edit", true},       {10, L"msctls_updown32", true}, {1, L"ComboBox", true},
                                  {10, L"ComboBox", false}, {100, L"ComboBox", false}};
     for (const Expected& e : controls) {
         HWND c = child(w, e.id, e.className);
         check(c != nullptr && (IsWindowVisible(c) != 0) == e.visible,
-              "control " + std::to_string(e.id) + " " + narrow(e.className) + (e.visible ? " shown" : " hidden") + " in Jalali mode");
+              "control " + std::to_string(e.id) + " " + narrow(e.className) + (e.visible ? " shown" : " hidden") +
+                  " in Jalali mode");
     }
     for (HWND combo : {jalaliCombo(w), gregorianCombo(w), hijriCombo(w)}) {
         check(SendMessageW(combo, CB_GETCOUNT, 0, 0) == 12, "a month box holds 12 months");
@@ -272,11 +275,14 @@ void windowScenario(const std::wstring& shots) {
     SendMessageW(gregorianCombo(w), CB_GETLBTEXT, 11, reinterpret_cast<LPARAM>(item));
     check(std::wstring(item) == L"December", "the Gregorian box ends with December");
     SendMessageW(jalaliCombo(w), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(item));
-    check(std::wstring(item) == L"\x0641\x0631\x0648\x0631\x062F\x06CC\x0646 ", "the Solar Hijri box begins with \"Farvardin \", blank included");
-    check(textOf(yearEdit(w)) == persianDigits(jalaliYearOfToday()), "the year box shows this Solar Hijri year in Persian digits");
+    check(std::wstring(item) == L"\x0641\x0631\x0648\x0631\x062F\x06CC\x0646 ",
+          "the Solar Hijri box begins with \"Farvardin \", blank included");
+    check(textOf(yearEdit(w)) == persianDigits(jalaliYearOfToday()),
+          "the year box shows this Solar Hijri year in Persian digits");
     check(selection(jalaliCombo(w)) >= 0, "the Solar Hijri box has this month selected");
     // The menus as the resource has them.
-    const HMODULE module = LoadLibraryExW((folderOfThisProgram() + L"Velmora.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HMODULE module =
+        LoadLibraryExW((folderOfThisProgram() + L"Velmora.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     const HMENU menu = LoadMenuW(module, MAKEINTRESOURCEW(221));
     wchar_t label[32] = {};
     std::wstring bar;
@@ -286,14 +292,16 @@ void windowScenario(const std::wstring& shots) {
     }
     check(bar == L"File|Option|Help", "menu 221: File, Option, Help");
     check(menuItems(GetSubMenu(menu, 0)) == L"Go To Today=40001; -; Exit=40002", "File: Go To Today, Exit");
-    check(menuItems(GetSubMenu(menu, 1)) == L"Jalali Mode=40003; Miladi Mode=40004; Hijri Mode=40009; -; Add to Startup=40005",
+    check(menuItems(GetSubMenu(menu, 1)) ==
+              L"Jalali Mode=40003; Miladi Mode=40004; Hijri Mode=40009; -; Add to Startup=40005",
           "Option: the three modes and Add to Startup");
     check(menuItems(GetSubMenu(menu, 2)) == L"Contents=40007; -; Check for Updates=50000; -; About=40008",
           "Help: Contents, Check for Updates, About");
     const HMENU tray = LoadMenuW(module, L"SYSTRAY");
     check(menuItems(GetSubMenu(tray, 0)) == L"OPEN=10002; -; Exit=10004", "the tray menu: OPEN, Exit");
     // And as the running program has them.
-    check(checked(w, 40003) && !checked(w, 40004) && !checked(w, 40009), "\"Jalali Mode\" carries the check mark at start");
+    check(checked(w, 40003) && !checked(w, 40004) && !checked(w, 40009),
+          "\"Jalali Mode\" carries the check mark at start");
     command(w, 40009);
     check(!checked(w, 40003) && !checked(w, 40004) && checked(w, 40009), "\"Hijri Mode\" takes the check mark");
     command(w, 40003);
@@ -384,7 +392,8 @@ void navigationScenario(const std::wstring& shots) {
     check(textOf(yearEdit(w)) == persianDigits(1404) && selection(jalaliCombo(w)) == 0, "next month: Farvardin 1404");
     command(w, 5);
     command(w, 5);
-    check(textOf(yearEdit(w)) == persianDigits(1403) && selection(jalaliCombo(w)) == 10, "two months back: Bahman 1403");
+    check(textOf(yearEdit(w)) == persianDigits(1403) && selection(jalaliCombo(w)) == 10,
+          "two months back: Bahman 1403");
     // Years typed in other digits.
     typeYear(w, L"1399");
     check(textOf(yearEdit(w)) == persianDigits(1399), "a year typed in ASCII digits");
@@ -405,7 +414,8 @@ void navigationScenario(const std::wstring& shots) {
     selectMonth(w, jalaliCombo(w), 0);  // Farvardin 1405
     screenshot(w, shots.empty() ? L"" : shots + L"\\jalali-farvardin-1405.bmp");
     command(w, 40004);
-    check(IsWindowVisible(gregorianCombo(w)) && !IsWindowVisible(jalaliCombo(w)) && !IsWindowVisible(child(w, 7, L"Button")),
+    check(IsWindowVisible(gregorianCombo(w)) && !IsWindowVisible(jalaliCombo(w)) &&
+              !IsWindowVisible(child(w, 7, L"Button")),
           "Miladi mode shows the Gregorian box only, and no occasions button");
     check(textOf(yearEdit(w)) == L"2026" && (selection(gregorianCombo(w)) == 2 || selection(gregorianCombo(w)) == 3),
           "Miladi mode shows the Gregorian month of the shown date");
@@ -415,17 +425,20 @@ void navigationScenario(const std::wstring& shots) {
     screenshot(w, shots.empty() ? L"" : shots + L"\\miladi-april-2026.bmp");
     selectMonth(w, gregorianCombo(w), 0);
     command(w, 5);
-    check(textOf(yearEdit(w)) == L"2025" && selection(gregorianCombo(w)) == 11, "January, previous month: December of the year before");
+    check(textOf(yearEdit(w)) == L"2025" && selection(gregorianCombo(w)) == 11,
+          "January, previous month: December of the year before");
     command(w, 6);
     command(w, 6);
     check(textOf(yearEdit(w)) == L"2026" && selection(gregorianCombo(w)) == 1, "then two months on: February");
 
     command(w, 40009);  // Hijri mode
-    check(IsWindowVisible(hijriCombo(w)) && !IsWindowVisible(gregorianCombo(w)), "Hijri mode shows the lunar Hijri box");
+    check(IsWindowVisible(hijriCombo(w)) && !IsWindowVisible(gregorianCombo(w)),
+          "Hijri mode shows the lunar Hijri box");
     check(textOf(yearEdit(w)) == L"\x0661\x0664\x0664\x0667", "February 2026 lies in 1447");
     selectMonth(w, hijriCombo(w), 11);
     command(w, 6);
-    check(textOf(yearEdit(w)) == L"\x0661\x0664\x0664\x0668" && selection(hijriCombo(w)) == 0, "Dhu al-Hijja, next: Muharram of the next year");
+    check(textOf(yearEdit(w)) == L"\x0661\x0664\x0664\x0668" && selection(hijriCombo(w)) == 0,
+          "Dhu al-Hijja, next: Muharram of the next year");
     command(w, 5);
     check(textOf(yearEdit(w)) == L"\x0661\x0664\x0664\x0667" && selection(hijriCombo(w)) == 11, "and back");
     typeYear(w, L"1447");
@@ -460,11 +473,14 @@ void startupScenario(const std::wstring&) {
     if (w == nullptr) return check(false, "the program starts");
     check(menuItemState(w, 40005) != -1 && menuItemState(w, 40006) == -1, "the Option menu offers Add to Startup");
     command(w, 40005);
-    check(menuItemState(w, 40005) == -1 && menuItemState(w, 40006) != -1, "after adding, it offers Remove From Startup");
+    check(menuItemState(w, 40005) == -1 && menuItemState(w, 40006) != -1,
+          "after adding, it offers Remove From Startup");
     wchar_t value[2048] = {};
     DWORD size = sizeof value;
-    const bool present = RegQueryValueExW(run, L"Velmora", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS;
-    check(present && std::wstring(value).find(L"Velmora.exe") != std::wstring::npos, "Add to Startup writes the Run value");
+    const bool present =
+        RegQueryValueExW(run, L"Velmora", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS;
+    check(present && std::wstring(value).find(L"Velmora.exe") != std::wstring::npos,
+          "Add to Startup writes the Run value");
     check(present && std::wstring(value).back() != L' ', "without a trailing blank");
     stop(p);
     // The next start finds the registration.
@@ -521,13 +537,15 @@ void dialogsScenario(const std::wstring& shots) {
         screenshot(events, shots.empty() ? L"" : shots + L"\\occasions-farvardin-1405.bmp");
         command(w, 7);
         int dialogs = 0;
-        for (HWND h = FindWindowW(L"#32770", L"Events Dialog"); h != nullptr; h = FindWindowExW(nullptr, h, L"#32770", L"Events Dialog"))
+        for (HWND h = FindWindowW(L"#32770", L"Events Dialog"); h != nullptr;
+             h = FindWindowExW(nullptr, h, L"#32770", L"Events Dialog"))
             dialogs += IsWindowVisible(h) != 0;
         check(dialogs == 2, "a second click opens a second dialog");
         SendMessageW(w, WM_CLOSE, 0, 0);
         settle(w);
         dialogs = 0;
-        for (HWND h = FindWindowW(L"#32770", L"Events Dialog"); h != nullptr; h = FindWindowExW(nullptr, h, L"#32770", L"Events Dialog"))
+        for (HWND h = FindWindowW(L"#32770", L"Events Dialog"); h != nullptr;
+             h = FindWindowExW(nullptr, h, L"#32770", L"Events Dialog"))
             dialogs += IsWindowVisible(h) != 0;
         check(dialogs == 1, "closing the main window ends the last one");
     }
@@ -542,11 +560,13 @@ void soakScenario(const std::wstring&) {
     for (int mode : {40003, 40004, 40009}) {
         command(w, mode);
         const LRESULT before = SendMessageW(w, query, 0, 0);
-        for (int i = 0; i < 10000 / 3 + 1; ++i) RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        for (int i = 0; i < 10000 / 3 + 1; ++i)
+            RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         settle(w);
         const LRESULT after = SendMessageW(w, query, 0, 0);
-        check(before > 0 && before == after, "3334 repaints in mode " + std::to_string(mode) + " leave the live GDI objects at " +
-                                                 std::to_string(before) + " (now " + std::to_string(after) + ")");
+        check(before > 0 && before == after, "3334 repaints in mode " + std::to_string(mode) +
+                                                 " leave the live GDI objects at " + std::to_string(before) + " (now " +
+                                                 std::to_string(after) + ")");
     }
     stop(p);
 }
@@ -592,8 +612,8 @@ void paintCostScenario(const std::wstring&) {
     bareClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     bareClass.lpszClassName = L"VelmoraBareWindow";
     RegisterClassW(&bareClass);
-    const HWND bare = CreateWindowExW(0, L"VelmoraBareWindow", L"bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 569,
-                                      nullptr, nullptr, bareClass.hInstance, nullptr);
+    const HWND bare = CreateWindowExW(0, L"VelmoraBareWindow", L"bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400,
+                                      569, nullptr, nullptr, bareClass.hInstance, nullptr);
     Program p = start();
     HWND w = p.window;
     if (w == nullptr || bare == nullptr) return check(false, "the program and the bare window start");
@@ -635,9 +655,10 @@ void paintCostScenario(const std::wstring&) {
 int wmain(int argc, wchar_t** argv);
 int wmain(int argc, wchar_t** argv) {
     const std::map<std::wstring, std::function<void(const std::wstring&)>> scenarios = {
-        {L"window", windowScenario}, {L"lifecycle", lifecycleScenario}, {L"tray", trayScenario},
-        {L"navigation", navigationScenario}, {L"startup", startupScenario}, {L"dialogs", dialogsScenario},
-        {L"soak", soakScenario}, {L"paintcost", paintCostScenario},
+        {L"window", windowScenario},   {L"lifecycle", lifecycleScenario},
+        {L"tray", trayScenario},       {L"navigation", navigationScenario},
+        {L"startup", startupScenario}, {L"dialogs", dialogsScenario},
+        {L"soak", soakScenario},       {L"paintcost", paintCostScenario},
     };
     if (argc < 2 || !scenarios.contains(argv[1])) {
         std::printf("usage: velmora-driver window|lifecycle|tray|navigation|startup|dialogs|soak|paintcost [SHOTS]\n");
