@@ -44,9 +44,4 @@ inline constexpr std::u16string_view hijriMonthNames[13] = {
     u"\u0630\u06CC \u0627\u0644\u062D\u062C\u0647",                          // Dhu al-Hijja, two words
 };
 
-// The names of a display mode's combo box.
-inline const std::u16string_view* monthNamesOfMode(std::int32_t displayMode) {
-    return displayMode == 1 ? gregorianMonthNames : displayMode == 2 ? hijriMonthNames : jalaliMonthNames;
-}
-
 }  // namespace velmora
