@@ -14,6 +14,17 @@
 
 namespace velmora::cli {
 
+// Month names in Latin letters, indexed 1 to 12.
+inline constexpr std::string_view kJalaliMonthNamesLatin[] = {"",       "Farvardin", "Ordibehesht", "Khordad", "Tir",
+                                                              "Mordad", "Shahrivar", "Mehr",        "Aban",    "Azar",
+                                                              "Dey",    "Bahman",    "Esfand"};
+inline constexpr std::string_view kGregorianMonthNamesLatin[] = {
+    "",     "January", "February",  "March",   "April",    "May",     "June",
+    "July", "August",  "September", "October", "November", "December"};
+inline constexpr std::string_view kHijriMonthNamesLatin[] = {
+    "",      "Muharram", "Safar",   "Rabi al-Awwal", "Rabi al-Thani", "Jumada al-Awwal", "Jumada al-Thani",
+    "Rajab", "Shaban",   "Ramadan", "Shawwal",       "Dhu al-Qada",   "Dhu al-Hijja"};
+
 // The arguments of a command with "--data DIR" taken out.
 struct CommonOptions {
     std::filesystem::path dataFolder;

@@ -18,6 +18,7 @@ int run(const std::vector<std::string_view>& args, std::istream& in, std::ostrea
     if (args[0] == "check") return checkCommand(rest, context);
     if (args[0] == "occasions") return occasionsCommand(rest, context);
     if (args[0] == "holidays") return holidaysCommand(rest, context);
+    if (args[0] == "lunar") return lunarCommand(rest, context);
     err << "velmora-cli: unknown command \"" << args[0] << "\"\n" << kUsage;
     return 2;
 }

@@ -9,16 +9,6 @@
 namespace velmora::cli {
 namespace {
 
-constexpr std::string_view kJalaliMonthNamesLatin[] = {"",       "Farvardin", "Ordibehesht", "Khordad", "Tir",
-                                                       "Mordad", "Shahrivar", "Mehr",        "Aban",    "Azar",
-                                                       "Dey",    "Bahman",    "Esfand"};
-constexpr std::string_view kGregorianMonthNamesLatin[] = {"",        "January",  "February", "March",  "April",
-                                                          "May",     "June",     "July",     "August", "September",
-                                                          "October", "November", "December"};
-constexpr std::string_view kHijriMonthNamesLatin[] = {
-    "",      "Muharram", "Safar",   "Rabi al-Awwal", "Rabi al-Thani", "Jumada al-Awwal", "Jumada al-Thani",
-    "Rajab", "Shaban",   "Ramadan", "Shawwal",       "Dhu al-Qada",   "Dhu al-Hijja"};
-
 enum class InputCalendar { gregorian, jalali, hijri, jdn };
 
 bool inShownRange(std::int64_t n) { return n >= kFirstShownDay && n <= kLastShownDay; }

@@ -1,0 +1,108 @@
+#include "calendar/hijri_correction.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "calendar/hijri.h"
+#include "calendar/hijri_check.h"
+#include "test_files.h"
+
+namespace velmora {
+namespace {
+
+std::string corrected(const std::string& text, const std::vector<LunarCorrection>& corrections) {
+    const CorrectedTable result = correctLunarTable(text, corrections);
+    EXPECT_EQ(result.problem, "");
+    return result.text;
+}
+
+// Every month of the corrected table begins as many days later as the corrections before it
+// added, and the corrected months have their new lengths and are marked as corrected.
+void expectMonthsMoved(const std::string& before, const std::string& after,
+                       const std::vector<LunarCorrection>& corrections) {
+    const IniFile oldIni = IniFile::parse(before), newIni = IniFile::parse(after);
+    for (const FileProblem& p : checkHijriTable(newIni, nullptr))
+        EXPECT_NE(p.severity, FileProblem::Severity::error) << p.message;
+    const LunarTable oldTable(oldIni), newTable(newIni);
+    const HijriCalendar oldCalendar{oldTable, oldTable.readCalendarBounds()};
+    const HijriCalendar newCalendar{newTable, newTable.readCalendarBounds()};
+    std::map<std::int64_t, std::int32_t> deltas;  // month index -> days added by it
+    for (const LunarCorrection& c : corrections)
+        deltas[c.year * 12 + c.month] =
+            c.days - oldTable.readHijriMonthLengths(c.year)[static_cast<std::size_t>(c.month)];
+    std::int32_t moved = 0;
+    for (std::int32_t year = 1265; year <= 1600; ++year) {
+        for (std::int32_t month = 1; month <= 12; ++month) {
+            ASSERT_EQ(hijriToDayNumber(newCalendar, year, month, 1),
+                      hijriToDayNumber(oldCalendar, year, month, 1) + moved)
+                << year << "/" << month;
+            const auto delta = deltas.find(year * 12 + month);
+            if (delta == deltas.end()) continue;
+            moved += delta->second;
+            EXPECT_EQ(lunarMonthSource(newIni, year, month), MonthSource::corrected);
+        }
+    }
+    EXPECT_EQ(newCalendar.bounds.maxJulianday, oldCalendar.bounds.maxJulianday + moved);
+    // A day of the corrected table converts back to itself, and its date is one of the new table.
+    for (DayNumber n = newCalendar.bounds.minJulianday + 1; n <= newCalendar.bounds.maxJulianday; n += 13) {
+        const CivilDate date = dayNumberToHijri(newCalendar, n);
+        ASSERT_EQ(hijriToDayNumber(newCalendar, date.year, date.month, date.day), n);
+    }
+}
+
+TEST(HijriCorrection, OfficialFirstPredictedAndLastMonths) {
+    const std::string shipped = readBytes(shippedFile("calendar.ini"));
+    const std::vector<std::vector<LunarCorrection>> cases = {
+        {{1300, 1, 30}},                   // official era: every later day moves one on
+        {{1448, 10, 30}, {1448, 11, 29}},  // the first predicted month, its year kept at 355 days
+        {{1600, 12, 29}},                  // the table's last month
+    };
+    for (const auto& corrections : cases) expectMonthsMoved(shipped, corrected(shipped, corrections), corrections);
+    const IniFile ini = IniFile::parse(shipped);
+    EXPECT_EQ(lunarMonthSource(ini, 1447, 12), MonthSource::official);
+    EXPECT_EQ(lunarMonthSource(ini, 1448, 9), MonthSource::published);
+    EXPECT_EQ(lunarMonthSource(ini, 1448, 10), MonthSource::predicted);
+}
+
+TEST(HijriCorrection, OnlyTheNeededLinesChangeAndASecondCorrectionRewritesItsRecord) {
+    const std::string shipped = readBytes(shippedFile("calendar.ini"));
+    const std::string once = corrected(shipped, {{1300, 1, 30}});
+    EXPECT_NE(once.find("\r\ncorrection 1300/1=30 days, was 29\r\n\r\n[value]"), std::string::npos);
+    const std::string back = corrected(once, {{1300, 1, 29}});
+    std::string expected = shipped;
+    expected.insert(expected.find("\r\n\r\n[value]") + 2, "correction 1300/1=29 days, was 29\r\n");
+    EXPECT_EQ(back, expected);
+}
+
+TEST(HijriCorrection, ATableWithoutSourceGetsOne) {
+    const std::string table =
+        "[value]\nminJulianday=2458359\nmaxJulianday=2459422\nminYear=1440\nendHijri=2459200\n"
+        "1440=354\n1441=709\n1442=1063\n"
+        "[1440]\n1=30\n2=29\n3=30\n4=29\n5=30\n6=29\n7=30\n8=29\n9=30\n10=29\n11=30\n12=29\n"
+        "[1441]\n1=30\n2=30\n3=29\n4=30\n5=29\n6=30\n7=29\n8=30\n9=29\n10=30\n11=29\n12=30\n"
+        "[1442]\n1=29\n2=30\n3=29\n4=30\n5=29\n6=30\n7=29\n8=30\n9=29\n10=30\n11=29\n12=30";  // no final newline
+    const std::string result = corrected(table, {{1440, 12, 30}});
+    EXPECT_TRUE(result.ends_with("12=30\n\n[source]\ncorrection 1440/12=30 days, was 29\n")) << result;
+    EXPECT_NE(result.find("1440=355\n1441=710\n1442=1064\n"), std::string::npos);
+    EXPECT_NE(result.find("maxJulianday=2459423\n"), std::string::npos);
+    EXPECT_NE(result.find("endHijri=2459201\n"), std::string::npos);
+}
+
+TEST(HijriCorrection, RefusedRequestsSayWhy) {
+    const std::string shipped = readBytes(shippedFile("calendar.ini"));
+    const auto problem = [&](const std::string& text, LunarCorrection c) {
+        return correctLunarTable(text, {c}).problem;
+    };
+    EXPECT_NE(problem(shipped, {1448, 10, 31}).find("29 or 30 days, not 31"), std::string::npos);
+    EXPECT_NE(problem(shipped, {1448, 13, 29}).find("no month 1448/13 in the table (1265/1 to 1600/12)"),
+              std::string::npos);
+    EXPECT_NE(problem(shipped, {1264, 12, 29}).find("no month 1264/12"), std::string::npos);
+    EXPECT_NE(problem(shipped, {1601, 1, 30}).find("no month 1601/1"), std::string::npos);
+    EXPECT_NE(problem(shipped, {1448, 10, 30}).find("year 1448 has 356 days"), std::string::npos);
+    EXPECT_NE(problem("[value]\nminJulianday=1\n", {1448, 10, 30}).find("fails its check"), std::string::npos);
+    EXPECT_NE(problem("\xFF\xFE[\0v\0", {1448, 10, 30}).find("UTF-16"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/commands.h"
+#include "cli/replace_file.h"
+#include "test_files.h"
+
+namespace velmora::cli {
+namespace {
+
+// A copy of the shipped calendar.ini in a folder of its own.
+class CliLunar : public ::testing::Test {
+  protected:
+    TempFolder folder_;
+    std::string shipped_ = readBytes(shippedFile("calendar.ini"));
+    void SetUp() override {
+        folder_.write("calendar.ini", shipped_);
+        folder_.write("events.ini", readBytes(shippedFile("events.ini")));
+    }
+
+    int run(std::vector<std::string_view> args, std::string* out = nullptr, std::string* err = nullptr) {
+        const std::string data = folder_.path().string();
+        args.insert(args.begin() + 1, {"--data", data});
+        std::istringstream in;
+        std::ostringstream o, e;
+        const int status = cli::run(args, in, o, e, {});
+        if (out != nullptr) *out = o.str();
+        if (err != nullptr) *err = e.str();
+        return status;
+    }
+    std::string table() const { return readBytes(folder_.path() / "calendar.ini"); }
+};
+
+TEST_F(CliLunar, SetMovesLaterDatesAndKeepsTheOldTable) {
+    std::string out;
+    std::string before;
+    run({"convert", "--from", "hijri", "1500-06-10"}, &before);
+    ASSERT_EQ(run({"lunar", "set", "1300-01", "30"}, &out), 0);
+    EXPECT_EQ(out, "1300/1 (Muharram) now has 30 days\nThe previous table is kept as calendar.ini.bak.\n");
+    EXPECT_EQ(readBytes(folder_.path() / "calendar.ini.bak"), shipped_);
+    EXPECT_FALSE(std::filesystem::exists(folder_.path() / "calendar.ini.new"));
+    EXPECT_EQ(run({"check"}, &out), 0) << out;
+    std::string after;
+    run({"convert", "--from", "hijri", "1500-06-10"}, &after);
+    EXPECT_EQ(std::stoll(after), std::stoll(before) + 1);  // the day number, one day later
+    run({"lunar", "show", "1300"}, &out);
+    EXPECT_NE(out.find("1300-01\tMuharram\t1882-11-13\t1261-08-22\t30\tcorrected\n"), std::string::npos) << out;
+}
+
+TEST_F(CliLunar, RefusedRequestsLeaveTheFileAlone) {
+    std::string err;
+    for (const std::vector<std::string_view>& request : {std::vector<std::string_view>{"lunar", "set", "1448-10", "31"},
+                                                         {"lunar", "set", "1601-01", "29"},
+                                                         {"lunar", "set", "1448-10", "30"},
+                                                         {"lunar", "set", "1448-10"},
+                                                         {"lunar", "set", "x", "29"}}) {
+        EXPECT_NE(run(request, nullptr, &err), 0);
+        EXPECT_FALSE(err.empty());
+        EXPECT_EQ(table(), shipped_);
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder_.path() / "calendar.ini.bak"));
+    folder_.write("calendar.ini", "[value]\nminJulianday=5\n");
+    EXPECT_EQ(run({"lunar", "set", "1448-10", "30"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("fails its check"), std::string::npos) << err;
+    EXPECT_EQ(table(), "[value]\nminJulianday=5\n");
+}
+
+TEST_F(CliLunar, AWriteStoppedMidwayLeavesTheOldTable) {
+    const std::string problem =
+        replaceFileKeepingBackup(folder_.path() / "calendar.ini", "half a tab", [] { return false; });
+    EXPECT_NE(problem.find("stopped"), std::string::npos);
+    EXPECT_EQ(table(), shipped_);
+    EXPECT_NE(replaceFileKeepingBackup(folder_.path() / "no-such-folder" / "calendar.ini", "x"), "");
+}
+
+TEST_F(CliLunar, ShowNamesTheFirstPredictedMonthAndEachSource) {
+    std::string out;
+    ASSERT_EQ(run({"lunar", "show", "1448"}, &out), 0);
+    EXPECT_TRUE(out.starts_with("# calendar.ini: lunar Hijri years 1265 to 1600; first predicted month 1448/10\n"));
+    EXPECT_NE(out.find("1448-09\tRamadan\t2027-02-08\t1405-11-19\t30\tpublished\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("1448-10\tShawwal\t2027-03-10\t1405-12-19\t29\tpredicted\n"), std::string::npos) << out;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 13);
+    EXPECT_EQ(run({"lunar", "show", "1601"}), 1);
+    EXPECT_EQ(run({"lunar", "show", "year"}), 2);
+}
+
+}  // namespace
+}  // namespace velmora::cli
