@@ -226,7 +226,7 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 
 void showShownMonth() {
     NavigationState& state = app.navigation;
-    clampHijriShownYear(state, app.navigationContext());
+    keepShownDateInSpan(state, app.navigationContext());
     const MonthControls controls = monthControls(state, app.navigationContext());
     if (windowText(app.yearEdit) != controls.yearText) setWindowText(app.yearEdit, controls.yearText);
     const HWND shownCombo = modeCombo();

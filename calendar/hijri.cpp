@@ -148,6 +148,12 @@ CivilDate dayNumberToDate(Calendar calendar, const HijriCalendar& hijri, DayNumb
     return dayNumberToHijri(hijri, n);
 }
 
+bool yearInLunarTable(const HijriCalendar& calendar, std::int32_t y) {
+    const HijriBounds& bounds = calendar.bounds;
+    if (!hasLunarTable(bounds) || y < bounds.minYear) return false;
+    return y == bounds.minYear || calendar.table.yearTotal(std::int64_t{y} - 1) != 0;
+}
+
 DayNumber dateToDayNumber(Calendar calendar, const HijriCalendar& hijri, std::int32_t y, std::int32_t m,
                           std::int32_t d) {
     switch (calendar) {
@@ -155,7 +161,7 @@ DayNumber dateToDayNumber(Calendar calendar, const HijriCalendar& hijri, std::in
         case Calendar::gregorian: return gregorianToDayNumber(y, m, d);
         case Calendar::hijri: break;
     }
-    return hijriToDayNumber(hijri, y, m, d);
+    return yearInLunarTable(hijri, y) ? hijriToDayNumber(hijri, y, m, d) : tabularHijriToDayNumber(y, m, d);
 }
 
 std::int32_t monthLength(Calendar calendar, const HijriCalendar& hijri, std::int32_t y, std::int32_t m) {

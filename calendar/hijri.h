@@ -76,7 +76,14 @@ CivilDate dayNumberToHijri(const HijriCalendar& calendar, DayNumber n);
 DayNumber tabularHijriToDayNumber(std::int32_t y, std::int32_t m, std::int32_t d);
 CivilDate dayNumberToTabularHijri(DayNumber n);
 
-// A day number in any of the three calendars, and back.
+// Whether calendar.ini gave a table at all.
+constexpr bool hasLunarTable(const HijriBounds& bounds) { return bounds.maxJulianday > bounds.minJulianday; }
+
+// Whether year y is one of the table's years; the others are reckoned by the tabular calendar.
+bool yearInLunarTable(const HijriCalendar& calendar, std::int32_t y);
+
+// A day number in any of the three calendars, and back; lunar Hijri dates of years outside
+// the table go by the tabular calendar, as dayNumberToHijri answers them.
 CivilDate dayNumberToDate(Calendar calendar, const HijriCalendar& hijri, DayNumber n);
 DayNumber dateToDayNumber(Calendar calendar, const HijriCalendar& hijri, std::int32_t y, std::int32_t m,
                           std::int32_t d);

@@ -17,7 +17,7 @@ const std::u16string_view* monthNamesOfMode(Calendar displayMode) {
 }
 
 std::int32_t clampShownYear(std::int32_t year, Calendar displayMode, const HijriBounds& bounds) {
-    if (displayMode == Calendar::hijri) {
+    if (displayMode == Calendar::hijri && hasLunarTable(bounds)) {
         const std::int32_t lo = dayNumberToGregorian(bounds.minJulianday).year;
         const std::int32_t hi = dayNumberToGregorian(bounds.maxJulianday).year;
         if (year < lo) return lo;
@@ -65,6 +65,10 @@ CivilDate gregorianLanding(std::int32_t year, std::int32_t month, std::int32_t d
 // it as the day after its last, so that the bounds below hold it at the end it went past.
 DayNumber hijriLanding(const NavigationContext& context, std::int32_t year, std::int32_t month, std::int32_t day) {
     const HijriBounds& bounds = context.data.bounds;
+    if (!hasLunarTable(bounds)) {  // no table: the tabular calendar, everywhere
+        const std::int32_t length = monthLength(Calendar::hijri, context.data.hijri(), year, month);
+        return tabularHijriToDayNumber(year, month, std::clamp(day, 1, std::max(length, 1)));
+    }
     if (year < bounds.minYear) return bounds.minJulianday;
     if (year > bounds.minYear && context.data.lunar.yearTotal(std::int64_t{year} - 1) == 0)
         return bounds.maxJulianday + 1;
@@ -104,8 +108,10 @@ void stepMonth(NavigationState& state, const NavigationContext& context, std::in
         }
         case Calendar::hijri: {
             DayNumber n = hijriLanding(context, year, target, state.startDay);
-            if (direction > 0) n = std::min(n, context.data.bounds.endHijri);
-            if (direction < 0) n = std::max(n, context.data.bounds.minJulianday);
+            if (hasLunarTable(context.data.bounds)) {
+                if (direction > 0) n = std::min(n, context.data.bounds.endHijri);
+                if (direction < 0) n = std::max(n, context.data.bounds.minJulianday);
+            }
             state.shown = dayNumberToGregorian(n);
             return;
         }
@@ -209,8 +215,8 @@ void stepYear(NavigationState& state, const NavigationContext& context, std::int
     if (state.displayMode == Calendar::hijri) {
         clampYear(state, context);
         const CivilDate hijri = dayNumberToHijri(context.data.hijri(), shownDayNumber(state));
-        state.shown =
-            dayNumberToGregorian(hijriToDayNumber(context.data.hijri(), hijri.year + direction, hijri.month, 1));
+        state.shown = dayNumberToGregorian(
+            dateToDayNumber(Calendar::hijri, context.data.hijri(), hijri.year + direction, hijri.month, 1));
         return;
     }
     if (!inSpan(state.shown.year, kFirstShownGregorianYear, kLastShownGregorianYear)) return clampYear(state, context);
@@ -221,8 +227,14 @@ void stepYear(NavigationState& state, const NavigationContext& context, std::int
 
 void goToToday(NavigationState& state, const NavigationContext& context) { state.shown = context.today; }
 
-void clampHijriShownYear(NavigationState& state, const NavigationContext& context) {
-    if (state.displayMode == Calendar::hijri) clampYear(state, context);
+void keepShownDateInSpan(NavigationState& state, const NavigationContext& context) {
+    const HijriBounds& bounds = context.data.bounds;
+    if (state.displayMode == Calendar::hijri && hasLunarTable(bounds)) clampYear(state, context);
+    DayNumber n = std::clamp(shownDayNumber(state), kFirstShownDay, kLastShownDay);
+    // Before the table's first day the nearest month is its first; the year rule above keeps
+    // the shown date below the table's last Gregorian year.
+    if (state.displayMode == Calendar::hijri && hasLunarTable(bounds)) n = std::max(n, bounds.minJulianday + 1);
+    state.shown = dayNumberToGregorian(n);
 }
 
 MonthControls monthControls(const NavigationState& state, const NavigationContext& context) {

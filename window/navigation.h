@@ -45,16 +45,19 @@ const std::u16string_view* monthNamesOfMode(Calendar displayMode);
 // of maxJulianday.
 std::int32_t clampShownYear(std::int32_t year, Calendar displayMode, const HijriBounds& bounds);
 
+// Keeps the shown date where the mode can show a whole month: inside the span every mode
+// shows and, in Hijri mode with a lunar table, inside the table (the nearest month of it). Without
+// a table Hijri mode shows the tabular calendar.
+void keepShownDateInSpan(NavigationState& state, const NavigationContext& context);
+
 // What the controls show of the shown month: the year in the mode's digits, and the month as
-// the index (month - 1) of the mode's month box. In Hijri mode the shown year is clamped
-// first, as the view is.
+// the index (month - 1) of the mode's month box.
 struct MonthControls {
     std::u16string yearText;
     std::int32_t monthIndex = 0;
 
     friend bool operator==(const MonthControls&, const MonthControls&) = default;
 };
-void clampHijriShownYear(NavigationState& state, const NavigationContext& context);
 MonthControls monthControls(const NavigationState& state, const NavigationContext& context);
 
 // The buttons and boxes: typedYear is readYearEdit of the year box, month the

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar/month_names.h"
+#include "render/month_view.h"
 #include "test_files.h"
 
 namespace velmora {
@@ -120,6 +121,60 @@ TEST_F(NavigationTest, HijriYearEndsAndTableBounds) {
     s = state(Calendar::hijri, {2025, 7, 1}, 30);
     selectMonth(s, context_, 1448, 10);  // Shawwal 1448 has 29 days
     EXPECT_EQ(hijri(s), (CivilDate{1448, 10, 29}));
+}
+
+// The month a Hijri-mode view shows: its heading and where its days begin agree.
+void expectHeadedAndPlacedAlike(const NavigationState& s, const CalendarData& data, CivilDate month) {
+    const PrimaryMonth shown = primaryMonth(MonthView{data, 393, 509, s.shown, {2000, 1, 1}}, Calendar::hijri);
+    EXPECT_EQ(shown.year, month.year);
+    EXPECT_EQ(shown.month, month.month);
+    EXPECT_EQ(dayNumberToHijri(data.hijri(), shown.first()), (CivilDate{month.year, month.month, 1}));
+}
+
+TEST_F(NavigationTest, HijriModeBeforeTheTableShowsItsFirstMonth) {
+    NavigationState s = state(Calendar::hijri, {2025, 7, 1});
+    showPreviousMonth(s, context_, 1265, 1);  // Previous from Muharram 1265
+    keepShownDateInSpan(s, context_);
+    expectHeadedAndPlacedAlike(s, files_, {1265, 1, 1});
+    for (const CivilDate before : {CivilDate{1848, 10, 1}, CivilDate{1700, 1, 1}, CivilDate{-4000, 1, 1}}) {
+        s.shown = before;  // a year typed below the table, or a mode switched to
+        keepShownDateInSpan(s, context_);
+        expectHeadedAndPlacedAlike(s, files_, {1265, 1, 1});
+    }
+}
+
+TEST_F(NavigationTest, WithoutATableHijriModeShowsTheTabularMonthAndStaysPut) {
+    const CalendarData none;
+    const NavigationContext context{none, {2025, 3, 5}};
+    NavigationState s = state(Calendar::hijri, {2025, 3, 5});
+    for (int repaint = 0; repaint < 3; ++repaint) {
+        keepShownDateInSpan(s, context);
+        EXPECT_EQ(s.shown, (CivilDate{2025, 3, 5}));
+        EXPECT_EQ(monthControls(s, context).yearText, u"\u0661\u0664\u0664\u0666");  // 1446
+    }
+    const CivilDate tabular = dayNumberToTabularHijri(gregorianToDayNumber(2025, 3, 5));
+    expectHeadedAndPlacedAlike(s, none, {tabular.year, tabular.month, 1});
+    for (int i = 0; i < 30; ++i) {
+        showNextMonth(s, context, readYearEdit(monthControls(s, context).yearText),
+                      monthControls(s, context).monthIndex + 1);
+        keepShownDateInSpan(s, context);
+    }
+    const CivilDate later = dayNumberToTabularHijri(gregorianToDayNumber(s.shown.year, s.shown.month, s.shown.day));
+    EXPECT_EQ(later.year * 12 + later.month, tabular.year * 12 + tabular.month + 30);
+    s.displayMode = Calendar::jalali;  // the other modes stay in this era
+    keepShownDateInSpan(s, context);
+    EXPECT_EQ(s.shown.year, 2027);
+}
+
+TEST_F(NavigationTest, NoModeLeavesTheSpan) {
+    NavigationState s = state(Calendar::gregorian, {3621, 12, 15});
+    showNextMonth(s, context_, 3621, 12);
+    keepShownDateInSpan(s, context_);
+    EXPECT_EQ(s.shown, (CivilDate{3621, 12, 31}));
+    s = state(Calendar::jalali, {-4379, 1, 5});
+    showPreviousMonth(s, context_, -5000, 10);
+    keepShownDateInSpan(s, context_);
+    EXPECT_GE(gregorianToDayNumber(s.shown.year, s.shown.month, s.shown.day), kFirstShownDay);
 }
 
 TEST_F(NavigationTest, EnterOnATypedYear) {
