@@ -2,6 +2,13 @@
 
 namespace velmora {
 
+std::string describeProblem(std::string_view fileName, const FileProblem& problem) {
+    std::string text(fileName);
+    if (problem.line > 0) text += ":" + std::to_string(problem.line);
+    text += problem.severity == FileProblem::Severity::error ? ": error: " : ": note: ";
+    return text + problem.message;
+}
+
 bool isPlainInteger(std::u16string_view value) {
     std::size_t i = value.size() > 1 && (value[0] == u'-' || value[0] == u'+') ? 1 : 0;
     if (i >= value.size()) return false;

@@ -32,6 +32,9 @@ class ProblemList {
     std::vector<FileProblem> problems_;
 };
 
+// "calendar.ini:23: error: month 1 of 1441 has "31" days (29 or 30 expected)", as check says it.
+std::string describeProblem(std::string_view fileName, const FileProblem& problem);
+
 // An optional sign and at most 11 characters of ASCII digits, nothing else.
 bool isPlainInteger(std::u16string_view value);
 

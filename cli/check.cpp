@@ -15,9 +15,7 @@ bool report(std::ostream& out, std::string_view fileName, const std::vector<File
     for (const FileProblem& problem : problems) {
         const bool isError = problem.severity == FileProblem::Severity::error;
         clean = clean && !isError;
-        out << fileName;
-        if (problem.line > 0) out << ':' << problem.line;
-        out << ": " << (isError ? "error" : "note") << ": " << problem.message << '\n';
+        out << describeProblem(fileName, problem) << '\n';
     }
     return clean;
 }

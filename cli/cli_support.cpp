@@ -78,6 +78,14 @@ std::string dateText(const CivilDate& date) {
     return text;
 }
 
+void warnIfCalendarDamaged(const CalendarFiles& files, std::ostream& err) {
+    const std::vector<FileProblem>& errors = files.calendarErrors();
+    if (errors.empty()) return;
+    err << "velmora-cli: " << describeProblem("calendar.ini", errors.front());
+    if (errors.size() > 1) err << " (and " << errors.size() - 1 << " more)";
+    err << "; the table is not used and lunar Hijri dates are left out (velmora-cli check lists every problem)\n";
+}
+
 CivilDate localDate() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};

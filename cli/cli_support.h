@@ -44,6 +44,9 @@ void appendTwoDigits(std::string& out, std::int32_t value);
 void appendDate(std::string& out, const CivilDate& date);
 std::string dateText(const CivilDate& date);
 
+// Says once on err when calendar.ini has errors, and so is not used: where the first is.
+void warnIfCalendarDamaged(const CalendarFiles& files, std::ostream& err);
+
 // Today's Gregorian date by the local clock.
 CivilDate localDate();
 

@@ -1,5 +1,7 @@
 // velmora-cli convert: dates of one calendar in all three, one line each.
+#include <filesystem>
 #include <istream>
+#include <optional>
 #include <string>
 
 #include "calendar/weekday_names.h"
@@ -110,83 +112,126 @@ std::string_view trimLine(std::string_view line) {
     return line;
 }
 
-}  // namespace
+// What the command line asks: the input calendar and the dates given as arguments.
+struct ConvertRequest {
+    std::filesystem::path dataFolder;
+    InputCalendar calendar = InputCalendar::gregorian;
+    std::vector<std::string_view> dates;  // none: read standard input
+};
 
-int convertCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
-    std::ostream& out = context.out;
+std::optional<InputCalendar> inputCalendarNamed(std::string_view name) {
+    if (name == "jalali") return InputCalendar::jalali;
+    if (name == "gregorian") return InputCalendar::gregorian;
+    if (name == "hijri") return InputCalendar::hijri;
+    if (name == "jdn") return InputCalendar::jdn;
+    return std::nullopt;
+}
+
+// The request, or nothing after saying on err what is wrong with the arguments.
+std::optional<ConvertRequest> readConvertRequest(const std::vector<std::string_view>& args,
+                                                 const CommandContext& context) {
     std::ostream& err = context.err;
     const CommonOptions options = takeDataOption(args, context.dataFolder, err);
-    if (options.failed) return 2;
-    InputCalendar calendar = InputCalendar::gregorian;
-    std::vector<std::string_view> dates;
+    if (options.failed) return std::nullopt;
+    ConvertRequest request;
+    request.dataFolder = options.dataFolder;
     for (std::size_t i = 0; i < options.rest.size(); ++i) {
         const std::string_view arg = options.rest[i];
         if (arg == "--from") {
             if (i + 1 == options.rest.size()) {
                 err << "velmora-cli: --from needs a calendar: jalali, gregorian, hijri or jdn\n";
-                return 2;
+                return std::nullopt;
             }
             const std::string_view name = options.rest[++i];
-            if (name == "jalali")
-                calendar = InputCalendar::jalali;
-            else if (name == "gregorian")
-                calendar = InputCalendar::gregorian;
-            else if (name == "hijri")
-                calendar = InputCalendar::hijri;
-            else if (name == "jdn")
-                calendar = InputCalendar::jdn;
-            else {
+            const auto calendar = inputCalendarNamed(name);
+            if (!calendar) {
                 err << "velmora-cli: unknown calendar \"" << name << "\" (use jalali, gregorian, hijri or jdn)\n";
-                return 2;
+                return std::nullopt;
             }
+            request.calendar = *calendar;
         } else if (arg.size() > 2 && arg.substr(0, 2) == "--") {
             err << "velmora-cli: unknown option \"" << arg << "\"\n" << kUsage;
-            return 2;
+            return std::nullopt;
         } else {
-            dates.push_back(arg);
+            request.dates.push_back(arg);
         }
     }
+    return request;
+}
 
-    const CalendarFiles files(options.dataFolder);
-    const CalendarData& data = files.data();
-    std::string buffer;
-    buffer.reserve(1 << 16);
-    bool failed = false;
-    std::size_t lineNumber = 0;
-    const auto flush = [&] {
-        out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        buffer.clear();
-    };
-    const auto convertOne = [&](std::string_view text) {
-        ++lineNumber;
-        const Conversion result = toDayNumber(data, calendar, text);
+// Converts one input after another into a buffer written out in large pieces; a problem is
+// said on err after the lines before it are out, so the two streams stay in order.
+class Converter {
+  public:
+    Converter(const CalendarData& data, InputCalendar calendar, const CommandContext& context, bool fromArguments)
+        : data_(data), calendar_(calendar), out_(context.out), err_(context.err), fromArguments_(fromArguments) {
+        buffer_.reserve(kFlushSize);
+    }
+    ~Converter() { flush(); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    void convert(std::string_view text) {
+        ++lineNumber_;
+        const Conversion result = toDayNumber(data_, calendar_, text);
         if (result.day) {
-            appendConversion(buffer, data, *result.day);
-            if (buffer.size() > (1 << 16) - 128) flush();
+            appendConversion(buffer_, data_, *result.day);
+            if (buffer_.size() > kFlushSize - 128) flush();
             return;
         }
-        failed = true;
+        failed_ = true;
         flush();
-        out.flush();
-        err << "velmora-cli: " << (dates.empty() ? "line " : "argument ") << lineNumber << ": \"" << text.substr(0, 80)
-            << (text.size() > 80 ? "..." : "") << "\": " << result.problem << '\n';
-    };
-
-    if (!dates.empty()) {
-        for (const std::string_view date : dates) convertOne(date);
-    } else {
-        std::string line;
-        while (std::getline(context.in, line)) {
-            const std::string_view text = trimLine(line);
-            if (text.empty()) {
-                ++lineNumber;
-                continue;
-            }
-            convertOne(text);
-        }
+        err_ << "velmora-cli: " << (fromArguments_ ? "argument " : "line ") << lineNumber_ << ": \""
+             << text.substr(0, 80) << (text.size() > 80 ? "..." : "") << "\": " << result.problem << '\n';
     }
-    flush();
-    out.flush();
+    // A blank line of standard input: counted, not converted.
+    void skip() { ++lineNumber_; }
+    bool failed() const { return failed_; }
+
+  private:
+    static constexpr std::size_t kFlushSize = 1 << 16;
+
+    void flush() {
+        out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        out_.flush();
+        buffer_.clear();
+    }
+
+    const CalendarData& data_;
+    InputCalendar calendar_;
+    std::ostream& out_;
+    std::ostream& err_;
+    bool fromArguments_;
+    std::string buffer_;
+    std::size_t lineNumber_ = 0;
+    bool failed_ = false;
+};
+
+}  // namespace
+
+int convertCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
+    const auto request = readConvertRequest(args, context);
+    if (!request) return 2;
+    const CalendarFiles files(request->dataFolder);
+    warnIfCalendarDamaged(files, context.err);
+    bool failed = false;
+    {
+        Converter converter(files.data(), request->calendar, context, !request->dates.empty());
+        if (!request->dates.empty()) {
+            for (const std::string_view date : request->dates) converter.convert(date);
+        } else {
+            std::string line;
+            while (std::getline(context.in, line)) {
+                const std::string_view text = trimLine(line);
+                if (text.empty()) {
+                    converter.skip();
+                } else {
+                    converter.convert(text);
+                }
+            }
+        }
+        failed = converter.failed();
+    }
     return failed ? 1 : 0;
 }
 

@@ -18,6 +18,7 @@ int occasionsCommand(const std::vector<std::string_view>& args, const CommandCon
     CivilDate month;
     if (options.failed || !readJalaliYearMonth(options.rest, true, month, context.err)) return 2;
     const CalendarFiles files(options.dataFolder);
+    warnIfCalendarDamaged(files, context.err);
     const CalendarData& data = files.data();
     for (std::int32_t day = 1; day <= jalaliMonthLength(month.year, month.month); ++day) {
         const DayOccasions texts = occasionsOfDay(data, jalaliToDayNumber(month.year, month.month, day));
@@ -33,6 +34,7 @@ int holidaysCommand(const std::vector<std::string_view>& args, const CommandCont
     CivilDate year;
     if (options.failed || !readJalaliYearMonth(options.rest, false, year, context.err)) return 2;
     const CalendarFiles files(options.dataFolder);
+    warnIfCalendarDamaged(files, context.err);
     const CalendarData& data = files.data();
     for (std::int32_t month = 1; month <= 12; ++month) {
         for (std::int32_t day = 1; day <= jalaliMonthLength(year.year, month); ++day) {

@@ -1,5 +1,6 @@
 #include "occasions/occasions.h"
 
+#include "calendar/hijri_check.h"
 #include "calendar/native_digits.h"
 
 namespace velmora {
@@ -38,13 +39,25 @@ CalendarFiles::CalendarFiles(const std::filesystem::path& folder)
     : calendarSource_(folder / "calendar.ini"), eventsSource_(folder / "events.ini") {
     calendarSource_.refresh();
     eventsSource_.refresh();
-    data_ = CalendarData(calendarSource_.file(), eventsSource_.shared());
+    takeCalendar();
+    data_.events = Occasions(eventsSource_.shared());
+}
+
+void CalendarFiles::takeCalendar() {
+    calendarErrors_.clear();
+    if (calendarSource_.exists()) {
+        for (const FileProblem& problem : checkHijriTable(calendarSource_.file(), nullptr)) {
+            if (problem.severity == FileProblem::Severity::error) calendarErrors_.push_back(problem);
+        }
+    }
+    data_.lunar = calendarErrors_.empty() ? LunarTable(calendarSource_.file()) : LunarTable();
+    data_.bounds = data_.lunar.readCalendarBounds();
 }
 
 bool CalendarFiles::refresh() {
     const bool calendarChanged = calendarSource_.refresh();
     const bool eventsChanged = eventsSource_.refresh();
-    if (calendarChanged) data_.lunar = LunarTable(calendarSource_.file());
+    if (calendarChanged) takeCalendar();
     if (eventsChanged) data_.events = Occasions(eventsSource_.shared());
     return calendarChanged || eventsChanged;
 }

@@ -11,7 +11,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "calendar/file_problem.h"
 #include "calendar/hijri.h"
 #include "calendar/ini_file.h"
 
@@ -67,8 +69,10 @@ struct CalendarData {
     HijriCalendar hijri() const { return {lunar, bounds}; }
 };
 
-// The two data files of a folder, looked at again when a paint asks: calendar.ini (whose
-// bounds stay as they were read at start) and events.ini.
+// The two data files of a folder, looked at again when a paint asks. calendar.ini is checked
+// whenever it is read, as `velmora-cli check` checks it: a table with errors is not used (as
+// if there were none) and its errors are kept to tell the user; a sound table's bounds are
+// taken anew, so that a corrected table is used whole.
 class CalendarFiles {
   public:
     explicit CalendarFiles(const std::filesystem::path& folder);
@@ -78,11 +82,16 @@ class CalendarFiles {
     const CalendarData& data() const { return data_; }
     const IniSource& calendarSource() const { return calendarSource_; }
     const IniSource& eventsSource() const { return eventsSource_; }
+    // The errors of calendar.ini as last read; empty when it is sound or missing.
+    const std::vector<FileProblem>& calendarErrors() const { return calendarErrors_; }
 
   private:
+    void takeCalendar();
+
     IniSource calendarSource_;
     IniSource eventsSource_;
     CalendarData data_;
+    std::vector<FileProblem> calendarErrors_;
 };
 
 // The occasions of one day in the three calendars, and whether they make it a holiday: a
