@@ -16,8 +16,8 @@
 namespace velmora {
 
 inline constexpr UINT kTrayMessage = WM_USER + 1;
-inline constexpr UINT_PTR kDayChangeTimer = 0;
-inline constexpr UINT kDayChangeInterval = 600000;  // ten minutes
+inline constexpr UINT kTellDataProblemMessage = WM_APP + 1;
+inline constexpr UINT_PTR kDayChangeTimer = 1;
 
 struct AppState {
     // Identity, windows and menus.
@@ -27,8 +27,8 @@ struct AppState {
     HMENU mainMenu = nullptr;
     HMENU trayMenu = nullptr;
     HWND tooltip = nullptr;
-    bool tooltipToolsAdded = false;
-    MonthButtonTips buttonTips;  // what the month buttons' tooltips say now
+    std::array<bool, 3> tooltipToolAdded{};  // next, previous, all occasions
+    MonthButtonTips buttonTips;              // what the month buttons' tooltips say now
     HWND occasionsDialog = nullptr;
 
     // Child controls.
@@ -53,12 +53,19 @@ struct AppState {
     // The data files beside the executable, with the lunar table's bounds read at creation.
     std::unique_ptr<CalendarFiles> files;
 
+    bool trayIconAdded = false;   // whether the notification area took it
     std::int32_t trayIconId = 0;  // the Solar Hijri day the tray icon was added under; 0: none
     UINT taskbarCreatedMessage = 0;
     // Questions a test driver in another process may ask (menus are not shared across
     // processes under Wine): the live GDI objects, and the state of a menu item.
     UINT liveGdiObjectsMessage = 0;
     UINT menuItemStateMessage = 0;
+    // And what data the program uses: 1 the lunar table, 2 events.ini.
+    UINT dataStateMessage = 0;
+    UINT trayDayMessage = 0;  // and the Solar Hijri day of the tray icon
+
+    // What the user was last told of a damaged calendar.ini; empty while it is sound.
+    std::u16string toldDataProblem;
 
     // The eight fonts, in creation order (FontId order).
     std::array<HFONT, kProgramFontCount> fonts{};
@@ -71,6 +78,8 @@ struct AppState {
 
     // The local date and time, read at the start of every message of the main window.
     SYSTEMTIME now{};
+    // The day the program takes for today: its tray icon's day, until the clock says otherwise.
+    CivilDate knownToday;
 
     CivilDate today() const { return {now.wYear, now.wMonth, now.wDay}; }
     const CalendarData& data() const { return files->data(); }
@@ -91,6 +100,8 @@ void updateButtonTooltips();
 
 // Tray (app/tray.cpp).
 void updateTrayIcon();
+// Adds the icon again if it is wanted but the notification area refused it.
+void retryTrayIcon();
 void removeTrayIcon();
 void onTrayNotify(LPARAM mouseMessage);
 void onTaskbarCreated();
@@ -106,6 +117,10 @@ void closeOccasionsDialog();
 // After the shown date or the mode changed: brings the year box, the month boxes and the
 // buttons' tooltips up to date (writing only what changed) and redraws the calendar.
 void showShownMonth();
+
+// Looks at calendar.ini and events.ini again, as before every use; when calendar.ini has
+// newly become damaged, the user is told once (by a message posted to the main window).
+void refreshDataFiles();
 
 // The month box of the display mode.
 HWND modeCombo();

@@ -9,6 +9,7 @@
 #include "calendar/month_names.h"
 #include "render/main_paint.h"
 #include "resources/resource_ids.h"
+#include "window/day_change.h"
 #include "window/executable_folder.h"
 #include "window/link_area.h"
 
@@ -97,6 +98,23 @@ void fillMonthBoxes() {
     setFont(app.allOccasionsButton, FontId::smallFont);
 }
 
+// The clock was read for a reason: on a new day the icon, its tooltip and the view move to it.
+LRESULT onClock(ClockEvent event) {
+    GetLocalTime(&app.now);
+    const LocalTime now{app.today(), app.now.wHour, app.now.wMinute, app.now.wSecond};
+    const DayDecision decision = decideDayChange(now, app.knownToday, event);
+    if (decision.newDay) {
+        app.knownToday = app.today();
+        app.navigation.shown = app.today();
+        updateTrayIcon();
+        showShownMonth();
+    } else {
+        retryTrayIcon();
+    }
+    SetTimer(app.mainWindow, kDayChangeTimer, static_cast<UINT>(decision.nextCheckMs), nullptr);
+    return 0;
+}
+
 LRESULT onCreate(HWND window) {
     app.mainWindow = window;
     const LONG units = GetDialogBaseUnits();
@@ -104,13 +122,17 @@ LRESULT onCreate(HWND window) {
     app.charHeight = HIWORD(units);
     const CivilDate today = app.today();
     app.navigation = {Calendar::jalali, today, today.year, today.month, today.day};
+    app.knownToday = today;
 
     app.taskbarCreatedMessage = RegisterWindowMessageW(L"TaskbarCreated");
     app.liveGdiObjectsMessage = RegisterWindowMessageW(L"Velmora.LiveGdiObjects");
     app.menuItemStateMessage = RegisterWindowMessageW(L"Velmora.MenuItemState");
+    app.dataStateMessage = RegisterWindowMessageW(L"Velmora.DataState");
+    app.trayDayMessage = RegisterWindowMessageW(L"Velmora.TrayDay");
 
     // calendar.ini and events.ini beside the executable; the table's bounds are read now.
     app.files = std::make_unique<CalendarFiles>(executableFolder());
+    refreshDataFiles();
 
     createControls();
     createFonts();
@@ -124,6 +146,7 @@ LRESULT onCreate(HWND window) {
     CheckMenuItem(app.mainMenu, IDM_OPTION_JALALI_MODE, MF_CHECKED);
     detectStartupRegistration();
     showShownMonth();
+    onClock(ClockEvent::check);  // starts the day watch
     return 0;
 }
 
@@ -164,7 +187,7 @@ LRESULT onPaint(HWND window) {
         EndPaint(window, &paint);
         return 0;
     }
-    app.files->refresh();  // an edited calendar.ini or events.ini shows now
+    refreshDataFiles();  // an edited calendar.ini or events.ini shows now
     RECT client;
     GetClientRect(window, &client);
     if (!app.canvas || !app.canvas->fits(client.right, client.bottom))
@@ -180,6 +203,19 @@ LRESULT onPaint(HWND window) {
     excludeChildren(dc);
     app.canvas->present(dc);
     EndPaint(window, &paint);
+    return 0;
+}
+
+// A tray program has no better moment: a message box once, when the table turns out damaged.
+LRESULT onTellDataProblem() {
+    if (app.toldDataProblem.empty()) return 0;
+    const std::u16string text =
+        u"calendar.ini is damaged, so Velmora leaves out the lunar Hijri dates until it is "
+        u"repaired:\n\n" +
+        app.toldDataProblem +
+        u"\n\nvelmora-cli check lists every problem; the file is read again as soon as it "
+        u"changes.";
+    MessageBoxW(app.mainWindow, wide(text.c_str()), L"Velmora", MB_OK | MB_ICONWARNING);
     return 0;
 }
 
@@ -224,6 +260,19 @@ LRESULT onCommand(HWND window, WPARAM wParam, LPARAM lParam) {
 
 }  // namespace
 
+void refreshDataFiles() {
+    app.files->refresh();
+    const std::vector<FileProblem>& errors = app.files->calendarErrors();
+    std::u16string problem;
+    if (!errors.empty()) {
+        const std::filesystem::path path = app.files->calendarSource().path();
+        problem = fromUtf8(describeProblem(path.filename().string(), errors.front()));
+    }
+    if (problem == app.toldDataProblem) return;
+    app.toldDataProblem = problem;
+    if (!problem.empty()) PostMessageW(app.mainWindow, kTellDataProblemMessage, 0, 0);
+}
+
 void showShownMonth() {
     NavigationState& state = app.navigation;
     keepShownDateInSpan(state, app.navigationContext());
@@ -260,10 +309,7 @@ void setWindowText(HWND window, std::u16string_view text) {
 }
 
 LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // Every message takes a fresh look at the clock and restarts the day-change timer, so the
-    // timer fires only after ten quiet minutes.
-    GetLocalTime(&app.now);
-    SetTimer(window, kDayChangeTimer, kDayChangeInterval, nullptr);
+    GetLocalTime(&app.now);  // every message takes a fresh look at the clock
 
     switch (message) {
         case WM_CREATE: return onCreate(window);
@@ -272,14 +318,12 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         case WM_CLOSE: return onClose();
         case WM_DESTROY: return onDestroy(window, wParam, lParam);
         case WM_ERASEBKGND: return 1;  // the paint fills the background itself
-        case WM_TIMECHANGE:
-            app.navigation.shown = app.today();
-            updateTrayIcon();
-            showShownMonth();
-            return 0;
-        case WM_TIMER:
-            if (app.now.wHour == 0) SendMessageW(window, WM_TIMECHANGE, 0, 0);
-            return 0;
+        case kTellDataProblemMessage: return onTellDataProblem();
+        case WM_TIMECHANGE: return onClock(ClockEvent::timeChange);
+        case WM_TIMER: return wParam == kDayChangeTimer ? onClock(ClockEvent::check) : 0;
+        case WM_POWERBROADCAST:
+            if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) onClock(ClockEvent::resume);
+            return TRUE;
         case WM_NOTIFY: {
             const auto* header = reinterpret_cast<const NMHDR*>(lParam);
             if (header != nullptr && header->code == UDN_DELTAPOS) onYearStep(header);
@@ -296,6 +340,10 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     }
     if (message != 0 && message == app.liveGdiObjectsMessage) return liveGdiObjects();
+    if (message != 0 && message == app.trayDayMessage) return app.trayIconAdded ? app.trayIconId : 0;
+    if (message != 0 && message == app.dataStateMessage) {
+        return (hasLunarTable(app.data().bounds) ? 1 : 0) | (app.files->eventsSource().exists() ? 2 : 0);
+    }
     if (message != 0 && message == app.menuItemStateMessage) {
         return static_cast<LRESULT>(
             static_cast<INT>(GetMenuState(app.mainMenu, static_cast<UINT>(wParam), MF_BYCOMMAND)));

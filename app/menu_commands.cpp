@@ -46,8 +46,8 @@ void deleteRunValue(HKEY root) {
 }
 
 void addToStartup() {
-    // The whole command line, however long; only a trailing blank is dropped.
-    const std::u16string command = startupCommand(reinterpret_cast<const char16_t*>(GetCommandLineW()));
+    const std::wstring path = executablePath().wstring();
+    const std::u16string command = startupCommand(std::u16string(path.begin(), path.end()));
     writeRunValue(HKEY_CURRENT_USER, command);
     writeRunValue(HKEY_LOCAL_MACHINE, command);  // fails quietly without the rights
     replaceStartupItem(IDM_OPTION_ADD_TO_STARTUP, IDM_OPTION_REMOVE_FROM_STARTUP, L"Remove From Startup");
@@ -64,7 +64,26 @@ void openContents() {
     ShellExecuteW(nullptr, nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
+// While calendar.ini is damaged the box says so below its foot, made taller to hold it.
+void showDataProblem(HWND dialog) {
+    if (app.toldDataProblem.empty()) return;
+    const HWND note = GetDlgItem(dialog, IDC_ABOUT_DATA_PROBLEM);
+    const std::u16string text = u"calendar.ini is damaged; lunar Hijri dates are left out:\n" + app.toldDataProblem;
+    SetWindowTextW(note, wide(text.c_str()));
+    ShowWindow(note, SW_SHOW);
+    RECT extra{0, 0, 0, 50};
+    MapDialogRect(dialog, &extra);
+    RECT box;
+    GetWindowRect(dialog, &box);
+    SetWindowPos(dialog, nullptr, 0, 0, box.right - box.left, box.bottom - box.top + extra.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER);
+}
+
 INT_PTR CALLBACK aboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        showDataProblem(dialog);
+        return TRUE;
+    }
     // Only the Ok button (and Enter, which presses it) closes the box; Escape sends IDCANCEL.
     if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
         EndDialog(dialog, 0);

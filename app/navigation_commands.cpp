@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/app_state.h"
 #include "resources/resource_ids.h"
 
@@ -67,7 +69,9 @@ void updateButtonTooltips() {
     if (app.tooltip == nullptr) return;
     const MonthButtonTips tips =
         monthButtonTips(app.navigation, app.navigationContext(), windowText(app.jalaliMonthCombo));
-    if (app.tooltipToolsAdded && tips.next == app.buttonTips.next && tips.previous == app.buttonTips.previous) return;
+    const bool allAdded =
+        std::all_of(app.tooltipToolAdded.begin(), app.tooltipToolAdded.end(), [](bool b) { return b; });
+    if (allAdded && tips.next == app.buttonTips.next && tips.previous == app.buttonTips.previous) return;
     SendMessageW(app.tooltip, TTM_ACTIVATE, TRUE, 0);
     app.buttonTips = tips;
     struct Tool {
@@ -77,20 +81,23 @@ void updateButtonTooltips() {
     Tool tools[] = {{app.nextMonthButton, tips.next},
                     {app.previousMonthButton, tips.previous},
                     {app.allOccasionsButton, std::u16string(kAllOccasionsTip)}};
-    for (Tool& tool : tools) {
+    for (std::size_t i = 0; i < std::size(tools); ++i) {
         TOOLINFOW info{};
         // The record without its final reserved pointer, which older common controls reject.
         info.cbSize = TTTOOLINFOW_V2_SIZE;
         info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         info.hwnd = app.mainWindow;
-        info.uId = reinterpret_cast<UINT_PTR>(tool.button);
-        info.lpszText = reinterpret_cast<wchar_t*>(tool.text.data());
+        info.uId = reinterpret_cast<UINT_PTR>(tools[i].button);
+        info.lpszText = reinterpret_cast<wchar_t*>(tools[i].text.data());
         // Each tool is added once and its text replaced afterwards: adding it again would
-        // pile up copies inside the tooltip control.
-        SendMessageW(app.tooltip, app.tooltipToolsAdded ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
-                     reinterpret_cast<LPARAM>(&info));
+        // pile up copies inside the tooltip control. One that could not be added is tried
+        // again the next time.
+        if (app.tooltipToolAdded[i]) {
+            SendMessageW(app.tooltip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+        } else {
+            app.tooltipToolAdded[i] = SendMessageW(app.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+        }
     }
-    app.tooltipToolsAdded = true;
 }
 
 }  // namespace velmora

@@ -14,6 +14,7 @@ INT_PTR CALLBACK occasionsDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) 
         case WM_PAINT: {
             const HWND list = GetDlgItem(dialog, IDC_OCCASIONS_LIST);
             PAINTSTRUCT paint;
+            refreshDataFiles();  // the occasions as the files hold them now
             const HDC dc = BeginPaint(list, &paint);
             {
                 GdiSurface surface(dc, app.fonts.data(), *app.bitmaps);

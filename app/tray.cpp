@@ -22,6 +22,7 @@ NOTIFYICONDATAW trayRecord(UINT id) {
 
 void addTrayIcon() {
     GetLocalTime(&app.now);
+    refreshDataFiles();  // the tooltip's lunar date from calendar.ini as it is now
     const TrayIconContent content = trayIconContent(app.data(), app.today());
     app.trayIconId = content.jalaliDay;
     NOTIFYICONDATAW record = trayRecord(static_cast<UINT>(app.trayIconId));
@@ -31,7 +32,8 @@ void addTrayIcon() {
     const std::size_t length = std::min(content.tooltip.size(), std::size(record.szTip) - 1);
     std::copy_n(content.tooltip.begin(), length, record.szTip);
     record.szTip[length] = L'\0';
-    Shell_NotifyIconW(NIM_ADD, &record);
+    // At logon the notification area may not be there yet: the day watch tries again.
+    app.trayIconAdded = Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
 }
 
 }  // namespace
@@ -39,6 +41,11 @@ void addTrayIcon() {
 void removeTrayIcon() {
     NOTIFYICONDATAW record = trayRecord(static_cast<UINT>(app.trayIconId));
     Shell_NotifyIconW(NIM_DELETE, &record);
+    app.trayIconAdded = false;
+}
+
+void retryTrayIcon() {
+    if (app.trayIconId != 0 && !app.trayIconAdded) addTrayIcon();
 }
 
 // Always today's date, never the shown one: the old icon goes, the new one comes.

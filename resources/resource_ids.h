@@ -18,6 +18,7 @@
 
 // Dialogs and their controls
 #define IDC_OCCASIONS_LIST 1041
+#define IDC_ABOUT_DATA_PROBLEM 1042
 
 // Child controls of the main window
 #define IDC_JALALI_MONTH_COMBO 1

@@ -1,12 +1,22 @@
-// The folder of the running executable, where calendar.ini, events.ini and content.htm lie.
+// The running executable's own path, where calendar.ini, events.ini and content.htm lie
+// beside it, and which the Run value starts again.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <string>
 
 namespace velmora {
 
 // Taken from the running module itself, never from the command line, which may name the
 // program by a bare name or by an unquoted path with blanks.
-std::filesystem::path executableFolder();
+std::filesystem::path executablePath();
+inline std::filesystem::path executableFolder() { return executablePath().parent_path(); }
+
+// A path read the way GetModuleFileName gives it: `read` fills a buffer of the given size
+// and returns how many characters it wrote, the whole size when the path was cut. Buffers
+// grow until the path fits, however long; empty when read fails (returns 0).
+std::u16string readWholePath(const std::function<std::size_t(char16_t* buffer, std::size_t size)>& read);
 
 }  // namespace velmora

@@ -4,10 +4,10 @@
 
 namespace velmora {
 
-std::filesystem::path executableFolder() {
+std::filesystem::path executablePath() {
     std::error_code error;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::current_path(error) : self.parent_path();
+    return error ? std::filesystem::current_path(error) / "velmora-cli" : self;
 }
 
 }  // namespace velmora

@@ -1,20 +1,14 @@
 #include <windows.h>
 
-#include <vector>
-
 #include "window/executable_folder.h"
 
 namespace velmora {
 
-std::filesystem::path executableFolder() {
-    // GetModuleFileNameW cuts a path that does not fit; grow the buffer until it does.
-    std::vector<wchar_t> buffer(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) return {};
-        if (length < buffer.size()) return std::filesystem::path(std::wstring(buffer.data(), length)).parent_path();
-        buffer.resize(buffer.size() * 2);
-    }
+std::filesystem::path executablePath() {
+    const std::u16string path = readWholePath([](char16_t* buffer, std::size_t size) -> std::size_t {
+        return GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(buffer), static_cast<DWORD>(size));
+    });
+    return std::filesystem::path(std::wstring(path.begin(), path.end()));
 }
 
 }  // namespace velmora

@@ -9,10 +9,11 @@ namespace velmora {
 inline constexpr std::u16string_view kRunKeyPath = u"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 inline constexpr std::u16string_view kRunValueName = u"Velmora";
 
-// The command line as stored: whole, however long, without one trailing blank.
-inline std::u16string startupCommand(std::u16string_view commandLine) {
-    if (!commandLine.empty() && commandLine.back() == u' ') commandLine.remove_suffix(1);
-    return std::u16string(commandLine);
+// The value stored: the program's full path, quoted, so that a folder with blanks in its
+// name starts the program and not a program named by its first word. Any value under the
+// name counts as ours, whoever wrote it.
+inline std::u16string startupCommand(std::u16string_view modulePath) {
+    return u"\"" + std::u16string(modulePath) + u"\"";
 }
 
 }  // namespace velmora

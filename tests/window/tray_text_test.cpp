@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "test_files.h"
+#include "window/executable_folder.h"
 #include "window/link_area.h"
 #include "window/startup_value.h"
 
@@ -44,11 +45,25 @@ TEST(TrayIcon, WithoutCalendarIni) {
     EXPECT_NE(content.tooltip.find(u",1446"), std::u16string::npos);  // the tabular calendar answers
 }
 
-TEST(StartupValue, WholeCommandLineWithoutTrailingBlank) {
-    EXPECT_EQ(startupCommand(u"\"C:\\Velmora\\Velmora.exe\" "), u"\"C:\\Velmora\\Velmora.exe\"");
-    EXPECT_EQ(startupCommand(u"\"C:\\Velmora\\Velmora.exe\""), u"\"C:\\Velmora\\Velmora.exe\"");
-    const std::u16string longLine = u"\"C:\\" + std::u16string(400, u'x') + u"\\Velmora.exe\" ";
-    EXPECT_EQ(startupCommand(longLine).size(), longLine.size() - 1);  // never cut at 260
+TEST(StartupValue, TheModulePathQuotedAndWhole) {
+    EXPECT_EQ(startupCommand(u"C:\\Program Files\\Velmora\\Velmora.exe"),
+              u"\"C:\\Program Files\\Velmora\\Velmora.exe\"");
+    // A path far beyond 260 characters, with blanks, read as GetModuleFileName gives it.
+    std::u16string deep = u"C:\\Users\\A B\\";
+    for (int i = 0; i < 40; ++i) deep += u"folder " + std::u16string(1, static_cast<char16_t>(u'a' + i % 26)) + u"\\";
+    deep += u"Velmora.exe";
+    ASSERT_GT(deep.size(), 300u);
+    std::int32_t reads = 0;
+    const std::u16string read = readWholePath([&](char16_t* buffer, std::size_t size) {
+        ++reads;
+        const std::size_t n = std::min(size, deep.size());  // cut, as the system cuts it
+        std::copy_n(deep.begin(), n, buffer);
+        return n;
+    });
+    EXPECT_EQ(read, deep);
+    EXPECT_EQ(reads, 2);  // 260, then 520
+    EXPECT_EQ(startupCommand(read), u"\"" + deep + u"\"");
+    EXPECT_EQ(readWholePath([](char16_t*, std::size_t) { return std::size_t{0}; }), u"");
 }
 
 TEST(LinkArea, HoverAndClick) {

@@ -47,15 +47,20 @@ struct Program {
     HWND window = nullptr;
 };
 
-Program start(int showCommand = SW_SHOWNORMAL) {
+// Starts a Velmora.exe: this folder's, by a quoted command line, unless told otherwise. With
+// an application name the command line reaches the program exactly as written.
+Program start(int showCommand = SW_SHOWNORMAL, const std::wstring& application = L"", std::wstring commandLine = L"") {
     Program program;
-    std::wstring commandLine = L"\"" + folderOfThisProgram() + L"Velmora.exe\"";
+    if (commandLine.empty()) commandLine = L"\"" + folderOfThisProgram() + L"Velmora.exe\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folderOfThisProgram().c_str(),
-                        &startup, &program.process)) {
+    // A working folder elsewhere, so that only the program's own folder can give it its files.
+    wchar_t elsewhere[MAX_PATH];
+    GetTempPathW(MAX_PATH, elsewhere);
+    if (!CreateProcessW(application.empty() ? nullptr : application.c_str(), commandLine.data(), nullptr, nullptr,
+                        FALSE, 0, nullptr, elsewhere, &startup, &program.process)) {
         return program;
     }
     WaitForInputIdle(program.process.hProcess, 10000);
@@ -455,7 +460,7 @@ void navigationScenario(const std::wstring& shots) {
     typeYear(w, L"1390");
     SendMessageW(w, WM_TIMECHANGE, 0, 0);
     settle(w);
-    check(textOf(yearEdit(w)) == persianDigits(jalaliYearOfToday()), "a clock change shows today");
+    check(textOf(yearEdit(w)) == persianDigits(1390), "a clock change that keeps the date leaves the browsed month");
     // Out of range years are clamped.
     command(w, 40004);
     typeYear(w, L"5000");
@@ -479,9 +484,8 @@ void startupScenario(const std::wstring&) {
     DWORD size = sizeof value;
     const bool present =
         RegQueryValueExW(run, L"Velmora", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS;
-    check(present && std::wstring(value).find(L"Velmora.exe") != std::wstring::npos,
-          "Add to Startup writes the Run value");
-    check(present && std::wstring(value).back() != L' ', "without a trailing blank");
+    check(present && std::wstring(value) == L"\"" + folderOfThisProgram() + L"Velmora.exe\"",
+          "Add to Startup writes the program's quoted full path as the Run value");
     stop(p);
     // The next start finds the registration.
     p = start();
@@ -496,8 +500,8 @@ void startupScenario(const std::wstring&) {
     RegCloseKey(run);
 }
 
-HWND findDialog(const wchar_t* title, DWORD process) {
-    for (int i = 0; i < 100; ++i) {
+HWND findDialog(const wchar_t* title, DWORD process, int tries = 100) {
+    for (int i = 0; i < tries; ++i) {
         HWND found = nullptr;
         for (HWND h = FindWindowW(L"#32770", title); h != nullptr; h = FindWindowExW(nullptr, h, L"#32770", title)) {
             DWORD owner = 0;
@@ -650,6 +654,89 @@ void paintCostScenario(const std::wstring&) {
     stop(p);
 }
 
+// What data the program uses: 1 the lunar table, 2 events.ini.
+LRESULT dataState(HWND w) { return SendMessageW(w, RegisterWindowMessageW(L"Velmora.DataState"), 0, 0); }
+// The Solar Hijri day of the tray icon; 0 while there is none.
+LRESULT trayDay(HWND w) { return SendMessageW(w, RegisterWindowMessageW(L"Velmora.TrayDay"), 0, 0); }
+
+// A copy of the program and of the chosen data files in a folder of this one.
+std::wstring copyProgram(const std::wstring& folderName, const std::vector<std::wstring>& files) {
+    const std::wstring here = folderOfThisProgram();
+    const std::wstring folder = here + folderName + L"\\";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (const wchar_t* name : {L"calendar.ini", L"events.ini", L"content.htm"}) DeleteFileW((folder + name).c_str());
+    CopyFileW((here + L"Velmora.exe").c_str(), (folder + L"Velmora.exe").c_str(), FALSE);
+    for (const std::wstring& name : files) CopyFileW((here + name).c_str(), (folder + name).c_str(), FALSE);
+    return folder;
+}
+
+// The text of the first static control of a dialog that holds `part`, or "".
+std::wstring staticTextHolding(HWND dialog, const std::wstring& part) {
+    for (HWND c = GetWindow(dialog, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (_wcsicmp(classOf(c).c_str(), L"Static") == 0 && textOf(c).find(part) != std::wstring::npos)
+            return textOf(c);
+    }
+    return L"";
+}
+
+void folderScenario(const std::wstring& shots) {
+    // A folder with a blank, and a command line that names the program unquoted.
+    const std::wstring blank = copyProgram(L"folder with blank", {L"calendar.ini", L"events.ini", L"content.htm"});
+    Program p = start(SW_SHOWNORMAL, blank + L"Velmora.exe", blank + L"Velmora.exe");
+    check(p.window != nullptr && dataState(p.window) == 3,
+          "started unquoted from a folder with a blank, it reads its calendar.ini and events.ini");
+    stop(p);
+
+    // No calendar.ini: no lunar dates, and nothing to complain about.
+    const std::wstring none = copyProgram(L"no-calendar", {L"events.ini"});
+    p = start(SW_SHOWNORMAL, L"", L"\"" + none + L"Velmora.exe\"");
+    settle(p.window);
+    check(p.window != nullptr && dataState(p.window) == 2, "without calendar.ini it runs without lunar dates");
+    check(findDialog(L"Velmora", p.process.dwProcessId, 10) == nullptr, "and says nothing of a missing file");
+    stop(p);
+
+    // A damaged calendar.ini: not used, and the user is told once what is wrong and where.
+    const std::wstring damaged = copyProgram(L"damaged", {L"events.ini"});
+    if (FILE* out = _wfopen((damaged + L"calendar.ini").c_str(), L"wb")) {
+        std::fputs(
+            "[value]\r\nminJulianday=2458359\r\nmaxJulianday=2459422\r\nminYear=1440\r\nendHijri=2459200\r\n"
+            "1440=354\r\n[1440]\r\n1=3\r\n",
+            out);
+        std::fclose(out);
+    }
+    p = start(SW_SHOWNORMAL, L"", L"\"" + damaged + L"Velmora.exe\"");
+    const HWND message = findDialog(L"Velmora", p.process.dwProcessId);
+    const std::wstring said = message != nullptr ? staticTextHolding(message, L"calendar.ini") : L"";
+    check(said.find(L"calendar.ini:8: error: month 1 of 1440 has \"3\" days") != std::wstring::npos,
+          "a damaged calendar.ini is reported at start-up with its line: " + narrow(said));
+    check(p.window != nullptr && dataState(p.window) == 2, "and its table is not used");
+    screenshot(message, shots.empty() ? L"" : shots + L"\\damaged-calendar-ini.bmp");
+    if (message != nullptr) SendMessageW(message, WM_COMMAND, IDOK, 0);
+    settle(p.window);
+    RedrawWindow(p.window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    check(findDialog(L"Velmora", p.process.dwProcessId, 10) == nullptr, "it is said once, not at every paint");
+    PostMessageW(p.window, WM_COMMAND, 40008, 0);  // About
+    const HWND about = findDialog(L"About Velmora", p.process.dwProcessId);
+    check(about != nullptr && !staticTextHolding(about, L"month 1 of 1440").empty(), "About says so while it lasts");
+    screenshot(about, shots.empty() ? L"" : shots + L"\\about-damaged-calendar-ini.bmp");
+    if (about != nullptr) SendMessageW(about, WM_COMMAND, IDOK, 0);
+    stop(p);
+}
+
+// Run with libfaketime at 23:59:50: the new day must reach the view and the tray icon
+// within seconds of midnight, with no WM_TIMECHANGE.
+void nightScenario(const std::wstring&) {
+    Program p = start();
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    check(textOf(yearEdit(w)) == persianDigits(1404), "at 23:59:50 on 20 March 2026 it shows Esfand 1404");
+    for (int i = 0; i < 60 && textOf(yearEdit(w)) != persianDigits(1405); ++i) Sleep(500);
+    check(textOf(yearEdit(w)) == persianDigits(1405) && selection(jalaliCombo(w)) == 0,
+          "after midnight it shows Farvardin 1405 by itself");
+    check(trayDay(w) == 1, "and the tray icon shows the 1st");
+    stop(p);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv);
@@ -659,9 +746,12 @@ int wmain(int argc, wchar_t** argv) {
         {L"tray", trayScenario},       {L"navigation", navigationScenario},
         {L"startup", startupScenario}, {L"dialogs", dialogsScenario},
         {L"soak", soakScenario},       {L"paintcost", paintCostScenario},
+        {L"folders", folderScenario},  {L"night", nightScenario},
     };
     if (argc < 2 || !scenarios.contains(argv[1])) {
-        std::printf("usage: velmora-driver window|lifecycle|tray|navigation|startup|dialogs|soak|paintcost [SHOTS]\n");
+        std::printf(
+            "usage: velmora-driver window|lifecycle|tray|navigation|startup|dialogs|soak|paintcost|folders|night "
+            "[SHOTS]\n");
         return 2;
     }
     scenarios.at(argv[1])(argc > 2 ? argv[2] : L"");
