@@ -91,6 +91,12 @@ void GdiSurface::selectFont(FontId font) {
     SelectObject(dc_, fonts_[index]);
 }
 
+std::int32_t GdiSurface::textWidth(std::u16string_view text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc_, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
 void GdiSurface::setTextColor(Rgb color) { SetTextColor(dc_, colorOf(color)); }
 
 void GdiSurface::setTextAlign(TextAlign align) {

@@ -41,6 +41,7 @@ class GdiSurface : public Surface {
 
     TextMetrics textMetrics() override;
     void selectFont(FontId font) override;
+    std::int32_t textWidth(std::u16string_view text) override;
     void setTextColor(Rgb color) override;
     void setTextAlign(TextAlign align) override;
     void drawText(std::int32_t x, std::int32_t y, std::u16string_view text) override;

@@ -198,7 +198,11 @@ LRESULT onPaint(HWND window) {
         app.charWidth = drawLink(paintSurface, app.clientWidth, app.clientHeight);
     }
     GdiSurfaceFactory surfaces(canvas, app.fonts.data(), *app.bitmaps);
-    const MonthView view{app.data(), app.clientWidth, app.clientHeight, app.navigation.shown, app.today()};
+    MonthView view{app.data(), app.clientWidth, app.clientHeight, app.navigation.shown, app.today()};
+    for (const auto& [child, place] : app.childPlaces) {
+        if (child == app.allOccasionsButton && (GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0)
+            view.occasionsButton = {place.left, place.top, place.right, place.bottom};
+    }
     paintDisplayMode(surfaces, view, app.navigation.displayMode);
     excludeChildren(dc);
     app.canvas->present(dc);

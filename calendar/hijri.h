@@ -76,6 +76,11 @@ CivilDate dayNumberToHijri(const HijriCalendar& calendar, DayNumber n);
 DayNumber tabularHijriToDayNumber(std::int32_t y, std::int32_t m, std::int32_t d);
 CivilDate dayNumberToTabularHijri(DayNumber n);
 
+// The table's first day, minJulianday + 1 (held at the end of 32 bits).
+constexpr DayNumber firstDayOfLunarTable(const HijriBounds& bounds) {
+    return bounds.minJulianday < 2147483647 ? bounds.minJulianday + 1 : bounds.minJulianday;
+}
+
 // Whether calendar.ini gave a table at all.
 constexpr bool hasLunarTable(const HijriBounds& bounds) { return bounds.maxJulianday > bounds.minJulianday; }
 

@@ -31,7 +31,7 @@ std::vector<FileProblem> checkProblems(const IniSource& source, Check check) {
 
 int checkCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
     const CommonOptions options = takeDataOption(args, context.dataFolder, context.err);
-    if (options.failed) return 2;
+    if (options.status != 0) return options.status;
     if (!options.rest.empty()) {
         context.err << "velmora-cli: check takes no arguments but --data\n";
         return 2;
@@ -44,7 +44,7 @@ int checkCommand(const std::vector<std::string_view>& args, const CommandContext
     const bool calendarClean = report(context.out, "calendar.ini", problems);
     if (calendarClean) {
         context.out << "calendar.ini: lunar Hijri years " << summary.firstYear << " to " << summary.lastYear
-                    << " (days " << data.bounds.minJulianday + 1 << " to " << data.bounds.maxJulianday << ")";
+                    << " (days " << firstDayOfLunarTable(data.bounds) << " to " << data.bounds.maxJulianday << ")";
         if (!summary.firstPredictedMonth.empty()) {
             context.out << "; first predicted month " << summary.firstPredictedMonth;
             if (!summary.predictionRule.empty()) context.out << " (" << summary.predictionRule << ")";

@@ -8,18 +8,30 @@ namespace velmora::cli {
 
 CommonOptions takeDataOption(const std::vector<std::string_view>& args, const std::filesystem::path& defaultFolder,
                              std::ostream& err) {
-    CommonOptions options{defaultFolder, {}, false};
+    CommonOptions options{defaultFolder, {}, 0};
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--data") {
-            if (i + 1 == args.size()) {
-                err << "velmora-cli: --data needs a folder\n";
-                options.failed = true;
-                return options;
-            }
-            options.dataFolder = std::filesystem::path(std::string(args[++i]));
-        } else {
+        if (args[i] != "--data") {
             options.rest.push_back(args[i]);
+            continue;
         }
+        if (i + 1 == args.size()) {
+            err << "velmora-cli: --data needs a folder\n";
+            options.status = 2;
+            return options;
+        }
+        const std::string_view folder = args[++i];
+        options.dataFolder = std::filesystem::path(std::string(folder));
+        std::error_code error;
+        if (!std::filesystem::is_directory(options.dataFolder, error)) {
+            err << "velmora-cli: --data " << shown(folder) << ": there is no such folder\n";
+            options.status = 1;
+        } else if (!std::filesystem::exists(options.dataFolder / "calendar.ini", error) &&
+                   !std::filesystem::exists(options.dataFolder / "events.ini", error)) {
+            err << "velmora-cli: --data " << shown(folder)
+                << ": the folder holds neither calendar.ini nor events.ini\n";
+            options.status = 1;
+        }
+        if (options.status != 0) return options;
     }
     return options;
 }
@@ -78,6 +90,50 @@ std::string dateText(const CivilDate& date) {
     return text;
 }
 
+std::string shown(std::string_view text, std::size_t limit) {
+    std::string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        std::size_t length = 1;  // of this character in UTF-8
+        if (byte >= 0xF0)
+            length = 4;
+        else if (byte >= 0xE0)
+            length = 3;
+        else if (byte >= 0xC0)
+            length = 2;
+        length = std::min(length, text.size() - i);
+        std::string piece(text.substr(i, length));
+        if (byte < 0x20 || byte == 0x7F) {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            piece = std::string("\\x") + kHex[byte >> 4] + kHex[byte & 15];
+        }
+        if (out.size() + piece.size() > limit) return out + "...";
+        out += piece;
+        i += length;
+    }
+    return out;
+}
+
+std::string columnText(std::u16string_view text) {
+    std::string out;
+    for (const char16_t c : text) {
+        if (c == u'\t')
+            out += "\\t";
+        else if (c == u'\n')
+            out += "\\n";
+        else if (c == u'\r')
+            out += "\\r";
+        else if (c < 0x20 || c == 0x7F) {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            out += std::string("\\u00") + kHex[c >> 4] + kHex[c & 15];
+        } else {
+            out += toUtf8(std::u16string_view(&c, 1));
+        }
+    }
+    return out;
+}
+
 void warnIfCalendarDamaged(const CalendarFiles& files, std::ostream& err) {
     const std::vector<FileProblem>& errors = files.calendarErrors();
     if (errors.empty()) return;
@@ -110,14 +166,14 @@ bool readJalaliYearMonth(const std::vector<std::string_view>& words, bool withMo
     }
     const auto year = parseInteger(words[0]);
     if (!year || *year < -5000 || *year > 3000) {
-        err << "velmora-cli: \"" << words[0] << "\" is not a Solar Hijri year from -5000 to 3000\n";
+        err << "velmora-cli: \"" << shown(words[0]) << "\" is not a Solar Hijri year from -5000 to 3000\n";
         return false;
     }
     result.year = static_cast<std::int32_t>(*year);
     if (withMonth) {
         const auto month = parseInteger(words[1]);
         if (!month || *month < 1 || *month > 12) {
-            err << "velmora-cli: \"" << words[1] << "\" is not a month from 1 to 12\n";
+            err << "velmora-cli: \"" << shown(words[1]) << "\" is not a month from 1 to 12\n";
             return false;
         }
         result.month = static_cast<std::int32_t>(*month);

@@ -26,10 +26,12 @@ inline constexpr std::string_view kHijriMonthNamesLatin[] = {
     "Rajab", "Shaban",   "Ramadan", "Shawwal",       "Dhu al-Qada",   "Dhu al-Hijja"};
 
 // The arguments of a command with "--data DIR" taken out.
+// A folder given with --data must exist and hold calendar.ini or events.ini; status is the
+// exit status when the options cannot stand (1 for such a folder, 2 for a missing one).
 struct CommonOptions {
     std::filesystem::path dataFolder;
     std::vector<std::string_view> rest;
-    bool failed = false;
+    int status = 0;
 };
 CommonOptions takeDataOption(const std::vector<std::string_view>& args, const std::filesystem::path& defaultFolder,
                              std::ostream& err);
@@ -43,6 +45,14 @@ void appendTwoDigits(std::string& out, std::int32_t value);
 // The year in plain decimal, then the month and the day with two digits each.
 void appendDate(std::string& out, const CivilDate& date);
 std::string dateText(const CivilDate& date);
+
+// Text from the command line or a file as a message may echo it: control characters written
+// as \xNN, at most `limit` bytes, never cut inside a UTF-8 character.
+std::string shown(std::string_view text, std::size_t limit = 80);
+
+// An occasion for a tab-separated column: a tab, a line break or another control character
+// written as \t, \n, \r or \uXXXX, so that it never splits the line.
+std::string columnText(std::u16string_view text);
 
 // Says once on err when calendar.ini has errors, and so is not used: where the first is.
 void warnIfCalendarDamaged(const CalendarFiles& files, std::ostream& err);

@@ -38,7 +38,7 @@ Conversion hijriDayNumber(const CalendarData& data, const CivilDate& date) {
     if (data.bounds.maxJulianday <= data.bounds.minJulianday) {
         return {std::nullopt, "calendar.ini has no lunar Hijri table"};
     }
-    const CivilDate first = dayNumberToHijri(data.hijri(), data.bounds.minJulianday + 1);
+    const CivilDate first = dayNumberToHijri(data.hijri(), firstDayOfLunarTable(data.bounds));
     const CivilDate last = dayNumberToHijri(data.hijri(), data.bounds.maxJulianday);
     const std::string span = "outside the lunar Hijri table (" + dateText(first) + " to " + dateText(last) + ")";
     if (date.year < first.year || date.year > last.year) return {std::nullopt, span};
@@ -127,12 +127,16 @@ std::optional<InputCalendar> inputCalendarNamed(std::string_view name) {
     return std::nullopt;
 }
 
-// The request, or nothing after saying on err what is wrong with the arguments.
+// The request, or nothing after saying on err what is wrong with the arguments (and setting
+// the exit status when it is not 2).
 std::optional<ConvertRequest> readConvertRequest(const std::vector<std::string_view>& args,
-                                                 const CommandContext& context) {
+                                                 const CommandContext& context, int& status) {
     std::ostream& err = context.err;
     const CommonOptions options = takeDataOption(args, context.dataFolder, err);
-    if (options.failed) return std::nullopt;
+    if (options.status != 0) {
+        status = options.status;
+        return std::nullopt;
+    }
     ConvertRequest request;
     request.dataFolder = options.dataFolder;
     for (std::size_t i = 0; i < options.rest.size(); ++i) {
@@ -145,12 +149,13 @@ std::optional<ConvertRequest> readConvertRequest(const std::vector<std::string_v
             const std::string_view name = options.rest[++i];
             const auto calendar = inputCalendarNamed(name);
             if (!calendar) {
-                err << "velmora-cli: unknown calendar \"" << name << "\" (use jalali, gregorian, hijri or jdn)\n";
+                err << "velmora-cli: unknown calendar \"" << shown(name)
+                    << "\" (use jalali, gregorian, hijri or jdn)\n";
                 return std::nullopt;
             }
             request.calendar = *calendar;
         } else if (arg.size() > 2 && arg.substr(0, 2) == "--") {
-            err << "velmora-cli: unknown option \"" << arg << "\"\n" << kUsage;
+            err << "velmora-cli: unknown option \"" << shown(arg) << "\"\n" << kUsage;
             return std::nullopt;
         } else {
             request.dates.push_back(arg);
@@ -181,8 +186,8 @@ class Converter {
         }
         failed_ = true;
         flush();
-        err_ << "velmora-cli: " << (fromArguments_ ? "argument " : "line ") << lineNumber_ << ": \""
-             << text.substr(0, 80) << (text.size() > 80 ? "..." : "") << "\": " << result.problem << '\n';
+        err_ << "velmora-cli: " << (fromArguments_ ? "argument " : "line ") << lineNumber_ << ": \"" << shown(text)
+             << "\": " << result.problem << '\n';
     }
     // A blank line of standard input: counted, not converted.
     void skip() { ++lineNumber_; }
@@ -210,8 +215,9 @@ class Converter {
 }  // namespace
 
 int convertCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
-    const auto request = readConvertRequest(args, context);
-    if (!request) return 2;
+    int status = 2;
+    const auto request = readConvertRequest(args, context, status);
+    if (!request) return status;
     const CalendarFiles files(request->dataFolder);
     warnIfCalendarDamaged(files, context.err);
     bool failed = false;

@@ -57,7 +57,7 @@ int showCommand(const std::vector<std::string_view>& words, const std::filesyste
     if (!words.empty()) {
         const auto asked = parseInteger(words[0]);
         if (!asked) {
-            context.err << "velmora-cli: \"" << words[0] << "\" is not a year\n";
+            context.err << "velmora-cli: \"" << shown(words[0]) << "\" is not a year\n";
             return 2;
         }
         if (*asked < summary.firstYear || *asked > summary.lastYear) {
@@ -100,7 +100,7 @@ int setCommand(const std::vector<std::string_view>& words, const std::filesystem
         const auto month = parseYearMonth(words[i]);
         const auto days = parseInteger(words[i + 1]);
         if (!month || !days) {
-            context.err << "velmora-cli: \"" << words[i] << ' ' << words[i + 1]
+            context.err << "velmora-cli: \"" << shown(words[i]) << ' ' << shown(words[i + 1])
                         << "\" is not YEAR-MONTH DAYS, as in 1448-10 30\n";
             return 2;
         }
@@ -138,7 +138,7 @@ int setCommand(const std::vector<std::string_view>& words, const std::filesystem
 
 int lunarCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
     const CommonOptions options = takeDataOption(args, context.dataFolder, context.err);
-    if (options.failed) return 2;
+    if (options.status != 0) return options.status;
     if (options.rest.empty() || (options.rest[0] != "show" && options.rest[0] != "set")) {
         context.err << "velmora-cli: lunar takes show [YEAR] or set YEAR-MONTH DAYS\n";
         return 2;

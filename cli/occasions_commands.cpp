@@ -9,15 +9,24 @@
 namespace velmora::cli {
 namespace {
 
-std::string words(const Occasion& occasion) { return toUtf8(occasion.words()); }
+std::string words(const Occasion& occasion) { return columnText(occasion.words()); }
+
+// The occasions come from events.ini: without it there is nothing to list.
+bool eventsReadable(const CalendarFiles& files, std::ostream& err) {
+    if (files.eventsSource().exists()) return true;
+    err << "velmora-cli: cannot read " << files.eventsSource().path().string() << "\n";
+    return false;
+}
 
 }  // namespace
 
 int occasionsCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
     const CommonOptions options = takeDataOption(args, context.dataFolder, context.err);
     CivilDate month;
-    if (options.failed || !readJalaliYearMonth(options.rest, true, month, context.err)) return 2;
+    if (options.status != 0) return options.status;
+    if (!readJalaliYearMonth(options.rest, true, month, context.err)) return 2;
     const CalendarFiles files(options.dataFolder);
+    if (!eventsReadable(files, context.err)) return 1;
     warnIfCalendarDamaged(files, context.err);
     const CalendarData& data = files.data();
     for (std::int32_t day = 1; day <= jalaliMonthLength(month.year, month.month); ++day) {
@@ -32,8 +41,10 @@ int occasionsCommand(const std::vector<std::string_view>& args, const CommandCon
 int holidaysCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
     const CommonOptions options = takeDataOption(args, context.dataFolder, context.err);
     CivilDate year;
-    if (options.failed || !readJalaliYearMonth(options.rest, false, year, context.err)) return 2;
+    if (options.status != 0) return options.status;
+    if (!readJalaliYearMonth(options.rest, false, year, context.err)) return 2;
     const CalendarFiles files(options.dataFolder);
+    if (!eventsReadable(files, context.err)) return 1;
     warnIfCalendarDamaged(files, context.err);
     const CalendarData& data = files.data();
     for (std::int32_t month = 1; month <= 12; ++month) {

@@ -44,6 +44,14 @@ std::optional<std::int32_t> checkValue(const IniFile::Entry& entry, ProblemList&
         problems.error(entry.line, "the value is too short for a separator and a flag");
         return std::nullopt;
     }
+    for (const char16_t c : value) {
+        if (c < 0x20 || c == 0x7F) {
+            problems.error(entry.line, "the value holds a control character (U+00" +
+                                           std::string{"0123456789ABCDEF"[c >> 4], "0123456789ABCDEF"[c & 15]} +
+                                           "), which would break the columns of velmora-cli");
+            return std::nullopt;
+        }
+    }
     const std::int32_t flag = decimalDigitValue(value.back());
     if (flag < 0) {
         problems.error(entry.line, "the value does not end in a holiday flag (a digit)");

@@ -1,6 +1,7 @@
 #include "render/holiday_panel.h"
 
 #include <algorithm>
+#include <string>
 
 #include "calendar/native_digits.h"
 
@@ -9,6 +10,17 @@ namespace {
 
 // A month of a bad calendar.ini may claim any length; no month has more days than this.
 constexpr std::int32_t kLongestScan = 62;
+
+// The words as they fit in `room` pixels: whole, or cut with an ellipsis after as many
+// characters as fit.
+std::u16string fitted(Surface& surface, std::u16string_view words, std::int32_t room) {
+    if (surface.textWidth(words) <= room) return std::u16string(words);
+    constexpr std::u16string_view kEllipsis = u"\u2026";
+    std::size_t keep = words.size();
+    while (keep > 0 && surface.textWidth(std::u16string(words.substr(0, keep)) + std::u16string(kEllipsis)) > room)
+        --keep;
+    return keep == 0 ? std::u16string() : std::u16string(words.substr(0, keep)) + std::u16string(kEllipsis);
+}
 
 }  // namespace
 
@@ -53,7 +65,16 @@ void drawMonthOccasions(Surface& surface, const MonthView& view, Calendar mode) 
         surface.setTextAlign(TextAlign::leftTop);
         surface.drawText(x + 17, y, formatAsciiDigits(entry.day).view());
         surface.setTextAlign(TextAlign::rightTop);
-        if (!chosen->words().empty()) surface.drawText(x, y, chosen->words());
+        if (chosen->words().empty()) continue;
+        // A line beside the occasions button ends short of it.
+        const Rect& button = view.occasionsButton;
+        const std::int32_t textHeight = surface.textMetrics().height;
+        if (button.right > button.left && y < button.bottom && y + textHeight > button.top) {
+            const std::u16string words = fitted(surface, chosen->words(), x - button.right - 4);
+            if (!words.empty()) surface.drawText(x, y, words);
+        } else {
+            surface.drawText(x, y, chosen->words());
+        }
     }
 }
 

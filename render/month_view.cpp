@@ -14,6 +14,11 @@ PrimaryMonth primaryMonth(const MonthView& view, Calendar mode) {
     month.dayZero = dateToDayNumber(mode, hijri, date.year, date.month, 0);
     month.length = monthLength(mode, hijri, date.year, date.month);
     month.rightToLeft = mode != Calendar::gregorian;
+    // A table that is not sound can put a month anywhere; one outside the span has no days.
+    if (month.dayZero < kFirstShownDay - 100 || month.dayZero > kLastShownDay + 100) {
+        month.dayZero = std::clamp(month.dayZero, kFirstShownDay, kLastShownDay);
+        month.length = 0;
+    }
     month.firstColumn = weekdayColumn(month.first());
     return month;
 }

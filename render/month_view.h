@@ -6,6 +6,7 @@
 
 #include "calendar/day_number.h"
 #include "occasions/occasions.h"
+#include "render/surface.h"
 
 namespace velmora {
 
@@ -15,8 +16,9 @@ struct MonthView {
     const CalendarData& data;
     std::int32_t clientWidth = 0;
     std::int32_t clientHeight = 0;
-    CivilDate shown;  // Gregorian
-    CivilDate today;  // the local Gregorian date
+    CivilDate shown;         // Gregorian
+    CivilDate today;         // the local Gregorian date
+    Rect occasionsButton{};  // where the occasions button stands, when it is shown; nothing is drawn over it
 };
 
 // The layout quantities, recomputed from the client size at every paint. Every division

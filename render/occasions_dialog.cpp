@@ -9,6 +9,7 @@ void paintOccasionsDialog(Surface& surface, const CalendarData& data, const Civi
     const TextMetrics metrics = surface.textMetrics();  // of the default font
     const std::int32_t w = metrics.averageCharWidth;
     const std::int32_t lineHeight = metrics.height + metrics.externalLeading;
+    const std::int32_t right = w + 483;  // where the Solar Hijri column ends
     std::int32_t line = 1;
     for (std::int32_t day = 1; day <= jalaliMonthLength(month.year, month.month); ++day) {
         const DayNumber n = jalaliToDayNumber(month.year, month.month, day);
@@ -18,17 +19,23 @@ void paintOccasionsDialog(Surface& surface, const CalendarData& data, const Civi
 
         surface.setTextColor(texts.holiday ? kRed : kBlack);
         surface.selectFont(FontId::smallFont);
-        const std::int32_t y = line * lineHeight;
         surface.setTextAlign(TextAlign::leftTop);
-        surface.drawText(w + 495, y, formatAsciiDigits(day).view());
+        surface.drawText(w + 495, line * lineHeight, formatAsciiDigits(day).view());
         surface.setTextAlign(TextAlign::rightTop);
-        // Columns reckoned at 7 pixels a character of the whole texts, flags included.
-        const auto solarLength = static_cast<std::int32_t>(texts.solar.text.size());
-        const auto lunarLength = static_cast<std::int32_t>(texts.lunar.text.size());
-        if (!texts.solar.words().empty()) surface.drawText(w + 483, y, texts.solar.words());
-        if (!texts.lunar.words().empty()) surface.drawText(w + 483 - 7 * solarLength, y, texts.lunar.words());
-        if (!texts.gregorian.words().empty())
-            surface.drawText(w + 7 * (69 - lunarLength - solarLength), y, texts.gregorian.words());
+        // Right to left: the Solar Hijri, lunar Hijri and Gregorian texts, each ending where
+        // the one before it began, two characters apart; a text that would cross the left
+        // edge goes to a line of its own below, ending where the first column ends.
+        std::int32_t x = right;
+        for (const Occasion* occasion : {&texts.solar, &texts.lunar, &texts.gregorian}) {
+            if (occasion->empty()) continue;
+            const std::int32_t width = occasion->words().empty() ? 0 : surface.textWidth(occasion->words());
+            if (x - width < 0 && x != right) {
+                ++line;
+                x = right;
+            }
+            if (width > 0) surface.drawText(x, line * lineHeight, occasion->words());
+            x -= width + 2 * w;
+        }
         ++line;
     }
 }

@@ -60,6 +60,8 @@ class Surface {
     // Of the font selected now.
     virtual TextMetrics textMetrics() = 0;
     virtual void selectFont(FontId font) = 0;
+    // How wide text is in the font selected now, in pixels.
+    virtual std::int32_t textWidth(std::u16string_view text) = 0;
     virtual void setTextColor(Rgb color) = 0;
     virtual void setTextAlign(TextAlign align) = 0;
     // Text with a transparent background, placed by the alignment at (x, y).

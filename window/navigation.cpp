@@ -71,7 +71,7 @@ DayNumber hijriLanding(const NavigationContext& context, std::int32_t year, std:
     }
     if (year < bounds.minYear) return bounds.minJulianday;
     if (year > bounds.minYear && context.data.lunar.yearTotal(std::int64_t{year} - 1) == 0)
-        return bounds.maxJulianday + 1;
+        return bounds.maxJulianday < kLastShownDay ? bounds.maxJulianday + 1 : bounds.maxJulianday;
     const std::int32_t length = monthLength(Calendar::hijri, context.data.hijri(), year, month);
     return hijriToDayNumber(context.data.hijri(), year, month, std::clamp(day, 1, std::max(length, 1)));
 }
@@ -233,7 +233,7 @@ void keepShownDateInSpan(NavigationState& state, const NavigationContext& contex
     DayNumber n = std::clamp(shownDayNumber(state), kFirstShownDay, kLastShownDay);
     // Before the table's first day the nearest month is its first; the year rule above keeps
     // the shown date below the table's last Gregorian year.
-    if (state.displayMode == Calendar::hijri && hasLunarTable(bounds)) n = std::max(n, bounds.minJulianday + 1);
+    if (state.displayMode == Calendar::hijri && hasLunarTable(bounds)) n = std::max(n, firstDayOfLunarTable(bounds));
     state.shown = dayNumberToGregorian(n);
 }
 

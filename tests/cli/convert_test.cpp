@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 
@@ -114,12 +115,45 @@ TEST(CliConvert, FromHijri) {
 }
 
 TEST(CliConvert, DataFolderOption) {
-    TempFolder empty;
-    const Result r = runCli({"convert", "--data", empty.path().string(), "--from", "jdn", "2460737"});
+    TempFolder eventsOnly;
+    eventsOnly.write("events.ini", "[01]\n1=Nowruz 1\n");
+    const std::string folder = eventsOnly.path().string();
+    const Result r = runCli({"convert", "--data", folder, "--from", "jdn", "2460737"});
     EXPECT_EQ(r.out, "2460737\t2025-03-02\t1403-12-12\t-\tSunday\n");
-    const Result hijri = runCli({"convert", "--data", empty.path().string(), "--from", "hijri", "1446-09-01"});
+    // Before the command, as a global option stands, it means the same.
+    EXPECT_EQ(runCli({"--data", folder, "convert", "--from", "jdn", "2460737"}).out, r.out);
+    const Result hijri = runCli({"convert", "--data", folder, "--from", "hijri", "1446-09-01"});
     EXPECT_NE(hijri.err.find("calendar.ini has no lunar Hijri table"), std::string::npos);
     EXPECT_EQ(runCli({"convert", "--data"}).status, 2);
+    // A folder that is not there, or holds neither file, is an error, not a run without data.
+    TempFolder empty;
+    for (const std::string& bad : {empty.path().string(), (empty.path() / "nowhere").string()}) {
+        const Result none = runCli({"--data", bad, "convert", "2025-03-20"});
+        EXPECT_EQ(none.status, 1);
+        EXPECT_EQ(none.out, "");
+        EXPECT_EQ(std::count(none.err.begin(), none.err.end(), '\n'), 1) << none.err;
+    }
+    // Occasions need events.ini.
+    TempFolder calendarOnly;
+    calendarOnly.write("calendar.ini", readBytes(shippedFile("calendar.ini")));
+    const Result noEvents = runCli({"holidays", "--data", calendarOnly.path().string(), "1405"});
+    EXPECT_EQ(noEvents.status, 1);
+    EXPECT_NE(noEvents.err.find("cannot read"), std::string::npos);
+}
+
+TEST(CliConvert, NoRawControlBytesAndNoHalfCharacters) {
+    const Result bad = runCli(
+        {"convert", std::string("\x1b[2J") + std::string(70, 'x') + "\xD8\xB3\xD8\xB3\xD8\xB3" + std::string(40, 'y')});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err.find('\x1b'), std::string::npos);
+    EXPECT_NE(bad.err.find("\\x1B[2J"), std::string::npos) << bad.err;
+    // Cut at 80 bytes between two characters, never inside one.
+    EXPECT_NE(bad.err.find("\xD8\xB3..."), std::string::npos) << bad.err;
+    // A tab in an occasion stays inside its column.
+    TempFolder folder;
+    folder.write("events.ini", "[01]\n1=New\tyear 1\n");
+    const Result listed = runCli({"occasions", "--data", folder.path().string(), "1405", "1"});
+    EXPECT_EQ(listed.out, "1405-01-01\t1\tNew\\tyear\t\t\n");
 }
 
 TEST(CliCheck, ShippedFilesPassAndBrokenOnesFail) {
@@ -136,7 +170,10 @@ TEST(CliCheck, ShippedFilesPassAndBrokenOnesFail) {
     EXPECT_NE(bad.out.find("calendar.ini:8: error: month 1 of 5 has \"10\" days (29 or 30 expected)"),
               std::string::npos)
         << bad.out;
-    const Result missing = runCli({"check", "--data", (folder.path() / "nowhere").string()});
+    folder.write("calendar.ini", "");
+    folder.write("events.ini", "[01]\n1=Nowruz 1\n");
+    std::filesystem::remove(folder.path() / "calendar.ini");
+    const Result missing = runCli({"check", "--data", folder.path().string()});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.out.find("calendar.ini: error: the file is missing"), std::string::npos) << missing.out;
 }

@@ -1,13 +1,18 @@
-// libFuzzer target: any bytes as calendar.ini, then the reads and conversions the program
-// makes. Run with ./dev fuzz (see README).
+// libFuzzer target: any bytes as calendar.ini (and as events.ini), then the reads and
+// conversions the program makes, the navigation and a paint of every mode with its holiday
+// scan, on the table as it stands, unchecked. Run with ./dev fuzz (see README).
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string_view>
 
 #include "calendar/hijri.h"
 #include "calendar/hijri_check.h"
 #include "calendar/ini_file.h"
+#include "render/main_paint.h"
+#include "render/recording_surface.h"
 #include "window/navigation.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -29,5 +34,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)hijriToDayNumber(calendar, date.year, date.month, date.day);
     }
     for (const Calendar mode : kCalendars) (void)clampShownYear(probe, mode, b);
+
+    const CalendarData files(ini, std::make_shared<const IniFile>(ini));
+    Recording recording;
+    RecordingSurfaceFactory surfaces(recording);
+    for (const Calendar mode : kCalendars) {
+        for (const DayNumber n : {probe, firstDayOfLunarTable(b), b.maxJulianday, b.endHijri, 2460000}) {
+            NavigationState state{mode, dayNumberToGregorian(std::clamp(n, kFirstShownDay, kLastShownDay))};
+            const NavigationContext context{files, {2025, 3, 5}};
+            showNextMonth(state, context, probe, 12);
+            keepShownDateInSpan(state, context);
+            (void)monthControls(state, context);
+            paintDisplayMode(surfaces, MonthView{files, 393, 509, state.shown, {2025, 3, 5}}, mode);
+            recording.calls.clear();
+        }
+    }
     return 0;
 }

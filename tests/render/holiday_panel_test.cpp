@@ -18,10 +18,10 @@ class MonthOccasionsTest : public ::testing::Test {
 
     void SetUp() override { recording_.metrics[FontId::systemFont] = {7, 16, 3, 0}; }
     std::vector<DrawCall> draw(std::string_view events, CivilDate shown, Calendar mode, std::int32_t w = 390,
-                               std::int32_t h = 400) {
+                               std::int32_t h = 400, Rect button = {}) {
         const CalendarData files = CalendarData::fromText(calendar_, events);
         RecordingSurface surface(recording_);
-        drawMonthOccasions(surface, MonthView{files, w, h, shown, {2000, 1, 1}}, mode);
+        drawMonthOccasions(surface, MonthView{files, w, h, shown, {2000, 1, 1}, button}, mode);
         return recording_.texts();
     }
 };
@@ -55,6 +55,20 @@ TEST_F(MonthOccasionsTest, AtMostSevenInDayOrder) {
     EXPECT_EQ(texts[0].text, u"3");
     EXPECT_EQ(texts[12].text, u"21");
     EXPECT_EQ(texts[13].y, 320 + 6 * 12);
+}
+
+TEST_F(MonthOccasionsTest, TheSeventhLineStopsShortOfTheOccasionsButton) {
+    std::string events = "[01]\n";
+    for (std::int32_t day = 1; day <= 6; ++day) events += std::to_string(day) + "=day " + std::to_string(day) + " 1\n";
+    events += "7=" + std::string(70, 'x') + " 1\n";
+    const Rect button{27, 389, 87, 409};  // where the window puts it at this size
+    const auto texts = draw(events, {2025, 3, 25}, Calendar::jalali, 390, 400, button);
+    ASSERT_EQ(texts.size(), 14u);
+    const DrawCall& seventh = texts[13];
+    EXPECT_EQ(seventh.y, 320 + 6 * 12);
+    EXPECT_EQ(seventh.text, std::u16string(47, u'x') + u"\u2026");  // 240 pixels: from 91 to 331
+    EXPECT_GE(seventh.x - static_cast<std::int32_t>(seventh.text.size()) * 5, button.right);
+    EXPECT_EQ(texts[11].text, u"day 6");  // the lines above it are whole
 }
 
 TEST_F(MonthOccasionsTest, EsfandOfALeapYearHasThirtyDays) {

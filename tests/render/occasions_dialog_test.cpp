@@ -33,7 +33,7 @@ TEST(OccasionsDialog, ColumnsLinesAndColours) {
     EXPECT_EQ(texts[1].x, w + 483);
     EXPECT_EQ(texts[1].align, TextAlign::rightTop);
     EXPECT_EQ(texts[2].text, u"klmnopqr");
-    EXPECT_EQ(texts[2].x, w + 483 - 84);  // a 12-character Solar Hijri text
+    EXPECT_EQ(texts[2].x, w + 483 - (10 * 5 + 2 * w));  // measured words, two characters apart
     EXPECT_EQ(texts[3].text, u"15");
     EXPECT_EQ(texts[3].y, 2 * lineHeight);
     EXPECT_EQ(texts[3].color, kBlack);
@@ -45,7 +45,7 @@ TEST(OccasionsDialog, ColumnsLinesAndColours) {
 
 TEST(OccasionsDialog, GregorianColumnBehindBothTexts) {
     const std::string calendar = readBytes(shippedFile("calendar.ini"));
-    // 12-character Solar Hijri and 10-character lunar Hijri texts, flags included.
+    // 10 and 8 characters of words, 5 pixels each in the small font, 2 x 7 pixels apart.
     const CalendarData files =
         CalendarData::fromText(calendar, "[012]\n12=abcdefghij 0\n[29]\n1=klmnopqr 0\n[13]\n2=greg 0\n");
     Recording recording;
@@ -53,8 +53,27 @@ TEST(OccasionsDialog, GregorianColumnBehindBothTexts) {
     paintOccasionsDialog(surface, files, {2025, 3, 1});
     const auto texts = recording.texts();
     ASSERT_EQ(texts.size(), 4u);
-    EXPECT_EQ(texts[1].x - texts[2].x, 84);
-    EXPECT_EQ(texts[1].x - texts[3].x, 154);
+    EXPECT_EQ(texts[1].x - texts[2].x, 64);
+    EXPECT_EQ(texts[1].x - texts[3].x, 64 + 54);
+}
+
+TEST(OccasionsDialog, ATextThatWouldCrossTheLeftEdgeGoesBelow) {
+    // 77 characters of Solar Hijri words leave no room for the lunar Hijri text.
+    const std::string events = "[012]\n12=" + std::string(77, 's') + " 1\n[29]\n1=" + std::string(20, 'l') +
+                               " 0\n[13]\n2=greg 0\n[013]\n1=next day 0\n";
+    const CalendarData files = CalendarData::fromText(readBytes(shippedFile("calendar.ini")), events);
+    Recording recording;
+    recording.metrics[FontId::systemFont] = {7, 16, 3, 1};
+    RecordingSurface surface(recording);
+    paintOccasionsDialog(surface, files, {2025, 3, 1});
+    const auto texts = recording.texts();
+    ASSERT_EQ(texts.size(), 4u);  // day, Solar Hijri; lunar and Gregorian on the next line
+    for (const DrawCall& text : texts)
+        EXPECT_GE(text.x - (text.align == TextAlign::rightTop ? static_cast<std::int32_t>(text.text.size()) * 5 : 0), 0)
+            << text.x;
+    EXPECT_EQ(texts[2].x, texts[1].x);
+    EXPECT_EQ(texts[2].y, texts[1].y + 17);
+    EXPECT_EQ(texts[3].y, texts[2].y);
 }
 
 TEST(OccasionsDialog, EsfandOfALeapYearAndNoTable) {

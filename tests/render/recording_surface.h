@@ -60,6 +60,10 @@ class RecordingSurface : public Surface {
         return it != recording_.metrics.end() ? it->second : TextMetrics{8, 18, 3, 1};
     }
     void selectFont(FontId font) override { font_ = font; }
+    // Every character as wide as the font's average.
+    std::int32_t textWidth(std::u16string_view text) override {
+        return static_cast<std::int32_t>(text.size()) * textMetrics().averageCharWidth;
+    }
     void setTextColor(Rgb color) override { color_ = color; }
     void setTextAlign(TextAlign align) override { align_ = align; }
     void drawText(std::int32_t x, std::int32_t y, std::u16string_view text) override {
