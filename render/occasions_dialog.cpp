@@ -4,7 +4,7 @@
 
 namespace velmora {
 
-void paintOccasionsDialog(Surface& surface, const CalendarData& data, const CivilDate& shown) {
+std::int32_t paintOccasionsDialog(Surface& surface, const CalendarData& data, const CivilDate& shown) {
     const CivilDate month = gregorianToJalali(shown.year, shown.month, shown.day);
     const TextMetrics metrics = surface.textMetrics();  // of the default font
     const std::int32_t w = metrics.averageCharWidth;
@@ -38,6 +38,7 @@ void paintOccasionsDialog(Surface& surface, const CalendarData& data, const Civi
         }
         ++line;
     }
+    return line * lineHeight;
 }
 
 }  // namespace velmora

@@ -7,8 +7,10 @@
 namespace velmora {
 
 // One line per day with an occasion in any calendar, from y = line height down without
-// gaps: the day, then right to left the Solar Hijri, lunar Hijri and Gregorian texts, at 7
-// pixels a character; holidays in red. Days outside the lunar Hijri table are left out.
-void paintOccasionsDialog(Surface& surface, const CalendarData& data, const CivilDate& shown);
+// gaps: the day, then right to left the Solar Hijri, lunar Hijri and Gregorian texts, as wide
+// as they are and two characters apart (a text that would cross the left edge on a line
+// below); holidays in red. Days outside the lunar Hijri table are left out.
+// Returns where the last line ends, so that the page can be made tall enough.
+std::int32_t paintOccasionsDialog(Surface& surface, const CalendarData& data, const CivilDate& shown);
 
 }  // namespace velmora
