@@ -141,6 +141,30 @@ TEST(CliConvert, DataFolderOption) {
     EXPECT_NE(noEvents.err.find("cannot read"), std::string::npos);
 }
 
+TEST(CliConvert, ADamagedTableIsNotUsedAndSaidOnce) {
+    // The shipped table with one typo each: a month of 3 days, of 99999, a bound at the end of 32 bits.
+    const std::string shipped = readBytes(shippedFile("calendar.ini"));
+    const auto damaged = [&](std::string_view from, std::string_view to) {
+        std::string text = shipped;
+        text.replace(text.find(from), from.size(), to);
+        return text;
+    };
+    for (const std::string& table :
+         {damaged("[1448]\r\n1=30", "[1448]\r\n1=3"), damaged("[1448]\r\n1=30", "[1448]\r\n1=99999"),
+          damaged("maxJulianday=2515427", "maxJulianday=2147483647")}) {
+        TempFolder folder;
+        folder.write("calendar.ini", table);
+        const Result r = runCli({"convert", "--data", folder.path().string(), "--from", "jdn", "2461200", "2461300"});
+        EXPECT_EQ(r.status, 0);
+        // Both days convert, with no lunar Hijri date: the table is treated as missing.
+        EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 2) << r.out;
+        EXPECT_EQ(r.out.find("\t-\t"), r.out.find('\t', r.out.find('\t', r.out.find('\t') + 1) + 1)) << r.out;
+        EXPECT_NE(r.out.find("\t-\t", r.out.find('\n')), std::string::npos) << r.out;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_TRUE(r.err.starts_with("velmora-cli: calendar.ini:")) << r.err;
+    }
+}
+
 TEST(CliConvert, NoRawControlBytesAndNoHalfCharacters) {
     const Result bad = runCli(
         {"convert", std::string("\x1b[2J") + std::string(70, 'x') + "\xD8\xB3\xD8\xB3\xD8\xB3" + std::string(40, 'y')});
