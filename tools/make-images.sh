@@ -63,30 +63,51 @@ chevron right "$out/previous-month-1800.bmp"
     -stroke '#0A246A' -draw 'line 8,15 44,15' "$work/label-full.png"
 bmp16 "$work/label-full.png" "$out/occasions-1037.bmp"
 
-# Day icons 102-132, 16 x 16: a small calendar page (red band, white page, dark outline) with
-# the day in Persian digits, readable on light and dark taskbars alike.
+# A calendar page of size x size pixels, 32-bit with alpha: a white page with a dark outline
+# (readable on light and dark taskbars), a red band at its top, and text (a PNG) in the page.
+page() {  # size, text png, output
+    local s=$1 r band stroke
+    r=$(( s / 8 > 2 ? s / 8 : 2 ))
+    band=$(( (s * 3 + 8) / 16 ))                 # 3 of 16 rows
+    stroke=$(awk "BEGIN { print ($s <= 24 ? 1 : $s / 24) }")
+    "$convert" -size "${s}x${s}" xc:none -fill white -stroke '#303030' -strokewidth "$stroke" \
+        -draw "roundrectangle 0,0 $((s - 1)),$((s - 1)) $r,$r" \
+        -fill '#C62828' -stroke none -draw "rectangle 1,1 $((s - 2)),$band" "$work/page.png"
+    # The text fills the page below the band, leaving a one-pixel margin at 16 pixels.
+    local w=$(( s - 2 - s / 16 )) h=$(( s - band - 2 - s / 16 ))
+    "$convert" "$2" -resize "${w}x${h}" "$work/fitted.png"
+    "$convert" "$work/page.png" "$work/fitted.png" -gravity center -geometry "+0+$(( (band + 1) / 2 ))" \
+        -composite PNG32:"$3"
+}
+
+# Persian digits, black, large enough to be sharp when fitted to any page.
+persianNumber() {  # value, output
+    local text="" value=$1
+    for ((i = 0; i < ${#value}; i++)); do text+=${digits[${value:i:1}]}; done
+    "$convert" -background none -fill '#1A1A1A' -density 288 \
+        pango:"<span font=\"Noto Sans Arabic Bold 11\">$text</span>" -trim +repage "$2"
+}
+
+# Day icons 102-132 at every size the notification area uses from 100 % to 300 % scale.
 digits=(۰ ۱ ۲ ۳ ۴ ۵ ۶ ۷ ۸ ۹)
+daySizes=(16 20 24 32 48)
 for day in $(seq 1 31); do
-    text=""
-    for ((i = 0; i < ${#day}; i++)); do text+=${digits[${day:i:1}]}; done
-    "$convert" -background none -fill '#1A1A1A' -density 72 \
-        pango:"<span font=\"Noto Sans Arabic Bold 11\">$text</span>" -trim +repage \
-        -resize '13x10>' "$work/digits.png"
-    "$convert" -size 16x16 xc:none -fill white -stroke '#303030' -strokewidth 1 \
-        -draw 'roundrectangle 0,0 15,15 2,2' -fill '#C62828' -stroke none -draw 'rectangle 1,1 14,3' \
-        "$work/digits.png" -gravity center -geometry +0+2 -composite \
-        -type Palette -colors 16 "$work/day.png"
-    "$convert" "$work/day.png" "$out/day-$((101 + day)).ico"
+    persianNumber "$day" "$work/digits.png"
+    images=()
+    for size in "${daySizes[@]}"; do
+        page "$size" "$work/digits.png" "$work/day-$size.png"
+        images+=("$work/day-$size.png")
+    done
+    "$convert" "${images[@]}" "$out/day-$((101 + day)).ico"
 done
 
-# The program's icon: the same page, large, with the Persian word for calendar-day "روز".
-"$convert" -background none -fill '#1A1A1A' -density 72 \
-    pango:"<span font=\"Noto Naskh Arabic Bold 16\">۱۴</span>" -trim +repage -resize 'x14>' "$work/big.png"
-"$convert" -size 32x32 xc:none -fill white -stroke '#303030' -strokewidth 1.5 \
-    -draw 'roundrectangle 1,1 30,30 4,4' -fill '#C62828' -stroke none -draw 'rectangle 2,2 29,8' \
-    -fill '#303030' -draw 'circle 9,5 9,6.5' -draw 'circle 22,5 22,6.5' \
-    "$work/big.png" -gravity center -geometry +0+4 -composite "$work/calendar32.png"
-"$convert" "$work/calendar32.png" -resize 16x16 "$work/calendar16.png"
-"$convert" "$work/calendar32.png" "$work/calendar16.png" "$out/calendar.ico"
+# The program's icon: a page with "۱۴", at the sizes of lists, desktops and the taskbar too.
+persianNumber 14 "$work/fourteen.png"
+images=()
+for size in 16 20 24 32 48 64 256; do
+    page "$size" "$work/fourteen.png" "$work/calendar-$size.png"
+    images+=("$work/calendar-$size.png")
+done
+"$convert" "${images[@]}" "$out/calendar.ico"
 
 echo "images written to $out"
