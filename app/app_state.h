@@ -53,8 +53,9 @@ struct AppState {
     // The data files beside the executable, with the lunar table's bounds read at creation.
     std::unique_ptr<CalendarFiles> files;
 
-    bool trayIconAdded = false;   // whether the notification area took it
-    std::int32_t trayIconId = 0;  // the Solar Hijri day the tray icon was added under; 0: none
+    bool trayIconAdded = false;     // whether the notification area took it
+    HICON trayIconImage = nullptr;  // the picture it shows, ours to destroy
+    std::int32_t trayIconId = 0;    // the Solar Hijri day the tray icon was added under; 0: none
     UINT taskbarCreatedMessage = 0;
     // Questions a test driver in another process may ask (menus are not shared across
     // processes under Wine): the live GDI objects, and the state of a menu item.
@@ -97,6 +98,10 @@ bool onNavigationCommand(WORD id);
 void onMonthSelected();
 void onYearStep(const NMHDR* header);
 void updateButtonTooltips();
+
+// An icon of the program's resources at the size the display's scale asks for
+// (app/display_scale.cpp); the caller destroys it.
+HICON loadScaledIcon(HINSTANCE instance, const wchar_t* name, int pixelsAt96);
 
 // Tray (app/tray.cpp).
 void updateTrayIcon();

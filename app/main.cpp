@@ -5,6 +5,7 @@
 
 #include "app/app_state.h"
 #include "resources/resource_ids.h"
+#include "window/icon_size.h"
 
 namespace velmora {
 
@@ -21,8 +22,9 @@ bool registerWindowClass(HINSTANCE instance) {
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = mainWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, L"calendar");
-    windowClass.hIconSm = LoadIconW(instance, L"calendar");
+    // Both kept for the life of the process, at the display's scale.
+    windowClass.hIcon = loadScaledIcon(instance, L"calendar", kWindowIconPixels);
+    windowClass.hIconSm = loadScaledIcon(instance, L"calendar", kTrayIconPixels);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     // Created once and kept for the life of the process.
     windowClass.hbrBackground = CreateSolidBrush(RGB(243, 246, 247));

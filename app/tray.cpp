@@ -7,6 +7,7 @@
 
 #include "app/app_state.h"
 #include "resources/resource_ids.h"
+#include "window/icon_size.h"
 #include "window/tray_text.h"
 
 namespace velmora {
@@ -28,12 +29,16 @@ void addTrayIcon() {
     NOTIFYICONDATAW record = trayRecord(static_cast<UINT>(app.trayIconId));
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = kTrayMessage;
-    record.hIcon = LoadIconW(app.instance, MAKEINTRESOURCEW(content.iconId));
+    // At the display's scale, not stretched from 16 pixels.
+    const HICON previous = app.trayIconImage;
+    app.trayIconImage = loadScaledIcon(app.instance, MAKEINTRESOURCEW(content.iconId), kTrayIconPixels);
+    record.hIcon = app.trayIconImage;
     const std::size_t length = std::min(content.tooltip.size(), std::size(record.szTip) - 1);
     std::copy_n(content.tooltip.begin(), length, record.szTip);
     record.szTip[length] = L'\0';
     // At logon the notification area may not be there yet: the day watch tries again.
     app.trayIconAdded = Shell_NotifyIconW(NIM_ADD, &record) != FALSE;
+    if (previous != nullptr) DestroyIcon(previous);  // the area keeps its own copy
 }
 
 }  // namespace

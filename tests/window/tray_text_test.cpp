@@ -4,6 +4,7 @@
 
 #include "test_files.h"
 #include "window/executable_folder.h"
+#include "window/icon_size.h"
 #include "window/link_area.h"
 #include "window/startup_value.h"
 
@@ -64,6 +65,16 @@ TEST(StartupValue, TheModulePathQuotedAndWhole) {
     EXPECT_EQ(reads, 2);  // 260, then 520
     EXPECT_EQ(startupCommand(read), u"\"" + deep + u"\"");
     EXPECT_EQ(readWholePath([](char16_t*, std::size_t) { return std::size_t{0}; }), u"");
+}
+
+TEST(IconSize, FollowsTheDisplayScale) {
+    EXPECT_EQ(iconSizeForDpi(kTrayIconPixels, 96), 16);
+    EXPECT_EQ(iconSizeForDpi(kTrayIconPixels, 120), 20);
+    EXPECT_EQ(iconSizeForDpi(kTrayIconPixels, 144), 24);
+    EXPECT_EQ(iconSizeForDpi(kTrayIconPixels, 192), 32);
+    EXPECT_EQ(iconSizeForDpi(kTrayIconPixels, 288), 48);
+    EXPECT_EQ(iconSizeForDpi(kWindowIconPixels, 144), 48);
+    EXPECT_EQ(iconSizeForDpi(kTrayIconPixels, 0), 16);  // no answer from the system
 }
 
 TEST(LinkArea, HoverAndClick) {

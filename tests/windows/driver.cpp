@@ -737,21 +737,57 @@ void nightScenario(const std::wstring&) {
     stop(p);
 }
 
+// The ProductVersion string of an executable's version resource.
+std::wstring productVersionOf(const std::wstring& path) {
+    DWORD ignored = 0;
+    std::vector<BYTE> info(GetFileVersionInfoSizeW(path.c_str(), &ignored));
+    if (info.empty() || !GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(info.size()), info.data())) return L"";
+    wchar_t* value = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(info.data(), L"\\StringFileInfo\\040904b0\\ProductVersion", reinterpret_cast<void**>(&value),
+                        &length))
+        return L"";
+    return std::wstring(value, length > 0 ? length - 1 : 0);
+}
+
+// The installed program (in the folder given) starts, and carries the version its
+// uninstall entry names; it is left running, for the next install to end.
+void installedScenario(const std::wstring& folder) {
+    const std::wstring program = folder + L"\\Velmora.exe";
+    Program p = start(SW_SHOWNORMAL, program, L"\"" + program + L"\"");
+    check(p.window != nullptr && dataState(p.window) == 3, "the installed program starts with its data files");
+    wchar_t entry[64] = {};
+    DWORD size = sizeof entry;
+    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Velmora",
+                 L"DisplayVersion", RRF_RT_REG_SZ, nullptr, entry, &size);
+    const std::wstring version = productVersionOf(program);
+    check(!version.empty() && version == entry,
+          "its version resource (" + narrow(version) + ") is the uninstall entry's (" + narrow(entry) + ")");
+    check(productVersionOf(folder + L"\\velmora-cli.exe") == version, "and velmora-cli.exe's too");
+    CloseHandle(p.process.hThread);
+    CloseHandle(p.process.hProcess);
+}
+
+void absentScenario(const std::wstring&) {
+    check(FindWindowW(L"calendar", L"Velmora") == nullptr, "no Velmora is running");
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv);
 int wmain(int argc, wchar_t** argv) {
     const std::map<std::wstring, std::function<void(const std::wstring&)>> scenarios = {
-        {L"window", windowScenario},   {L"lifecycle", lifecycleScenario},
-        {L"tray", trayScenario},       {L"navigation", navigationScenario},
-        {L"startup", startupScenario}, {L"dialogs", dialogsScenario},
-        {L"soak", soakScenario},       {L"paintcost", paintCostScenario},
-        {L"folders", folderScenario},  {L"night", nightScenario},
+        {L"window", windowScenario},       {L"lifecycle", lifecycleScenario},
+        {L"tray", trayScenario},           {L"navigation", navigationScenario},
+        {L"startup", startupScenario},     {L"dialogs", dialogsScenario},
+        {L"soak", soakScenario},           {L"paintcost", paintCostScenario},
+        {L"folders", folderScenario},      {L"night", nightScenario},
+        {L"installed", installedScenario}, {L"absent", absentScenario},
     };
     if (argc < 2 || !scenarios.contains(argv[1])) {
         std::printf(
             "usage: velmora-driver window|lifecycle|tray|navigation|startup|dialogs|soak|paintcost|folders|night "
-            "[SHOTS]\n");
+            "[SHOTS]\n       velmora-driver installed FOLDER | absent\n");
         return 2;
     }
     scenarios.at(argv[1])(argc > 2 ? argv[2] : L"");
