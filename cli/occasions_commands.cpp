@@ -1,4 +1,5 @@
 // velmora-cli occasions and holidays: events.ini as a person reads it.
+#include <memory>
 #include <ostream>
 
 #include "calendar/ini_file.h"
@@ -11,24 +12,36 @@ namespace {
 
 std::string words(const Occasion& occasion) { return columnText(occasion.words()); }
 
-// The occasions come from events.ini: without it there is nothing to list.
-bool eventsReadable(const CalendarFiles& files, std::ostream& err) {
-    if (files.eventsSource().exists()) return true;
-    err << "velmora-cli: cannot read " << files.eventsSource().path().string() << "\n";
-    return false;
+// What both commands read: their options, the Solar Hijri year (and month) asked for, and the
+// data files, which must hold events.ini. Nothing, with the exit status, when they cannot.
+struct OccasionsRequest {
+    CivilDate asked;
+    std::unique_ptr<CalendarFiles> files;
+    int status = 0;
+};
+
+OccasionsRequest readOccasionsRequest(const std::vector<std::string_view>& args, bool withMonth,
+                                      const CommandContext& context) {
+    OccasionsRequest request;
+    const CommonOptions options = takeDataOption(args, context.dataFolder, context.err);
+    if (options.status != 0) return {{}, nullptr, options.status};
+    if (!readJalaliYearMonth(options.rest, withMonth, request.asked, context.err)) return {{}, nullptr, 2};
+    request.files = std::make_unique<CalendarFiles>(options.dataFolder);
+    if (!request.files->eventsSource().exists()) {
+        context.err << "velmora-cli: cannot read " << request.files->eventsSource().path().string() << "\n";
+        return {{}, nullptr, 1};
+    }
+    warnIfCalendarDamaged(*request.files, context.err);
+    return request;
 }
 
 }  // namespace
 
 int occasionsCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
-    const CommonOptions options = takeDataOption(args, context.dataFolder, context.err);
-    CivilDate month;
-    if (options.status != 0) return options.status;
-    if (!readJalaliYearMonth(options.rest, true, month, context.err)) return 2;
-    const CalendarFiles files(options.dataFolder);
-    if (!eventsReadable(files, context.err)) return 1;
-    warnIfCalendarDamaged(files, context.err);
-    const CalendarData& data = files.data();
+    const OccasionsRequest request = readOccasionsRequest(args, true, context);
+    if (request.files == nullptr) return request.status;
+    const CivilDate month = request.asked;
+    const CalendarData& data = request.files->data();
     for (std::int32_t day = 1; day <= jalaliMonthLength(month.year, month.month); ++day) {
         const DayOccasions texts = occasionsOfDay(data, jalaliToDayNumber(month.year, month.month, day));
         if (texts.empty()) continue;
@@ -39,14 +52,10 @@ int occasionsCommand(const std::vector<std::string_view>& args, const CommandCon
 }
 
 int holidaysCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
-    const CommonOptions options = takeDataOption(args, context.dataFolder, context.err);
-    CivilDate year;
-    if (options.status != 0) return options.status;
-    if (!readJalaliYearMonth(options.rest, false, year, context.err)) return 2;
-    const CalendarFiles files(options.dataFolder);
-    if (!eventsReadable(files, context.err)) return 1;
-    warnIfCalendarDamaged(files, context.err);
-    const CalendarData& data = files.data();
+    const OccasionsRequest request = readOccasionsRequest(args, false, context);
+    if (request.files == nullptr) return request.status;
+    const CivilDate year = request.asked;
+    const CalendarData& data = request.files->data();
     for (std::int32_t month = 1; month <= 12; ++month) {
         for (std::int32_t day = 1; day <= jalaliMonthLength(year.year, month); ++day) {
             const DayNumber n = jalaliToDayNumber(year.year, month, day);
