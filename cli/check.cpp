@@ -38,9 +38,9 @@ int checkCommand(const std::vector<std::string_view>& args, const CommandContext
     }
     const CalendarFiles files(options.dataFolder);
     const CalendarData& data = files.data();
-    HijriTableSummary summary;
+    const HijriTableSummary& summary = files.calendarSummary();
     const auto problems =
-        checkProblems(files.calendarSource(), [&](const IniFile& ini) { return checkHijriTable(ini, &summary); });
+        checkProblems(files.calendarSource(), [&](const IniFile&) { return files.calendarProblems(); });
     const bool calendarClean = report(context.out, "calendar.ini", problems);
     if (calendarClean) {
         context.out << "calendar.ini: lunar Hijri years " << summary.firstYear << " to " << summary.lastYear

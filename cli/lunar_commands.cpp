@@ -45,8 +45,8 @@ int showCommand(const std::vector<std::string_view>& words, const std::filesyste
     const CalendarFiles files(folder);
     const CalendarData& data = files.data();
     const IniFile& ini = files.calendarSource().file();
-    HijriTableSummary summary;
-    for (const FileProblem& problem : checkHijriTable(ini, &summary)) {
+    const HijriTableSummary& summary = files.calendarSummary();
+    for (const FileProblem& problem : files.calendarProblems()) {
         if (problem.severity != FileProblem::Severity::error) continue;
         context.err << "velmora-cli: calendar.ini has no usable lunar Hijri table (" << problem.message
                     << "; velmora-cli check says more)\n";

@@ -1,6 +1,5 @@
 #include "occasions/occasions.h"
 
-#include "calendar/hijri_check.h"
 #include "calendar/native_digits.h"
 
 namespace velmora {
@@ -44,9 +43,12 @@ CalendarFiles::CalendarFiles(const std::filesystem::path& folder)
 }
 
 void CalendarFiles::takeCalendar() {
+    // Checked once a reading; the window, the converter, check and lunar show all use this.
+    calendarSummary_ = {};
+    calendarProblems_ = checkHijriTable(calendarSource_.file(), &calendarSummary_);
     calendarErrors_.clear();
     if (calendarSource_.exists()) {
-        for (const FileProblem& problem : checkHijriTable(calendarSource_.file(), nullptr)) {
+        for (const FileProblem& problem : calendarProblems_) {
             if (problem.severity == FileProblem::Severity::error) calendarErrors_.push_back(problem);
         }
     }

@@ -15,6 +15,7 @@
 
 #include "calendar/file_problem.h"
 #include "calendar/hijri.h"
+#include "calendar/hijri_check.h"
 #include "calendar/ini_file.h"
 
 namespace velmora {
@@ -84,6 +85,9 @@ class CalendarFiles {
     const IniSource& eventsSource() const { return eventsSource_; }
     // The errors of calendar.ini as last read; empty when it is sound or missing.
     const std::vector<FileProblem>& calendarErrors() const { return calendarErrors_; }
+    // Everything its check found (a missing file checks as an empty one), and its summary.
+    const std::vector<FileProblem>& calendarProblems() const { return calendarProblems_; }
+    const HijriTableSummary& calendarSummary() const { return calendarSummary_; }
 
   private:
     void takeCalendar();
@@ -92,6 +96,8 @@ class CalendarFiles {
     IniSource eventsSource_;
     CalendarData data_;
     std::vector<FileProblem> calendarErrors_;
+    std::vector<FileProblem> calendarProblems_;
+    HijriTableSummary calendarSummary_;
 };
 
 // The occasions of one day in the three calendars, and whether they make it a holiday: a
