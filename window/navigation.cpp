@@ -84,7 +84,8 @@ void clampYear(NavigationState& state, const NavigationContext& context) {
 void stepMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear, std::int32_t named,
                std::int32_t direction) {
     const std::int32_t month = resolveMonth(state, context, named);
-    std::int32_t year = typedYear;
+    // The year box holds at most eight digits: nothing wider reaches the year arithmetic.
+    std::int32_t year = std::clamp(typedYear, -99999999, 99999999);
     std::int32_t target = month + direction;
     if (target > 12) {
         target = 1;
@@ -215,8 +216,9 @@ void stepYear(NavigationState& state, const NavigationContext& context, std::int
     if (state.displayMode == Calendar::hijri) {
         clampYear(state, context);
         const CivilDate hijri = dayNumberToHijri(context.data.hijri(), shownDayNumber(state));
-        state.shown = dayNumberToGregorian(
-            dateToDayNumber(Calendar::hijri, context.data.hijri(), hijri.year + direction, hijri.month, 1));
+        state.shown = dayNumberToGregorian(dateToDayNumber(Calendar::hijri, context.data.hijri(),
+                                                           std::clamp(hijri.year, -99999999, 99999999) + direction,
+                                                           hijri.month, 1));
         return;
     }
     if (!inSpan(state.shown.year, kFirstShownGregorianYear, kLastShownGregorianYear)) return clampYear(state, context);
