@@ -1,8 +1,8 @@
 // Icons loaded at the size the display's scale asks for.
 #include <windows.h>
 
-#include "app/app_state.h"
-#include "window/icon_size.h"
+#include "app/main_window.h"
+#include "decisions/icon_size.h"
 
 namespace velmora {
 namespace {

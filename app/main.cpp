@@ -3,9 +3,9 @@
 
 #include <commctrl.h>
 
-#include "app/app_state.h"
+#include "app/main_window.h"
+#include "decisions/icon_size.h"
 #include "resources/resource_ids.h"
-#include "window/icon_size.h"
 
 namespace velmora {
 

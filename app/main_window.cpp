@@ -4,14 +4,14 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "app/app_state.h"
 #include "app/gdi_surface.h"
+#include "app/main_window.h"
 #include "calendar/month_names.h"
+#include "data/executable_folder.h"
+#include "decisions/day_change.h"
+#include "decisions/link_area.h"
 #include "render/main_paint.h"
 #include "resources/resource_ids.h"
-#include "window/day_change.h"
-#include "window/executable_folder.h"
-#include "window/link_area.h"
 
 namespace velmora {
 namespace {

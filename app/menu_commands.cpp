@@ -3,10 +3,10 @@
 
 #include <shellapi.h>
 
-#include "app/app_state.h"
+#include "app/main_window.h"
+#include "data/executable_folder.h"
+#include "decisions/startup_value.h"
 #include "resources/resource_ids.h"
-#include "window/executable_folder.h"
-#include "window/startup_value.h"
 
 namespace velmora {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
+#include "app/main_window.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {

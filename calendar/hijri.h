@@ -12,7 +12,7 @@
 
 #include "calendar/calendar.h"
 #include "calendar/day_number.h"
-#include "calendar/ini_file.h"
+#include "data/ini_file.h"
 
 namespace velmora {
 

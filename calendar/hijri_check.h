@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "calendar/file_problem.h"
 #include "calendar/hijri.h"
+#include "data/file_problem.h"
 
 namespace velmora {
 

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "window/executable_folder.h"
+#include "data/executable_folder.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);

@@ -2,10 +2,10 @@
 #include <memory>
 #include <ostream>
 
-#include "calendar/ini_file.h"
 #include "calendar/weekday_names.h"
 #include "cli/cli_support.h"
 #include "cli/command_list.h"
+#include "data/ini_file.h"
 
 namespace velmora::cli {
 namespace {

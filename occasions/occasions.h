@@ -13,10 +13,10 @@
 #include <string_view>
 #include <vector>
 
-#include "calendar/file_problem.h"
 #include "calendar/hijri.h"
 #include "calendar/hijri_check.h"
-#include "calendar/ini_file.h"
+#include "data/file_problem.h"
+#include "data/ini_file.h"
 
 namespace velmora {
 

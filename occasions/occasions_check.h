@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "calendar/file_problem.h"
+#include "data/file_problem.h"
 #include "occasions/occasions.h"
 
 namespace velmora {

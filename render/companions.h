@@ -3,7 +3,7 @@
 // primary month touches.
 #pragma once
 
-#include "render/month_view.h"
+#include "render/month_layout.h"
 #include "render/surface.h"
 
 namespace velmora {

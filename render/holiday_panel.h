@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "render/month_view.h"
+#include "render/month_layout.h"
 #include "render/surface.h"
 
 namespace velmora {

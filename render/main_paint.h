@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "render/month_grid.h"
-#include "render/month_view.h"
+#include "render/month_layout.h"
 #include "render/surface.h"
 
 namespace velmora {

@@ -2,7 +2,7 @@
 // six week rows of seven columns from Saturday to Friday.
 #pragma once
 
-#include "render/month_view.h"
+#include "render/month_layout.h"
 #include "render/surface.h"
 
 namespace velmora {

@@ -1,7 +1,7 @@
 // The weekday header strip of each display mode, which first paints the calendar panel.
 #pragma once
 
-#include "render/month_view.h"
+#include "render/month_layout.h"
 #include "render/surface.h"
 
 namespace velmora {

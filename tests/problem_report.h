@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "calendar/file_problem.h"
+#include "data/file_problem.h"
 
 namespace velmora {
 

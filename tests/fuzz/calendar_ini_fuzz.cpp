@@ -10,10 +10,10 @@
 
 #include "calendar/hijri.h"
 #include "calendar/hijri_check.h"
-#include "calendar/ini_file.h"
+#include "data/ini_file.h"
+#include "decisions/navigation.h"
 #include "render/main_paint.h"
 #include "render/recording_surface.h"
-#include "window/navigation.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmora;

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "app/gdi_surface.h"
+#include "decisions/navigation.h"
 #include "occasions/occasions.h"
 #include "render/surface.h"
-#include "window/navigation.h"
 
 namespace velmora {
 
@@ -103,7 +103,7 @@ void updateButtonTooltips();
 // (app/display_scale.cpp); the caller destroys it.
 HICON loadScaledIcon(HINSTANCE instance, const wchar_t* name, int pixelsAt96);
 
-// Tray (app/tray.cpp).
+// Tray (app/tray_icon.cpp).
 void updateTrayIcon();
 // Adds the icon again if it is wanted but the notification area refused it.
 void retryTrayIcon();
@@ -115,7 +115,7 @@ void onTaskbarCreated();
 bool onMenuCommand(WORD id);
 void detectStartupRegistration();
 
-// The occasions dialog (app/occasions_dialog_window.cpp).
+// The occasions dialog (app/occasions_dialog.cpp).
 void openOccasionsDialog();
 void closeOccasionsDialog();
 

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
+#include "app/main_window.h"
+#include "decisions/icon_size.h"
+#include "decisions/tray_text.h"
 #include "resources/resource_ids.h"
-#include "window/icon_size.h"
-#include "window/tray_text.h"
 
 namespace velmora {
 namespace {

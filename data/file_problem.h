@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calendar/ini_file.h"
+#include "data/ini_file.h"
 
 namespace velmora {
 

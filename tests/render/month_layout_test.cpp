@@ -4,13 +4,13 @@
 #include <algorithm>
 
 #include "calendar/native_digits.h"
+#include "decisions/navigation.h"
 #include "recording_surface.h"
 #include "render/companions.h"
 #include "render/main_paint.h"
 #include "render/month_grid.h"
 #include "render/weekday_strip.h"
 #include "test_files.h"
-#include "window/navigation.h"
 
 namespace velmora {
 namespace {

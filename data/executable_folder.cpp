@@ -1,4 +1,4 @@
-#include "window/executable_folder.h"
+#include "data/executable_folder.h"
 
 #include <vector>
 

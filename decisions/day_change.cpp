@@ -1,4 +1,4 @@
-#include "window/day_change.h"
+#include "decisions/day_change.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "calendar/ini_file.h"
+#include "data/ini_file.h"
 
 #include <gtest/gtest.h>
 

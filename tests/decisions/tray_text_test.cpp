@@ -1,12 +1,12 @@
-#include "window/tray_text.h"
+#include "decisions/tray_text.h"
 
 #include <gtest/gtest.h>
 
+#include "data/executable_folder.h"
+#include "decisions/icon_size.h"
+#include "decisions/link_area.h"
+#include "decisions/startup_value.h"
 #include "test_files.h"
-#include "window/executable_folder.h"
-#include "window/icon_size.h"
-#include "window/link_area.h"
-#include "window/startup_value.h"
 
 namespace velmora {
 namespace {

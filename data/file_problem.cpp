@@ -1,4 +1,4 @@
-#include "calendar/file_problem.h"
+#include "data/file_problem.h"
 
 namespace velmora {
 

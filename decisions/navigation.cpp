@@ -1,4 +1,4 @@
-#include "window/navigation.h"
+#include "decisions/navigation.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "app/app_state.h"
 #include "app/gdi_surface.h"
+#include "app/main_window.h"
 #include "render/occasions_dialog.h"
 #include "resources/resource_ids.h"
 

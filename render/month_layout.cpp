@@ -1,4 +1,4 @@
-#include "render/month_view.h"
+#include "render/month_layout.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "window/navigation.h"
+#include "decisions/navigation.h"
 
 #include <gtest/gtest.h>
 
 #include "calendar/month_names.h"
-#include "render/month_view.h"
+#include "render/month_layout.h"
 #include "test_files.h"
 
 namespace velmora {

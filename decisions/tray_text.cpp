@@ -1,4 +1,4 @@
-#include "window/tray_text.h"
+#include "decisions/tray_text.h"
 
 #include "calendar/month_names.h"
 #include "calendar/native_digits.h"

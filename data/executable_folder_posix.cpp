@@ -1,6 +1,6 @@
 #include <system_error>
 
-#include "window/executable_folder.h"
+#include "data/executable_folder.h"
 
 namespace velmora {
 
