@@ -1,7 +1,7 @@
 // Icons loaded at the size the display's scale asks for.
 #include <windows.h>
 
-#include "app/main_window.h"
+#include "app/display_scale.h"
 #include "decisions/icon_size.h"
 
 namespace velmora {

@@ -2,12 +2,23 @@
 
 #include <algorithm>
 
-#include "calendar/native_digits.h"
+#include "data/integer_text.h"
 
 namespace velmora {
 namespace {
 
-std::int32_t liveObjects = 0;
+struct FontDesign {
+    const wchar_t* face;
+    int height;
+    int width;
+    int weight;
+};
+// In FontId order: comboFont, yearEditFont, linkFont, gridFont, companionFont,
+// arabicWeekdayFont, latinFont, smallFont.
+constexpr FontDesign kFonts[kProgramFontCount] = {
+    {L"TAHOMA", 15, 7, 400}, {L"TAHOMA", 16, 0, 400}, {L"Times New Roman", 16, 0, 400}, {L"Times New Roman", 0, 0, 700},
+    {L"TAHOMA", 15, 0, 400}, {L"TAHOMA", 22, 6, 700}, {L"Courier New", 20, 9, 700},     {L"TAHOMA", 14, 0, 100},
+};
 
 COLORREF colorOf(Rgb color) { return RGB(color.red, color.green, color.blue); }
 
@@ -16,13 +27,13 @@ COLORREF colorOf(Rgb color) { return RGB(color.red, color.green, color.blue); }
 template <typename Handle, BOOL (*destroy)(Handle)>
 class GdiGuard {
   public:
-    explicit GdiGuard(Handle handle) : handle_(handle) {
-        if (handle_ != nullptr) countGdiObject(+1);
+    GdiGuard(Handle handle, GdiLedger& ledger) : handle_(handle), ledger_(ledger) {
+        if (handle_ != nullptr) ledger_.count(+1);
     }
     ~GdiGuard() {
         if (handle_ != nullptr) {
             destroy(handle_);
-            countGdiObject(-1);
+            ledger_.count(-1);
         }
     }
     GdiGuard(const GdiGuard&) = delete;
@@ -31,6 +42,7 @@ class GdiGuard {
 
   private:
     Handle handle_;
+    GdiLedger& ledger_;
 };
 
 BOOL deleteObject(HGDIOBJ object) { return DeleteObject(object); }
@@ -38,16 +50,34 @@ using GdiObject = GdiGuard<HGDIOBJ, deleteObject>;
 
 }  // namespace
 
-std::int32_t liveGdiObjects() { return liveObjects; }
-void countGdiObject(std::int32_t change) { liveObjects += change; }
+ProgramFonts::ProgramFonts(GdiLedger& ledger) : ledger_(ledger) {
+    for (std::size_t i = 0; i < fonts_.size(); ++i) {
+        const FontDesign& design = kFonts[i];
+        fonts_[i] = CreateFontW(design.height, design.width, 0, 0, design.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                OUT_OUTLINE_PRECIS, CLIP_CHARACTER_PRECIS, ANTIALIASED_QUALITY,
+                                FF_DECORATIVE | FIXED_PITCH, design.face);
+        if (fonts_[i] != nullptr) ledger_.count(+1);
+    }
+}
+
+ProgramFonts::~ProgramFonts() {
+    for (const HFONT font : fonts_) {
+        if (font != nullptr && DeleteObject(font)) ledger_.count(-1);
+    }
+}
+
+HFONT ProgramFonts::get(FontId font) const {
+    const auto index = static_cast<std::int32_t>(font);
+    return index >= 0 && index < kProgramFontCount ? fonts_[static_cast<std::size_t>(index)] : nullptr;
+}
 
 BitmapCache::~BitmapCache() {
     if (memory_ != nullptr) {
         SelectObject(memory_, originalBitmap_);  // a bitmap must not be deleted while selected
-        if (DeleteDC(memory_)) countGdiObject(-1);
+        if (DeleteDC(memory_)) ledger_.count(-1);
     }
     for (const auto& [id, bitmap] : bitmaps_) {
-        if (bitmap != nullptr && DeleteObject(bitmap)) countGdiObject(-1);
+        if (bitmap != nullptr && DeleteObject(bitmap)) ledger_.count(-1);
     }
 }
 
@@ -55,21 +85,21 @@ HDC BitmapCache::select(int bitmapId) {
     auto found = bitmaps_.find(bitmapId);
     if (found == bitmaps_.end()) {
         const HBITMAP loaded = LoadBitmapW(instance_, MAKEINTRESOURCEW(bitmapId));
-        if (loaded != nullptr) countGdiObject(+1);
+        if (loaded != nullptr) ledger_.count(+1);
         found = bitmaps_.emplace(bitmapId, loaded).first;
     }
     if (found->second == nullptr) return nullptr;
     if (memory_ == nullptr) {
         memory_ = CreateCompatibleDC(nullptr);
         if (memory_ == nullptr) return nullptr;
-        countGdiObject(+1);
+        ledger_.count(+1);
         originalBitmap_ = GetCurrentObject(memory_, OBJ_BITMAP);
     }
     SelectObject(memory_, found->second);
     return memory_;
 }
 
-GdiSurface::GdiSurface(HDC dc, const HFONT* fonts, BitmapCache& bitmaps) : dc_(dc), fonts_(fonts), bitmaps_(bitmaps) {
+GdiSurface::GdiSurface(HDC dc, const PaintResources& resources) : dc_(dc), resources_(resources) {
     savedState_ = SaveDC(dc_);
     SetBkMode(dc_, TRANSPARENT);
 }
@@ -86,9 +116,7 @@ TextMetrics GdiSurface::textMetrics() {
 }
 
 void GdiSurface::selectFont(FontId font) {
-    const auto index = static_cast<std::int32_t>(font);
-    if (index < 0 || index >= kProgramFontCount || fonts_[index] == nullptr) return;
-    SelectObject(dc_, fonts_[index]);
+    if (const HFONT handle = resources_.fonts.get(font); handle != nullptr) SelectObject(dc_, handle);
 }
 
 std::int32_t GdiSurface::textWidth(std::u16string_view text) {
@@ -114,7 +142,7 @@ void GdiSurface::drawText(std::int32_t x, std::int32_t y, std::u16string_view te
 }
 
 void GdiSurface::fillRoundRect(const Rect& rect, std::int32_t ellipse, Rgb color) {
-    const GdiObject brush(CreateSolidBrush(colorOf(color)));
+    const GdiObject brush(CreateSolidBrush(colorOf(color)), resources_.ledger);
     const HGDIOBJ oldBrush = SelectObject(dc_, brush.get());
     const HGDIOBJ oldPen = SelectObject(dc_, GetStockObject(NULL_PEN));
     RoundRect(dc_, rect.left, rect.top, rect.right, rect.bottom, ellipse, ellipse);
@@ -130,7 +158,7 @@ void GdiSurface::frameRoundRect(const Rect& rect, std::int32_t ellipse) {
 
 void GdiSurface::andBitmap(std::int32_t x, std::int32_t y, std::int32_t bitmapId, std::int32_t width,
                            std::int32_t height) {
-    const HDC source = bitmaps_.select(bitmapId);
+    const HDC source = resources_.bitmaps.select(bitmapId);
     if (source != nullptr) BitBlt(dc_, x, y, width, height, source, 0, 0, SRCAND);
 }
 
@@ -139,20 +167,21 @@ void GdiSurface::drawLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std
     LineTo(dc_, x1, y1);
 }
 
-std::unique_ptr<Surface> GdiSurfaceFactory::open() { return std::make_unique<GdiSurface>(dc_, fonts_, bitmaps_); }
+std::unique_ptr<Surface> GdiSurfaceFactory::open() { return std::make_unique<GdiSurface>(dc_, resources_); }
 
-OffscreenCanvas::OffscreenCanvas(HDC compatibleWith, int width, int height) : width_(width), height_(height) {
+OffscreenCanvas::OffscreenCanvas(HDC compatibleWith, int width, int height, GdiLedger& ledger)
+    : ledger_(ledger), width_(width), height_(height) {
     dc_ = CreateCompatibleDC(compatibleWith);
     bitmap_ = CreateCompatibleBitmap(compatibleWith, std::max(width, 1), std::max(height, 1));
-    if (dc_ != nullptr) countGdiObject(+1);
-    if (bitmap_ != nullptr) countGdiObject(+1);
+    if (dc_ != nullptr) ledger_.count(+1);
+    if (bitmap_ != nullptr) ledger_.count(+1);
     oldBitmap_ = SelectObject(dc_, bitmap_);
 }
 
 OffscreenCanvas::~OffscreenCanvas() {
     SelectObject(dc_, oldBitmap_);  // a bitmap must not be deleted while selected
-    if (bitmap_ != nullptr && DeleteObject(bitmap_)) countGdiObject(-1);
-    if (dc_ != nullptr && DeleteDC(dc_)) countGdiObject(-1);
+    if (bitmap_ != nullptr && DeleteObject(bitmap_)) ledger_.count(-1);
+    if (dc_ != nullptr && DeleteDC(dc_)) ledger_.count(-1);
 }
 
 HDC OffscreenCanvas::begin(HBRUSH background) const {

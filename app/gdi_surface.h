@@ -3,17 +3,46 @@
 
 #include <windows.h>
 
-#include "render/surface.h"
-
+#include <array>
 #include <map>
 
+#include "render/surface.h"
+
 namespace velmora {
+
+// The GDI objects and device contexts the program holds now (fonts, bitmaps, the canvas, and
+// whatever a surface has not yet given back). Wine's GetGuiResources always answers 0, so the
+// program counts them itself.
+class GdiLedger {
+  public:
+    void count(std::int32_t change) { live_ += change; }
+    std::int32_t live() const { return live_; }
+
+  private:
+    std::int32_t live_ = 0;
+};
+
+// The program's eight fonts, created once and deleted with the object.
+class ProgramFonts {
+  public:
+    explicit ProgramFonts(GdiLedger& ledger);
+    ~ProgramFonts();
+    ProgramFonts(const ProgramFonts&) = delete;
+    ProgramFonts& operator=(const ProgramFonts&) = delete;
+
+    // Null for the system font, which the device context has of its own.
+    HFONT get(FontId font) const;
+
+  private:
+    GdiLedger& ledger_;
+    std::array<HFONT, kProgramFontCount> fonts_{};
+};
 
 // The bitmaps of the program's resources, each loaded at its first use and kept for the
 // life of the program: loading a bitmap costs far more than drawing it.
 class BitmapCache {
   public:
-    explicit BitmapCache(HINSTANCE instance) : instance_(instance) {}
+    BitmapCache(HINSTANCE instance, GdiLedger& ledger) : instance_(instance), ledger_(ledger) {}
     ~BitmapCache();
     BitmapCache(const BitmapCache&) = delete;
     BitmapCache& operator=(const BitmapCache&) = delete;
@@ -23,9 +52,17 @@ class BitmapCache {
 
   private:
     HINSTANCE instance_;
+    GdiLedger& ledger_;
     std::map<int, HBITMAP> bitmaps_;
     HDC memory_ = nullptr;
     HGDIOBJ originalBitmap_ = nullptr;
+};
+
+// What a paint draws with: the fonts, the bitmaps, and the ledger of what it creates.
+struct PaintResources {
+    const ProgramFonts& fonts;
+    BitmapCache& bitmaps;
+    GdiLedger& ledger;
 };
 
 // A surface on a device context someone else owns (the paint's, or the memory bitmap's),
@@ -34,7 +71,7 @@ class BitmapCache {
 // selected.
 class GdiSurface : public Surface {
   public:
-    GdiSurface(HDC dc, const HFONT* fonts, BitmapCache& bitmaps);
+    GdiSurface(HDC dc, const PaintResources& resources);
     ~GdiSurface() override;
     GdiSurface(const GdiSurface&) = delete;
     GdiSurface& operator=(const GdiSurface&) = delete;
@@ -53,8 +90,7 @@ class GdiSurface : public Surface {
 
   private:
     HDC dc_ = nullptr;
-    const HFONT* fonts_;
-    BitmapCache& bitmaps_;
+    const PaintResources& resources_;
     int savedState_ = 0;
 };
 
@@ -62,20 +98,19 @@ class GdiSurface : public Surface {
 // opens and restored when it goes, so every renderer starts from the context's defaults.
 class GdiSurfaceFactory : public SurfaceFactory {
   public:
-    GdiSurfaceFactory(HDC dc, const HFONT* fonts, BitmapCache& bitmaps) : dc_(dc), fonts_(fonts), bitmaps_(bitmaps) {}
+    GdiSurfaceFactory(HDC dc, const PaintResources& resources) : dc_(dc), resources_(resources) {}
     std::unique_ptr<Surface> open() override;
 
   private:
     HDC dc_;
-    const HFONT* fonts_;
-    BitmapCache& bitmaps_;
+    const PaintResources& resources_;
 };
 
 // A memory bitmap the size of the client area, kept between paints: the whole paint is
 // drawn here and copied to the window once, so no half-drawn state ever shows.
 class OffscreenCanvas {
   public:
-    OffscreenCanvas(HDC compatibleWith, int width, int height);
+    OffscreenCanvas(HDC compatibleWith, int width, int height, GdiLedger& ledger);
     ~OffscreenCanvas();
     OffscreenCanvas(const OffscreenCanvas&) = delete;
     OffscreenCanvas& operator=(const OffscreenCanvas&) = delete;
@@ -87,16 +122,12 @@ class OffscreenCanvas {
     void present(HDC target) const;
 
   private:
+    GdiLedger& ledger_;
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ oldBitmap_ = nullptr;
     int width_;
     int height_;
 };
-
-// GDI objects and device contexts the program holds now (fonts, and whatever a surface has
-// not yet given back). Wine's GetGuiResources always answers 0, so the program counts.
-std::int32_t liveGdiObjects();
-void countGdiObject(std::int32_t change);
 
 }  // namespace velmora

@@ -1,139 +1,106 @@
-// The program's one state record, owned by the main window. Windows only.
+// The main window: the shown month, its controls and paint, the tray icon, the menus, and the
+// dialogs it opens. Windows only.
 #pragma once
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
-#include <utility>
+#include <string>
 #include <vector>
 
+#include "app/driver_queries.h"
 #include "app/gdi_surface.h"
+#include "app/main_controls.h"
+#include "app/occasions_dialog.h"
+#include "app/tray_icon.h"
+#include "app/window_object.h"
+#include "decisions/day_change.h"
 #include "decisions/navigation.h"
-#include "occasions/occasions.h"
-#include "render/surface.h"
+#include "occasions/calendar_files.h"
 
 namespace velmora {
 
-inline constexpr UINT kTrayMessage = WM_USER + 1;
-inline constexpr UINT kTellDataProblemMessage = WM_APP + 1;
-inline constexpr UINT_PTR kDayChangeTimer = 1;
+class MainWindow : public WindowObject<MainWindow> {
+  public:
+    static constexpr wchar_t kClassName[] = L"calendar";
+    static constexpr wchar_t kTitle[] = L"Velmora";
 
-struct AppState {
-    // Identity, windows and menus.
-    HINSTANCE instance = nullptr;
-    HWND mainWindow = nullptr;
-    WNDPROC yearEditBaseProc = nullptr;
-    HMENU mainMenu = nullptr;
-    HMENU trayMenu = nullptr;
-    HWND tooltip = nullptr;
-    std::array<bool, 3> tooltipToolAdded{};  // next, previous, all occasions
-    MonthButtonTips buttonTips;              // what the month buttons' tooltips say now
-    HWND occasionsDialog = nullptr;
+    explicit MainWindow(HINSTANCE instance);
+    ~MainWindow();
 
-    // Child controls.
-    HWND yearEdit = nullptr;
-    HWND yearUpDown = nullptr;
-    HWND jalaliMonthCombo = nullptr;
-    HWND gregorianMonthCombo = nullptr;
-    HWND hijriMonthCombo = nullptr;
-    HWND previousMonthButton = nullptr;
-    HWND nextMonthButton = nullptr;
-    HWND allOccasionsButton = nullptr;
+    // The window class "calendar", registered once per process.
+    static bool registerClass(HINSTANCE instance);
+    // Creates the window (its controls, menus and fonts come with WM_CREATE) and shows it.
+    bool create(int showCommand);
+    // The message loop's keyboard handling: Enter in the year box goes to the box's own
+    // handling before the dialog keys (Tab between the controls) would take it. False when
+    // the message is still to be dispatched.
+    bool preTranslate(MSG& message);
 
-    // Display state: the mode, the shown (Gregorian) date and the month boxes' memory.
-    NavigationState navigation;
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-    // Metrics, in pixels.
-    std::int32_t charWidth = 0;
-    std::int32_t charHeight = 0;
-    std::int32_t clientWidth = 0;
-    std::int32_t clientHeight = 0;
+  private:
+    LRESULT onCreate();
+    LRESULT onSize(LPARAM lParam);
+    LRESULT onPaint();
+    LRESULT onClose();
+    LRESULT onDestroy(WPARAM wParam, LPARAM lParam);
+    LRESULT onCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT onNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT onClock(ClockEvent event);
+    LRESULT onTrayNotify(WPARAM wParam, LPARAM mouseMessage);
+    LRESULT onTellDataProblem();
+    LRESULT onMouseMove(LPARAM lParam);
+    LRESULT onLeftButtonDown(LPARAM lParam);
+    void onYearEntered();
+    bool onMenuCommand(WORD id);
+    bool onNavigationCommand(WORD id, WORD code);
 
-    // The data files beside the executable, with the lunar table's bounds read at creation.
-    std::unique_ptr<CalendarFiles> files;
+    static LRESULT CALLBACK yearEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR self);
 
-    bool trayIconAdded = false;     // whether the notification area took it
-    HICON trayIconImage = nullptr;  // the picture it shows, ours to destroy
-    std::int32_t trayIconId = 0;    // the Solar Hijri day the tray icon was added under; 0: none
-    UINT taskbarCreatedMessage = 0;
-    // Questions a test driver in another process may ask (menus are not shared across
-    // processes under Wine): the live GDI objects, and the state of a menu item.
-    UINT liveGdiObjectsMessage = 0;
-    UINT menuItemStateMessage = 0;
-    // And what data the program uses: 1 the lunar table, 2 events.ini.
-    UINT dataStateMessage = 0;
-    UINT trayDayMessage = 0;  // and the Solar Hijri day of the tray icon
+    NavigationContext context() const { return {files_.data(), today_, startDay_}; }
+    // Shows another month: writes the controls from it and repaints the calendar.
+    void show(const ShownMonth& shown, bool rewriteYear = false);
+    void setDisplayMode(Calendar mode);
+    void checkModeItem();
+    void updateHijriItem();
+    void replaceStartupItem(UINT removed, UINT added, UINT text);
+    void openOccasionsDialog();
+    // The Solar Hijri month of the shown day, laid out for the occasions dialog.
+    MonthLayout occasionsMonth();
+    // Today's icon and tooltip, from the data files as they are now.
+    TrayIconContent trayContent();
+    // Looks at calendar.ini and events.ini again, as before every use. A newly damaged
+    // calendar.ini is told once (by a posted message); a table that comes or goes moves the
+    // view and the Hijri mode's menu item with it.
+    void refreshDataFiles();
+    DriverFacts driverFacts() const;
 
-    // What the user was last told of a damaged calendar.ini; empty while it is sound.
-    std::u16string toldDataProblem;
+    HINSTANCE instance_;
+    CalendarFiles files_;
+    GdiLedger ledger_;
+    ProgramFonts fonts_{ledger_};
+    BitmapCache bitmaps_;
+    PaintResources resources_{fonts_, bitmaps_, ledger_};
+    std::unique_ptr<OffscreenCanvas> canvas_;  // what the window paints on before it shows the picture
+    std::unique_ptr<MainControls> controls_;
+    std::unique_ptr<TrayIcon> tray_;
+    std::vector<std::unique_ptr<OccasionsDialog>> occasionsDialogs_;
+    OccasionsDialog* latestOccasionsDialog_ = nullptr;
+    DriverQueries queries_;
+    HMENU mainMenu_ = nullptr;
+    HMENU trayMenu_ = nullptr;
+    UINT taskbarCreatedMessage_ = 0;
+    std::u16string allOccasionsTip_;
 
-    // The eight fonts, in creation order (FontId order).
-    std::array<HFONT, kProgramFontCount> fonts{};
-    // The weekday bitmaps, loaded once.
-    std::unique_ptr<BitmapCache> bitmaps;
-    // What the main window paints on before it shows the picture.
-    std::unique_ptr<OffscreenCanvas> canvas;
-    // Where the child controls stand, in client coordinates, as laid out for this size.
-    std::vector<std::pair<HWND, RECT>> childPlaces;
-
-    // The local date and time, read at the start of every message of the main window.
-    SYSTEMTIME now{};
-    // The day the program takes for today: its tray icon's day, until the clock says otherwise.
-    CivilDate knownToday;
-
-    CivilDate today() const { return {now.wYear, now.wMonth, now.wDay}; }
-    const CalendarData& data() const { return files->data(); }
-    NavigationContext navigationContext() const { return {data(), today()}; }
+    ShownMonth shown_;
+    CivilDate today_;            // the local date, as the clock last said it
+    std::int32_t startDay_ = 1;  // the Gregorian day of the month the program started on
+    std::int32_t clientWidth_ = 0;
+    std::int32_t clientHeight_ = 0;
+    std::int32_t linkCharWidth_ = 0;  // the paint's average character width, which places the link
+    std::u16string toldDataProblem_;  // what the user was last told of a damaged calendar.ini
 };
-
-extern AppState app;
-
-// Message handlers spread over app/: each file owns one concern.
-LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CALLBACK yearEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Navigation (app/navigation_commands.cpp).
-bool onNavigationCommand(WORD id);
-void onMonthSelected();
-void onYearStep(const NMHDR* header);
-void updateButtonTooltips();
-
-// An icon of the program's resources at the size the display's scale asks for
-// (app/display_scale.cpp); the caller destroys it.
-HICON loadScaledIcon(HINSTANCE instance, const wchar_t* name, int pixelsAt96);
-
-// Tray (app/tray_icon.cpp).
-void updateTrayIcon();
-// Adds the icon again if it is wanted but the notification area refused it.
-void retryTrayIcon();
-void removeTrayIcon();
-void onTrayNotify(LPARAM mouseMessage);
-void onTaskbarCreated();
-
-// Menu commands (app/menu_commands.cpp).
-bool onMenuCommand(WORD id);
-void detectStartupRegistration();
-
-// The occasions dialog (app/occasions_dialog.cpp).
-void openOccasionsDialog();
-void closeOccasionsDialog();
-
-// After the shown date or the mode changed: brings the year box, the month boxes and the
-// buttons' tooltips up to date (writing only what changed) and redraws the calendar.
-void showShownMonth();
-
-// Looks at calendar.ini and events.ini again, as before every use; when calendar.ini has
-// newly become damaged, the user is told once (by a message posted to the main window).
-void refreshDataFiles();
-
-// The month box of the display mode.
-HWND modeCombo();
-
-// Text of a control, whole.
-std::u16string windowText(HWND window);
-void setWindowText(HWND window, std::u16string_view text);
-
-inline const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
 }  // namespace velmora

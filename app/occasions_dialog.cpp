@@ -1,19 +1,46 @@
-// The modeless occasions dialog: its list view is the page its lines are drawn on.
-#include <windows.h>
+#include "app/occasions_dialog.h"
 
 #include <algorithm>
 
-#include "app/gdi_surface.h"
-#include "app/main_window.h"
 #include "render/occasions_dialog.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
-namespace {
+
+OccasionsDialog::OccasionsDialog(HINSTANCE instance, const PaintResources& resources,
+                                 std::function<MonthLayout()> monthToList)
+    : instance_(instance), resources_(resources), monthToList_(std::move(monthToList)) {}
+
+OccasionsDialog::~OccasionsDialog() { close(); }
+
+bool OccasionsDialog::open(HWND owner) {
+    CreateDialogParamW(instance_, L"EventDlg", owner, procedure, reinterpret_cast<LPARAM>(this));
+    const HWND dialog = handle();
+    if (dialog == nullptr) return false;
+    // A first, unseen pass learns how tall the month's lines are.
+    const HWND list = GetDlgItem(dialog, IDC_OCCASIONS_LIST);
+    const HDC dc = GetDC(list);
+    int bottom = 0;
+    {
+        GdiSurface surface(dc, resources_);
+        bottom = paintOccasionsDialog(surface, monthToList_());
+    }
+    ReleaseDC(list, dc);
+    fitPageTo(list, bottom);
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    ShowWindow(dialog, SW_SHOW);
+    return true;
+}
+
+void OccasionsDialog::close() {
+    // A modeless dialog is destroyed, not ended: EndDialog would only hide it.
+    if (isOpen()) DestroyWindow(handle());
+}
 
 // Makes the page, and the dialog with it, tall enough for every line (never shorter than
 // designed, never taller than the screen's work area).
-void fitPageTo(HWND dialog, HWND list, int bottom) {
+void OccasionsDialog::fitPageTo(HWND list, int bottom) {
+    const HWND dialog = handle();
     RECT page;
     GetClientRect(list, &page);
     RECT area;
@@ -29,55 +56,26 @@ void fitPageTo(HWND dialog, HWND list, int bottom) {
     SetWindowPos(dialog, nullptr, 0, 0, box.right - box.left, box.bottom - box.top + grow, SWP_NOMOVE | SWP_NOZORDER);
 }
 
-INT_PTR CALLBACK occasionsDialogProc(HWND dialog, UINT message, WPARAM, LPARAM) {
-    switch (message) {
-        case WM_PAINT: {
-            const HWND list = GetDlgItem(dialog, IDC_OCCASIONS_LIST);
-            PAINTSTRUCT paint;
-            refreshDataFiles();  // the occasions as the files hold them now
-            const HDC dc = BeginPaint(list, &paint);
-            {
-                GdiSurface surface(dc, app.fonts.data(), *app.bitmaps);
-                paintOccasionsDialog(surface, app.data(), app.navigation.shown);
-            }
-            EndPaint(list, &paint);
-            break;
-        }
-        case WM_CLOSE:
-            // A modeless dialog is destroyed, not ended: EndDialog would only hide it and
-            // every click of the button would leave another window behind.
-            if (dialog == app.occasionsDialog) app.occasionsDialog = nullptr;
-            DestroyWindow(dialog);
-            break;
-        default: break;
+// The list view is the page the lines are drawn on.
+INT_PTR OccasionsDialog::onPaint() {
+    const HWND list = GetDlgItem(handle(), IDC_OCCASIONS_LIST);
+    PAINTSTRUCT paint;
+    const MonthLayout month = monthToList_();  // the occasions as the files hold them now
+    const HDC dc = BeginPaint(list, &paint);
+    {
+        GdiSurface surface(dc, resources_);
+        paintOccasionsDialog(surface, month);
     }
+    EndPaint(list, &paint);
     return FALSE;
 }
 
-}  // namespace
-
-void openOccasionsDialog() {
-    app.occasionsDialog = CreateDialogParamW(app.instance, L"EventDlg", app.mainWindow, occasionsDialogProc, 0);
-    if (app.occasionsDialog == nullptr) return;
-    // A first, unseen pass learns how tall the month's lines are.
-    const HWND list = GetDlgItem(app.occasionsDialog, IDC_OCCASIONS_LIST);
-    const HDC dc = GetDC(list);
-    int bottom = 0;
-    {
-        GdiSurface surface(dc, app.fonts.data(), *app.bitmaps);
-        refreshDataFiles();
-        bottom = paintOccasionsDialog(surface, app.data(), app.navigation.shown);
+INT_PTR OccasionsDialog::handleMessage(UINT message, WPARAM, LPARAM) {
+    switch (message) {
+        case WM_PAINT: return onPaint();
+        case WM_CLOSE: close(); return FALSE;
+        default: return FALSE;
     }
-    ReleaseDC(list, dc);
-    fitPageTo(app.occasionsDialog, list, bottom);
-    RedrawWindow(app.occasionsDialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    ShowWindow(app.occasionsDialog, SW_SHOW);
-}
-
-void closeOccasionsDialog() {
-    if (app.occasionsDialog == nullptr) return;
-    DestroyWindow(app.occasionsDialog);
-    app.occasionsDialog = nullptr;
 }
 
 }  // namespace velmora

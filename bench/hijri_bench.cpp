@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "calendar/hijri.h"
-#include "occasions/occasions.h"
+#include "occasions/calendar_files.h"
 
 namespace velmora {
 namespace {

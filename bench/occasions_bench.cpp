@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "occasions/occasions.h"
+#include "occasions/calendar_files.h"
 
 namespace velmora {
 namespace {

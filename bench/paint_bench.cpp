@@ -1,5 +1,6 @@
 #include <benchmark/benchmark.h>
 
+#include "occasions/calendar_files.h"
 #include "render/main_paint.h"
 #include "render/recording_surface.h"
 
@@ -20,8 +21,10 @@ void BM_repaint(benchmark::State& state) {
         recording.calls.clear();
         recording.surfacesOpened = 0;
         // A different month each time, through a year of the current era.
-        const MonthView view{files.data(), 393, 509, {2025, 1 + month % 12, 15}, {2025, 3, 5}};
-        paintDisplayMode(surfaces, view, mode);
+        const DayNumber shown = gregorianToDayNumber(2025, 1 + month % 12, 15);
+        const CivilDate date = dayNumberToDate(mode, files.data().hijri(), shown);
+        const MonthLayout layout = layOutMonth(files.data(), mode, date.year, date.month, {2025, 3, 5});
+        paintDisplayMode(surfaces, MonthView{layout, 393, 509});
         benchmark::DoNotOptimize(recording.calls.size());
         ++month;
     }

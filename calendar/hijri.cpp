@@ -33,10 +33,7 @@ HijriMonthLengths defaultHijriMonthLengths(std::int32_t year) {
 }
 
 LunarTable::LunarTable(const IniFile& ini) {
-    bounds_.minJulianday = readProfileInt(ini, u"value", u"minJulianday", 0);
-    bounds_.maxJulianday = readProfileInt(ini, u"value", u"maxJulianday", 0);
-    bounds_.minYear = readProfileInt(ini, u"value", u"minYear", 0);
-    bounds_.endHijri = readProfileInt(ini, u"value", u"endHijri", 0);
+    readHijriBounds(ini, bounds_);
     // The first section of each name wins, as with the profile reads.
     for (const IniFile::Section& section : ini.sections()) {
         if (ini.findSection(section.name) != &section) continue;
@@ -146,6 +143,11 @@ CivilDate dayNumberToDate(Calendar calendar, const HijriCalendar& hijri, DayNumb
         case Calendar::hijri: break;
     }
     return dayNumberToHijri(hijri, n);
+}
+
+std::optional<CivilDate> lunarDate(const HijriCalendar& calendar, DayNumber n) {
+    if (!inLunarTable(calendar.bounds, n)) return std::nullopt;
+    return dayNumberToHijri(calendar, n);
 }
 
 bool yearInLunarTable(const HijriCalendar& calendar, std::int32_t y) {

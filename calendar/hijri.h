@@ -8,21 +8,15 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 
 #include "calendar/calendar.h"
 #include "calendar/day_number.h"
 #include "data/ini_file.h"
+#include "data/lunar_table_bounds.h"
 
 namespace velmora {
-
-// The four bounds of the table, read once when the window is created; 0 when absent.
-struct HijriBounds {
-    DayNumber minJulianday = 0;  // the last day of the year before minYear
-    DayNumber maxJulianday = 0;  // the last day the table covers
-    std::int32_t minYear = 0;    // the first year of the table
-    DayNumber endHijri = 0;      // the next-month step of Hijri mode never goes past this day
-};
 
 // Month lengths of one year; entries 1 to 12 are Muharram to Dhu al-Hijja (0 is unused).
 using HijriMonthLengths = std::array<std::int32_t, 13>;
@@ -40,7 +34,7 @@ class LunarTable {
     LunarTable() = default;
     explicit LunarTable(const IniFile& ini);
 
-    HijriBounds readCalendarBounds() const { return bounds_; }
+    const HijriBounds& bounds() const { return bounds_; }
     HijriMonthLengths readHijriMonthLengths(std::int32_t year) const;
     // The key "year" of section "value": days from minJulianday to the end of that year.
     std::int32_t yearTotal(std::int64_t year) const;
@@ -83,6 +77,12 @@ constexpr DayNumber firstDayOfLunarTable(const HijriBounds& bounds) {
 
 // Whether calendar.ini gave a table at all.
 constexpr bool hasLunarTable(const HijriBounds& bounds) { return bounds.maxJulianday > bounds.minJulianday; }
+
+// Which lunar Hijri date day n is, the one answer the tray, the converter, the companions,
+// the occasions and the navigation all give: the table's date for the days it covers, and
+// none outside it or without a table (the tabular calendar is a day or two off as often as
+// not, so it is never shown as the date).
+std::optional<CivilDate> lunarDate(const HijriCalendar& calendar, DayNumber n);
 
 // Whether year y is one of the table's years; the others are reckoned by the tabular calendar.
 bool yearInLunarTable(const HijriCalendar& calendar, std::int32_t y);

@@ -9,13 +9,6 @@ namespace {
 std::string text(std::u16string_view value) { return toUtf8(value); }
 std::string number(std::int64_t value) { return std::to_string(value); }
 
-struct TableBounds {
-    std::int64_t minJulianday = 0;
-    std::int64_t maxJulianday = 0;
-    std::int64_t minYear = 0;
-    std::int64_t endHijri = 0;
-};
-
 // A year's total and the line it stands on.
 struct YearTotal {
     std::int64_t days = 0;
@@ -38,17 +31,17 @@ class Checker {
             problems_.error(0, "no [value] section: the table has no bounds");
             return problems_.take();
         }
-        const auto bounds = readBounds(*values);
-        if (!bounds) return problems_.take();
+        HijriBounds bounds;
+        if (!readHijriBounds(ini_, bounds, &problems_)) return problems_.take();
         const auto totals = readYearTotals(*values);
         if (totals.empty()) {
             problems_.error(values->line, "[value] has no year totals");
             return problems_.take();
         }
-        const std::int32_t lastYear = checkYears(*bounds, totals, values->line);
-        checkEndHijri(*bounds);
+        const std::int32_t lastYear = checkYears(bounds, totals, values->line);
+        checkEndHijri(bounds);
         if (summary != nullptr) {
-            summary->firstYear = static_cast<std::int32_t>(bounds->minYear);
+            summary->firstYear = bounds.minYear;
             summary->lastYear = lastYear;
             summary->firstPredictedMonth = text(ini_.find(u"source", u"firstPredictedMonth").value_or(u""));
             summary->predictionRule = text(ini_.find(u"source", u"predictionRule").value_or(u""));
@@ -57,35 +50,12 @@ class Checker {
     }
 
   private:
-    std::optional<std::int64_t> readBound(const IniFile::Section& values, std::u16string_view key) {
-        for (const IniFile::Entry& entry : values.entries) {
-            if (entry.key != key) continue;
-            if (!isPlainInteger(entry.value)) {
-                problems_.error(entry.line, text(key) + " is not a number: \"" + text(entry.value) + "\"");
-                return std::nullopt;
-            }
-            return profileIntValue(entry.value, 0);
-        }
-        problems_.error(values.line, "[value] has no " + text(key));
-        return std::nullopt;
-    }
-
-    std::optional<TableBounds> readBounds(const IniFile::Section& values) {
-        const auto minJulianday = readBound(values, u"minJulianday");
-        const auto maxJulianday = readBound(values, u"maxJulianday");
-        const auto minYear = readBound(values, u"minYear");
-        const auto endHijri = readBound(values, u"endHijri");
-        if (!minJulianday || !maxJulianday || !minYear || !endHijri) return std::nullopt;
-        return TableBounds{*minJulianday, *maxJulianday, *minYear, *endHijri};
-    }
-
     std::map<std::int32_t, YearTotal> readYearTotals(const IniFile::Section& values) {
         std::map<std::int32_t, YearTotal> totals;
         for (const IniFile::Entry& entry : values.entries) {
             const auto year = decimalNameValue(entry.key);
             if (!year) {
-                if (entry.key != u"minJulianday" && entry.key != u"maxJulianday" && entry.key != u"minYear" &&
-                    entry.key != u"endHijri")
+                if (!isBoundKey(entry.key))
                     problems_.error(entry.line, "unknown key \"" + text(entry.key) + "\" in [value]");
                 continue;
             }
@@ -100,13 +70,13 @@ class Checker {
     }
 
     // Walks the years from minYear until the totals reach maxJulianday; returns the last.
-    std::int32_t checkYears(const TableBounds& bounds, const std::map<std::int32_t, YearTotal>& totals,
+    std::int32_t checkYears(const HijriBounds& bounds, const std::map<std::int32_t, YearTotal>& totals,
                             std::int32_t valuesLine) {
         std::int64_t previousTotal = 0;
-        auto year = static_cast<std::int32_t>(bounds.minYear);
+        std::int32_t year = bounds.minYear;
         if (totals.contains(year - 1) && totals.at(year - 1).days != 0)
             problems_.error(totals.at(year - 1).line, "the total before minYear must be 0");
-        const std::int64_t span = bounds.maxJulianday - bounds.minJulianday;
+        const std::int64_t span = std::int64_t{bounds.maxJulianday} - bounds.minJulianday;
         std::int32_t lastYear = year - 1;
         for (; previousTotal < span; ++year) {
             const auto total = totals.find(year);
@@ -129,7 +99,7 @@ class Checker {
             checkYearLength(*section, year, length);
             previousTotal = total->second.days;
             lastYear = year;
-            if (year - bounds.minYear > 100000) break;
+            if (std::int64_t{year} - bounds.minYear > 100000) break;
         }
         if (previousTotal != span) {
             problems_.error(0, "maxJulianday - minJulianday is " + number(span) + " days, but the year totals reach " +
@@ -177,11 +147,10 @@ class Checker {
         }
     }
 
-    void checkEndHijri(const TableBounds& bounds) {
+    void checkEndHijri(const HijriBounds& bounds) {
         if (bounds.endHijri <= bounds.minJulianday || bounds.endHijri > bounds.maxJulianday) {
             problems_.error(0, "endHijri " + number(bounds.endHijri) + " lies outside the table");
-        } else if (dayNumberToGregorian(static_cast<DayNumber>(bounds.endHijri)).year >=
-                   dayNumberToGregorian(static_cast<DayNumber>(bounds.maxJulianday)).year) {
+        } else if (dayNumberToGregorian(bounds.endHijri).year >= dayNumberToGregorian(bounds.maxJulianday).year) {
             problems_.error(0, "endHijri lies in the Gregorian year of maxJulianday, which Hijri mode never shows");
         }
     }

@@ -67,20 +67,13 @@ std::string lineEndingOf(const std::vector<std::string>& lines) {
     return !lines.empty() && lines.front().size() >= 2 && lines.front().ends_with("\r\n") ? "\r\n" : "\n";
 }
 
-const IniFile::Entry* entryOf(const IniFile::Section& section, std::u16string_view key) {
-    for (const IniFile::Entry& entry : section.entries) {
-        if (entry.key == key) return &entry;
-    }
-    return nullptr;
-}
-
 class Corrector {
   public:
     Corrector(std::string_view text, const IniFile& ini) : lines_(splitLines(text)), ini_(ini), table_(ini) {}
 
     // Applies one correction to the lines; false (with the problem) when it cannot be made.
     bool apply(const LunarCorrection& c, std::int32_t lastYear, std::string& problem) {
-        const HijriBounds bounds = table_.readCalendarBounds();
+        const HijriBounds bounds = table_.bounds();
         if (c.days != 29 && c.days != 30) {
             problem = "a lunar month has 29 or 30 days, not " + number(c.days);
             return false;
@@ -95,7 +88,7 @@ class Corrector {
         if (delta == 0) return true;
         const IniFile::Section* yearSection = ini_.findSection(decimalName(c.year));
         const IniFile::Section* values = ini_.findSection(u"value");
-        setLineValue(lines_[lineIndex(*entryOf(*yearSection, decimalName(c.month)))], c.days);
+        setLineValue(lines_[lineIndex(*yearSection->find(decimalName(c.month)))], c.days);
         lengths_[{c.year, c.month}] = c.days;
         std::map<std::int32_t, bool> seenTotal;
         const DayNumber monthStart = hijriToDayNumber({table_, bounds}, c.year, c.month, 1);
@@ -104,7 +97,8 @@ class Corrector {
             if (year && *year >= c.year && !seenTotal[*year]) {
                 seenTotal[*year] = true;
                 shift(entry, delta);
-            } else if (entry.key == u"maxJulianday" || (entry.key == u"endHijri" && currentValue(entry) > monthStart)) {
+            } else if (sameName(entry.key, u"maxJulianday") ||
+                       (sameName(entry.key, u"endHijri") && currentValue(entry) > monthStart)) {
                 shift(entry, delta);
             }
         }
@@ -163,7 +157,7 @@ class Corrector {
     void recordInSource(const LunarCorrection& c, std::int32_t was) {
         const std::u16string key = correctionKey(c.year, c.month);
         const IniFile::Section* source = ini_.findSection(u"source");
-        const IniFile::Entry* existing = source != nullptr ? entryOf(*source, key) : nullptr;
+        const IniFile::Entry* existing = source != nullptr ? source->find(key) : nullptr;
         if (existing != nullptr) {  // corrected before: "30 days, was 29"
             const std::size_t at = existing->value.find(u"was ");
             if (at != std::u16string::npos)

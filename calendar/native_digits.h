@@ -43,8 +43,4 @@ inline DigitText formatCalendarNumber(Calendar calendar, std::int32_t value) {
     return formatAsciiDigits(value);
 }
 
-// The value of c as a decimal digit of any script of the Basic Multilingual Plane (ASCII,
-// Arabic-Indic, Persian, Devanagari, Bengali, Thai, full-width and the rest), or -1.
-std::int32_t decimalDigitValue(char16_t c);
-
 }  // namespace velmora

@@ -44,7 +44,7 @@ int checkCommand(const std::vector<std::string_view>& args, const CommandContext
     const bool calendarClean = report(context.out, "calendar.ini", problems);
     if (calendarClean) {
         context.out << "calendar.ini: lunar Hijri years " << summary.firstYear << " to " << summary.lastYear
-                    << " (days " << firstDayOfLunarTable(data.bounds) << " to " << data.bounds.maxJulianday << ")";
+                    << " (days " << firstDayOfLunarTable(data.bounds()) << " to " << data.bounds().maxJulianday << ")";
         if (!summary.firstPredictedMonth.empty()) {
             context.out << "; first predicted month " << summary.firstPredictedMonth;
             if (!summary.predictionRule.empty()) context.out << " (" << summary.predictionRule << ")";

@@ -1,5 +1,7 @@
 #include "cli/cli_support.h"
 
+#include "data/integer_text.h"
+
 #include <charconv>
 #include <chrono>
 #include <ctime>
@@ -36,15 +38,6 @@ CommonOptions takeDataOption(const std::vector<std::string_view>& args, const st
     return options;
 }
 
-std::optional<std::int64_t> parseInteger(std::string_view text) {
-    if (text.empty() || text.size() > 12 || text.front() == '+') return std::nullopt;
-    std::int64_t value = 0;
-    const char* last = text.data() + text.size();
-    auto [end, ec] = std::from_chars(text.data(), last, value);
-    if (ec != std::errc() || end != last) return std::nullopt;
-    return value;
-}
-
 std::optional<CivilDate> parseDate(std::string_view text) {
     const std::size_t yearEnd = text.find('-', 1);
     if (yearEnd == std::string_view::npos) return std::nullopt;
@@ -52,11 +45,11 @@ std::optional<CivilDate> parseDate(std::string_view text) {
     if (monthEnd == std::string_view::npos) return std::nullopt;
     const auto smallNumber = [](std::string_view s) -> std::optional<std::int32_t> {
         if (s.empty() || s.size() > 2 || s.find_first_not_of("0123456789") != s.npos) return std::nullopt;
-        return static_cast<std::int32_t>(*parseInteger(s));
+        return static_cast<std::int32_t>(*wholeInteger(s));
     };
     const auto month = smallNumber(text.substr(yearEnd + 1, monthEnd - yearEnd - 1));
     const auto day = smallNumber(text.substr(monthEnd + 1));
-    const auto year = parseInteger(text.substr(0, yearEnd));
+    const auto year = wholeInteger(text.substr(0, yearEnd));
     if (!month || !day || !year || *year < -99999 || *year > 99999) return std::nullopt;
     return CivilDate{static_cast<std::int32_t>(*year), *month, *day};
 }
@@ -164,14 +157,14 @@ bool readJalaliYearMonth(const std::vector<std::string_view>& words, bool withMo
             << ", or nothing for the current one\n";
         return false;
     }
-    const auto year = parseInteger(words[0]);
+    const auto year = wholeInteger(words[0]);
     if (!year || *year < -5000 || *year > 3000) {
         err << "velmora-cli: \"" << shown(words[0]) << "\" is not a Solar Hijri year from -5000 to 3000\n";
         return false;
     }
     result.year = static_cast<std::int32_t>(*year);
     if (withMonth) {
-        const auto month = parseInteger(words[1]);
+        const auto month = wholeInteger(words[1]);
         if (!month || *month < 1 || *month > 12) {
             err << "velmora-cli: \"" << shown(words[1]) << "\" is not a month from 1 to 12\n";
             return false;

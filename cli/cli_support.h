@@ -10,20 +10,12 @@
 
 #include "calendar/day_number.h"
 #include "calendar/hijri.h"
+#include "calendar/month_names.h"
+#include "data/integer_text.h"
+#include "occasions/calendar_files.h"
 #include "occasions/occasions.h"
 
 namespace velmora::cli {
-
-// Month names in Latin letters, indexed 1 to 12.
-inline constexpr std::string_view kJalaliMonthNamesLatin[] = {"",       "Farvardin", "Ordibehesht", "Khordad", "Tir",
-                                                              "Mordad", "Shahrivar", "Mehr",        "Aban",    "Azar",
-                                                              "Dey",    "Bahman",    "Esfand"};
-inline constexpr std::string_view kGregorianMonthNamesLatin[] = {
-    "",     "January", "February",  "March",   "April",    "May",     "June",
-    "July", "August",  "September", "October", "November", "December"};
-inline constexpr std::string_view kHijriMonthNamesLatin[] = {
-    "",      "Muharram", "Safar",   "Rabi al-Awwal", "Rabi al-Thani", "Jumada al-Awwal", "Jumada al-Thani",
-    "Rajab", "Shaban",   "Ramadan", "Shawwal",       "Dhu al-Qada",   "Dhu al-Hijja"};
 
 // The arguments of a command with "--data DIR" taken out.
 // A folder given with --data must exist and hold calendar.ini or events.ini; status is the
@@ -36,7 +28,6 @@ struct CommonOptions {
 CommonOptions takeDataOption(const std::vector<std::string_view>& args, const std::filesystem::path& defaultFolder,
                              std::ostream& err);
 
-std::optional<std::int64_t> parseInteger(std::string_view text);
 // "Y-M-D" with ASCII digits; the year may carry a leading "-".
 std::optional<CivilDate> parseDate(std::string_view text);
 

@@ -35,26 +35,26 @@ struct Conversion {
 };
 
 Conversion hijriDayNumber(const CalendarData& data, const CivilDate& date) {
-    if (data.bounds.maxJulianday <= data.bounds.minJulianday) {
+    if (data.bounds().maxJulianday <= data.bounds().minJulianday) {
         return {std::nullopt, "calendar.ini has no lunar Hijri table"};
     }
-    const CivilDate first = dayNumberToHijri(data.hijri(), firstDayOfLunarTable(data.bounds));
-    const CivilDate last = dayNumberToHijri(data.hijri(), data.bounds.maxJulianday);
+    const CivilDate first = dayNumberToHijri(data.hijri(), firstDayOfLunarTable(data.bounds()));
+    const CivilDate last = dayNumberToHijri(data.hijri(), data.bounds().maxJulianday);
     const std::string span = "outside the lunar Hijri table (" + dateText(first) + " to " + dateText(last) + ")";
     if (date.year < first.year || date.year > last.year) return {std::nullopt, span};
     const std::int32_t length = monthLength(Calendar::hijri, data.hijri(), date.year, date.month);
     if (date.day < 1 || date.day > length) {
-        return {std::nullopt, std::string(kHijriMonthNamesLatin[date.month]) + " " + std::to_string(date.year) +
-                                  " has " + std::to_string(length) + " days"};
+        return {std::nullopt, std::string(monthName(Calendar::hijri, date.month).latin) + " " +
+                                  std::to_string(date.year) + " has " + std::to_string(length) + " days"};
     }
     const DayNumber n = hijriToDayNumber(data.hijri(), date.year, date.month, date.day);
-    if (!inLunarTable(data.bounds, n) || dayNumberToHijri(data.hijri(), n) != date) return {std::nullopt, span};
+    if (lunarDate(data.hijri(), n) != date) return {std::nullopt, span};
     return {n, {}};
 }
 
 Conversion toDayNumber(const CalendarData& data, InputCalendar calendar, std::string_view text) {
     if (calendar == InputCalendar::jdn) {
-        const auto n = parseInteger(text);
+        const auto n = wholeInteger(text);
         if (!n) return {std::nullopt, "not a day number"};
         if (!inShownRange(*n)) return {std::nullopt, rangeMessage()};
         return {static_cast<DayNumber>(*n), {}};
@@ -70,7 +70,7 @@ Conversion toDayNumber(const CalendarData& data, InputCalendar calendar, std::st
     const std::int32_t length =
         gregorian ? gregorianMonthLength(date->year, date->month) : jalaliMonthLength(date->year, date->month);
     if (date->day < 1 || date->day > length) {
-        const auto name = gregorian ? kGregorianMonthNamesLatin[date->month] : kJalaliMonthNamesLatin[date->month];
+        const auto name = monthName(gregorian ? Calendar::gregorian : Calendar::jalali, date->month).latin;
         return {std::nullopt,
                 std::string(name) + " " + std::to_string(date->year) + " has " + std::to_string(length) + " days"};
     }
@@ -96,8 +96,8 @@ void appendConversion(std::string& out, const CalendarData& data, DayNumber n) {
     out.push_back('\t');
     appendDate(out, dayNumberToJalali(n));
     out.push_back('\t');
-    if (inLunarTable(data.bounds, n)) {
-        appendDate(out, dayNumberToHijri(data.hijri(), n));
+    if (const auto lunar = lunarDate(data.hijri(), n)) {
+        appendDate(out, *lunar);
     } else {
         out.push_back('-');
     }

@@ -23,8 +23,8 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
 std::optional<CivilDate> parseYearMonth(std::string_view text) {
     const std::size_t dash = text.find('-', 1);
     if (dash == std::string_view::npos) return std::nullopt;
-    const auto year = parseInteger(text.substr(0, dash));
-    const auto month = parseInteger(text.substr(dash + 1));
+    const auto year = wholeInteger(text.substr(0, dash));
+    const auto month = wholeInteger(text.substr(dash + 1));
     if (!year || !month || *year < 1 || *year > 100000) return std::nullopt;
     return CivilDate{static_cast<std::int32_t>(*year), static_cast<std::int32_t>(*month), 1};
 }
@@ -55,7 +55,7 @@ int showCommand(const std::vector<std::string_view>& words, const std::filesyste
     const CivilDate today = localDate();
     std::int32_t year = dayNumberToHijri(data.hijri(), gregorianToDayNumber(today.year, today.month, today.day)).year;
     if (!words.empty()) {
-        const auto asked = parseInteger(words[0]);
+        const auto asked = wholeInteger(words[0]);
         if (!asked) {
             context.err << "velmora-cli: \"" << shown(words[0]) << "\" is not a year\n";
             return 2;
@@ -74,7 +74,7 @@ int showCommand(const std::vector<std::string_view>& words, const std::filesyste
         out += '-';
         appendTwoDigits(out, month);
         out += '\t';
-        out += kHijriMonthNamesLatin[month];
+        out += monthName(Calendar::hijri, month).latin;
         out += '\t';
         appendDate(out, dayNumberToGregorian(first));
         out += '\t';
@@ -98,7 +98,7 @@ int setCommand(const std::vector<std::string_view>& words, const std::filesystem
     std::vector<LunarCorrection> corrections;
     for (std::size_t i = 0; i < words.size(); i += 2) {
         const auto month = parseYearMonth(words[i]);
-        const auto days = parseInteger(words[i + 1]);
+        const auto days = wholeInteger(words[i + 1]);
         if (!month || !days) {
             context.err << "velmora-cli: \"" << shown(words[i]) << ' ' << shown(words[i + 1])
                         << "\" is not YEAR-MONTH DAYS, as in 1448-10 30\n";
@@ -127,8 +127,8 @@ int setCommand(const std::vector<std::string_view>& words, const std::filesystem
         return 1;
     }
     for (const LunarCorrection& c : corrections) {
-        context.out << c.year << '/' << c.month << " (" << kHijriMonthNamesLatin[c.month] << ") now has " << c.days
-                    << " days\n";
+        context.out << c.year << '/' << c.month << " (" << monthName(Calendar::hijri, c.month).latin << ") now has "
+                    << c.days << " days\n";
     }
     context.out << "The previous table is kept as " << path.filename().string() << ".bak.\n";
     return 0;

@@ -1,5 +1,7 @@
 #include "data/file_problem.h"
 
+#include "data/integer_text.h"
+
 namespace velmora {
 
 std::string describeProblem(std::string_view fileName, const FileProblem& problem) {
@@ -10,12 +12,8 @@ std::string describeProblem(std::string_view fileName, const FileProblem& proble
 }
 
 bool isPlainInteger(std::u16string_view value) {
-    std::size_t i = value.size() > 1 && (value[0] == u'-' || value[0] == u'+') ? 1 : 0;
-    if (i >= value.size()) return false;
-    for (; i < value.size(); ++i) {
-        if (value[i] < u'0' || value[i] > u'9') return false;
-    }
-    return value.size() <= 11;
+    const IntegerScan scan = scanInteger(value, DigitScripts::ascii);
+    return scan.digits > 0 && scan.end == value.size() && value.size() <= 11;
 }
 
 void checkIniShape(const IniFile& ini, ProblemList& problems,

@@ -9,13 +9,13 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
+
+#include "data/text_codec.h"
 
 namespace velmora {
 
@@ -31,6 +31,9 @@ class IniFile {
         std::int32_t line = 0;
         std::vector<Entry> entries;
         std::unordered_map<std::u16string, std::size_t> firstEntry;  // folded key -> entry
+
+        // The first entry whose key is the given one, as the reader compares names.
+        const Entry* find(std::u16string_view key) const;
     };
 
     IniFile() = default;
@@ -53,13 +56,6 @@ class IniFile {
     std::vector<std::int32_t> strayLines_;
 };
 
-// Decodes a file's bytes to UTF-16 by its byte-order mark (UTF-8 when there is none).
-std::u16string decodeText(std::string_view bytes);
-
-// Encodes UTF-16 as UTF-8 (unpaired surrogates become U+FFFD).
-std::string toUtf8(std::u16string_view text);
-std::u16string fromUtf8(std::string_view text);
-
 // The integer read: an optional sign and decimal digits, up to the first other character;
 // a value that is not a number reads as 0, a missing or empty one as the fallback. Values
 // beyond 32 bits saturate.
@@ -71,33 +67,11 @@ std::int32_t readProfileInt(const IniFile& file, std::u16string_view section, st
 std::u16string readProfileString(const IniFile& file, std::u16string_view section, std::u16string_view key,
                                  std::u16string_view fallback, std::size_t bufferSize);
 
+// Whether two section or key names are the same name, as the reader compares them.
+bool sameName(std::u16string_view a, std::u16string_view b);
+
 // The integer conversion of readProfileInt, for a value already at hand.
 std::int32_t profileIntValue(std::u16string_view value, std::int32_t fallback);
-
-// One INI file on disk, parsed again only when it has changed (path, size or modification
-// time). A missing or unreadable file reads as an empty one.
-class IniSource {
-  public:
-    explicit IniSource(std::filesystem::path path = {});
-
-    // Looks at the file and parses it again if it changed; true when it did.
-    bool refresh();
-    const IniFile& file() const { return *file_; }
-    std::shared_ptr<const IniFile> shared() const { return file_; }
-    const std::filesystem::path& path() const { return path_; }
-    bool exists() const { return exists_; }
-    // How many times the file has been parsed (a measure for tests and benchmarks).
-    std::int32_t parseCount() const { return parseCount_; }
-
-  private:
-    std::filesystem::path path_;
-    bool exists_ = false;
-    std::uintmax_t size_ = 0;
-    std::filesystem::file_time_type modified_{};
-    std::shared_ptr<const IniFile> file_;
-    std::int32_t parseCount_ = 0;
-    bool loaded_ = false;
-};
 
 // The decimal text of an integer as a section or key name ("1430", "-5").
 std::u16string decimalName(std::int64_t value);

@@ -1,6 +1,7 @@
-// Which month each navigation step leads to: the month buttons, the month boxes, the year
-// box with Enter, the year arrows and "Go To Today". Pure functions over the shown date; the
-// window reads the controls, calls these and repaints.
+// Which month the window shows, and where each navigation step leads: the month buttons,
+// the month boxes, the year box with Enter, the year arrows, "Go To Today" and the modes.
+// Pure functions over the shown month; the window calls them, writes its boxes from the
+// answer and repaints.
 #pragma once
 
 #include <string>
@@ -11,44 +12,57 @@
 
 namespace velmora {
 
-// What navigation reads and changes of the program state.
-struct NavigationState {
-    Calendar displayMode = Calendar::jalali;
-    CivilDate shown;              // always Gregorian
-    std::int32_t pickedYear = 0;  // the year last read by a month-box selection
-    std::int32_t pickedMonth = 1;
-    std::int32_t startDay = 1;  // the day of the month the program started on
+// The month the window shows, in the display mode's own calendar, and the day of it that a
+// change of mode keeps.
+struct ShownMonth {
+    Calendar mode = Calendar::jalali;
+    std::int32_t year = 0;
+    std::int32_t month = 1;
+    std::int32_t day = 1;
 
-    friend bool operator==(const NavigationState&, const NavigationState&) = default;
+    friend bool operator==(const ShownMonth&, const ShownMonth&) = default;
 };
 
 struct NavigationContext {
     const CalendarData& data;
-    CivilDate today;  // the local Gregorian date of this message
+    CivilDate today;            // the local Gregorian date
+    std::int32_t startDay = 1;  // the Gregorian day of the month the program started on
 };
+
+// The month of a mode's calendar that holds day n, with n as its day.
+ShownMonth monthHolding(Calendar mode, const CalendarData& data, DayNumber n);
+// The day number of the shown month's day.
+DayNumber shownDayNumber(const ShownMonth& shown, const CalendarData& data);
+
+// Hijri mode shows the lunar table's months and needs a table; the other modes always can.
+bool modeAvailable(Calendar mode, const CalendarData& data);
+
+// Keeps the shown month where its mode can show it: every mode within the supported span
+// (Gregorian -4379-01-01 to 3621-12-31), Hijri mode within its table, up to the month of
+// endHijri. A month past an end becomes the month at that end; Hijri mode without a table
+// becomes Jalali mode.
+ShownMonth keepInSpan(ShownMonth shown, const NavigationContext& context);
+
+// The month buttons. The day kept is the 1st in Jalali mode, else the day the program
+// started on (the month's last when it has fewer days).
+ShownMonth nextMonth(const ShownMonth& shown, const NavigationContext& context);
+ShownMonth previousMonth(const ShownMonth& shown, const NavigationContext& context);
+// A month (1 to 12) picked in the month box, in the shown year.
+ShownMonth pickMonth(const ShownMonth& shown, const NavigationContext& context, std::int32_t month);
+// Enter in the year box: the shown month of the typed year, on today's day of the month.
+ShownMonth enterYear(const ShownMonth& shown, const NavigationContext& context, std::int32_t year);
+// The up-down arrows: iDelta -1 is one year on, +1 one year back; others do nothing.
+ShownMonth stepYear(const ShownMonth& shown, const NavigationContext& context, std::int32_t delta);
+// Today's month in a mode.
+ShownMonth todayMonth(Calendar mode, const NavigationContext& context);
+// The month of another mode's calendar that holds the shown day; an unavailable mode is not taken.
+ShownMonth changeMode(const ShownMonth& shown, const NavigationContext& context, Calendar mode);
 
 // The number typed in the year box: leading blanks, an optional sign, then decimal digits of
 // any script the paint writes and more (ASCII, Arabic-Indic, Persian, the Indic scripts,
 // Thai, Lao, Tibetan, Myanmar, Khmer, Mongolian, full-width). Only the first 8 characters
 // count, as the box is read into 9; no digit reads as 0.
 std::int32_t readYearEdit(std::u16string_view text);
-
-// The month (1 to 12) whose name of the mode equals the combo box's text, Solar Hijri names
-// with their trailing blank; 0 when none does.
-std::int32_t findMonthIndex(std::u16string_view comboText, Calendar displayMode);
-
-// The names of a display mode's month box, indexed 1 to 12.
-const std::u16string_view* monthNamesOfMode(Calendar displayMode);
-
-// Pulls a Gregorian year into the span the display mode can show: -4379 to 3621 in the
-// Jalali and Miladi modes; in Hijri mode from the year of minJulianday to one below the year
-// of maxJulianday.
-std::int32_t clampShownYear(std::int32_t year, Calendar displayMode, const HijriBounds& bounds);
-
-// Keeps the shown date where the mode can show a whole month: inside the span every mode
-// shows and, in Hijri mode with a lunar table, inside the table (the nearest month of it). Without
-// a table Hijri mode shows the tabular calendar.
-void keepShownDateInSpan(NavigationState& state, const NavigationContext& context);
 
 // What the controls show of the shown month: the year in the mode's digits, and the month as
 // the index (month - 1) of the mode's month box.
@@ -58,31 +72,15 @@ struct MonthControls {
 
     friend bool operator==(const MonthControls&, const MonthControls&) = default;
 };
-MonthControls monthControls(const NavigationState& state, const NavigationContext& context);
-
-// The buttons and boxes: typedYear is readYearEdit of the year box, month the
-// findMonthIndex of the mode's box (0, no name, stands for the shown month).
-void showNextMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear,
-                   std::int32_t month);
-void showPreviousMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear,
-                       std::int32_t month);
-void selectMonth(NavigationState& state, const NavigationContext& context, std::int32_t typedYear, std::int32_t month);
-// Enter in the year box.
-void confirmYear(NavigationState& state, const NavigationContext& context, std::int32_t typedYear, std::int32_t month);
-// The up-down arrows: iDelta -1 is one year on, +1 one year back; others do nothing.
-void stepYear(NavigationState& state, const NavigationContext& context, std::int32_t delta);
-void goToToday(NavigationState& state, const NavigationContext& context);
+MonthControls monthControls(const ShownMonth& shown);
 
 // The tooltips of the month buttons: the names of the next and the previous month.
 struct MonthButtonTips {
     std::u16string next;
     std::u16string previous;
-};
-MonthButtonTips monthButtonTips(const NavigationState& state, const NavigationContext& context,
-                                std::u16string_view jalaliComboText);
 
-inline constexpr std::u16string_view kAllOccasionsTip =
-    u"\u0646\u0645\u0627\u06CC\u0634 \u062A\u0645\u0627\u0645\u06CC "
-    u"\u0645\u0646\u0627\u0633\u0628\u062A\u0647\u0627\u06CC \u0645\u0627\u0647";
+    friend bool operator==(const MonthButtonTips&, const MonthButtonTips&) = default;
+};
+MonthButtonTips monthButtonTips(const ShownMonth& shown);
 
 }  // namespace velmora

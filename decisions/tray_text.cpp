@@ -3,6 +3,7 @@
 #include "calendar/month_names.h"
 #include "calendar/native_digits.h"
 #include "calendar/weekday_names.h"
+#include "resources/resource_ids.h"
 
 namespace velmora {
 namespace {
@@ -19,27 +20,25 @@ void appendLine(std::u16string& out, std::u16string_view weekday, std::int32_t d
     out += formatAsciiDigits(year).view();
 }
 
-std::u16string_view nameOf(const std::u16string_view (&names)[13], std::int32_t month) {
-    return month >= 1 && month <= 12 ? names[month] : std::u16string_view();
-}
-
 }  // namespace
 
 TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& g) {
     const DayNumber n = gregorianToDayNumber(g.year, g.month, g.day);
-    const CivilDate h = dayNumberToHijri(data.hijri(), n);
+    const auto h = lunarDate(data.hijri(), n);
     const CivilDate j = dayNumberToJalali(n);
     const WeekdayNames& weekday = kWeekdayNames[static_cast<std::size_t>(weekdayColumn(n))];
 
     TrayIconContent content;
     content.jalaliDay = j.day;
-    content.iconId = 101 + j.day;
+    content.iconId = IDI_DAY_BASE + j.day;
     content.tooltip = u" ";
-    appendLine(content.tooltip, weekday.persian, j.day, nameOf(jalaliMonthNames, j.month), j.year);
+    appendLine(content.tooltip, weekday.persian, j.day, monthName(Calendar::jalali, j.month).box, j.year);
     content.tooltip += u'\n';
-    appendLine(content.tooltip, weekday.englishInTray, g.day, nameOf(gregorianMonthNames, g.month), g.year);
-    content.tooltip += u'\n';
-    appendLine(content.tooltip, weekday.arabic, h.day, nameOf(hijriMonthNames, h.month), h.year);
+    appendLine(content.tooltip, weekday.englishInTray, g.day, monthName(Calendar::gregorian, g.month).box, g.year);
+    if (h) {  // no line where there is no lunar date
+        content.tooltip += u'\n';
+        appendLine(content.tooltip, weekday.arabic, h->day, monthName(Calendar::hijri, h->month).box, h->year);
+    }
     if (content.tooltip.size() > 127) content.tooltip.resize(127);  // the tip holds 127 and a terminator
     return content;
 }

@@ -8,14 +8,14 @@
 namespace velmora {
 
 struct TrayIconContent {
-    std::int32_t iconId = 0;     // the icon resource of the Solar Hijri day: 101 + day
-    std::int32_t jalaliDay = 0;  // the identifier the icon is added under
+    std::int32_t iconId = 0;     // the icon resource of the Solar Hijri day: IDI_DAY_BASE + day
+    std::int32_t jalaliDay = 0;  // the Solar Hijri day the icon shows
     std::u16string tooltip;      // three lines: Solar Hijri, Gregorian, lunar Hijri
 };
 
 // The icon of today's Solar Hijri day and the tooltip
 // " weekday,day month ,year\nweekday,day month,year\nweekday,day month,year" in Persian,
-// English and Arabic, at most 127 characters.
+// English and Arabic, at most 127 characters; the lunar line only where there is a lunar date.
 TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& localDate);
 
 }  // namespace velmora

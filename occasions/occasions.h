@@ -7,7 +7,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -54,50 +53,20 @@ class Occasions {
     std::shared_ptr<const IniFile> ini_;
 };
 
-// What the views, the dialog, the tray and the converter read: the lunar table with the
-// bounds read once at start, and the occasions.
+// What the views, the dialog, the tray and the converter read: the lunar table and the
+// occasions.
 struct CalendarData {
     LunarTable lunar;
-    HijriBounds bounds;
     Occasions events;
 
     CalendarData() = default;
     CalendarData(const IniFile& calendarIni, std::shared_ptr<const IniFile> eventsIni)
-        : lunar(calendarIni), bounds(lunar.readCalendarBounds()), events(std::move(eventsIni)) {}
+        : lunar(calendarIni), events(std::move(eventsIni)) {}
     // From the texts of the two files, as tests and tools have them at hand.
     static CalendarData fromText(std::string_view calendarIni, std::string_view eventsIni = {});
 
-    HijriCalendar hijri() const { return {lunar, bounds}; }
-};
-
-// The two data files of a folder, looked at again when a paint asks. calendar.ini is checked
-// whenever it is read, as `velmora-cli check` checks it: a table with errors is not used (as
-// if there were none) and its errors are kept to tell the user; a sound table's bounds are
-// taken anew, so that a corrected table is used whole.
-class CalendarFiles {
-  public:
-    explicit CalendarFiles(const std::filesystem::path& folder);
-
-    // Takes up an edit of either file; true when one was read again.
-    bool refresh();
-    const CalendarData& data() const { return data_; }
-    const IniSource& calendarSource() const { return calendarSource_; }
-    const IniSource& eventsSource() const { return eventsSource_; }
-    // The errors of calendar.ini as last read; empty when it is sound or missing.
-    const std::vector<FileProblem>& calendarErrors() const { return calendarErrors_; }
-    // Everything its check found (a missing file checks as an empty one), and its summary.
-    const std::vector<FileProblem>& calendarProblems() const { return calendarProblems_; }
-    const HijriTableSummary& calendarSummary() const { return calendarSummary_; }
-
-  private:
-    void takeCalendar();
-
-    IniSource calendarSource_;
-    IniSource eventsSource_;
-    CalendarData data_;
-    std::vector<FileProblem> calendarErrors_;
-    std::vector<FileProblem> calendarProblems_;
-    HijriTableSummary calendarSummary_;
+    const HijriBounds& bounds() const { return lunar.bounds(); }
+    HijriCalendar hijri() const { return {lunar, lunar.bounds()}; }
 };
 
 // The occasions of one day in the three calendars, and whether they make it a holiday: a
@@ -113,7 +82,7 @@ struct DayOccasions {
 };
 DayOccasions occasionsOfDay(const CalendarData& data, DayNumber n);
 
-// 1 when the Solar Hijri day jy/jm/jd is a holiday, else 0.
-std::int32_t isHoliday(const CalendarData& data, std::int32_t jy, std::int32_t jm, std::int32_t jd);
+// Whether the Solar Hijri day jy/jm/jd is a holiday.
+bool isHoliday(const CalendarData& data, std::int32_t jy, std::int32_t jm, std::int32_t jd);
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "calendar/native_digits.h"
+#include "data/integer_text.h"
 
 namespace velmora {
 namespace {

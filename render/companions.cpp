@@ -8,33 +8,10 @@
 namespace velmora {
 namespace {
 
-constexpr std::u16string_view kGregorianNames[] = {
-    u"",
-    u"\u0698\u0627\u0646\u0648\u06CC\u0647",        // January
-    u"\u0641\u0648\u0631\u06CC\u0647",              // February
-    u"\u0645\u0627\u0631\u0633",                    // March
-    u"\u0622\u0648\u0631\u06CC\u0644",              // April
-    u"\u0645\u0647",                                // May
-    u"\u0698\u0648\u0626\u0646",                    // June
-    u"\u0698\u0648\u0626\u06CC\u0647",              // July
-    u"\u0627\u0648\u062A",                          // August
-    u"\u0633\u067E\u062A\u0627\u0645\u0628\u0631",  // September
-    u"\u0627\u06A9\u062A\u0628\u0631",              // October
-    u"\u0646\u0648\u0627\u0645\u0628\u0631",        // November
-    u"\u062F\u0633\u0627\u0645\u0628\u0631",        // December
-    u"\u0698\u0627\u0646\u0648\u06CC\u0647",        // January of the next year
-};
-std::u16string_view nameIn(const std::u16string_view (&names)[14], std::int32_t month) {
-    return month >= 1 && month <= 13 ? names[month] : std::u16string_view();
-}
-
-std::u16string_view monthName(Calendar calendar, std::int32_t month) {
-    switch (calendar) {
-        case Calendar::gregorian: return companionGregorianMonthName(month);
-        case Calendar::jalali: return companionJalaliMonthName(month);
-        case Calendar::hijri: break;
-    }
-    return companionHijriMonthName(month);
+// The header's name of a month 1 to 13, where 13 is month 1 again.
+std::u16string_view headerName(Calendar calendar, std::int32_t month) {
+    if (month < 1 || month > 13) return {};
+    return monthName(calendar, month == 13 ? 1 : month).header;
 }
 
 std::int32_t length(std::u16string_view text) { return static_cast<std::int32_t>(text.size()); }
@@ -72,49 +49,14 @@ constexpr Companion kCompanions[3][2] = {
 };
 // clang-format on
 
-// The companion date of the primary 1st and the lengths of the companion months it counts
-// through; nothing when a lunar Hijri companion's 1st lies outside the table.
-struct CompanionMonths {
-    CivilDate first;
-    std::int32_t firstLength = 0;
-    std::int32_t laterLength = 0;
-};
-
-std::optional<CompanionMonths> companionMonths(Calendar calendar, const MonthView& view, DayNumber f) {
-    CompanionMonths months;
+// A day's date in the companion's calendar; none outside the lunar table.
+std::optional<CivilDate> companionDate(Calendar calendar, const LaidOutDay& day) {
     switch (calendar) {
-        case Calendar::gregorian: {
-            months.first = dayNumberToGregorian(f);
-            // The table of lengths follows the shown year, January following December.
-            const bool leap = isGregorianLeapYear(view.shown.year);
-            const auto monthLength = [leap](std::int32_t m) {
-                if (m == 13) return 31;
-                if (m == 2) return leap ? 29 : 28;
-                return gregorianMonthLength(2001, m);
-            };
-            months.firstLength = monthLength(months.first.month);
-            months.laterLength = monthLength(months.first.month + 1);
-            break;
-        }
-        case Calendar::jalali:
-            months.first = dayNumberToJalali(f);
-            months.firstLength = jalaliMonthLength(months.first.year, months.first.month);
-            months.laterLength =
-                months.first.month == 12 ? 31 : jalaliMonthLength(months.first.year, months.first.month + 1);
-            break;
-        case Calendar::hijri: {
-            if (!inLunarTable(view.data.bounds, f)) return std::nullopt;
-            const HijriCalendar hijri = view.data.hijri();
-            months.first = dayNumberToHijri(hijri, f);
-            const std::int32_t y = months.first.year;
-            const std::int32_t m = months.first.month;
-            months.firstLength = monthLength(Calendar::hijri, hijri, y, m);
-            months.laterLength =
-                m < 12 ? monthLength(Calendar::hijri, hijri, y, m + 1) : monthLength(Calendar::hijri, hijri, y + 1, 1);
-            break;
-        }
+        case Calendar::gregorian: return day.gregorian;
+        case Calendar::jalali: return day.jalali;
+        case Calendar::hijri: break;
     }
-    return months;
+    return day.lunar;
 }
 
 // The metrics the header is laid out by: of the system font, or of companionFont for the
@@ -141,8 +83,8 @@ void drawCompanionYear(Surface& surface, const Companion& companion, const Civil
 // The two month names, placed leftwards from the anchor with an arrow between.
 void drawCompanionMonthNames(Surface& surface, const Companion& companion, const CivilDate& first, std::int32_t anchor,
                              std::int32_t y, std::int32_t charWidth, Rgb slotColor) {
-    const std::u16string_view name1 = monthName(companion.calendar, first.month);
-    const std::u16string_view name2 = monthName(companion.calendar, first.month + 1);
+    const std::u16string_view name1 = headerName(companion.calendar, first.month);
+    const std::u16string_view name2 = headerName(companion.calendar, first.month + 1);
     surface.selectFont(FontId::smallFont);
     surface.setTextColor(slotColor);
     surface.drawText(anchor - (length(name1) - 2) * charWidth, y, name1);
@@ -152,58 +94,35 @@ void drawCompanionMonthNames(Surface& surface, const Companion& companion, const
     surface.drawText(anchor - (length(name1) + length(name2)) * charWidth + companion.secondNameOffset, y, name2);
 }
 
-// A counter that restarts at 1 after each companion month, one number per primary day;
-// everything after the first restart is black.
-void drawCompanionDays(Surface& surface, const MonthView& view, const Companion& companion, const PrimaryMonth& month,
-                       const CompanionMonths& months, std::int32_t left, Rgb slotColor) {
+// Each day's number in the companion's calendar, in the slot's colour until the companion's
+// month changes and in black after.
+void drawCompanionDays(Surface& surface, const MonthView& view, const Companion& companion, const CivilDate& first,
+                       std::int32_t left, Rgb slotColor) {
     const std::int32_t cell = cellWidth(view.clientWidth);
     const std::int32_t row = rowHeight(view.clientHeight);
     const std::int32_t top = view.clientHeight / 16 + row + (view.clientHeight / 52) * 8;
     surface.selectFont(FontId::companionFont);
-    std::int32_t counter = months.first.day - 1;
-    std::int32_t currentLength = months.firstLength;
-    bool wrapped = false;
-    for (std::int32_t day = 1; day <= drawableDays(month); ++day) {
-        const DayCell place = dayCell(month, day);
-        if (counter >= currentLength) {
-            counter = 0;
-            wrapped = true;
-            currentLength = months.laterLength;
-        }
-        ++counter;
-        surface.setTextColor(wrapped ? kBlack : slotColor);
-        const std::int32_t x = left + place.screenColumn * cell + companion.delta;
-        const std::int32_t y = top + (place.row - 1) * row + companion.delta;
-        const DigitText text = formatCalendarNumber(companion.calendar, counter);
+    for (const LaidOutDay& day : view.layout.days) {
+        const auto date = companionDate(companion.calendar, day);
+        if (!date) continue;
+        const bool firstMonth = date->year == first.year && date->month == first.month;
+        surface.setTextColor(firstMonth ? slotColor : kBlack);
+        const std::int32_t x = left + day.cell.screenColumn * cell + companion.delta;
+        const std::int32_t y = top + (day.cell.row - 1) * row + companion.delta;
+        const DigitText text = formatCalendarNumber(companion.calendar, date->day);
         surface.drawText(x, y, text.view());
-        if (companion.drawsFridaysTwice && place.weekdayColumn == 6) surface.drawText(x, y, text.view());
+        if (companion.drawsFridaysTwice && day.cell.weekdayColumn == 6) surface.drawText(x, y, text.view());
     }
 }
 
 }  // namespace
 
-std::u16string_view companionGregorianMonthName(std::int32_t month) { return nameIn(kGregorianNames, month); }
-// The combo boxes' names without their trailing blank; 13 is Farvardin again.
-std::u16string_view companionJalaliMonthName(std::int32_t month) {
-    if (month < 1 || month > 13) return {};
-    std::u16string_view name = jalaliMonthNames[month == 13 ? 1 : month];
-    name.remove_suffix(1);
-    return name;
-}
-
-// The combo boxes' names, but Dhu al-Hijja written as one word; 13 is Muharram again.
-std::u16string_view companionHijriMonthName(std::int32_t month) {
-    if (month == 12) return u"\u0630\u06CC\u062D\u062C\u0647";
-    if (month < 1 || month > 13) return {};
-    return hijriMonthNames[month == 13 ? 1 : month];
-}
-
-void drawCompanion(Surface& surface, const MonthView& view, Calendar mode, std::int32_t slot) {
+void drawCompanion(Surface& surface, const MonthView& view, std::int32_t slot) {
     const bool secondSlot = slot == 1;
-    const Companion& companion = kCompanions[calendarIndex(mode)][secondSlot ? 1 : 0];
-    const PrimaryMonth month = primaryMonth(view, mode);
-    const auto months = companionMonths(companion.calendar, view, month.first());
-    if (!months) return;  // the lunar Hijri table does not reach this month
+    const Companion& companion = kCompanions[calendarIndex(view.layout.mode)][secondSlot ? 1 : 0];
+    if (view.layout.days.empty()) return;
+    const auto first = companionDate(companion.calendar, view.layout.days.front());
+    if (!first) return;  // the lunar Hijri table does not reach this month
     const std::int32_t w = view.clientWidth;
     const std::int32_t h = view.clientHeight;
     const TextMetrics metrics = headerMetrics(surface, companion);
@@ -211,10 +130,10 @@ void drawCompanion(Surface& surface, const MonthView& view, Calendar mode, std::
     const std::int32_t lineHeight = metrics.height + metrics.internalLeading;
     const std::int32_t headerTop = secondSlot ? (h / 52) * 10 - lineHeight - 15 : (h / 52) * 10 - 20;
     const Rgb slotColor = secondSlot ? kSecondSlotTeal : kFirstSlotBlue;
-    drawCompanionYear(surface, companion, months->first, (w * 10) / 46, headerTop, charWidth);
-    drawCompanionMonthNames(surface, companion, months->first, (w * 100) / 137, headerTop, charWidth, slotColor);
+    drawCompanionYear(surface, companion, *first, (w * 10) / 46, headerTop, charWidth);
+    drawCompanionMonthNames(surface, companion, *first, (w * 100) / 137, headerTop, charWidth, slotColor);
     const std::int32_t left = secondSlot ? w / 16 + w / 14 + 7 : w / 70 + w / 14 + 7;
-    drawCompanionDays(surface, view, companion, month, *months, left, slotColor);
+    drawCompanionDays(surface, view, companion, *first, left, slotColor);
 }
 
 }  // namespace velmora

@@ -13,13 +13,8 @@ inline constexpr Rgb kSecondSlotTeal{39, 172, 159};
 inline constexpr Rgb kMaroon{73, 3, 11};
 inline constexpr char16_t kMonthArrow[] = u"\u2190";
 
-// Companion slot 0 or 1 of a display mode: Gregorian and lunar Hijri in Jalali mode, Solar
-// Hijri and lunar Hijri in Miladi mode, Gregorian and Solar Hijri in Hijri mode.
-void drawCompanion(Surface& surface, const MonthView& view, Calendar mode, std::int32_t slot);
-
-// The month names of the headers, indexed 1 to 13 (13 repeats month 1); empty outside.
-std::u16string_view companionGregorianMonthName(std::int32_t month);
-std::u16string_view companionJalaliMonthName(std::int32_t month);
-std::u16string_view companionHijriMonthName(std::int32_t month);
+// Companion slot 0 or 1 of the laid-out month's mode: Gregorian and lunar Hijri in Jalali
+// mode, Solar Hijri and lunar Hijri in Miladi mode, Gregorian and Solar Hijri in Hijri mode.
+void drawCompanion(Surface& surface, const MonthView& view, std::int32_t slot);
 
 }  // namespace velmora

@@ -8,9 +8,6 @@
 namespace velmora {
 namespace {
 
-// A month of a bad calendar.ini may claim any length; no month has more days than this.
-constexpr std::int32_t kLongestScan = 62;
-
 // The words as they fit in `room` pixels: whole, or cut with an ellipsis after as many
 // characters as fit.
 std::u16string fitted(Surface& surface, std::u16string_view words, std::int32_t room) {
@@ -29,30 +26,26 @@ std::int32_t monthOccasionsTextEnd(std::int32_t clientWidth, std::int32_t charWi
     return static_cast<std::int32_t>(x);
 }
 
-MonthHolidays collectMonthHolidays(const MonthView& view, Calendar mode) {
-    MonthHolidays holidays{};
-    std::size_t count = 0;
-    const PrimaryMonth month = primaryMonth(view, mode);
-    const std::int32_t length = std::clamp(month.length, 0, kLongestScan);
-    for (std::int32_t i = 0; i < length && count < holidays.size(); ++i) {
-        const CivilDate jalali = dayNumberToJalali(month.first() + i);
-        if (isHoliday(view.data, jalali.year, jalali.month, jalali.day) == 1) holidays[count++] = jalali;
+MonthHolidays collectMonthHolidays(const MonthLayout& layout) {
+    MonthHolidays holidays;
+    for (const LaidOutDay& day : layout.days) {
+        if (holidays.size() == kHolidayPanelLines) break;
+        if (day.occasions.holiday) holidays.push_back(&day);
     }
     return holidays;
 }
 
-void drawMonthOccasions(Surface& surface, const MonthView& view, Calendar mode) {
+void drawHolidayPanel(Surface& surface, const MonthView& view) {
     const TextMetrics metrics = surface.textMetrics();  // of the default font
     const std::int32_t lineHeight = metrics.height + metrics.externalLeading;
     const std::int32_t x = monthOccasionsTextEnd(view.clientWidth, metrics.averageCharWidth);
-    const MonthHolidays holidays = collectMonthHolidays(view, mode);
+    const MonthHolidays holidays = collectMonthHolidays(view.layout);
     for (std::size_t k = 0; k < holidays.size(); ++k) {
-        const CivilDate& entry = holidays[k];
-        if (entry.year == 0) continue;
+        const LaidOutDay& entry = *holidays[k];
         const std::int32_t y = (lineHeight - 4) * static_cast<std::int32_t>(k) + view.clientHeight - 80;
-        const DayNumber d = jalaliToDayNumber(entry.year, entry.month, entry.day);
-        if (!inLunarTable(view.data.bounds, d)) continue;
-        const DayOccasions day = occasionsOfDay(view.data, d);
+        // Occasions are listed for the days the lunar table covers, which decide the lunar ones.
+        if (!entry.lunar) continue;
+        const DayOccasions& day = entry.occasions;
         // The lunar Hijri text wins when both make the day a holiday; a Solar Hijri flag of
         // 2 to 9 beside a lunar holiday shows nothing.
         const Occasion* chosen = nullptr;
@@ -63,7 +56,7 @@ void drawMonthOccasions(Surface& surface, const MonthView& view, Calendar mode) 
         if (chosen == nullptr) continue;
         surface.selectFont(FontId::smallFont);
         surface.setTextAlign(TextAlign::leftTop);
-        surface.drawText(x + 17, y, formatAsciiDigits(entry.day).view());
+        surface.drawText(x + 17, y, formatAsciiDigits(entry.jalali.day).view());
         surface.setTextAlign(TextAlign::rightTop);
         if (chosen->words().empty()) continue;
         // A line beside the occasions button ends short of it.

@@ -1,23 +1,23 @@
 // The panel at the foot of the calendar that lists the shown month's holidays.
 #pragma once
 
-#include <array>
+#include <cstddef>
+#include <vector>
 
 #include "render/month_layout.h"
 #include "render/surface.h"
 
 namespace velmora {
 
-// Up to seven holidays of the month, as Solar Hijri dates in day order; the rest are empty
-// (year 0).
-using MonthHolidays = std::array<CivilDate, 7>;
+inline constexpr std::size_t kHolidayPanelLines = 7;
 
-// The holidays of the display mode's month that contains the shown date.
-MonthHolidays collectMonthHolidays(const MonthView& view, Calendar mode);
+// The first seven holidays of the laid-out month, in day order.
+using MonthHolidays = std::vector<const LaidOutDay*>;
+MonthHolidays collectMonthHolidays(const MonthLayout& layout);
 
-// Lists them: the day number, and right-aligned to its left the occasion that makes the day
-// a holiday (the lunar Hijri one when both do).
-void drawMonthOccasions(Surface& surface, const MonthView& view, Calendar mode);
+// Lists them: the Solar Hijri day number, and right-aligned to its left the occasion that
+// makes the day a holiday (the lunar Hijri one when both do).
+void drawHolidayPanel(Surface& surface, const MonthView& view);
 
 // The x at which the panel's texts end: clientWidth times the double 0.7692307692307692 (one
 // unit in the last place below 10/13), plus (charWidth * 35) / 10 and 7, truncated.

@@ -16,14 +16,14 @@ std::int32_t drawLink(Surface& paintSurface, std::int32_t clientWidth, std::int3
     return charWidth;
 }
 
-void paintDisplayMode(SurfaceFactory& surfaces, const MonthView& view, Calendar mode) {
+void paintDisplayMode(SurfaceFactory& surfaces, const MonthView& view) {
     using Strip = void (*)(Surface&, const MonthView&);
     static constexpr Strip kStrips[] = {drawJalaliWeekdayStrip, drawGregorianWeekdayStrip, drawHijriWeekdayStrip};
-    kStrips[calendarIndex(mode)](*surfaces.open(), view);
-    drawMonthGrid(*surfaces.open(), view, mode);
-    drawCompanion(*surfaces.open(), view, mode, 0);
-    drawCompanion(*surfaces.open(), view, mode, 1);
-    drawMonthOccasions(*surfaces.open(), view, mode);
+    kStrips[calendarIndex(view.layout.mode)](*surfaces.open(), view);
+    drawMonthGrid(*surfaces.open(), view);
+    drawCompanion(*surfaces.open(), view, 0);
+    drawCompanion(*surfaces.open(), view, 1);
+    drawHolidayPanel(*surfaces.open(), view);
 }
 
 }  // namespace velmora

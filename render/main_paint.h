@@ -21,8 +21,8 @@ constexpr std::int32_t linkLeft(std::int32_t clientWidth, std::int32_t charWidth
 // character width of that surface's default font, the layout unit of this paint.
 std::int32_t drawLink(Surface& paintSurface, std::int32_t clientWidth, std::int32_t clientHeight);
 
-// Draws the strip, the grid, the two companions and the holiday panel of the mode, each on
-// a surface of its own.
-void paintDisplayMode(SurfaceFactory& surfaces, const MonthView& view, Calendar mode);
+// Draws the strip, the grid, the two companions and the holiday panel of the laid-out
+// month's mode, each on a surface of its own.
+void paintDisplayMode(SurfaceFactory& surfaces, const MonthView& view);
 
 }  // namespace velmora

@@ -1,33 +1,24 @@
 #include "render/month_grid.h"
 
-#include <algorithm>
-
 #include "calendar/native_digits.h"
 
 namespace velmora {
-void drawMonthGrid(Surface& surface, const MonthView& view, Calendar kind) {
-    const PrimaryMonth month = primaryMonth(view, kind);
-    const CivilDate today = dayNumberToDate(kind, view.data.hijri(),
-                                            gregorianToDayNumber(view.today.year, view.today.month, view.today.day));
-
+void drawMonthGrid(Surface& surface, const MonthView& view) {
+    const MonthLayout& layout = view.layout;
+    const Calendar kind = layout.mode;
     surface.selectFont(kind == Calendar::gregorian ? FontId::latinFont : FontId::gridFont);
-    const bool showsToday = month.year == today.year && month.month == today.month;
-    for (std::int32_t day = 1; day <= drawableDays(month); ++day) {
-        const DayCell cell = dayCell(month, day);
-        const GridCell place = gridCell(view.clientWidth, view.clientHeight, cell.row, cell.screenColumn);
-        const DigitText text = formatCalendarNumber(kind, day);
+    for (const LaidOutDay& day : layout.days) {
+        const GridCell place = gridCell(view.clientWidth, view.clientHeight, day.cell.row, day.cell.screenColumn);
+        const DigitText text = formatCalendarNumber(kind, day.day);
         if (kind == Calendar::gregorian) surface.selectFont(FontId::latinFont);
         surface.setTextColor(kBlack);
         surface.drawText(place.x, place.y, text.view());
-        Rgb color = kBlack;
         // Fridays are red whatever their occasions; other days only when they are holidays.
-        if (kind == Calendar::jalali &&
-            (cell.weekdayColumn == 6 || isHoliday(view.data, month.year, month.month, day) == 1)) {
-            color = kRed;
-            surface.setTextColor(color);
+        if (kind == Calendar::jalali && (day.cell.weekdayColumn == 6 || day.occasions.holiday)) {
+            surface.setTextColor(kRed);
             surface.drawText(place.x, place.y, text.view());
         }
-        if (showsToday && day == today.day) {
+        if (day.day == layout.today) {
             if (kind != Calendar::gregorian) surface.drawText(place.x, place.y, text.view());
             surface.frameRoundRect(place.box, 10);
         }

@@ -7,10 +7,10 @@
 
 namespace velmora {
 
-// The month of the mode's calendar: the Solar Hijri month right to left with Fridays and
+// The laid-out month: the Solar Hijri month right to left with Fridays and
 // holidays in red, the Gregorian month left to right in black, the lunar Hijri month right
 // to left in black; today framed.
-void drawMonthGrid(Surface& surface, const MonthView& view, Calendar mode);
+void drawMonthGrid(Surface& surface, const MonthView& view);
 
 // The text origin of a grid cell (row 1-6, screen column 0-6) and its box, which marks today.
 struct GridCell {

@@ -3,35 +3,53 @@
 #include <algorithm>
 
 namespace velmora {
+namespace {
 
-PrimaryMonth primaryMonth(const MonthView& view, Calendar mode) {
-    PrimaryMonth month;
-    const DayNumber shown = gregorianToDayNumber(view.shown.year, view.shown.month, view.shown.day);
-    const HijriCalendar hijri = view.data.hijri();
-    const CivilDate date = dayNumberToDate(mode, hijri, shown);
-    month.year = date.year;
-    month.month = date.month;
-    month.dayZero = dateToDayNumber(mode, hijri, date.year, date.month, 0);
-    month.length = monthLength(mode, hijri, date.year, date.month);
-    month.rightToLeft = mode != Calendar::gregorian;
-    // A table that is not sound can put a month anywhere; one outside the span has no days.
-    if (month.dayZero < kFirstShownDay - 100 || month.dayZero > kLastShownDay + 100) {
-        month.dayZero = std::clamp(month.dayZero, kFirstShownDay, kLastShownDay);
-        month.length = 0;
-    }
-    month.firstColumn = weekdayColumn(month.first());
-    return month;
-}
-
-DayCell dayCell(const PrimaryMonth& month, std::int32_t day) {
-    const std::int32_t index = month.firstColumn + day - 1;
+DayCell cellOf(const MonthLayout& layout, std::int32_t day) {
+    const std::int32_t index = layout.firstColumn + day - 1;
     DayCell cell;
     cell.weekdayColumn = index % 7;
     cell.row = 1 + index / 7;
-    cell.screenColumn = month.rightToLeft ? 6 - cell.weekdayColumn : cell.weekdayColumn;
+    cell.screenColumn = layout.rightToLeft ? 6 - cell.weekdayColumn : cell.weekdayColumn;
     return cell;
 }
 
-std::int32_t drawableDays(const PrimaryMonth& month) { return std::clamp(month.length, 0, 42 - month.firstColumn); }
+}  // namespace
+
+MonthLayout layOutMonth(const CalendarData& data, Calendar mode, std::int32_t year, std::int32_t month,
+                        const CivilDate& today) {
+    MonthLayout layout;
+    const HijriCalendar hijri = data.hijri();
+    layout.mode = mode;
+    layout.year = year;
+    layout.month = month;
+    layout.dayZero = dateToDayNumber(mode, hijri, year, month, 0);
+    layout.length = monthLength(mode, hijri, year, month);
+    layout.rightToLeft = mode != Calendar::gregorian;
+    // A month outside the span has no days.
+    if (layout.dayZero < kFirstShownDay - 100 || layout.dayZero > kLastShownDay + 100) {
+        layout.dayZero = std::clamp(layout.dayZero, kFirstShownDay, kLastShownDay);
+        layout.length = 0;
+    }
+    layout.firstColumn = weekdayColumn(layout.first());
+    const DayNumber todayNumber = gregorianToDayNumber(today.year, today.month, today.day);
+
+    // Rows 1 to 6 hold 42 - firstColumn days.
+    const std::int32_t shown = std::clamp(layout.length, 0, 42 - layout.firstColumn);
+    layout.days.reserve(static_cast<std::size_t>(shown));
+    for (std::int32_t day = 1; day <= shown; ++day) {
+        LaidOutDay entry;
+        entry.day = day;
+        entry.dayNumber = layout.dayZero + day;
+        entry.jalali = dayNumberToJalali(entry.dayNumber);
+        entry.gregorian = dayNumberToGregorian(entry.dayNumber);
+        entry.lunar = lunarDate(hijri, entry.dayNumber);
+        entry.cell = cellOf(layout, day);
+        entry.occasions = occasionsOfDay(data, entry.dayNumber);
+        if (entry.dayNumber == todayNumber) layout.today = day;
+        layout.days.push_back(std::move(entry));
+    }
+    return layout;
+}
 
 }  // namespace velmora

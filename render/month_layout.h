@@ -1,8 +1,10 @@
-// What the renderers of the month view read, and the layout they share.
+// One shown month, laid out once a paint: every day of the grid with its three dates, its
+// occasions and whether it is a holiday. Every renderer of the month view draws from it.
 #pragma once
 
 #include <cstdint>
-#include <string>
+#include <optional>
+#include <vector>
 
 #include "calendar/day_number.h"
 #include "occasions/occasions.h"
@@ -10,14 +12,47 @@
 
 namespace velmora {
 
-// The state a paint draws from: the shown date is always Gregorian; each renderer draws the
-// month of its own calendar that contains it.
+// Where a day stands: weekday column 0 (Saturday) to 6 (Friday), row 1 to 6, and the screen
+// column counted from the left edge of the window.
+struct DayCell {
+    std::int32_t weekdayColumn = 0;
+    std::int32_t row = 1;
+    std::int32_t screenColumn = 0;
+};
+
+struct LaidOutDay {
+    std::int32_t day = 0;  // of the shown month, from 1
+    DayNumber dayNumber = 0;
+    CivilDate jalali;
+    CivilDate gregorian;
+    std::optional<CivilDate> lunar;  // none outside the lunar table
+    DayCell cell;
+    DayOccasions occasions;  // with the holiday flag
+};
+
+struct MonthLayout {
+    Calendar mode = Calendar::jalali;
+    std::int32_t year = 0;
+    std::int32_t month = 1;
+    DayNumber dayZero = 0;         // the day before the 1st
+    std::int32_t length = 0;       // days of the month; 0 draws none
+    std::int32_t firstColumn = 0;  // weekday column of the 1st
+    bool rightToLeft = true;       // Saturday in the rightmost column
+    std::int32_t today = 0;        // the day of this month that is today; 0 when none
+    std::vector<LaidOutDay> days;  // the days the grid holds, 1 onwards (rows 1 to 6)
+
+    DayNumber first() const { return dayZero + 1; }
+};
+
+// Lays out month `month` of `year` in the mode's calendar; today is the local Gregorian date.
+MonthLayout layOutMonth(const CalendarData& data, Calendar mode, std::int32_t year, std::int32_t month,
+                        const CivilDate& today);
+
+// The state a paint draws from: the laid-out month, the client area and what stands on it.
 struct MonthView {
-    const CalendarData& data;
+    const MonthLayout& layout;
     std::int32_t clientWidth = 0;
     std::int32_t clientHeight = 0;
-    CivilDate shown;         // Gregorian
-    CivilDate today;         // the local Gregorian date
     Rect occasionsButton{};  // where the occasions button stands, when it is shown; nothing is drawn over it
 };
 
@@ -27,31 +62,5 @@ constexpr std::int32_t cellWidth(std::int32_t w) { return ((w / 7) * 6) / 7; }
 constexpr std::int32_t rowHeight(std::int32_t h) { return ((h / 24) * 15) / 6; }
 constexpr std::int32_t gridLeft(std::int32_t w) { return w / 13; }
 constexpr std::int32_t gridTop(std::int32_t h) { return rowHeight(h) + (h / 52) * 8 + 5; }
-
-// The month of a display mode's calendar that contains the shown date, and where its days go.
-struct PrimaryMonth {
-    std::int32_t year = 0;
-    std::int32_t month = 1;
-    DayNumber dayZero = 0;         // the day before the 1st
-    std::int32_t length = 0;       // days; 0 draws none
-    std::int32_t firstColumn = 0;  // weekday column of the 1st: 0 Saturday ... 6 Friday
-    bool rightToLeft = true;       // Saturday in the rightmost column
-
-    DayNumber first() const { return dayZero + 1; }
-};
-
-PrimaryMonth primaryMonth(const MonthView& view, Calendar mode);
-
-// Where day d of a primary month stands: weekday column c, row 1 to 6 (7 and more are not
-// drawn), screen column k counted from the left edge of the window.
-struct DayCell {
-    std::int32_t weekdayColumn = 0;
-    std::int32_t row = 1;
-    std::int32_t screenColumn = 0;
-};
-DayCell dayCell(const PrimaryMonth& month, std::int32_t day);
-
-// The days a grid can hold: rows 1 to 6 take 42 - firstColumn of them.
-std::int32_t drawableDays(const PrimaryMonth& month);
 
 }  // namespace velmora

@@ -4,23 +4,22 @@
 
 namespace velmora {
 
-std::int32_t paintOccasionsDialog(Surface& surface, const CalendarData& data, const CivilDate& shown) {
-    const CivilDate month = gregorianToJalali(shown.year, shown.month, shown.day);
+std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month) {
     const TextMetrics metrics = surface.textMetrics();  // of the default font
     const std::int32_t w = metrics.averageCharWidth;
     const std::int32_t lineHeight = metrics.height + metrics.externalLeading;
     const std::int32_t right = w + 483;  // where the Solar Hijri column ends
     std::int32_t line = 1;
-    for (std::int32_t day = 1; day <= jalaliMonthLength(month.year, month.month); ++day) {
-        const DayNumber n = jalaliToDayNumber(month.year, month.month, day);
-        if (!inLunarTable(data.bounds, n)) continue;
-        const DayOccasions texts = occasionsOfDay(data, n);
+    for (const LaidOutDay& day : month.days) {
+        // Occasions are listed for the days the lunar table covers, which decide the lunar ones.
+        if (!day.lunar) continue;
+        const DayOccasions& texts = day.occasions;
         if (texts.empty()) continue;
 
         surface.setTextColor(texts.holiday ? kRed : kBlack);
         surface.selectFont(FontId::smallFont);
         surface.setTextAlign(TextAlign::leftTop);
-        surface.drawText(w + 495, line * lineHeight, formatAsciiDigits(day).view());
+        surface.drawText(w + 495, line * lineHeight, formatAsciiDigits(day.day).view());
         surface.setTextAlign(TextAlign::rightTop);
         // Right to left: the Solar Hijri, lunar Hijri and Gregorian texts, each ending where
         // the one before it began, two characters apart; a text that would cross the left

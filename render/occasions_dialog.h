@@ -1,7 +1,7 @@
-// What the occasions dialog draws: every occasion of the Solar Hijri month of the shown date.
+// What the occasions dialog draws: every occasion of a Solar Hijri month.
 #pragma once
 
-#include "occasions/occasions.h"
+#include "render/month_layout.h"
 #include "render/surface.h"
 
 namespace velmora {
@@ -11,6 +11,7 @@ namespace velmora {
 // as they are and two characters apart (a text that would cross the left edge on a line
 // below); holidays in red. Days outside the lunar Hijri table are left out.
 // Returns where the last line ends, so that the page can be made tall enough.
-std::int32_t paintOccasionsDialog(Surface& surface, const CalendarData& data, const CivilDate& shown);
+// The month is laid out in Jalali mode.
+std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month);
 
 }  // namespace velmora

@@ -36,5 +36,13 @@
 #define IDB_PREVIOUS_MONTH 1800
 #define IDB_WEEKDAY_FRIDAY 214  // 214 Friday ... 220 Saturday
 
+// Strings of the STRINGTABLE
+#define IDS_PROGRAM_NAME 100
+#define IDS_ADD_TO_STARTUP 101
+#define IDS_REMOVE_FROM_STARTUP 102
+#define IDS_DATA_PROBLEM 103
+#define IDS_ABOUT_DATA_PROBLEM 104
+#define IDS_ALL_OCCASIONS_TIP 105
+
 // Icons: the day icons are IDI_DAY_BASE + day of the month (102 to 132)
 #define IDI_DAY_BASE 101

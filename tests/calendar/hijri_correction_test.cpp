@@ -25,8 +25,8 @@ void expectMonthsMoved(const std::string& before, const std::string& after,
     for (const FileProblem& p : checkHijriTable(newIni, nullptr))
         EXPECT_NE(p.severity, FileProblem::Severity::error) << p.message;
     const LunarTable oldTable(oldIni), newTable(newIni);
-    const HijriCalendar oldCalendar{oldTable, oldTable.readCalendarBounds()};
-    const HijriCalendar newCalendar{newTable, newTable.readCalendarBounds()};
+    const HijriCalendar oldCalendar{oldTable, oldTable.bounds()};
+    const HijriCalendar newCalendar{newTable, newTable.bounds()};
     std::map<std::int64_t, std::int32_t> deltas;  // month index -> days added by it
     for (const LunarCorrection& c : corrections)
         deltas[c.year * 12 + c.month] =

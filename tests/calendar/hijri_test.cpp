@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "calendar/hijri_check.h"
+#include "calendar/hijri_correction.h"
 #include "problem_report.h"
 #include "test_files.h"
 
@@ -48,7 +49,7 @@ constexpr std::string_view kSmallTable =
 TEST(HijriTable, EdgesOfASmallTable) {
     const IniFile ini = IniFile::parse(kSmallTable);
     const LunarTable file(ini);
-    const HijriCalendar calendar{file, file.readCalendarBounds()};
+    const HijriCalendar calendar{file, file.bounds()};
     const HijriBounds& b = calendar.bounds;
     EXPECT_EQ(b.minJulianday, 2458359);
     EXPECT_EQ(b.minYear, 1440);
@@ -73,9 +74,42 @@ TEST(HijriTable, EdgesOfASmallTable) {
     EXPECT_TRUE(checkHijriTable(ini, nullptr).empty());
 }
 
+// The one answer to "which lunar date is this day": the table's inside it, none at and
+// beyond either edge, none without a table.
+TEST(HijriTable, LunarDatesOnlyInsideTheTable) {
+    const LunarTable file(IniFile::parse(kSmallTable));
+    const HijriCalendar calendar{file, file.bounds()};
+    const HijriBounds& b = calendar.bounds;
+    EXPECT_EQ(lunarDate(calendar, b.minJulianday), std::nullopt);
+    EXPECT_EQ(lunarDate(calendar, b.minJulianday + 1), (CivilDate{1440, 1, 1}));
+    EXPECT_EQ(lunarDate(calendar, b.maxJulianday), (CivilDate{1442, 12, 30}));
+    EXPECT_EQ(lunarDate(calendar, b.maxJulianday + 1), std::nullopt);
+    EXPECT_EQ(lunarDate(calendar, kFirstShownDay), std::nullopt);
+    const LunarTable none;
+    EXPECT_EQ(lunarDate({none, none.bounds()}, gregorianToDayNumber(2025, 3, 2)), std::nullopt);
+}
+
+// The reader matches names without regard to case; so do the check and the bounds.
+TEST(HijriTable, KeyNamesInAnyCase) {
+    std::string table(kSmallTable);
+    for (const char* key : {"minJulianday", "maxJulianday", "endHijri"}) {
+        std::string upper(key);
+        upper[0] = static_cast<char>(upper[0] - 'a' + 'A');
+        table.replace(table.find(key), upper.size(), upper);
+    }
+    ASSERT_NE(table.find("MinJulianday="), std::string::npos);
+    const IniFile ini = IniFile::parse(table);
+    EXPECT_TRUE(checkHijriTable(ini, nullptr).empty());
+    EXPECT_EQ(LunarTable(ini).bounds().minJulianday, 2458359);
+    // A correction moves the bound whatever its case; a 353-day year stands, with a note.
+    const CorrectedTable corrected = correctLunarTable(table, {{1442, 12, 29}});
+    ASSERT_EQ(corrected.problem, "");
+    EXPECT_NE(corrected.text.find("MaxJulianday=2459421"), std::string::npos);
+}
+
 TEST(HijriTable, NoFileMeansNoTable) {
     const LunarTable file;
-    const HijriCalendar calendar{file, file.readCalendarBounds()};
+    const HijriCalendar calendar{file, file.bounds()};
     EXPECT_EQ(calendar.bounds.minJulianday, 0);
     EXPECT_EQ(calendar.bounds.maxJulianday, 0);
     // Outside the table the tabular calendar answers (within a day or two of the real one).
@@ -103,7 +137,7 @@ TEST(HijriTable, InconsistentTablesStaySafe) {
     for (const std::string& table : tables) {
         const IniFile ini = IniFile::parse(table);
         const LunarTable file(ini);
-        const HijriCalendar calendar{file, file.readCalendarBounds()};
+        const HijriCalendar calendar{file, file.bounds()};
         for (const DayNumber n :
              {0, 1, -1, 2458359, 2458360, 2458700, 2459000, 2460000, 2147483647, -2147483647 - 1, 2147483646}) {
             const CivilDate date = dayNumberToHijri(calendar, n);
@@ -140,7 +174,7 @@ class ShippedTable : public ::testing::Test {
   protected:
     IniFile ini_ = shippedIni("calendar.ini");
     LunarTable file_{ini_};
-    HijriCalendar calendar_{file_, file_.readCalendarBounds()};
+    HijriCalendar calendar_{file_, file_.bounds()};
 };
 
 std::map<std::int32_t, std::vector<std::int32_t>> readMonthTable(const std::string& name) {

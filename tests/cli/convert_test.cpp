@@ -5,23 +5,11 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli_runner.h"
 #include "test_files.h"
 
 namespace velmora::cli {
 namespace {
-
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result runCli(std::vector<std::string_view> args, const std::string& input = {}) {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = run(args, in, out, err, sourceFile("resources"));
-    return {status, out.str(), err.str()};
-}
 
 TEST(CliConvert, ExactOutputFormat) {
     const Result r = runCli({"convert", "--from", "gregorian", "2025-03-20"});
@@ -178,75 +166,6 @@ TEST(CliConvert, NoRawControlBytesAndNoHalfCharacters) {
     folder.write("events.ini", "[01]\n1=New\tyear 1\n");
     const Result listed = runCli({"occasions", "--data", folder.path().string(), "1405", "1"});
     EXPECT_EQ(listed.out, "1405-01-01\t1\tNew\\tyear\t\t\n");
-}
-
-TEST(CliCheck, ShippedFilesPassAndBrokenOnesFail) {
-    const Result good = runCli({"check"});
-    EXPECT_EQ(good.status, 0) << good.out;
-    EXPECT_NE(good.out.find("first predicted month 1448/10"), std::string::npos) << good.out;
-    EXPECT_NE(good.out.find("calendar.ini:390: note: year 1267 has 353 days"), std::string::npos) << good.out;
-
-    TempFolder folder;
-    folder.write("calendar.ini",
-                 "[value]\nminJulianday=10\nmaxJulianday=20\nminYear=5\nendHijri=11\n5=10\n[5]\n1=10\n");
-    const Result bad = runCli({"check", "--data", folder.path().string()});
-    EXPECT_EQ(bad.status, 1);
-    EXPECT_NE(bad.out.find("calendar.ini:8: error: month 1 of 5 has \"10\" days (29 or 30 expected)"),
-              std::string::npos)
-        << bad.out;
-    folder.write("calendar.ini", "");
-    folder.write("events.ini", "[01]\n1=Nowruz 1\n");
-    std::filesystem::remove(folder.path() / "calendar.ini");
-    const Result missing = runCli({"check", "--data", folder.path().string()});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_NE(missing.out.find("calendar.ini: error: the file is missing"), std::string::npos) << missing.out;
-}
-
-}  // namespace
-}  // namespace velmora::cli
-
-namespace velmora::cli {
-namespace {
-
-TEST(CliOccasions, AMonthOfOccasions) {
-    const Result r = runCli({"occasions", "1405", "1"});
-    EXPECT_EQ(r.status, 0) << r.err;
-    // Farvardin 1405 begins with Nowruz and Eid al-Fitr on one day.
-    EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
-              "1405-01-01\t1\t\u0622\u063A\u0627\u0632 \u0646\u0648\u0631\u0648\u0632\t"
-              "\u0639\u06CC\u062F \u0633\u0639\u06CC\u062F \u0641\u0637\u0631\t");
-    // Only days with an occasion, each with five fields.
-    std::istringstream lines(r.out);
-    std::string line;
-    while (std::getline(lines, line)) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 4) << line;
-    EXPECT_EQ(runCli({"occasions", "1405"}).status, 2);
-    EXPECT_EQ(runCli({"occasions", "1405", "13"}).status, 2);
-}
-
-TEST(CliHolidays, TheYearInDateOrder) {
-    const Result r = runCli({"holidays", "1405"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 26);
-    EXPECT_TRUE(r.out.starts_with("1405-01-01\t2026-03-21\tSaturday\t\u0622\u063A\u0627\u0632")) << r.out;
-    EXPECT_NE(r.out.find("1405-05-22\t2026-08-13\tThursday\t"), std::string::npos);  // Imam Reza, 29 Safar
-    EXPECT_NE(r.out.find("1405-12-29\t2027-03-20\tSaturday\t"), std::string::npos);
-    // Esfand 30 of the leap year 1403 is a holiday.
-    EXPECT_NE(runCli({"holidays", "1403"}).out.find("1403-12-30\t2025-03-20\tThursday\t"), std::string::npos);
-}
-
-TEST(CliCheck, EventsFileIsChecked) {
-    const Result good = runCli({"check"});
-    EXPECT_NE(
-        good.out.find(
-            "events.ini: days with occasions (holidays): Solar Hijri 201 (11), Gregorian 30 (0), lunar Hijri 65 (17)"),
-        std::string::npos)
-        << good.out;
-    TempFolder folder;
-    folder.write("events.ini", "[01]\n1=no flag here\n");
-    const Result bad = runCli({"check", "--data", folder.path().string()});
-    EXPECT_EQ(bad.status, 1);
-    EXPECT_NE(bad.out.find("events.ini:2: error: the value does not end in a holiday flag"), std::string::npos)
-        << bad.out;
 }
 
 }  // namespace

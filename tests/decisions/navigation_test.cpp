@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "calendar/month_names.h"
-#include "render/month_layout.h"
 #include "test_files.h"
 
 namespace velmora {
@@ -12,31 +11,16 @@ namespace {
 class NavigationTest : public ::testing::Test {
   protected:
     CalendarData files_ = shippedData();
-    NavigationContext context_{files_, {2025, 3, 5}};  // today: 15 Esfand 1403
+    NavigationContext context_{files_, {2025, 3, 5}, 5};  // today: 15 Esfand 1403; started on the 5th
 
-    NavigationState state(Calendar mode, CivilDate shown, std::int32_t startDay = 5) const {
-        return {mode, shown, shown.year, shown.month, startDay};
+    ShownMonth holding(Calendar mode, CivilDate gregorian) const {
+        return monthHolding(mode, files_, gregorianToDayNumber(gregorian.year, gregorian.month, gregorian.day));
     }
-    static CivilDate jalali(const NavigationState& s) {
-        return gregorianToJalali(s.shown.year, s.shown.month, s.shown.day);
-    }
-    CivilDate hijri(const NavigationState& s) const {
-        return dayNumberToHijri(files_.hijri(), gregorianToDayNumber(s.shown.year, s.shown.month, s.shown.day));
+    // The shown day as a date of another calendar.
+    CivilDate dateOf(const ShownMonth& shown, Calendar calendar) const {
+        return dayNumberToDate(calendar, files_.hijri(), shownDayNumber(shown, files_));
     }
 };
-
-TEST(Navigation, ClampShownYear) {
-    HijriBounds bounds;
-    bounds.minJulianday = gregorianToDayNumber(1979, 6, 1);
-    bounds.maxJulianday = gregorianToDayNumber(2077, 6, 1);
-    EXPECT_EQ(clampShownYear(4000, Calendar::jalali, bounds), 3621);
-    EXPECT_EQ(clampShownYear(-5000, Calendar::gregorian, bounds), -4379);
-    EXPECT_EQ(clampShownYear(3621, Calendar::jalali, bounds), 3621);
-    EXPECT_EQ(clampShownYear(-4379, Calendar::jalali, bounds), -4379);
-    EXPECT_EQ(clampShownYear(1978, Calendar::hijri, bounds), 1979);
-    EXPECT_EQ(clampShownYear(2077, Calendar::hijri, bounds), 2076);
-    EXPECT_EQ(clampShownYear(2076, Calendar::hijri, bounds), 2076);
-}
 
 TEST(ReadYearEdit, EveryDigitScript) {
     EXPECT_EQ(readYearEdit(u"1403"), 1403);
@@ -53,199 +37,136 @@ TEST(ReadYearEdit, EveryDigitScript) {
     EXPECT_EQ(readYearEdit(u"123456789012"), 12345678);  // only 8 characters are read
 }
 
-TEST(FindMonthIndex, NamesOfTheModeWithTheirBlank) {
-    EXPECT_EQ(findMonthIndex(jalaliMonthNames[12], Calendar::jalali), 12);
-    EXPECT_EQ(findMonthIndex(u"\u0627\u0633\u0641\u0646\u062F", Calendar::jalali), 0);  // no trailing blank
-    EXPECT_EQ(findMonthIndex(u"December", Calendar::gregorian), 12);
-    EXPECT_EQ(findMonthIndex(u"december", Calendar::gregorian), 0);
-    EXPECT_EQ(findMonthIndex(hijriMonthNames[12], Calendar::hijri), 12);
-    EXPECT_EQ(findMonthIndex(u"SelectMonth", Calendar::hijri), 0);
-    EXPECT_EQ(findMonthIndex(u"", Calendar::jalali), 0);
-}
-
 TEST_F(NavigationTest, JalaliEsfandToFarvardinInLeapAndCommonYears) {
     for (const std::int32_t year : {1403, 1404}) {  // 1403 leap, 1404 common
-        NavigationState s = state(Calendar::jalali, dayNumberToGregorian(jalaliToDayNumber(year, 12, 10)));
-        showNextMonth(s, context_, year, 12);
-        EXPECT_EQ(jalali(s), (CivilDate{year + 1, 1, 1})) << year;
-        showPreviousMonth(s, context_, year + 1, 1);
-        EXPECT_EQ(jalali(s), (CivilDate{year, 12, 1})) << year;
+        const ShownMonth esfand{Calendar::jalali, year, 12, 10};
+        const ShownMonth next = nextMonth(esfand, context_);
+        EXPECT_EQ(next, (ShownMonth{Calendar::jalali, year + 1, 1, 1})) << year;
+        EXPECT_EQ(previousMonth(next, context_), (ShownMonth{Calendar::jalali, year, 12, 1})) << year;
     }
 }
 
-TEST_F(NavigationTest, MiladiYearEndsAndStartDay) {
-    NavigationState s = state(Calendar::gregorian, {2025, 1, 14}, 31);
-    showPreviousMonth(s, context_, 2025, 1);
-    EXPECT_EQ(s.shown, (CivilDate{2024, 12, 31}));
-    showNextMonth(s, context_, 2024, 12);
-    EXPECT_EQ(s.shown, (CivilDate{2025, 1, 31}));
-    showNextMonth(s, context_, 2025, 1);
-    EXPECT_EQ(s.shown, (CivilDate{2025, 2, 28}));  // the landing month is kept: day 31 becomes the 28th
-}
-
-TEST_F(NavigationTest, MiladiLowerBoundsDifferByOne) {
-    NavigationState s = state(Calendar::gregorian, {-4379, 5, 1});
-    showPreviousMonth(s, context_, -4379, 5);  // -4379 is below the previous button's span
-    EXPECT_EQ(s.shown, (CivilDate{-4379, 5, 1}));
-    showNextMonth(s, context_, -4379, 5);  // but inside the next button's
-    EXPECT_EQ(s.shown, (CivilDate{-4379, 6, 5}));
-    s = state(Calendar::gregorian, {-4379, 5, 1});
-    selectMonth(s, context_, -4379, 8);
-    EXPECT_EQ(s.shown, (CivilDate{-4379, 5, 1}));  // the month box too starts at -4378
-    s = state(Calendar::gregorian, {-4378, 5, 1});
-    selectMonth(s, context_, -4378, 8);
-    EXPECT_EQ(s.shown, (CivilDate{-4378, 8, 5}));
-    s = state(Calendar::gregorian, {3622, 5, 1});
-    showNextMonth(s, context_, 3622, 5);
-    EXPECT_EQ(s.shown, (CivilDate{3621, 5, 1}));  // clamped instead of stepping
-}
-
-TEST_F(NavigationTest, HijriYearEndsAndTableBounds) {
-    NavigationState s = state(Calendar::hijri, {2025, 7, 1}, 5);  // Muharram 1447
-    ASSERT_EQ(hijri(s).month, 1);
-    showPreviousMonth(s, context_, 1447, 1);
-    EXPECT_EQ(hijri(s), (CivilDate{1446, 12, 5}));
-    showNextMonth(s, context_, 1446, 12);
-    EXPECT_EQ(hijri(s), (CivilDate{1447, 1, 5}));
-    // Past the end of the table the step stops at endHijri, before its start at minJulianday.
-    showNextMonth(s, context_, 1600, 12);
-    EXPECT_EQ(gregorianToDayNumber(s.shown.year, s.shown.month, s.shown.day), files_.bounds.endHijri);
-    showPreviousMonth(s, context_, 1265, 1);
-    EXPECT_EQ(gregorianToDayNumber(s.shown.year, s.shown.month, s.shown.day), files_.bounds.minJulianday);
-    // A year typed past the table's end never jumps back to its start.
-    confirmYear(s, context_, 1700, 3);
-    EXPECT_GT(gregorianToDayNumber(s.shown.year, s.shown.month, s.shown.day), files_.bounds.endHijri);
-    s.shown.year = clampShownYear(s.shown.year, Calendar::hijri, files_.bounds);  // as the next paint does
-    EXPECT_EQ(s.shown.year, 2173);
-    // A 30th in a 29-day month lands on its 29th.
-    s = state(Calendar::hijri, {2025, 7, 1}, 30);
-    selectMonth(s, context_, 1448, 10);  // Shawwal 1448 has 29 days
-    EXPECT_EQ(hijri(s), (CivilDate{1448, 10, 29}));
-}
-
-// The month a Hijri-mode view shows: its heading and where its days begin agree.
-void expectHeadedAndPlacedAlike(const NavigationState& s, const CalendarData& data, CivilDate month) {
-    const PrimaryMonth shown = primaryMonth(MonthView{data, 393, 509, s.shown, {2000, 1, 1}}, Calendar::hijri);
-    EXPECT_EQ(shown.year, month.year);
-    EXPECT_EQ(shown.month, month.month);
-    EXPECT_EQ(dayNumberToHijri(data.hijri(), shown.first()), (CivilDate{month.year, month.month, 1}));
-}
-
-TEST_F(NavigationTest, HijriModeBeforeTheTableShowsItsFirstMonth) {
-    NavigationState s = state(Calendar::hijri, {2025, 7, 1});
-    showPreviousMonth(s, context_, 1265, 1);  // Previous from Muharram 1265
-    keepShownDateInSpan(s, context_);
-    expectHeadedAndPlacedAlike(s, files_, {1265, 1, 1});
-    for (const CivilDate before : {CivilDate{1848, 10, 1}, CivilDate{1700, 1, 1}, CivilDate{-4000, 1, 1}}) {
-        s.shown = before;  // a year typed below the table, or a mode switched to
-        keepShownDateInSpan(s, context_);
-        expectHeadedAndPlacedAlike(s, files_, {1265, 1, 1});
-    }
-}
-
-TEST_F(NavigationTest, WithoutATableHijriModeShowsTheTabularMonthAndStaysPut) {
-    const CalendarData none;
-    const NavigationContext context{none, {2025, 3, 5}};
-    NavigationState s = state(Calendar::hijri, {2025, 3, 5});
-    for (int repaint = 0; repaint < 3; ++repaint) {
-        keepShownDateInSpan(s, context);
-        EXPECT_EQ(s.shown, (CivilDate{2025, 3, 5}));
-        EXPECT_EQ(monthControls(s, context).yearText, u"\u0661\u0664\u0664\u0666");  // 1446
-    }
-    const CivilDate tabular = dayNumberToTabularHijri(gregorianToDayNumber(2025, 3, 5));
-    expectHeadedAndPlacedAlike(s, none, {tabular.year, tabular.month, 1});
-    for (int i = 0; i < 30; ++i) {
-        showNextMonth(s, context, readYearEdit(monthControls(s, context).yearText),
-                      monthControls(s, context).monthIndex + 1);
-        keepShownDateInSpan(s, context);
-    }
-    const CivilDate later = dayNumberToTabularHijri(gregorianToDayNumber(s.shown.year, s.shown.month, s.shown.day));
-    EXPECT_EQ(later.year * 12 + later.month, tabular.year * 12 + tabular.month + 30);
-    s.displayMode = Calendar::jalali;  // the other modes stay in this era
-    keepShownDateInSpan(s, context);
-    EXPECT_EQ(s.shown.year, 2027);
+TEST_F(NavigationTest, MiladiStepsLandOnTheStartDay) {
+    const NavigationContext startedOn31{files_, {2025, 3, 5}, 31};
+    ShownMonth s{Calendar::gregorian, 2025, 1, 14};
+    s = previousMonth(s, startedOn31);
+    EXPECT_EQ(s, (ShownMonth{Calendar::gregorian, 2024, 12, 31}));
+    s = nextMonth(nextMonth(s, startedOn31), startedOn31);
+    EXPECT_EQ(s, (ShownMonth{Calendar::gregorian, 2025, 2, 28}));  // the month is kept: the 31st becomes the 28th
+    EXPECT_EQ(nextMonth(s, startedOn31).day, 31);                  // and the next is the 31st again
 }
 
 TEST_F(NavigationTest, NoModeLeavesTheSpan) {
-    NavigationState s = state(Calendar::gregorian, {3621, 12, 15});
-    showNextMonth(s, context_, 3621, 12);
-    keepShownDateInSpan(s, context_);
-    EXPECT_EQ(s.shown, (CivilDate{3621, 12, 31}));
-    s = state(Calendar::jalali, {-4379, 1, 5});
-    showPreviousMonth(s, context_, -5000, 10);
-    keepShownDateInSpan(s, context_);
-    EXPECT_GE(gregorianToDayNumber(s.shown.year, s.shown.month, s.shown.day), kFirstShownDay);
+    // Past either end of the span a step stays in the last month there is.
+    EXPECT_EQ(nextMonth({Calendar::gregorian, 3621, 12, 15}, context_),
+              (ShownMonth{Calendar::gregorian, 3621, 12, 31}));
+    EXPECT_EQ(previousMonth({Calendar::gregorian, -4379, 1, 15}, context_),
+              (ShownMonth{Calendar::gregorian, -4379, 1, 1}));
+    const ShownMonth first = keepInSpan({Calendar::jalali, -6000, 10, 1}, context_);
+    EXPECT_EQ(shownDayNumber(first, files_), kFirstShownDay);
+    EXPECT_EQ(previousMonth(first, context_), first);
+    for (const Calendar mode : kCalendars) {
+        for (const std::int32_t year : {-99999999, -5000, 0, 5000, 99999999}) {
+            const DayNumber n = shownDayNumber(enterYear({mode, 1400, 6, 1}, context_, year), files_);
+            EXPECT_GE(n, kFirstShownDay);
+            EXPECT_LE(n, kLastShownDay);
+        }
+    }
+}
+
+TEST_F(NavigationTest, HijriModeStaysInItsTable) {
+    const HijriBounds& bounds = files_.bounds();
+    ShownMonth s = holding(Calendar::hijri, {2025, 7, 1});  // Muharram 1447
+    ASSERT_EQ(s.month, 1);
+    s = previousMonth(s, context_);
+    EXPECT_EQ(s, (ShownMonth{Calendar::hijri, 1446, 12, 5}));
+    EXPECT_EQ(nextMonth(s, context_), (ShownMonth{Calendar::hijri, 1447, 1, 5}));
+    // The last month is the one of endHijri, the first the table's first.
+    const ShownMonth last = monthHolding(Calendar::hijri, files_, bounds.endHijri);
+    EXPECT_EQ(nextMonth(last, context_), last);
+    EXPECT_EQ(enterYear(s, context_, 1700).year, last.year);
+    EXPECT_LE(shownDayNumber(enterYear(s, context_, 1700), files_), bounds.endHijri);
+    const ShownMonth first{Calendar::hijri, 1265, 1, 1};
+    EXPECT_EQ(shownDayNumber(first, files_), bounds.minJulianday + 1);
+    EXPECT_EQ(previousMonth(first, context_), first);
+    EXPECT_EQ(enterYear(s, context_, 1000), (ShownMonth{Calendar::hijri, 1265, 1, 1}));
+    // A mode switched to from before the table shows its first month.
+    EXPECT_EQ(changeMode({Calendar::gregorian, 1700, 1, 1}, context_, Calendar::hijri), first);
+    // A 30th in a 29-day month lands on its 29th.
+    const NavigationContext startedOn30{files_, {2025, 3, 5}, 30};
+    EXPECT_EQ(pickMonth({Calendar::hijri, 1448, 9, 3}, startedOn30, 10), (ShownMonth{Calendar::hijri, 1448, 10, 29}));
+}
+
+TEST_F(NavigationTest, WithoutATableHijriModeIsNotOffered) {
+    const CalendarData none;
+    const NavigationContext context{none, {2025, 3, 5}, 5};
+    EXPECT_FALSE(modeAvailable(Calendar::hijri, none));
+    EXPECT_TRUE(modeAvailable(Calendar::hijri, files_));
+    const ShownMonth farvardin{Calendar::jalali, 1404, 1, 1};
+    EXPECT_EQ(changeMode(farvardin, context, Calendar::hijri), farvardin);
+    // A Hijri view whose table went away turns to the Solar Hijri month of its day.
+    EXPECT_EQ(keepInSpan(holding(Calendar::hijri, {2025, 3, 21}), context).mode, Calendar::jalali);
 }
 
 TEST_F(NavigationTest, EnterOnATypedYear) {
-    // Today is the 15th of Esfand 1403: Enter lands on the 15th of the box's month.
-    NavigationState s = state(Calendar::jalali, {2025, 3, 1});
-    confirmYear(s, context_, 1390, 7);
-    EXPECT_EQ(jalali(s), (CivilDate{1390, 7, 15}));
-    confirmYear(s, context_, 5000, 7);
-    EXPECT_EQ(s.shown.year, 3621);
-    EXPECT_EQ(jalali(s).month, jalali(state(Calendar::jalali, {3621, s.shown.month, s.shown.day})).month);
-    confirmYear(s, context_, -6000, 7);
-    EXPECT_EQ(s.shown.year, -4379);
-    s = state(Calendar::gregorian, {2025, 3, 1});
-    confirmYear(s, context_, 2030, 2);
-    EXPECT_EQ(s.shown, (CivilDate{2030, 2, 5}));  // today's Gregorian day
-    confirmYear(s, context_, 5000, 2);
-    EXPECT_EQ(s.shown, (CivilDate{3621, 2, 5}));
-    s = state(Calendar::hijri, {2025, 3, 1});
-    confirmYear(s, context_, 1440, 9);
-    EXPECT_EQ(hijri(s), (CivilDate{1440, 9, 15}));
-    confirmYear(s, context_, 5000, 9);
-    EXPECT_EQ(s.shown.year, dayNumberToGregorian(files_.bounds.maxJulianday).year - 1);
+    // Today is the 15th of Esfand 1403 and 5 March 2025: Enter lands on today's day.
+    EXPECT_EQ(enterYear({Calendar::jalali, 1403, 7, 1}, context_, 1390), (ShownMonth{Calendar::jalali, 1390, 7, 15}));
+    EXPECT_EQ(enterYear({Calendar::gregorian, 2025, 2, 1}, context_, 2030),
+              (ShownMonth{Calendar::gregorian, 2030, 2, 5}));
+    EXPECT_EQ(enterYear({Calendar::gregorian, 2025, 2, 1}, context_, 5000).year, 3621);
+    EXPECT_EQ(shownDayNumber(enterYear({Calendar::jalali, 1403, 7, 1}, context_, -6000), files_), kFirstShownDay);
+    const ShownMonth ramadan = enterYear({Calendar::hijri, 1446, 9, 1}, context_, 1440);
+    EXPECT_EQ(ramadan, (ShownMonth{Calendar::hijri, 1440, 9,
+                                   dateOf(holding(Calendar::hijri, {2025, 3, 5}), Calendar::hijri).day}));
 }
 
-TEST_F(NavigationTest, MonthBoxInJalaliModeUsesThePickedDay) {
-    NavigationState s = state(Calendar::jalali, {2025, 3, 1}, 5);  // picked 5 March 2025 = 15 Esfand
-    selectMonth(s, context_, 1404, 7);
-    EXPECT_EQ(jalali(s), (CivilDate{1404, 7, 15}));
-    EXPECT_EQ(s.pickedYear, 1404);
-    EXPECT_EQ(s.pickedMonth, 7);
-    s = state(Calendar::jalali, {3622, 3, 1});
-    selectMonth(s, context_, 1404, 7);  // 3622 is inside the month box's span
-    EXPECT_EQ(jalali(s).year, 1404);
+TEST_F(NavigationTest, PickedMonthKeepsTheYearAndTheDay) {
+    EXPECT_EQ(pickMonth({Calendar::jalali, 1404, 12, 15}, context_, 7), (ShownMonth{Calendar::jalali, 1404, 7, 15}));
+    EXPECT_EQ(pickMonth({Calendar::jalali, 1404, 6, 31}, context_, 7), (ShownMonth{Calendar::jalali, 1404, 7, 30}));
+    EXPECT_EQ(pickMonth({Calendar::gregorian, 2025, 1, 20}, context_, 4),
+              (ShownMonth{Calendar::gregorian, 2025, 4, 5}));
+    const ShownMonth unchanged{Calendar::jalali, 1404, 6, 31};
+    EXPECT_EQ(pickMonth(unchanged, context_, 0), unchanged);
+    EXPECT_EQ(pickMonth(unchanged, context_, 13), unchanged);
 }
 
-TEST_F(NavigationTest, YearArrows) {
-    NavigationState s = state(Calendar::jalali, {2024, 2, 29});
-    stepYear(s, context_, -1);
-    EXPECT_EQ(s.shown, (CivilDate{2025, 2, 28}));
-    stepYear(s, context_, +1);
-    EXPECT_EQ(s.shown.year, 2024);
-    stepYear(s, context_, 5);
-    EXPECT_EQ(s.shown.year, 2024);
-    s = state(Calendar::gregorian, {3621, 6, 1});
-    stepYear(s, context_, -1);
-    EXPECT_EQ(s.shown.year, 3622);  // one step past the bound
-    stepYear(s, context_, -1);
-    EXPECT_EQ(s.shown.year, 3621);              // and the next brings it back
-    s = state(Calendar::hijri, {2025, 3, 10});  // Ramadan 1446
-    stepYear(s, context_, -1);
-    EXPECT_EQ(hijri(s), (CivilDate{1447, 9, 1}));
+TEST_F(NavigationTest, YearArrowsStepTheModesOwnYear) {
+    // 1 Farvardin 1403 is 20 March 2024; a Gregorian year later is 30 Esfand 1403, which a
+    // year step of the Gregorian date would have shown.
+    ShownMonth s{Calendar::jalali, 1403, 1, 1};
+    s = stepYear(s, context_, -1);
+    EXPECT_EQ(s, (ShownMonth{Calendar::jalali, 1404, 1, 1}));
+    EXPECT_EQ(stepYear(s, context_, +1), (ShownMonth{Calendar::jalali, 1403, 1, 1}));
+    EXPECT_EQ(stepYear(s, context_, 5), s);
+    EXPECT_EQ(stepYear({Calendar::jalali, 1403, 12, 30}, context_, -1), (ShownMonth{Calendar::jalali, 1404, 12, 29}));
+    EXPECT_EQ(stepYear({Calendar::gregorian, 2024, 2, 29}, context_, -1),
+              (ShownMonth{Calendar::gregorian, 2025, 2, 28}));
+    EXPECT_EQ(stepYear({Calendar::gregorian, 3621, 6, 1}, context_, -1).year, 3621);
+    EXPECT_EQ(stepYear({Calendar::hijri, 1446, 9, 10}, context_, -1), (ShownMonth{Calendar::hijri, 1447, 9, 10}));
 }
 
-TEST_F(NavigationTest, TodayAndTips) {
-    NavigationState s = state(Calendar::gregorian, {1999, 1, 1});
-    goToToday(s, context_);
-    EXPECT_EQ(s.shown, context_.today);
-    s = state(Calendar::jalali, {2025, 3, 1});
-    MonthButtonTips tips = monthButtonTips(s, context_, jalaliMonthNames[12]);
-    EXPECT_EQ(tips.next, jalaliMonthNames[1]);
-    EXPECT_EQ(tips.previous, jalaliMonthNames[11]);
-    tips = monthButtonTips(s, context_, u"SelectMonth");  // nothing selected yet: the shown month
-    EXPECT_EQ(tips.next, jalaliMonthNames[1]);
-    s = state(Calendar::gregorian, {2025, 1, 1});
-    tips = monthButtonTips(s, context_, u"");
-    EXPECT_EQ(tips.next, u"February");
-    EXPECT_EQ(tips.previous, u"December");
-    s = state(Calendar::hijri, {2025, 3, 10});
-    tips = monthButtonTips(s, context_, u"");
-    EXPECT_EQ(tips.next, hijriMonthNames[10]);
-    EXPECT_EQ(tips.previous, hijriMonthNames[8]);
+TEST_F(NavigationTest, ModesKeepTheShownDay) {
+    const ShownMonth shawwal{Calendar::hijri, 1447, 10, 9};
+    const ShownMonth jalali = changeMode(shawwal, context_, Calendar::jalali);
+    EXPECT_EQ(jalali, (ShownMonth{Calendar::jalali, 1405, 1, 9}));  // 1 Shawwal 1447 was 1 Farvardin 1405
+    EXPECT_EQ(changeMode(jalali, context_, Calendar::gregorian), (ShownMonth{Calendar::gregorian, 2026, 3, 29}));
+    EXPECT_EQ(changeMode(jalali, context_, Calendar::hijri), shawwal);
+    EXPECT_EQ(todayMonth(Calendar::jalali, context_), (ShownMonth{Calendar::jalali, 1403, 12, 15}));
+    EXPECT_EQ(todayMonth(Calendar::gregorian, context_), (ShownMonth{Calendar::gregorian, 2025, 3, 5}));
+}
+
+TEST_F(NavigationTest, ControlsAndTips) {
+    EXPECT_EQ(monthControls({Calendar::jalali, 1403, 12, 1}), (MonthControls{u"\u06F1\u06F4\u06F0\u06F3", 11}));
+    EXPECT_EQ(monthControls({Calendar::hijri, 1446, 9, 1}), (MonthControls{u"\u0661\u0664\u0664\u0666", 8}));
+    EXPECT_EQ(monthControls({Calendar::gregorian, -45, 1, 1}), (MonthControls{u"-45", 0}));
+    MonthButtonTips tips = monthButtonTips({Calendar::jalali, 1403, 12, 1});
+    EXPECT_EQ(tips.next, monthName(Calendar::jalali, 1).box);
+    EXPECT_EQ(tips.previous, monthName(Calendar::jalali, 11).box);
+    tips = monthButtonTips({Calendar::gregorian, 2025, 1, 1});
+    EXPECT_EQ(tips, (MonthButtonTips{u"February", u"December"}));
+    tips = monthButtonTips({Calendar::hijri, 1446, 9, 1});
+    EXPECT_EQ(tips.next, monthName(Calendar::hijri, 10).box);
+    EXPECT_EQ(tips.previous, monthName(Calendar::hijri, 8).box);
 }
 
 }  // namespace

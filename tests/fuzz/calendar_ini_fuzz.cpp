@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)readProfileString(ini, u"value", u"minYear", u"", 80);
 
     const LunarTable file(ini);
-    const HijriCalendar calendar{file, file.readCalendarBounds()};
+    const HijriCalendar calendar{file, file.bounds()};
     (void)checkHijriTable(ini, nullptr);
     std::int32_t probe = 0;
     if (size >= 4) std::memcpy(&probe, data, 4);
@@ -33,19 +33,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (date.month < 1 || date.month > 12) __builtin_trap();
         (void)hijriToDayNumber(calendar, date.year, date.month, date.day);
     }
-    for (const Calendar mode : kCalendars) (void)clampShownYear(probe, mode, b);
 
     const CalendarData files(ini, std::make_shared<const IniFile>(ini));
     Recording recording;
     RecordingSurfaceFactory surfaces(recording);
     for (const Calendar mode : kCalendars) {
         for (const DayNumber n : {probe, firstDayOfLunarTable(b), b.maxJulianday, b.endHijri, 2460000}) {
-            NavigationState state{mode, dayNumberToGregorian(std::clamp(n, kFirstShownDay, kLastShownDay))};
-            const NavigationContext context{files, {2025, 3, 5}};
-            showNextMonth(state, context, probe, 12);
-            keepShownDateInSpan(state, context);
-            (void)monthControls(state, context);
-            paintDisplayMode(surfaces, MonthView{files, 393, 509, state.shown, {2025, 3, 5}}, mode);
+            const NavigationContext context{files, {2025, 3, 5}, 5};
+            ShownMonth shown =
+                keepInSpan(monthHolding(mode, files, std::clamp(n, kFirstShownDay, kLastShownDay)), context);
+            shown = nextMonth(enterYear(shown, context, probe), context);
+            (void)monthControls(shown);
+            const MonthLayout layout = layOutMonth(files, shown.mode, shown.year, shown.month, context.today);
+            paintDisplayMode(surfaces, MonthView{layout, 393, 509});
             recording.calls.clear();
         }
     }

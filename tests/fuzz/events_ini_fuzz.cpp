@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)checkOccasions(events, nullptr);
     for (std::int32_t month = 1; month <= 12; ++month) {
         for (std::int32_t day = 1; day <= 31; day += 3) {
-            if (isHoliday(files, 1405, month, day) > 1) __builtin_trap();
+            (void)isHoliday(files, 1405, month, day);
             const Occasion occasion = files.events.read(occasionSectionName(Calendar::jalali, month), day);
             if (occasion.text.size() >= kOccasionBufferSize) __builtin_trap();
             (void)occasion.words();

@@ -51,11 +51,11 @@ TEST_F(OccasionsTest, SolarHolidayInEveryYear) {
     writeEvents("[01]\n1=Nowruz 1\n2=Not a holiday 0\n3=Not either 2\n");
     const CalendarData files = data();  // no calendar.ini: only the Solar Hijri sections decide
     for (std::int32_t year = 1300; year <= 1500; ++year) {
-        ASSERT_EQ(isHoliday(files, year, 1, 1), 1) << year;
-        ASSERT_EQ(isHoliday(files, year, 1, 2), 0) << year;
-        ASSERT_EQ(isHoliday(files, year, 1, 3), 0) << year;
+        ASSERT_TRUE(isHoliday(files, year, 1, 1)) << year;
+        ASSERT_FALSE(isHoliday(files, year, 1, 2)) << year;
+        ASSERT_FALSE(isHoliday(files, year, 1, 3)) << year;
     }
-    EXPECT_EQ(isHoliday(files, 1403, 12, 1), 0);
+    EXPECT_FALSE(isHoliday(files, 1403, 12, 1));
 }
 
 TEST_F(OccasionsTest, SafarSectionFollowsTheMonthLength) {
@@ -66,7 +66,7 @@ TEST_F(OccasionsTest, SafarSectionFollowsTheMonthLength) {
     for (std::int32_t year = 1420; year <= 1450; ++year) {
         const std::int32_t length = files.lunar.readHijriMonthLengths(year)[2];
         const CivilDate day = dayNumberToJalali(hijriToDayNumber(files.hijri(), year, 2, 10));
-        ASSERT_EQ(isHoliday(files, day.year, day.month, day.day), 1) << year;
+        ASSERT_TRUE(isHoliday(files, day.year, day.month, day.day)) << year;
         const Occasion occasion = occasionsOfDay(files, jalaliToDayNumber(day.year, day.month, day.day)).lunar;
         EXPECT_EQ(occasion.words(), length == 29 ? u"short Safar" : u"long Safar") << year;
         (length == 29 ? shortYears : longYears)++;
@@ -79,7 +79,7 @@ TEST_F(OccasionsTest, GregorianOccasionsNeverMakeAHoliday) {
     copyShippedCalendar();
     writeEvents("[13]\n21=Gregorian holiday? 1\n");
     const CalendarData files = data();
-    EXPECT_EQ(isHoliday(files, 1404, 1, 1), 0);  // 21 March 2025
+    EXPECT_FALSE(isHoliday(files, 1404, 1, 1));  // 21 March 2025
 }
 
 TEST_F(OccasionsTest, OutsideTheLunarTableOnlySolarOccasionsCount) {
@@ -87,17 +87,17 @@ TEST_F(OccasionsTest, OutsideTheLunarTableOnlySolarOccasionsCount) {
     writeEvents("[21]\n1=lunar new year 1\n[01]\n5=solar 1\n");
     const CalendarData files = data();
     // 1 Muharram 1265 is the table's first day; 1 Muharram 1264 lies before it.
-    const CivilDate inside = dayNumberToJalali(files.bounds.minJulianday + 1);
-    EXPECT_EQ(isHoliday(files, inside.year, inside.month, inside.day), 1);
-    const CivilDate outside = dayNumberToJalali(files.bounds.minJulianday + 1 - 354);
-    EXPECT_EQ(isHoliday(files, outside.year, outside.month, outside.day), 0);
-    EXPECT_EQ(isHoliday(files, 1200, 1, 5), 1);
+    const CivilDate inside = dayNumberToJalali(files.bounds().minJulianday + 1);
+    EXPECT_TRUE(isHoliday(files, inside.year, inside.month, inside.day));
+    const CivilDate outside = dayNumberToJalali(files.bounds().minJulianday + 1 - 354);
+    EXPECT_FALSE(isHoliday(files, outside.year, outside.month, outside.day));
+    EXPECT_TRUE(isHoliday(files, 1200, 1, 5));
 }
 
 TEST_F(OccasionsTest, NoEventsFileNoHolidays) {
     copyShippedCalendar();
     const CalendarData files = data();
-    for (std::int32_t day = 1; day <= 31; ++day) EXPECT_EQ(isHoliday(files, 1404, 1, day), 0);
+    for (std::int32_t day = 1; day <= 31; ++day) EXPECT_FALSE(isHoliday(files, 1404, 1, day));
     EXPECT_TRUE(checkOccasions(IniFile(), nullptr).empty());
 }
 
@@ -108,9 +108,9 @@ TEST_F(OccasionsTest, BadFilesGetClearAnswers) {
                 "[11]\n1=new year 1\n[22a]\n30=x 0\n");
     const CalendarData files = data();
     EXPECT_EQ(files.events.read(u"01", 1).text.size(), 79u);  // cut by the read
-    EXPECT_EQ(isHoliday(files, 1404, 1, 1), 0);               // its flag was cut away
-    EXPECT_EQ(isHoliday(files, 1404, 1, 2), 0);
-    EXPECT_EQ(isHoliday(files, 1404, 1, 3), 1);  // Persian one
+    EXPECT_FALSE(isHoliday(files, 1404, 1, 1));               // its flag was cut away
+    EXPECT_FALSE(isHoliday(files, 1404, 1, 2));
+    EXPECT_TRUE(isHoliday(files, 1404, 1, 3));  // Persian one
     const std::string text = problemReport(checkOccasions(IniFile::parse(events_), nullptr));
     EXPECT_NE(text.find("2: error: the value has 502 characters; it would be cut at 79"), std::string::npos) << text;
     EXPECT_NE(text.find("3: error: the value holds a control character (U+0001)"), std::string::npos) << text;
@@ -164,7 +164,7 @@ TEST_F(ShippedOccasions, EveryOfficialHolidayInThreeYears) {
         if (row.calendar == "solar") {
             for (std::int32_t year = 1403; year <= 1405; ++year) {
                 if (row.month == 12 && row.day == 30 && jalaliYearInfo(year).leap != 0) continue;
-                EXPECT_EQ(isHoliday(files_, year, row.month, row.day), 1) << year << "/" << row.month << "/" << row.day;
+                EXPECT_TRUE(isHoliday(files_, year, row.month, row.day)) << year << "/" << row.month << "/" << row.day;
                 ++checked;
             }
         } else if (row.calendar == "lunar") {
@@ -176,7 +176,7 @@ TEST_F(ShippedOccasions, EveryOfficialHolidayInThreeYears) {
                 const std::int32_t day = row.month == 2 && row.day == 30 ? length : row.day;
                 const CivilDate jalali = dayNumberToJalali(hijriToDayNumber(files_.hijri(), year, row.month, day));
                 if (jalali.year < 1403 || jalali.year > 1405) continue;
-                EXPECT_EQ(isHoliday(files_, jalali.year, jalali.month, jalali.day), 1)
+                EXPECT_TRUE(isHoliday(files_, jalali.year, jalali.month, jalali.day))
                     << year << "/" << row.month << "/" << day;
                 ++checked;
             }
@@ -204,7 +204,7 @@ TEST_F(ShippedOccasions, TheHolidaysOf1405) {
     std::vector<CivilDate> holidays;
     for (std::int32_t month = 1; month <= 12; ++month)
         for (std::int32_t day = 1; day <= jalaliMonthLength(1405, month); ++day)
-            if (isHoliday(files_, 1405, month, day) == 1) holidays.push_back({1405, month, day});
+            if (isHoliday(files_, 1405, month, day)) holidays.push_back({1405, month, day});
     const std::vector<CivilDate> expected = {
         {1405, 1, 1},   {1405, 1, 2},  {1405, 1, 3},   {1405, 1, 4},   {1405, 1, 12}, {1405, 1, 13},  {1405, 1, 25},
         {1405, 3, 6},   {1405, 3, 14}, {1405, 3, 15},  {1405, 4, 3},   {1405, 4, 4},  {1405, 5, 13},  {1405, 5, 21},

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "render/laid_out_month.h"
 #include "render/recording_surface.h"
 #include "test_files.h"
 
@@ -21,7 +22,8 @@ class MonthOccasionsTest : public ::testing::Test {
                                std::int32_t h = 400, Rect button = {}) {
         const CalendarData files = CalendarData::fromText(calendar_, events);
         RecordingSurface surface(recording_);
-        drawMonthOccasions(surface, MonthView{files, w, h, shown, {2000, 1, 1}, button}, mode);
+        const MonthLayout layout = layoutHolding(files, mode, shown);
+        drawHolidayPanel(surface, MonthView{layout, w, h, button});
         return recording_.texts();
     }
 };
@@ -119,7 +121,8 @@ TEST_F(MonthOccasionsTest, ShortAndLongTextsDrawSafely) {
 TEST_F(MonthOccasionsTest, NothingOutsideTheLunarTable) {
     const CalendarData files = CalendarData::fromText("", "[01]\n1=Nowruz 1\n");
     RecordingSurface surface(recording_);
-    drawMonthOccasions(surface, MonthView{files, 390, 400, {2025, 3, 25}, {2000, 1, 1}}, Calendar::jalali);
+    const MonthLayout layout = layoutHolding(files, Calendar::jalali, {2025, 3, 25});
+    drawHolidayPanel(surface, MonthView{layout, 390, 400});
     EXPECT_TRUE(recording_.calls.empty());
 }
 

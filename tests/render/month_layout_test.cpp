@@ -3,10 +3,12 @@
 
 #include <algorithm>
 
+#include "calendar/month_names.h"
 #include "calendar/native_digits.h"
 #include "decisions/navigation.h"
 #include "recording_surface.h"
 #include "render/companions.h"
+#include "render/laid_out_month.h"
 #include "render/main_paint.h"
 #include "render/month_grid.h"
 #include "render/weekday_strip.h"
@@ -24,12 +26,16 @@ class MonthViewTest : public ::testing::Test {
     Recording recording_;
     RecordingSurface surface_{recording_};
 
-    MonthView view(CivilDate shown, CivilDate today = {2000, 1, 1}) const {
-        return MonthView{files_, kW, kH, shown, today};
+    MonthLayout layout_;
+
+    // The month of the mode that holds the shown date, laid out anew.
+    MonthView view(CivilDate shown, Calendar mode, CivilDate today = {2000, 1, 1}) {
+        layout_ = layoutHolding(files_, mode, shown, today);
+        return MonthView{layout_, kW, kH};
     }
-    // What the year box and the month box show for this shown date.
+    // What the year box and the month box show for the month of the mode holding this date.
     MonthControls controlsOf(CivilDate shown, Calendar mode) const {
-        return monthControls(NavigationState{mode, shown}, NavigationContext{files_, {2000, 1, 1}});
+        return monthControls(monthHolding(mode, files_, gregorianToDayNumber(shown.year, shown.month, shown.day)));
     }
     static CivilDate gregorianOf(std::int32_t jy, std::int32_t jm, std::int32_t jd) {
         return dayNumberToGregorian(jalaliToDayNumber(jy, jm, jd));
@@ -47,7 +53,7 @@ std::u16string persian(std::int32_t value) { return std::u16string(formatPersian
 std::u16string arabic(std::int32_t value) { return std::u16string(formatArabicDigits(value).view()); }
 
 TEST_F(MonthViewTest, JalaliStripAndPanel) {
-    drawJalaliWeekdayStrip(surface_, view({2025, 3, 1}));
+    drawJalaliWeekdayStrip(surface_, view({2025, 3, 1}, Calendar::jalali));
     const auto panels = recording_.ofKind(DrawCall::Kind::fillRoundRect);
     ASSERT_EQ(panels.size(), 1u);
     EXPECT_EQ(panels[0].rect, (Rect{27, 96, 369, 430}));
@@ -65,7 +71,7 @@ TEST_F(MonthViewTest, JalaliStripAndPanel) {
 }
 
 TEST_F(MonthViewTest, GregorianAndHijriStrips) {
-    drawGregorianWeekdayStrip(surface_, view({2025, 3, 1}));
+    drawGregorianWeekdayStrip(surface_, view({2025, 3, 1}, Calendar::gregorian));
     auto texts = recording_.texts();
     ASSERT_EQ(texts.size(), 7u);
     EXPECT_EQ(texts.front().text, u"SAT");
@@ -76,7 +82,7 @@ TEST_F(MonthViewTest, GregorianAndHijriStrips) {
         EXPECT_EQ(texts[k].font, FontId::latinFont);
     }
     recording_.calls.clear();
-    drawHijriWeekdayStrip(surface_, view({2025, 3, 1}));
+    drawHijriWeekdayStrip(surface_, view({2025, 3, 1}, Calendar::hijri));
     texts = recording_.texts();
     ASSERT_EQ(texts.size(), 7u);
     // Saturday first, in the rightmost column; Friday last, in the leftmost.
@@ -103,7 +109,7 @@ TEST_F(MonthViewTest, JalaliGridOfAMonthBeginningOnTuesday) {
     // Find a Solar Hijri month whose 1st is a Tuesday.
     std::int32_t month = 1;
     while (weekdayColumn(jalaliToDayNumber(1404, month, 1)) != 3) ++month;
-    drawMonthGrid(surface_, view(gregorianOf(1404, month, 10)), Calendar::jalali);
+    drawMonthGrid(surface_, view(gregorianOf(1404, month, 10), Calendar::jalali));
     const MonthControls controls = controlsOf(gregorianOf(1404, month, 10), Calendar::jalali);
     EXPECT_EQ(controls.yearText, persian(1404));
     EXPECT_EQ(controls.monthIndex, month - 1);
@@ -122,12 +128,12 @@ TEST_F(MonthViewTest, JalaliGridOfAMonthBeginningOnTuesday) {
 TEST_F(MonthViewTest, JalaliGridFridaysAndHolidaysRed) {
     // Farvardin 1404: 31 days from Friday 21 March 2025; Nowruz 1-4, 12 and 13 are holidays,
     // and so are Eid al-Fitr and the day after (10 and 11 Farvardin 1404).
-    drawMonthGrid(surface_, view({2025, 3, 25}), Calendar::jalali);
+    drawMonthGrid(surface_, view({2025, 3, 25}, Calendar::jalali));
     const auto red = textsIn(kRed);
     std::vector<std::u16string> expected;
     for (std::int32_t day = 1; day <= 31; ++day) {
         const bool friday = weekdayColumn(jalaliToDayNumber(1404, 1, day)) == 6;
-        if (friday || isHoliday(files_, 1404, 1, day) == 1) expected.push_back(persian(day));
+        if (friday || isHoliday(files_, 1404, 1, day)) expected.push_back(persian(day));
     }
     EXPECT_EQ(red, expected);
     for (const std::int32_t day : {1, 2, 3, 4, 12, 13}) {
@@ -142,7 +148,7 @@ TEST_F(MonthViewTest, JalaliGridFridaysAndHolidaysRed) {
 
 TEST_F(MonthViewTest, TodaysFrameOnlyInTodaysMonth) {
     const CivilDate today{2025, 3, 28};  // Friday 8 Farvardin 1404
-    drawMonthGrid(surface_, view({2025, 3, 25}, today), Calendar::jalali);
+    drawMonthGrid(surface_, view({2025, 3, 25}, Calendar::jalali, today));
     auto frames = recording_.ofKind(DrawCall::Kind::frameRoundRect);
     ASSERT_EQ(frames.size(), 1u);
     const DayCell cell{6, 2, 0};  // Friday, row 2, leftmost
@@ -151,14 +157,14 @@ TEST_F(MonthViewTest, TodaysFrameOnlyInTodaysMonth) {
     const auto red = textsIn(kRed);
     EXPECT_EQ(std::count(red.begin(), red.end(), persian(8)), 2);
     recording_.calls.clear();
-    drawMonthGrid(surface_, view({2025, 5, 1}, today), Calendar::jalali);
+    drawMonthGrid(surface_, view({2025, 5, 1}, Calendar::jalali, today));
     EXPECT_TRUE(recording_.ofKind(DrawCall::Kind::frameRoundRect).empty());
     recording_.calls.clear();
-    drawMonthGrid(surface_, view({2025, 3, 1}, today), Calendar::gregorian);
+    drawMonthGrid(surface_, view({2025, 3, 1}, Calendar::gregorian, today));
     EXPECT_EQ(recording_.ofKind(DrawCall::Kind::frameRoundRect).size(), 1u);
     EXPECT_TRUE(textsIn(kRed).empty());
     recording_.calls.clear();
-    drawMonthGrid(surface_, view({2025, 3, 10}, today), Calendar::hijri);  // Ramadan 1446, today the 27th
+    drawMonthGrid(surface_, view({2025, 3, 10}, Calendar::hijri, today));  // Ramadan 1446, today the 27th
     EXPECT_EQ(recording_.ofKind(DrawCall::Kind::frameRoundRect).size(), 1u);
     const auto black = textsIn(kBlack);
     EXPECT_EQ(std::count(black.begin(), black.end(), arabic(27)), 2);
@@ -166,7 +172,7 @@ TEST_F(MonthViewTest, TodaysFrameOnlyInTodaysMonth) {
 
 TEST_F(MonthViewTest, GregorianAndHijriGrids) {
     // February 2025 begins on a Saturday: leftmost cell of row 1; 28 days, all black.
-    drawMonthGrid(surface_, view({2025, 2, 14}), Calendar::gregorian);
+    drawMonthGrid(surface_, view({2025, 2, 14}, Calendar::gregorian));
     MonthControls controls = controlsOf({2025, 2, 14}, Calendar::gregorian);
     EXPECT_EQ(controls.yearText, u"2025");
     EXPECT_EQ(controls.monthIndex, 1);
@@ -177,15 +183,15 @@ TEST_F(MonthViewTest, GregorianAndHijriGrids) {
     EXPECT_EQ(texts.front().font, FontId::latinFont);
     EXPECT_EQ(texts[6].x, 333);  // Friday 7 February at the right
     recording_.calls.clear();
-    drawMonthGrid(surface_, view({2024, 2, 1}), Calendar::gregorian);
+    drawMonthGrid(surface_, view({2024, 2, 1}, Calendar::gregorian));
     EXPECT_EQ(controlsOf({2024, 2, 1}, Calendar::gregorian).monthIndex, 1);
     EXPECT_EQ(recording_.texts().size(), 29u);
     recording_.calls.clear();
-    drawMonthGrid(surface_, view({1900, 2, 1}), Calendar::gregorian);
+    drawMonthGrid(surface_, view({1900, 2, 1}, Calendar::gregorian));
     EXPECT_EQ(controlsOf({1900, 2, 1}, Calendar::gregorian).yearText, u"1900");
     EXPECT_EQ(recording_.texts().size(), 28u);
     recording_.calls.clear();
-    drawMonthGrid(surface_, view({2025, 3, 2}), Calendar::hijri);
+    drawMonthGrid(surface_, view({2025, 3, 2}, Calendar::hijri));
     controls = controlsOf({2025, 3, 2}, Calendar::hijri);  // 1 Ramadan 1446, a Sunday
     EXPECT_EQ(controls.yearText, arabic(1446));
     EXPECT_EQ(controls.monthIndex, 8);
@@ -197,8 +203,8 @@ TEST_F(MonthViewTest, GregorianAndHijriGrids) {
 
 TEST_F(MonthViewTest, EsfandCompanionWorkedExample) {
     // Esfand 1403 begins on Wednesday 19 February 2025 and has 30 days.
-    const MonthView v = view({2025, 3, 1});
-    drawCompanion(surface_, v, Calendar::jalali, 0);
+    const MonthView v = view({2025, 3, 1}, Calendar::jalali);
+    drawCompanion(surface_, v, 0);
     const auto texts = recording_.texts();
     ASSERT_GE(texts.size(), 4u);
     EXPECT_EQ(texts[0].text, u"2025");
@@ -206,13 +212,13 @@ TEST_F(MonthViewTest, EsfandCompanionWorkedExample) {
     EXPECT_EQ(texts[0].y, 70);
     EXPECT_EQ(texts[0].color, kBlack);
     EXPECT_EQ(texts[0].font, FontId::companionFont);
-    EXPECT_EQ(texts[1].text, companionGregorianMonthName(2));
+    EXPECT_EQ(texts[1].text, monthName(Calendar::gregorian, 2).header);
     EXPECT_EQ(texts[1].color, kFirstSlotBlue);
     EXPECT_EQ(texts[1].font, FontId::smallFont);
     EXPECT_EQ(texts[1].x, 286 - 3 * 7);
     EXPECT_EQ(texts[2].text, u"\u2190");
     EXPECT_EQ(texts[2].x, 286 - 5 * 7);
-    EXPECT_EQ(texts[3].text, companionGregorianMonthName(3));
+    EXPECT_EQ(texts[3].text, monthName(Calendar::gregorian, 3).header);
     EXPECT_EQ(texts[3].color, kBlack);
     EXPECT_EQ(texts[3].x, 286 - 9 * 7 - 1);
     // Days: 19 to 28 blue, then 1 to 20 black; the 3rd (a Friday) twice at (39, 154).
@@ -234,15 +240,15 @@ TEST_F(MonthViewTest, EsfandCompanionWorkedExample) {
 }
 
 TEST_F(MonthViewTest, DeyHeaderSpansTwoYears) {
-    drawCompanion(surface_, view({2025, 1, 1}), Calendar::jalali, 0);  // Dey 1403 from Saturday 21 December 2024
+    drawCompanion(surface_, view({2025, 1, 1}, Calendar::jalali), 0);  // Dey 1403 from Saturday 21 December 2024
     const auto texts = recording_.texts();
     EXPECT_EQ(texts[0].text, u"2024");
     EXPECT_EQ(texts[1].text, u"/");
     EXPECT_EQ(texts[1].x, 85 + 4 * 7);
     EXPECT_EQ(texts[2].text, u"2025");
     EXPECT_EQ(texts[2].x, 85 + 5 * 7);
-    EXPECT_EQ(texts[3].text, companionGregorianMonthName(12));
-    EXPECT_EQ(texts[5].text, companionGregorianMonthName(1));
+    EXPECT_EQ(texts[3].text, monthName(Calendar::gregorian, 12).header);
+    EXPECT_EQ(texts[5].text, monthName(Calendar::gregorian, 1).header);
     EXPECT_EQ(texts[6].text, u"21");
     EXPECT_EQ(texts[6].x, 40 + 6 * 48 - 1);  // rightmost cell of row 1
     EXPECT_EQ(texts[6].color, kFirstSlotBlue);
@@ -251,12 +257,12 @@ TEST_F(MonthViewTest, DeyHeaderSpansTwoYears) {
 }
 
 TEST_F(MonthViewTest, FebruaryInMiladiMode) {
-    const MonthView v = view({2025, 2, 10});
-    drawCompanion(surface_, v, Calendar::gregorian, 0);
+    const MonthView v = view({2025, 2, 10}, Calendar::gregorian);
+    drawCompanion(surface_, v, 0);
     const auto texts = recording_.texts();
     EXPECT_EQ(texts[0].text, persian(1403));
-    EXPECT_EQ(texts[1].text, companionJalaliMonthName(11));  // no slash: Bahman
-    EXPECT_EQ(texts[3].text, companionJalaliMonthName(12));
+    EXPECT_EQ(texts[1].text, monthName(Calendar::jalali, 11).header);  // no slash: Bahman
+    EXPECT_EQ(texts[3].text, monthName(Calendar::jalali, 12).header);
     std::vector<DrawCall> numbers(texts.begin() + 4, texts.end());
     ASSERT_EQ(numbers.size(), 28u);  // no Friday twice in Miladi mode
     EXPECT_EQ(numbers.front().text, persian(13));
@@ -270,8 +276,8 @@ TEST_F(MonthViewTest, FebruaryInMiladiMode) {
 }
 
 TEST_F(MonthViewTest, SecondSlotAndFarvardinSixRows) {
-    const MonthView v = view({2025, 3, 25});  // Farvardin 1404
-    drawCompanion(surface_, v, Calendar::jalali, 0);
+    const MonthView v = view({2025, 3, 25}, Calendar::jalali);  // Farvardin 1404
+    drawCompanion(surface_, v, 0);
     auto texts = recording_.texts();
     // 21 alone in row 1 at the left, drawn twice; 19 and 20 April in row 6.
     EXPECT_EQ(texts[4].text, u"21");
@@ -281,7 +287,7 @@ TEST_F(MonthViewTest, SecondSlotAndFarvardinSixRows) {
     EXPECT_EQ(texts.back().y, 154 + 5 * 52);
     recording_.calls.clear();
     RecordingSurface fresh(recording_);
-    drawCompanion(fresh, v, Calendar::jalali, 1);  // second slot, lunar Hijri
+    drawCompanion(fresh, v, 1);  // second slot, lunar Hijri
     texts = recording_.texts();
     const std::int32_t lineHeight = 16 + 3;
     EXPECT_EQ(texts[0].y, 90 - lineHeight - 15);
@@ -298,7 +304,8 @@ TEST_F(MonthViewTest, ThirtyDayLunarMonthFromThe31stOfJanuary) {
     const CalendarData files = CalendarData::fromText(
         "[value]\nminJulianday=" + std::to_string(before) + "\nmaxJulianday=" + std::to_string(before + 355) +
         "\nminYear=1446\nendHijri=" + std::to_string(before + 1) + "\n1446=355\n");
-    drawCompanion(surface_, MonthView{files, kW, kH, {2025, 2, 10}, {2000, 1, 1}}, Calendar::hijri, 0);
+    const MonthLayout layout = layoutHolding(files, Calendar::hijri, {2025, 2, 10});
+    drawCompanion(surface_, MonthView{layout, kW, kH}, 0);
     const auto texts = recording_.texts();
     std::vector<DrawCall> numbers(texts.begin() + 4, texts.end());
     ASSERT_EQ(numbers.size(), 30u);
@@ -315,7 +322,8 @@ TEST_F(MonthViewTest, MissingCalendarIniLeavesOnlyTheOtherCompanion) {
     const CalendarData files;
     Recording paint;
     RecordingSurfaceFactory factory(paint);
-    paintDisplayMode(factory, MonthView{files, kW, kH, {2025, 3, 1}, {2000, 1, 1}}, Calendar::jalali);
+    const MonthLayout jalali = layoutHolding(files, Calendar::jalali, {2025, 3, 1});
+    paintDisplayMode(factory, MonthView{jalali, kW, kH});
     // Surfaces: strip, grid, Gregorian companion, lunar companion, panel.
     std::int32_t lunarCompanionTexts = 0, gregorianCompanionTexts = 0;
     for (const DrawCall& call : paint.calls) {
@@ -327,7 +335,8 @@ TEST_F(MonthViewTest, MissingCalendarIniLeavesOnlyTheOtherCompanion) {
     EXPECT_GT(gregorianCompanionTexts, 30);
     paint.calls.clear();
     paint.surfacesOpened = 0;
-    paintDisplayMode(factory, MonthView{files, kW, kH, {2025, 3, 1}, {2000, 1, 1}}, Calendar::gregorian);
+    const MonthLayout gregorian = layoutHolding(files, Calendar::gregorian, {2025, 3, 1});
+    paintDisplayMode(factory, MonthView{gregorian, kW, kH});
     lunarCompanionTexts = 0;
     std::int32_t jalaliCompanionTexts = 0;
     for (const DrawCall& call : paint.calls) {
@@ -345,10 +354,10 @@ TEST_F(MonthViewTest, BrokenTablesDrawSafely) {
     RecordingSurfaceFactory factory(recording_);
     for (const Calendar mode : kCalendars) {
         for (std::int32_t year = 2018; year <= 2025; ++year) {
-            MonthView v{files, kW, kH, {year, 1 + (year % 12), 3}, {2019, 1, 1}};
-            paintDisplayMode(factory, v, mode);
+            const MonthLayout layout = layoutHolding(files, mode, {year, 1 + (year % 12), 3}, {2019, 1, 1});
+            paintDisplayMode(factory, MonthView{layout, kW, kH});
             const MonthControls controls =
-                monthControls(NavigationState{mode, v.shown}, NavigationContext{files, v.today});
+                monthControls(monthHolding(mode, files, gregorianToDayNumber(year, 1 + (year % 12), 3)));
             EXPECT_GE(controls.monthIndex, 0);
             EXPECT_LE(controls.monthIndex, 11);
         }
@@ -357,16 +366,49 @@ TEST_F(MonthViewTest, BrokenTablesDrawSafely) {
     for (const DrawCall& call : recording_.texts()) EXPECT_LT(call.y, 139 + 6 * 52 + 40);
 }
 
-TEST_F(MonthViewTest, NameTablesHaveThirteenMonths) {
-    EXPECT_EQ(companionGregorianMonthName(13), companionGregorianMonthName(1));
-    EXPECT_EQ(companionJalaliMonthName(13), companionJalaliMonthName(1));
-    EXPECT_EQ(companionHijriMonthName(13), companionHijriMonthName(1));
-    EXPECT_EQ(companionHijriMonthName(12), u"\u0630\u06CC\u062D\u062C\u0647");
-    EXPECT_EQ(companionGregorianMonthName(5).size(), 2u);
-    EXPECT_EQ(companionHijriMonthName(3).size(), 10u);
-    EXPECT_TRUE(companionJalaliMonthName(0).empty());
-    EXPECT_TRUE(companionJalaliMonthName(14).empty());
-    EXPECT_TRUE(companionJalaliMonthName(-3).empty());
+// The one layout a paint makes: each day with its dates, cell, occasions and holiday flag.
+TEST_F(MonthViewTest, LayoutOfFarvardin1404) {
+    const MonthLayout layout = layOutMonth(files_, Calendar::jalali, 1404, 1, {2025, 3, 28});
+    ASSERT_EQ(layout.days.size(), 31u);
+    EXPECT_EQ(layout.firstColumn, 6);  // Friday
+    EXPECT_EQ(layout.today, 8);
+    const LaidOutDay& first = layout.days.front();
+    EXPECT_EQ(first.gregorian, (CivilDate{2025, 3, 21}));
+    EXPECT_EQ(first.lunar, (CivilDate{1446, 9, 20}));
+    EXPECT_EQ(first.cell.screenColumn, 0);  // right to left: Friday at the left
+    EXPECT_EQ(layout.days[1].cell.row, 2);
+    EXPECT_EQ(layout.days[1].cell.screenColumn, 6);
+    std::vector<std::int32_t> holidays;
+    for (const LaidOutDay& day : layout.days) {
+        EXPECT_EQ(day.jalali, (CivilDate{1404, 1, day.day}));
+        EXPECT_EQ(day.dayNumber, first.dayNumber + day.day - 1);
+        if (day.occasions.holiday) holidays.push_back(day.day);
+    }
+    EXPECT_EQ(holidays, (std::vector<std::int32_t>{1, 2, 3, 4, 11, 12, 13}));  // Nowruz, Fitr on 11-12, 13
+}
+
+// Where the lunar table begins, the days before it have no lunar date and no lunar occasion.
+TEST_F(MonthViewTest, LayoutAtTheStartOfTheLunarTable) {
+    const MonthLayout layout = layOutMonth(files_, Calendar::gregorian, 1848, 11, {2000, 1, 1});
+    EXPECT_EQ(layout.days[26].lunar, std::nullopt);  // 27 November 1848
+    EXPECT_EQ(layout.days[27].lunar, (CivilDate{1265, 1, 1}));
+    EXPECT_TRUE(layout.days[26].occasions.lunar.empty());
+}
+
+TEST(MonthNames, FormsOfEachName) {
+    for (const Calendar calendar : kCalendars) {
+        EXPECT_TRUE(monthName(calendar, 0).box.empty());
+        EXPECT_TRUE(monthName(calendar, 13).header.empty());
+        for (std::int32_t month = 1; month <= 12; ++month) {
+            const MonthName& name = monthName(calendar, month);
+            EXPECT_FALSE(name.header.empty() || name.latin.empty());
+            // Only the Solar Hijri box names carry their trailing blank.
+            EXPECT_EQ(name.box.ends_with(u' '), calendar == Calendar::jalali) << month;
+        }
+    }
+    EXPECT_EQ(monthName(Calendar::hijri, 12).header, u"\u0630\u06CC\u062D\u062C\u0647");  // one word
+    EXPECT_EQ(monthName(Calendar::gregorian, 5).header.size(), 2u);
+    EXPECT_EQ(monthName(Calendar::hijri, 3).header.size(), 10u);
 }
 
 TEST_F(MonthViewTest, LinkAtTheFoot) {

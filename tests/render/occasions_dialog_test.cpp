@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "render/laid_out_month.h"
 #include "render/recording_surface.h"
 #include "test_files.h"
 
@@ -20,7 +21,7 @@ TEST(OccasionsDialog, ColumnsLinesAndColours) {
     Recording recording;
     recording.metrics[FontId::systemFont] = {7, 16, 3, 1};
     RecordingSurface surface(recording);
-    paintOccasionsDialog(surface, files, {2025, 3, 1});
+    paintOccasionsDialog(surface, layoutHolding(files, Calendar::jalali, {2025, 3, 1}));
     const auto texts = recording.texts();
     // 12 Esfand (holiday), 15 Esfand (5 March, Gregorian only), 20 Esfand: no gaps.
     ASSERT_EQ(texts.size(), 3u + 2u + 2u);
@@ -50,7 +51,7 @@ TEST(OccasionsDialog, GregorianColumnBehindBothTexts) {
         CalendarData::fromText(calendar, "[012]\n12=abcdefghij 0\n[29]\n1=klmnopqr 0\n[13]\n2=greg 0\n");
     Recording recording;
     RecordingSurface surface(recording);
-    paintOccasionsDialog(surface, files, {2025, 3, 1});
+    paintOccasionsDialog(surface, layoutHolding(files, Calendar::jalali, {2025, 3, 1}));
     const auto texts = recording.texts();
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[1].x - texts[2].x, 64);
@@ -65,7 +66,7 @@ TEST(OccasionsDialog, ATextThatWouldCrossTheLeftEdgeGoesBelow) {
     Recording recording;
     recording.metrics[FontId::systemFont] = {7, 16, 3, 1};
     RecordingSurface surface(recording);
-    paintOccasionsDialog(surface, files, {2025, 3, 1});
+    paintOccasionsDialog(surface, layoutHolding(files, Calendar::jalali, {2025, 3, 1}));
     const auto texts = recording.texts();
     ASSERT_EQ(texts.size(), 4u);  // day, Solar Hijri; lunar and Gregorian on the next line
     for (const DrawCall& text : texts)
@@ -82,15 +83,15 @@ TEST(OccasionsDialog, EsfandOfALeapYearAndNoTable) {
     {
         const CalendarData files = CalendarData::fromText("", events);  // no calendar.ini: every day is skipped
         RecordingSurface surface(recording);
-        paintOccasionsDialog(surface, files, {2025, 3, 1});
+        paintOccasionsDialog(surface, layoutHolding(files, Calendar::jalali, {2025, 3, 1}));
         EXPECT_TRUE(recording.calls.empty());
     }
     const CalendarData files = CalendarData::fromText(readBytes(shippedFile("calendar.ini")), events);
     RecordingSurface surface(recording);
-    paintOccasionsDialog(surface, files, {2025, 3, 1});  // Esfand 1403, leap
+    paintOccasionsDialog(surface, layoutHolding(files, Calendar::jalali, {2025, 3, 1}));  // Esfand 1403, leap
     EXPECT_EQ(recording.texts().size(), 2u);
     recording.calls.clear();
-    paintOccasionsDialog(surface, files, {2026, 3, 1});  // Esfand 1404
+    paintOccasionsDialog(surface, layoutHolding(files, Calendar::jalali, {2026, 3, 1}));  // Esfand 1404
     EXPECT_TRUE(recording.calls.empty());
 }
 

@@ -693,6 +693,11 @@ void folderScenario(const std::wstring& shots) {
     settle(p.window);
     check(p.window != nullptr && dataState(p.window) == 2, "without calendar.ini it runs without lunar dates");
     check(findDialog(L"Velmora", p.process.dwProcessId, 10) == nullptr, "and says nothing of a missing file");
+    check((menuItemState(p.window, 40009) & MF_GRAYED) != 0, "Hijri Mode is not offered without a lunar table");
+    PostMessageW(p.window, WM_COMMAND, 40009, 0);
+    settle(p.window);
+    check(IsWindowVisible(jalaliCombo(p.window)) && !IsWindowVisible(hijriCombo(p.window)),
+          "and asking for it keeps the Solar Hijri month");
     stop(p);
 
     // A damaged calendar.ini: not used, and the user is told once what is wrong and where.

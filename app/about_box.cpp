@@ -1,0 +1,43 @@
+#include "app/about_box.h"
+
+#include "app/win32_text.h"
+#include "resources/resource_ids.h"
+
+namespace velmora {
+
+AboutBox::AboutBox(HINSTANCE instance, std::u16string dataProblem)
+    : instance_(instance), dataProblem_(std::move(dataProblem)) {}
+
+void AboutBox::run(HWND owner) {
+    DialogBoxParamW(instance_, L"AboutBox", owner, procedure, reinterpret_cast<LPARAM>(this));
+}
+
+// While a data file is damaged the box says so below its foot, made taller to hold it.
+void AboutBox::showDataProblem() {
+    if (dataProblem_.empty()) return;
+    const HWND dialog = handle();
+    const HWND note = GetDlgItem(dialog, IDC_ABOUT_DATA_PROBLEM);
+    setWindowText(note, withInsert(loadString(instance_, IDS_ABOUT_DATA_PROBLEM), dataProblem_));
+    ShowWindow(note, SW_SHOW);
+    RECT extra{0, 0, 0, 50};
+    MapDialogRect(dialog, &extra);
+    RECT box;
+    GetWindowRect(dialog, &box);
+    SetWindowPos(dialog, nullptr, 0, 0, box.right - box.left, box.bottom - box.top + extra.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER);
+}
+
+INT_PTR AboutBox::handleMessage(UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        showDataProblem();
+        return TRUE;
+    }
+    // Only the Ok button (and Enter, which presses it) closes the box; Escape sends IDCANCEL.
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+        EndDialog(handle(), 0);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace velmora

@@ -1,0 +1,29 @@
+// The About box, modal over the main window.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/window_object.h"
+
+namespace velmora {
+
+class AboutBox : public DialogObject<AboutBox> {
+  public:
+    // dataProblem is what is wrong with a damaged data file, said below the box's foot; empty
+    // while the files are sound.
+    AboutBox(HINSTANCE instance, std::u16string dataProblem);
+
+    void run(HWND owner);
+
+    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
+    void showDataProblem();
+
+    HINSTANCE instance_;
+    std::u16string dataProblem_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,38 @@
+// Questions a test driver in another process asks the main window by registered messages:
+// menus are not shared across processes under Wine, and its GetGuiResources answers 0.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+
+namespace velmora {
+
+// What the answers are made of, gathered by the main window when a question comes.
+struct DriverFacts {
+    HMENU mainMenu = nullptr;
+    bool lunarTable = false;   // the lunar table is in use
+    bool eventsFile = false;   // events.ini is there
+    std::int32_t trayDay = 0;  // the Solar Hijri day of the tray icon; 0 while there is none
+    std::int32_t liveGdiObjects = 0;
+};
+
+class DriverQueries {
+  public:
+    DriverQueries();
+
+    bool isQuestion(UINT message) const;
+    // Velmora.LiveGdiObjects: the live GDI objects. Velmora.MenuItemState: GetMenuState of the
+    // main menu's item wParam. Velmora.DataState: 1 for the lunar table, 2 for events.ini.
+    // Velmora.TrayDay: the tray icon's day.
+    std::optional<LRESULT> answer(UINT message, WPARAM wParam, const DriverFacts& facts) const;
+
+  private:
+    UINT liveGdiObjects_;
+    UINT menuItemState_;
+    UINT dataState_;
+    UINT trayDay_;
+};
+
+}  // namespace velmora

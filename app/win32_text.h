@@ -1,0 +1,23 @@
+// Text between the program's UTF-16 strings and Win32 controls and resources.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+inline const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
+
+// The whole text of a control.
+std::u16string windowText(HWND window);
+void setWindowText(HWND window, std::u16string_view text);
+
+// A string of the resource script's STRINGTABLE, in the thread's user-interface language.
+std::u16string loadString(HINSTANCE instance, UINT id);
+
+// The text with its first "%s" replaced by the insert.
+std::u16string withInsert(std::u16string text, std::u16string_view insert);
+
+}  // namespace velmora

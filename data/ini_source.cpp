@@ -1,0 +1,39 @@
+#include "data/ini_source.h"
+
+#include <fstream>
+#include <system_error>
+
+namespace velmora {
+
+IniSource::IniSource(std::filesystem::path path) : path_(std::move(path)), file_(std::make_shared<IniFile>()) {}
+
+bool IniSource::refresh() {
+    std::error_code error;
+    const bool exists = !path_.empty() && std::filesystem::is_regular_file(path_, error);
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified{};
+    if (exists) {
+        size = std::filesystem::file_size(path_, error);
+        if (error) size = 0;
+        modified = std::filesystem::last_write_time(path_, error);
+        if (error) modified = {};
+    }
+    if (loaded_ && exists == exists_ && size == size_ && modified == modified_) return false;
+
+    loaded_ = true;
+    exists_ = exists;
+    size_ = size;
+    modified_ = modified;
+    std::string bytes;
+    if (exists) {
+        std::ifstream in(path_, std::ios::binary);
+        bytes.resize(static_cast<std::size_t>(size));
+        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+    }
+    file_ = std::make_shared<const IniFile>(IniFile::parse(bytes));
+    ++parseCount_;
+    return true;
+}
+
+}  // namespace velmora

@@ -1,0 +1,34 @@
+#include "occasions/calendar_files.h"
+
+namespace velmora {
+
+CalendarFiles::CalendarFiles(const std::filesystem::path& folder)
+    : calendarSource_(folder / "calendar.ini"), eventsSource_(folder / "events.ini") {
+    calendarSource_.refresh();
+    eventsSource_.refresh();
+    takeCalendar();
+    data_.events = Occasions(eventsSource_.shared());
+}
+
+void CalendarFiles::takeCalendar() {
+    // Checked once a reading; the window, the converter, check and lunar show all use this.
+    calendarSummary_ = {};
+    calendarProblems_ = checkHijriTable(calendarSource_.file(), &calendarSummary_);
+    calendarErrors_.clear();
+    if (calendarSource_.exists()) {
+        for (const FileProblem& problem : calendarProblems_) {
+            if (problem.severity == FileProblem::Severity::error) calendarErrors_.push_back(problem);
+        }
+    }
+    data_.lunar = calendarErrors_.empty() ? LunarTable(calendarSource_.file()) : LunarTable();
+}
+
+bool CalendarFiles::refresh() {
+    const bool calendarChanged = calendarSource_.refresh();
+    const bool eventsChanged = eventsSource_.refresh();
+    if (calendarChanged) takeCalendar();
+    if (eventsChanged) data_.events = Occasions(eventsSource_.shared());
+    return calendarChanged || eventsChanged;
+}
+
+}  // namespace velmora

@@ -1,0 +1,44 @@
+// calendar.ini and events.ini of the program's folder, watched and checked.
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+#include "calendar/hijri_check.h"
+#include "data/file_problem.h"
+#include "data/ini_source.h"
+#include "occasions/occasions.h"
+
+namespace velmora {
+
+// The two data files of a folder, looked at again when a paint asks. calendar.ini is checked
+// whenever it is read, as `velmora-cli check` checks it: a table with errors is not used (as
+// if there were none) and its errors are kept to tell the user; a sound table's bounds are
+// taken anew, so that a corrected table is used whole.
+class CalendarFiles {
+  public:
+    explicit CalendarFiles(const std::filesystem::path& folder);
+
+    // Takes up an edit of either file; true when one was read again.
+    bool refresh();
+    const CalendarData& data() const { return data_; }
+    const IniSource& calendarSource() const { return calendarSource_; }
+    const IniSource& eventsSource() const { return eventsSource_; }
+    // The errors of calendar.ini as last read; empty when it is sound or missing.
+    const std::vector<FileProblem>& calendarErrors() const { return calendarErrors_; }
+    // Everything its check found (a missing file checks as an empty one), and its summary.
+    const std::vector<FileProblem>& calendarProblems() const { return calendarProblems_; }
+    const HijriTableSummary& calendarSummary() const { return calendarSummary_; }
+
+  private:
+    void takeCalendar();
+
+    IniSource calendarSource_;
+    IniSource eventsSource_;
+    CalendarData data_;
+    std::vector<FileProblem> calendarErrors_;
+    std::vector<FileProblem> calendarProblems_;
+    HijriTableSummary calendarSummary_;
+};
+
+}  // namespace velmora
