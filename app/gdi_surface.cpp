@@ -132,7 +132,6 @@ void GdiSurface::setTextAlign(TextAlign align) {
 }
 
 void GdiSurface::drawText(std::int32_t x, std::int32_t y, std::u16string_view text) {
-    SetBkMode(dc_, TRANSPARENT);
     // A number needs neither reordering nor shaping, in any script's digits: spare it the
     // bidirectional pass, the most costly part of drawing a short text.
     const bool number = std::all_of(text.begin(), text.end(),

@@ -6,77 +6,67 @@
 
 namespace velmora {
 
-// A window whose procedure is T::handleMessage. CreateWindowExW must be given the object as
-// its creation parameter: WM_NCCREATE stores it in GWLP_USERDATA, and every later message
-// reaches it. Messages before WM_NCCREATE (WM_GETMINMAXINFO) go to the default procedure.
-template <typename T>
-class WindowObject {
+// An object bound to a window handle through one of the window's slots.
+template <typename T, int kSlot>
+class HandleObject {
   public:
     HWND handle() const { return handle_; }
 
-    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        T* self = nullptr;
-        if (message == WM_NCCREATE) {
-            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-            self = static_cast<T*>(create->lpCreateParams);
-            self->handle_ = window;
-            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        } else {
-            self = reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        }
-        if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-        const LRESULT result = self->handleMessage(message, wParam, lParam);
-        if (message == WM_NCDESTROY) {  // the handle is gone; the object may outlive it
-            SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-            self->handle_ = nullptr;
-        }
-        return result;
-    }
-
   protected:
-    WindowObject() = default;
-    ~WindowObject() = default;
-    WindowObject(const WindowObject&) = delete;
-    WindowObject& operator=(const WindowObject&) = delete;
+    HandleObject() = default;
+    ~HandleObject() = default;
+    HandleObject(const HandleObject&) = delete;
+    HandleObject& operator=(const HandleObject&) = delete;
+
+    // The object behind the handle; `first`, handed over with the window's first message,
+    // binds the two.
+    static T* bound(HWND handle, T* first) {
+        if (first == nullptr) return reinterpret_cast<T*>(GetWindowLongPtrW(handle, kSlot));
+        first->handle_ = handle;
+        SetWindowLongPtrW(handle, kSlot, reinterpret_cast<LONG_PTR>(first));
+        return first;
+    }
+    // At WM_NCDESTROY: the handle is gone, and the object may outlive it.
+    static void unbind(HWND handle, T* self) {
+        SetWindowLongPtrW(handle, kSlot, 0);
+        self->handle_ = nullptr;
+    }
 
   private:
     HWND handle_ = nullptr;
 };
 
-// A dialog whose procedure is T::handleMessage, which answers as a dialog procedure does
-// (TRUE for a message it handled). The object is the dialog's initialisation parameter,
-// kept in DWLP_USER from WM_INITDIALOG on.
+// A window whose procedure is T::handleMessage. CreateWindowExW must be given the object as
+// its creation parameter, which WM_NCCREATE binds (GWLP_USERDATA). Messages before it
+// (WM_GETMINMAXINFO) go to the default procedure.
 template <typename T>
-class DialogObject {
+class WindowObject : public HandleObject<T, GWLP_USERDATA> {
   public:
-    HWND handle() const { return handle_; }
-
-    static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-        T* self = nullptr;
-        if (message == WM_INITDIALOG) {
-            self = reinterpret_cast<T*>(lParam);
-            self->handle_ = dialog;
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        } else {
-            self = reinterpret_cast<T*>(GetWindowLongPtrW(dialog, DWLP_USER));
-        }
-        if (self == nullptr) return FALSE;
-        const INT_PTR result = self->handleMessage(message, wParam, lParam);
-        if (message == WM_NCDESTROY) {
-            SetWindowLongPtrW(dialog, DWLP_USER, 0);
-            self->handle_ = nullptr;
-        }
+    static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        T* first = message == WM_NCCREATE
+                       ? static_cast<T*>(reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams)
+                       : nullptr;
+        T* self = WindowObject::bound(window, first);
+        if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+        const LRESULT result = self->handleMessage(message, wParam, lParam);
+        if (message == WM_NCDESTROY) WindowObject::unbind(window, self);
         return result;
     }
+};
 
-  protected:
-    DialogObject() = default;
-    ~DialogObject() = default;
-    DialogObject(const DialogObject&) = delete;
-    DialogObject& operator=(const DialogObject&) = delete;
-
-  private:
-    HWND handle_ = nullptr;
+// A dialog whose procedure is T::handleMessage, which answers as a dialog procedure does
+// (TRUE for a message it handled). The object is the dialog's initialisation parameter,
+// which WM_INITDIALOG binds (DWLP_USER).
+template <typename T>
+class DialogObject : public HandleObject<T, DWLP_USER> {
+  public:
+    static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+        T* self = DialogObject::bound(dialog, message == WM_INITDIALOG ? reinterpret_cast<T*>(lParam) : nullptr);
+        if (self == nullptr) return FALSE;
+        const INT_PTR result = self->handleMessage(message, wParam, lParam);
+        if (message == WM_NCDESTROY) DialogObject::unbind(dialog, self);
+        return result;
+    }
 };
 
 }  // namespace velmora
