@@ -12,9 +12,11 @@ namespace velmora {
 // What the answers are made of, gathered by the main window when a question comes.
 struct DriverFacts {
     HMENU mainMenu = nullptr;
-    bool lunarTable = false;   // the lunar table is in use
-    bool eventsFile = false;   // events.ini is there
-    std::int32_t trayDay = 0;  // the Solar Hijri day of the tray icon; 0 while there is none
+    bool lunarTable = false;          // the lunar table is in use
+    bool eventsFile = false;          // events.ini is there
+    std::int32_t trayDay = 0;         // the Solar Hijri day of the tray icon; 0 while there is none
+    std::int32_t trayIdentifier = 0;  // the identifier it is added under; 0 while there is none
+    std::int32_t trayAdditions = 0;   // how many times it was added
     std::int32_t liveGdiObjects = 0;
 };
 
@@ -25,7 +27,8 @@ class DriverQueries {
     bool isQuestion(UINT message) const;
     // Velmora.LiveGdiObjects: the live GDI objects. Velmora.MenuItemState: GetMenuState of the
     // main menu's item wParam. Velmora.DataState: 1 for the lunar table, 2 for events.ini.
-    // Velmora.TrayDay: the tray icon's day.
+    // Velmora.TrayDay: the tray icon's day. Velmora.TrayIdentity: its identifier in the low
+    // word, how many times it was added in the high word.
     std::optional<LRESULT> answer(UINT message, WPARAM wParam, const DriverFacts& facts) const;
 
   private:
@@ -33,6 +36,7 @@ class DriverQueries {
     UINT menuItemState_;
     UINT dataState_;
     UINT trayDay_;
+    UINT trayIdentity_;
 };
 
 }  // namespace velmora

@@ -128,7 +128,11 @@ std::int32_t GdiSurface::textWidth(std::u16string_view text) {
 void GdiSurface::setTextColor(Rgb color) { SetTextColor(dc_, colorOf(color)); }
 
 void GdiSurface::setTextAlign(TextAlign align) {
-    SetTextAlign(dc_, align == TextAlign::rightTop ? TA_RIGHT | TA_TOP : TA_LEFT | TA_TOP);
+    switch (align) {
+        case TextAlign::leftTop: SetTextAlign(dc_, TA_LEFT | TA_TOP); return;
+        case TextAlign::rightTop: SetTextAlign(dc_, TA_RIGHT | TA_TOP); return;
+        case TextAlign::rightTopRightToLeft: SetTextAlign(dc_, TA_RIGHT | TA_TOP | TA_RTLREADING); return;
+    }
 }
 
 void GdiSurface::drawText(std::int32_t x, std::int32_t y, std::u16string_view text) {

@@ -93,7 +93,7 @@ void MainControls::layOut(std::int32_t w, std::int32_t h) {
 std::optional<std::int32_t> MainControls::typedYear() const {
     const std::u16string text = windowText(yearEdit_);
     if (text == yearText_) return std::nullopt;
-    return readYearEdit(text.substr(0, 8));  // the box is read into 9 characters
+    return readYearEdit(text);
 }
 
 void MainControls::show(const ShownMonth& shown, bool rewriteYear, std::u16string_view allOccasionsTip) {

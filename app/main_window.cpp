@@ -9,6 +9,7 @@
 #include "app/display_scale.h"
 #include "app/startup_registration.h"
 #include "app/win32_text.h"
+#include "calendar/month_names.h"
 #include "data/executable_folder.h"
 #include "decisions/icon_size.h"
 #include "decisions/link_area.h"
@@ -74,6 +75,8 @@ bool MainWindow::preTranslate(MSG& message) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    // The occasions dialog takes its own keys (Esc closes it).
+    if (occasionsDialog_->isOpen() && IsDialogMessageW(occasionsDialog_->handle(), &message)) return true;
     return handle() != nullptr && IsDialogMessageW(handle(), &message);
 }
 
@@ -84,6 +87,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT: return onPaint();
         case WM_CLOSE: return onClose();
         case WM_DESTROY: return onDestroy(wParam, lParam);
+        case WM_ENDSESSION:
+            if (wParam != FALSE) tray_->remove();  // Windows ends without a WM_DESTROY
+            return 0;
         case WM_ERASEBKGND: return 1;  // the paint fills the background itself
         case kTellDataProblemMessage: return onTellDataProblem();
         case WM_TIMECHANGE: return onClock(ClockEvent::timeChange);
@@ -111,7 +117,11 @@ LRESULT MainWindow::onCreate() {
     startDay_ = today_.day;
     taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
     allOccasionsTip_ = loadString(instance_, IDS_ALL_OCCASIONS_TIP);
+    moreHolidays_ = loadString(instance_, IDS_MORE_HOLIDAYS);
     tray_ = std::make_unique<TrayIcon>(instance_, handle(), kTrayMessage);
+    occasionsDialog_ = std::make_unique<OccasionsDialog>(
+        instance_, resources_, [this] { return occasionsMonth(); },
+        [this](const MonthLayout& month) { return occasionsTitle(month); });
     refreshDataFiles();
 
     controls_ = std::make_unique<MainControls>(handle(), instance_, fonts_);
@@ -125,6 +135,7 @@ LRESULT MainWindow::onCreate() {
     checkModeItem();
     updateHijriItem();
     show(shown_);
+    tray_->show(trayContent());  // the program lives in the notification area from the start
     onClock(ClockEvent::check);  // starts the day watch
     return 0;
 }
@@ -154,7 +165,7 @@ LRESULT MainWindow::onPaint() {
         linkCharWidth_ = drawLink(paintSurface, clientWidth_, clientHeight_);
     }
     const MonthLayout layout = layOutMonth(files_.data(), shown_.mode, shown_.year, shown_.month, today_);
-    MonthView view{layout, clientWidth_, clientHeight_};
+    MonthView view{layout, clientWidth_, clientHeight_, {}, {moreHolidays_, false, false}};
     // Keeps the paint off the child controls, as WS_CLIPCHILDREN would: they draw themselves.
     for (const MainControls::Place& place : controls_->places()) {
         if ((GetWindowLongW(place.control, GWL_STYLE) & WS_VISIBLE) == 0) continue;
@@ -172,11 +183,12 @@ LRESULT MainWindow::onPaint() {
 LRESULT MainWindow::onClose() {
     tray_->show(trayContent());
     ShowWindow(handle(), SW_HIDE);
-    if (latestOccasionsDialog_ != nullptr) latestOccasionsDialog_->close();
+    occasionsDialog_->close();
     return 0;  // the window stays; the program goes on in the notification area
 }
 
 LRESULT MainWindow::onDestroy(WPARAM wParam, LPARAM lParam) {
+    tray_->remove();
     canvas_.reset();
     PostQuitMessage(0);
     return DefWindowProcW(handle(), WM_DESTROY, wParam, lParam);
@@ -213,15 +225,17 @@ LRESULT MainWindow::onNotify(WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(handle(), WM_NOTIFY, wParam, lParam);
 }
 
-LRESULT MainWindow::onTrayNotify(WPARAM wParam, LPARAM mouseMessage) {
-    switch (mouseMessage) {
+// Under NOTIFYICON_VERSION_4 the event is LOWORD(lParam) and a right click, or the menu key
+// on the icon, comes as WM_CONTEXTMENU.
+LRESULT MainWindow::onTrayNotify(WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(lParam)) {
         case WM_LBUTTONDOWN: ShowWindow(handle(), SW_HIDE); break;
         case WM_LBUTTONDBLCLK:
             ShowWindow(handle(), SW_SHOWNORMAL);
             SetForegroundWindow(handle());
             SetFocus(controls_->yearEdit());
             break;
-        case WM_RBUTTONDOWN: {
+        case WM_CONTEXTMENU: {
             POINT cursor;
             GetCursorPos(&cursor);
             // The window must be foreground before TrackPopupMenu, or the menu will not close
@@ -233,7 +247,7 @@ LRESULT MainWindow::onTrayNotify(WPARAM wParam, LPARAM mouseMessage) {
         }
         default: break;
     }
-    return DefWindowProcW(handle(), kTrayMessage, wParam, mouseMessage);
+    return DefWindowProcW(handle(), kTrayMessage, wParam, lParam);
 }
 
 // A tray program has no better moment: a message box once, when the table turns out damaged.
@@ -267,8 +281,9 @@ LRESULT CALLBACK MainWindow::yearEditProc(HWND window, UINT message, WPARAM wPar
 }
 
 void MainWindow::onYearEntered() {
-    // The box is read into 9 characters, as always.
-    show(enterYear(shown_, context(), readYearEdit(windowText(controls_->yearEdit()).substr(0, 8))), true);
+    const auto year = readYearEdit(windowText(controls_->yearEdit()));
+    if (!year) MessageBeep(MB_OK);  // not a year: the shown one stays, written back
+    show(year ? enterYear(shown_, context(), *year) : shown_, true);
 }
 
 // True for the commands that end the message's handling at once.
@@ -312,7 +327,7 @@ bool MainWindow::onNavigationCommand(WORD id, WORD code) {
             tray_->show(trayContent());
             show(todayMonth(shown_.mode, context()));
             return true;
-        case IDC_ALL_OCCASIONS: openOccasionsDialog(); return true;
+        case IDC_ALL_OCCASIONS: occasionsDialog_->open(handle()); return true;
         default: break;
     }
     if (code != CBN_SELCHANGE) return false;
@@ -325,8 +340,10 @@ bool MainWindow::onNavigationCommand(WORD id, WORD code) {
 }
 
 void MainWindow::show(const ShownMonth& shown, bool rewriteYear) {
+    const bool sameMonth = shown.year == shown_.year && shown.month == shown_.month && shown.mode == shown_.mode;
     shown_ = shown;
     controls_->show(shown_, rewriteYear, allOccasionsTip_);
+    if (!sameMonth) occasionsDialog_->follow();
     // The paint covers the whole client area: nothing to erase first. The child controls
     // repaint themselves when their text or selection changes; without WS_CLIPCHILDREN a
     // plain InvalidateRect would repaint them all with the window.
@@ -355,12 +372,10 @@ void MainWindow::replaceStartupItem(UINT removed, UINT added, UINT text) {
     AppendMenuW(option, MF_STRING, added, wide(words.c_str()));
 }
 
-void MainWindow::openOccasionsDialog() {
-    // Dialogs the user closed are let go; the latest is the one a close of the window closes.
-    std::erase_if(occasionsDialogs_, [](const std::unique_ptr<OccasionsDialog>& d) { return !d->isOpen(); });
-    auto dialog = std::make_unique<OccasionsDialog>(instance_, resources_, [this] { return occasionsMonth(); });
-    latestOccasionsDialog_ = dialog->open(handle()) ? dialog.get() : nullptr;
-    if (latestOccasionsDialog_ != nullptr) occasionsDialogs_.push_back(std::move(dialog));
+std::u16string MainWindow::occasionsTitle(const MonthLayout& month) const {
+    const std::string name =
+        std::string(monthName(Calendar::jalali, month.month).latin) + " " + std::to_string(month.year);
+    return withInsert(loadString(instance_, IDS_OCCASIONS_TITLE), fromUtf8(name));
 }
 
 MonthLayout MainWindow::occasionsMonth() {
@@ -402,8 +417,14 @@ void MainWindow::updateHijriItem() {
 }
 
 DriverFacts MainWindow::driverFacts() const {
-    return {mainMenu_, hasLunarTable(files_.data().bounds()), files_.eventsSource().exists(),
-            tray_ != nullptr ? tray_->shownDay() : 0, ledger_.live()};
+    DriverFacts facts{mainMenu_,     hasLunarTable(files_.data().bounds()), files_.eventsSource().exists(), 0, 0, 0,
+                      ledger_.live()};
+    if (tray_ != nullptr) {
+        facts.trayDay = tray_->shownDay();
+        facts.trayIdentifier = tray_->added() ? TrayIcon::kIdentifier : 0;
+        facts.trayAdditions = tray_->additions();
+    }
+    return facts;
 }
 
 }  // namespace velmora

@@ -6,7 +6,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "app/driver_queries.h"
 #include "app/gdi_surface.h"
@@ -48,7 +47,7 @@ class MainWindow : public WindowObject<MainWindow> {
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onNotify(WPARAM wParam, LPARAM lParam);
     LRESULT onClock(ClockEvent event);
-    LRESULT onTrayNotify(WPARAM wParam, LPARAM mouseMessage);
+    LRESULT onTrayNotify(WPARAM wParam, LPARAM lParam);
     LRESULT onTellDataProblem();
     LRESULT onMouseMove(LPARAM lParam);
     LRESULT onLeftButtonDown(LPARAM lParam);
@@ -66,7 +65,8 @@ class MainWindow : public WindowObject<MainWindow> {
     void checkModeItem();
     void updateHijriItem();
     void replaceStartupItem(UINT removed, UINT added, UINT text);
-    void openOccasionsDialog();
+    // The dialog's title: the month it lists.
+    std::u16string occasionsTitle(const MonthLayout& month) const;
     // The Solar Hijri month of the shown day, laid out for the occasions dialog.
     MonthLayout occasionsMonth();
     // Today's icon and tooltip, from the data files as they are now.
@@ -86,13 +86,13 @@ class MainWindow : public WindowObject<MainWindow> {
     std::unique_ptr<OffscreenCanvas> canvas_;  // what the window paints on before it shows the picture
     std::unique_ptr<MainControls> controls_;
     std::unique_ptr<TrayIcon> tray_;
-    std::vector<std::unique_ptr<OccasionsDialog>> occasionsDialogs_;
-    OccasionsDialog* latestOccasionsDialog_ = nullptr;
+    std::unique_ptr<OccasionsDialog> occasionsDialog_;
     DriverQueries queries_;
     HMENU mainMenu_ = nullptr;
     HMENU trayMenu_ = nullptr;
     UINT taskbarCreatedMessage_ = 0;
     std::u16string allOccasionsTip_;
+    std::u16string moreHolidays_;
 
     ShownMonth shown_;
     CivilDate today_;            // the local date, as the clock last said it

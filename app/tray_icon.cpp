@@ -1,7 +1,5 @@
 #include "app/tray_icon.h"
 
-#include <shellapi.h>
-
 #include <algorithm>
 
 #include "app/display_scale.h"
@@ -13,48 +11,65 @@ TrayIcon::TrayIcon(HINSTANCE instance, HWND owner, UINT callbackMessage)
     : instance_(instance), owner_(owner), callbackMessage_(callbackMessage) {}
 
 TrayIcon::~TrayIcon() {
+    remove();
     if (image_ != nullptr) DestroyIcon(image_);
 }
 
-NOTIFYICONDATAW TrayIcon::record() const {
-    NOTIFYICONDATAW record{};
-    record.cbSize = NOTIFYICONDATAW_V3_SIZE;  // the form that ends with guidItem
-    record.hWnd = owner_;
-    record.uID = static_cast<UINT>(day_);
-    return record;
-}
-
-void TrayIcon::add(const TrayIconContent& content) {
-    day_ = content.jalaliDay;
-    NOTIFYICONDATAW data = record();
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+// The record that names the icon; with content, its picture, tooltip and callback too.
+NOTIFYICONDATAW TrayIcon::record(const TrayIconContent* content) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = owner_;
+    data.uID = kIdentifier;
+    if (content == nullptr) return data;
+    // Under NOTIFYICON_VERSION_4 the tooltip shows only when asked for (NIF_SHOWTIP).
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP;
     data.uCallbackMessage = callbackMessage_;
     // At the display's scale, not stretched from 16 pixels.
     const HICON previous = image_;
-    image_ = loadScaledIcon(instance_, MAKEINTRESOURCEW(content.iconId), kTrayIconPixels);
-    data.hIcon = image_;
-    const std::size_t length = std::min(content.tooltip.size(), std::size(data.szTip) - 1);
-    std::copy_n(content.tooltip.begin(), length, data.szTip);
-    data.szTip[length] = L'\0';
-    added_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+    image_ = loadScaledIcon(instance_, MAKEINTRESOURCEW(content->iconId), kTrayIconPixels);
     if (previous != nullptr) DestroyIcon(previous);  // the area keeps its own copy
+    data.hIcon = image_;
+    const std::size_t length = std::min(content->tooltip.size(), std::size(data.szTip) - 1);
+    std::copy_n(content->tooltip.begin(), length, data.szTip);
+    data.szTip[length] = L'\0';
+    day_ = content->jalaliDay;
+    return data;
+}
+
+bool TrayIcon::add(const TrayIconContent& content) {
+    NOTIFYICONDATAW data = record(&content);
+    added_ = Shell_NotifyIconW(NIM_ADD, &data) != FALSE;
+    if (!added_) return false;
+    ++additions_;
+    data.uVersion = NOTIFYICON_VERSION_4;
+    Shell_NotifyIconW(NIM_SETVERSION, &data);
+    return true;
 }
 
 void TrayIcon::show(const TrayIconContent& content) {
-    remove();
+    wanted_ = true;
+    if (added_) {
+        NOTIFYICONDATAW data = record(&content);
+        if (Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE) return;
+        added_ = false;  // the area lost it: add it anew
+    }
     add(content);
 }
 
 void TrayIcon::retryIfRefused(const TrayIconContent& content) {
-    if (wanted() && !added_) add(content);
+    if (wanted_ && !added_) add(content);
 }
 
 void TrayIcon::restore(const TrayIconContent& content) {
-    if (wanted()) add(content);
+    if (!wanted_) return;
+    added_ = false;
+    add(content);
 }
 
 void TrayIcon::remove() {
-    NOTIFYICONDATAW data = record();
+    if (!added_) return;
+    NOTIFYICONDATAW data = record(nullptr);
     Shell_NotifyIconW(NIM_DELETE, &data);
     added_ = false;
 }

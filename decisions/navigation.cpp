@@ -112,11 +112,13 @@ ShownMonth changeMode(const ShownMonth& shown, const NavigationContext& context,
     return keepInSpan(monthHolding(mode, context.data, shownDayNumber(shown, context.data)), context);
 }
 
-std::int32_t readYearEdit(std::u16string_view text) {
+std::optional<std::int32_t> readYearEdit(std::u16string_view text) {
     text = text.substr(0, 8);  // the box is read into 9 characters
     std::size_t i = 0;
     while (i < text.size() && (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\u00A0')) ++i;
-    return saturatedValue(scanInteger(text.substr(i), DigitScripts::any));
+    const IntegerScan scan = scanInteger(text.substr(i), DigitScripts::any);
+    if (scan.digits == 0) return std::nullopt;
+    return saturatedValue(scan);
 }
 
 MonthControls monthControls(const ShownMonth& shown) {

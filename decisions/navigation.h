@@ -4,6 +4,7 @@
 // answer and repaints.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -61,8 +62,8 @@ ShownMonth changeMode(const ShownMonth& shown, const NavigationContext& context,
 // The number typed in the year box: leading blanks, an optional sign, then decimal digits of
 // any script the paint writes and more (ASCII, Arabic-Indic, Persian, the Indic scripts,
 // Thai, Lao, Tibetan, Myanmar, Khmer, Mongolian, full-width). Only the first 8 characters
-// count, as the box is read into 9; no digit reads as 0.
-std::int32_t readYearEdit(std::u16string_view text);
+// count, as the box is read into 9. Nothing when no digit follows.
+std::optional<std::int32_t> readYearEdit(std::u16string_view text);
 
 // What the controls show of the shown month: the year in the mode's digits, and the month as
 // the index (month - 1) of the mode's month box.

@@ -1,5 +1,6 @@
 #include "render/companions.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "calendar/month_names.h"
@@ -91,7 +92,11 @@ void drawCompanionMonthNames(Surface& surface, const Companion& companion, const
     surface.setTextColor(kBlack);
     surface.drawText(anchor - length(name1) * charWidth, y, kMonthArrow);
     surface.setTextColor(companion.secondNameColor);
-    surface.drawText(anchor - (length(name1) + length(name2)) * charWidth + companion.secondNameOffset, y, name2);
+    // Clear of the arrow, also where the name is wider than its letters reckoned at the
+    // average width.
+    const std::int32_t arrowLeft = anchor - length(name1) * charWidth;
+    const std::int32_t x = anchor - (length(name1) + length(name2)) * charWidth + companion.secondNameOffset;
+    surface.drawText(std::min(x, arrowLeft - surface.textWidth(name2) - 2), y, name2);
 }
 
 // Each day's number in the companion's calendar, in the slot's colour until the companion's

@@ -8,6 +8,8 @@
 namespace velmora {
 namespace {
 
+constexpr std::int32_t kPanelLeft = 27;  // the calendar panel's left edge
+
 // The words as they fit in `room` pixels: whole, or cut with an ellipsis after as many
 // characters as fit.
 std::u16string fitted(Surface& surface, std::u16string_view words, std::int32_t room) {
@@ -26,49 +28,65 @@ std::int32_t monthOccasionsTextEnd(std::int32_t clientWidth, std::int32_t charWi
     return static_cast<std::int32_t>(x);
 }
 
-MonthHolidays collectMonthHolidays(const MonthLayout& layout) {
-    MonthHolidays holidays;
+std::vector<PanelHoliday> collectMonthHolidays(const MonthLayout& layout) {
+    std::vector<PanelHoliday> holidays;
     for (const LaidOutDay& day : layout.days) {
-        if (holidays.size() == kHolidayPanelLines) break;
-        if (day.occasions.holiday) holidays.push_back(&day);
+        // Occasions are listed for the days the lunar table covers, which decide the lunar ones.
+        if (!day.occasions.holiday || !day.lunar) continue;
+        // The lunar Hijri text wins when both make the day a holiday; a Solar Hijri flag of
+        // 2 to 9 beside a lunar holiday shows nothing.
+        const DayOccasions& texts = day.occasions;
+        if (texts.lunar.flag == 1 && (texts.solar.flag == 0 || texts.solar.flag == 1))
+            holidays.push_back({&day, texts.lunar.words()});
+        else if (texts.lunar.flag == 0 && texts.solar.flag == 1)
+            holidays.push_back({&day, texts.solar.words()});
     }
     return holidays;
 }
 
 void drawHolidayPanel(Surface& surface, const MonthView& view) {
     const TextMetrics metrics = surface.textMetrics();  // of the default font
-    const std::int32_t lineHeight = metrics.height + metrics.externalLeading;
+    const std::int32_t step = metrics.height + metrics.externalLeading - 4;
     const std::int32_t x = monthOccasionsTextEnd(view.clientWidth, metrics.averageCharWidth);
-    const MonthHolidays holidays = collectMonthHolidays(view.layout);
-    for (std::size_t k = 0; k < holidays.size(); ++k) {
-        const LaidOutDay& entry = *holidays[k];
-        const std::int32_t y = (lineHeight - 4) * static_cast<std::int32_t>(k) + view.clientHeight - 80;
-        // Occasions are listed for the days the lunar table covers, which decide the lunar ones.
-        if (!entry.lunar) continue;
-        const DayOccasions& day = entry.occasions;
-        // The lunar Hijri text wins when both make the day a holiday; a Solar Hijri flag of
-        // 2 to 9 beside a lunar holiday shows nothing.
-        const Occasion* chosen = nullptr;
-        if (day.lunar.flag == 1 && (day.solar.flag == 0 || day.solar.flag == 1))
-            chosen = &day.lunar;
-        else if (day.lunar.flag == 0 && day.solar.flag == 1)
-            chosen = &day.solar;
-        if (chosen == nullptr) continue;
-        surface.selectFont(FontId::smallFont);
-        surface.setTextAlign(TextAlign::leftTop);
-        surface.drawText(x + 17, y, formatAsciiDigits(entry.jalali.day).view());
-        surface.setTextAlign(TextAlign::rightTop);
-        if (chosen->words().empty()) continue;
-        // A line beside the occasions button ends short of it.
+    const std::int32_t top = view.clientHeight - 80;
+    surface.selectFont(FontId::smallFont);
+    const std::int32_t textHeight = surface.textMetrics().height;
+    // Every line ends above the link, whose text stands at clientHeight.
+    const std::int32_t lines = std::max((view.clientHeight - 1 - textHeight - top) / std::max(step, 1) + 1, 0);
+    const std::vector<PanelHoliday> holidays = collectMonthHolidays(view.layout);
+    const bool more = static_cast<std::int32_t>(holidays.size()) > lines;
+    const std::int32_t listed = more ? lines - 1 : static_cast<std::int32_t>(holidays.size());
+    const Calendar grid = view.layout.mode;
+
+    // The room a line's words have: from the panel's left edge, or from beside the
+    // occasions button where the line meets it, to x.
+    const auto room = [&](std::int32_t y) {
         const Rect& button = view.occasionsButton;
-        const std::int32_t textHeight = surface.textMetrics().height;
-        if (button.right > button.left && y < button.bottom && y + textHeight > button.top) {
-            const std::u16string words = fitted(surface, chosen->words(), x - button.right - 4);
-            if (!words.empty()) surface.drawText(x, y, words);
-        } else {
-            surface.drawText(x, y, chosen->words());
-        }
+        const bool besideButton = button.right > button.left && y < button.bottom && y + textHeight > button.top;
+        return x - (besideButton ? button.right + 4 : kPanelLeft);
+    };
+    for (std::int32_t k = 0; k < listed; ++k) {
+        const LaidOutDay& day = *holidays[static_cast<std::size_t>(k)].day;
+        const std::int32_t y = top + step * k;
+        surface.setTextAlign(TextAlign::leftTop);
+        const std::int32_t shownDay = grid == Calendar::jalali      ? day.jalali.day
+                                      : grid == Calendar::gregorian ? day.gregorian.day
+                                                                    : day.lunar->day;
+        surface.drawText(x + 17, y, formatCalendarNumber(grid, shownDay).view());
+        const std::u16string words = fitted(surface, holidays[static_cast<std::size_t>(k)].words, room(y));
+        if (words.empty()) continue;
+        surface.setTextAlign(TextAlign::rightTopRightToLeft);
+        surface.drawText(x, y, words);
     }
+    if (!more || lines <= 0) return;
+    const std::int32_t y = top + step * listed;
+    const auto count = static_cast<std::int32_t>(holidays.size()) - listed;
+    const std::u16string_view format = view.words.moreHolidays;
+    std::u16string line(format);
+    const DigitText number = view.words.persianDigits ? formatPersianDigits(count) : formatAsciiDigits(count);
+    if (const std::size_t at = line.find(u"%s"); at != std::u16string::npos) line.replace(at, 2, number.view());
+    surface.setTextAlign(view.words.rightToLeft ? TextAlign::rightTopRightToLeft : TextAlign::rightTop);
+    surface.drawText(x, y, fitted(surface, line, room(y)));
 }
 
 }  // namespace velmora

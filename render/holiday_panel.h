@@ -9,14 +9,20 @@
 
 namespace velmora {
 
-inline constexpr std::size_t kHolidayPanelLines = 7;
+// The holidays of the laid-out month that the panel lists, in day order: the days the lunar
+// table covers whose occasion makes them a holiday.
+struct PanelHoliday {
+    const LaidOutDay* day = nullptr;
+    std::u16string_view words;  // the occasion that makes the day a holiday
+};
+std::vector<PanelHoliday> collectMonthHolidays(const MonthLayout& layout);
 
-// The first seven holidays of the laid-out month, in day order.
-using MonthHolidays = std::vector<const LaidOutDay*>;
-MonthHolidays collectMonthHolidays(const MonthLayout& layout);
-
-// Lists them: the Solar Hijri day number, and right-aligned to its left the occasion that
-// makes the day a holiday (the lunar Hijri one when both do).
+// Lists them below the calendar, one line each from clientHeight - 80 down, as many as fit
+// above the link at the window's foot: the day as the grid shows it, and right-aligned to
+// its left, read right to left, the occasion that makes the day a holiday (the lunar Hijri
+// one when both do), shortened with an ellipsis at its end where it would leave the window
+// or meet the occasions button. When more holidays are left than lines, the last line says
+// how many more the occasions dialog lists.
 void drawHolidayPanel(Surface& surface, const MonthView& view);
 
 // The x at which the panel's texts end: clientWidth times the double 0.7692307692307692 (one

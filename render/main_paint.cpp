@@ -12,7 +12,8 @@ std::int32_t drawLink(Surface& paintSurface, std::int32_t clientWidth, std::int3
     paintSurface.selectFont(FontId::linkFont);
     paintSurface.setTextColor(kRed);
     paintSurface.drawText(x0, clientHeight, kLinkText);
-    paintSurface.drawLine(x0, clientHeight + 13, x0 + 103, clientHeight + 13);
+    // Underlined as far as the text goes.
+    paintSurface.drawLine(x0, clientHeight + 13, x0 + paintSurface.textWidth(kLinkText), clientHeight + 13);
     return charWidth;
 }
 

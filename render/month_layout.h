@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "calendar/day_number.h"
@@ -48,12 +49,20 @@ struct MonthLayout {
 MonthLayout layOutMonth(const CalendarData& data, Calendar mode, std::int32_t year, std::int32_t month,
                         const CivilDate& today);
 
+// The words a paint writes of its own, in the interface's language.
+struct PanelWords {
+    std::u16string_view moreHolidays;  // the holiday panel's last line when more are left; "%s" the count
+    bool persianDigits = false;        // for the count
+    bool rightToLeft = false;          // the words read right to left
+};
+
 // The state a paint draws from: the laid-out month, the client area and what stands on it.
 struct MonthView {
     const MonthLayout& layout;
     std::int32_t clientWidth = 0;
     std::int32_t clientHeight = 0;
     Rect occasionsButton{};  // where the occasions button stands, when it is shown; nothing is drawn over it
+    PanelWords words{};
 };
 
 // The layout quantities, recomputed from the client size at every paint. Every division

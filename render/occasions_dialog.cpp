@@ -4,7 +4,7 @@
 
 namespace velmora {
 
-std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month) {
+std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, std::int32_t scrolled) {
     const TextMetrics metrics = surface.textMetrics();  // of the default font
     const std::int32_t w = metrics.averageCharWidth;
     const std::int32_t lineHeight = metrics.height + metrics.externalLeading;
@@ -16,11 +16,12 @@ std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month) {
         const DayOccasions& texts = day.occasions;
         if (texts.empty()) continue;
 
+        // Red marks a holiday's day and the occasion that makes it one, nothing else.
         surface.setTextColor(texts.holiday ? kRed : kBlack);
         surface.selectFont(FontId::smallFont);
         surface.setTextAlign(TextAlign::leftTop);
-        surface.drawText(w + 495, line * lineHeight, formatAsciiDigits(day.day).view());
-        surface.setTextAlign(TextAlign::rightTop);
+        surface.drawText(w + 495, line * lineHeight - scrolled, formatAsciiDigits(day.day).view());
+        surface.setTextAlign(TextAlign::rightTopRightToLeft);
         // Right to left: the Solar Hijri, lunar Hijri and Gregorian texts, each ending where
         // the one before it began, two characters apart; a text that would cross the left
         // edge goes to a line of its own below, ending where the first column ends.
@@ -32,7 +33,8 @@ std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month) {
                 ++line;
                 x = right;
             }
-            if (width > 0) surface.drawText(x, line * lineHeight, occasion->words());
+            surface.setTextColor(occasion->flag == 1 && occasion != &texts.gregorian ? kRed : kBlack);
+            if (width > 0) surface.drawText(x, line * lineHeight - scrolled, occasion->words());
             x -= width + 2 * w;
         }
         ++line;

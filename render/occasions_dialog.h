@@ -9,9 +9,10 @@ namespace velmora {
 // One line per day with an occasion in any calendar, from y = line height down without
 // gaps: the day, then right to left the Solar Hijri, lunar Hijri and Gregorian texts, as wide
 // as they are and two characters apart (a text that would cross the left edge on a line
-// below); holidays in red. Days outside the lunar Hijri table are left out.
-// Returns where the last line ends, so that the page can be made tall enough.
-// The month is laid out in Jalali mode.
-std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month);
+// below), each read right to left; a holiday's day and the occasion that makes it one in
+// red. Days outside the lunar Hijri table are left out. The page is drawn `scrolled` pixels
+// up. Returns where the last line ends, unscrolled, so that the page can be made tall
+// enough. The month is laid out in Jalali mode.
+std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, std::int32_t scrolled = 0);
 
 }  // namespace velmora

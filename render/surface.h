@@ -42,7 +42,9 @@ struct TextMetrics {
     std::int32_t externalLeading = 0;   // tmExternalLeading
 };
 
-enum class TextAlign : std::int32_t { leftTop = 0, rightTop = 2 };
+// Where (x, y) stands on the text; right-to-left reading lays a Persian sentence out from its
+// right end, so that its end (and an ellipsis there) is at the left.
+enum class TextAlign : std::int32_t { leftTop = 0, rightTop = 2, rightTopRightToLeft = 258 };
 
 struct Rect {
     std::int32_t left = 0;

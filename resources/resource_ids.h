@@ -43,6 +43,9 @@
 #define IDS_DATA_PROBLEM 103
 #define IDS_ABOUT_DATA_PROBLEM 104
 #define IDS_ALL_OCCASIONS_TIP 105
+#define IDS_OCCASIONS_TITLE 106
+#define IDS_MORE_HOLIDAYS 107
+#define IDS_ABOUT_VERSION 108
 
 // Icons: the day icons are IDI_DAY_BASE + day of the month (102 to 132)
 #define IDI_DAY_BASE 101

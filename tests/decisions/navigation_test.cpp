@@ -32,8 +32,10 @@ TEST(ReadYearEdit, EveryDigitScript) {
     EXPECT_EQ(readYearEdit(u"\u1811\u1814\u1810\u1813"), 1403);  // Mongolian
     EXPECT_EQ(readYearEdit(u"  -6000"), -6000);
     EXPECT_EQ(readYearEdit(u"+12x5"), 12);
-    EXPECT_EQ(readYearEdit(u"year"), 0);
-    EXPECT_EQ(readYearEdit(u""), 0);
+    EXPECT_EQ(readYearEdit(u"year"), std::nullopt);  // not a year: the shown one stays
+    EXPECT_EQ(readYearEdit(u"abc"), std::nullopt);
+    EXPECT_EQ(readYearEdit(u"-"), std::nullopt);
+    EXPECT_EQ(readYearEdit(u""), std::nullopt);
     EXPECT_EQ(readYearEdit(u"123456789012"), 12345678);  // only 8 characters are read
 }
 

@@ -422,7 +422,7 @@ TEST_F(MonthViewTest, LinkAtTheFoot) {
     EXPECT_EQ(texts[0].font, FontId::linkFont);
     const auto lines = recording_.ofKind(DrawCall::Kind::line);
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_EQ(lines[0].rect, (Rect{140, 522, 243, 522}));
+    EXPECT_EQ(lines[0].rect, (Rect{140, 522, 140 + 13 * 8, 522}));  // as wide as the text
 }
 
 }  // namespace

@@ -32,8 +32,10 @@ TEST(OccasionsDialog, ColumnsLinesAndColours) {
     EXPECT_EQ(texts[0].color, kRed);
     EXPECT_EQ(texts[1].text, u"abcdefghij");
     EXPECT_EQ(texts[1].x, w + 483);
-    EXPECT_EQ(texts[1].align, TextAlign::rightTop);
+    EXPECT_EQ(texts[1].align, TextAlign::rightTopRightToLeft);
+    EXPECT_EQ(texts[1].color, kRed);  // the holiday's own occasion
     EXPECT_EQ(texts[2].text, u"klmnopqr");
+    EXPECT_EQ(texts[2].color, kBlack);                  // the day's other occasions are not
     EXPECT_EQ(texts[2].x, w + 483 - (10 * 5 + 2 * w));  // measured words, two characters apart
     EXPECT_EQ(texts[3].text, u"15");
     EXPECT_EQ(texts[3].y, 2 * lineHeight);
@@ -42,6 +44,11 @@ TEST(OccasionsDialog, ColumnsLinesAndColours) {
     EXPECT_EQ(texts[4].x, w + 7 * 69);  // no Solar Hijri or lunar Hijri text
     EXPECT_EQ(texts[5].text, u"20");
     EXPECT_EQ(texts[5].y, 3 * lineHeight);
+    // Scrolled, the same page stands higher.
+    recording.calls.clear();
+    RecordingSurface fresh(recording);
+    paintOccasionsDialog(fresh, layoutHolding(files, Calendar::jalali, {2025, 3, 1}), 2 * lineHeight);
+    EXPECT_EQ(recording.texts()[5].y, lineHeight);
 }
 
 TEST(OccasionsDialog, GregorianColumnBehindBothTexts) {

@@ -221,6 +221,33 @@ int jalaliYearOfToday() {
 
 UINT liveGdiMessage() { return RegisterWindowMessageW(L"Velmora.LiveGdiObjects"); }
 
+// The Solar Hijri day of the tray icon; 0 while there is none.
+LRESULT trayDay(HWND w) { return SendMessageW(w, RegisterWindowMessageW(L"Velmora.TrayDay"), 0, 0); }
+// The tray icon's identifier (low word) and how many times it was added (high word).
+LRESULT trayIdentity(HWND w) { return SendMessageW(w, RegisterWindowMessageW(L"Velmora.TrayIdentity"), 0, 0); }
+
+// Today's Solar Hijri day of the month, reckoned apart from the program: Nowruz falls on
+// 20 March in the Gregorian leap years of this century and on 21 March in the others.
+int jalaliDayOfToday() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const auto dayOf = [](WORD year, WORD month, WORD day) {
+        SYSTEMTIME t{};
+        t.wYear = year;
+        t.wMonth = month;
+        t.wDay = day;
+        FILETIME f;
+        SystemTimeToFileTime(&t, &f);
+        return static_cast<long long>((ULARGE_INTEGER{{f.dwLowDateTime, f.dwHighDateTime}}.QuadPart) / 864000000000ULL);
+    };
+    const auto nowruz = [&](WORD year) { return dayOf(year, 3, year % 4 == 0 ? 20 : 21); };
+    const long long today = dayOf(now.wYear, now.wMonth, now.wDay);
+    long long days = today - nowruz(now.wYear);
+    if (days < 0) days = today - nowruz(static_cast<WORD>(now.wYear - 1));
+    if (days < 186) return static_cast<int>(days % 31) + 1;
+    return static_cast<int>((days - 186) % 30) + 1;
+}
+
 // The state of a live menu item (MF_CHECKED and the rest), or -1 when the menu lacks it:
 // Wine keeps menus inside their process, so the program answers this question itself.
 LRESULT menuItemState(HWND window, UINT id) {
@@ -344,6 +371,8 @@ void trayScenario(const std::wstring& shots) {
     Program p = start();
     HWND w = p.window;
     if (w == nullptr) return check(false, "the program starts");
+    check(trayDay(w) == jalaliDayOfToday(), "the tray icon shows today's day from the start");
+    check(LOWORD(trayIdentity(w)) == 1 && HIWORD(trayIdentity(w)) == 1, "under the identifier 1, added once");
     SendMessageW(w, WM_USER + 1, 1, WM_LBUTTONDOWN);
     settle(w);
     check(!IsWindowVisible(w), "a click on the tray icon hides the window");
@@ -358,9 +387,10 @@ void trayScenario(const std::wstring& shots) {
     SendMessageW(w, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     settle(w);
     check(IsWindow(w) != 0, "TaskbarCreated is handled");
-    // A right click opens the tray menu at the mouse.
+    // A right click (or the menu key) opens the tray menu at the mouse: WM_CONTEXTMENU, as the
+    // notification area reports it to an icon of NOTIFYICON_VERSION_4.
     SetCursorPos(620, 420);
-    PostMessageW(w, WM_USER + 1, 1, WM_RBUTTONDOWN);
+    PostMessageW(w, WM_USER + 1, MAKEWPARAM(620, 420), MAKELPARAM(WM_CONTEXTMENU, 1));
     HWND popup = nullptr;
     for (int i = 0; i < 100 && popup == nullptr; ++i) {
         popup = FindWindowW(L"#32768", nullptr);
@@ -402,6 +432,9 @@ void navigationScenario(const std::wstring& shots) {
     // Years typed in other digits.
     typeYear(w, L"1399");
     check(textOf(yearEdit(w)) == persianDigits(1399), "a year typed in ASCII digits");
+    typeYear(w, L"abc");
+    check(textOf(yearEdit(w)) == persianDigits(1399) && selection(jalaliCombo(w)) == 10,
+          "text that is not a year keeps the shown year and month");
     typeYear(w, L"\x0661\x0664\x0660\x0660");
     check(textOf(yearEdit(w)) == persianDigits(1400), "a year typed in Arabic-Indic digits");
     // The Up key (and the up arrow) is one year on.
@@ -533,25 +566,34 @@ void dialogsScenario(const std::wstring& shots) {
     typeYear(w, L"1405");
     selectMonth(w, jalaliCombo(w), 0);
     command(w, 7);
-    HWND events = findDialog(L"Events Dialog", p.process.dwProcessId);
-    check(events != nullptr, "the occasions button opens \"Events Dialog\"");
+    HWND events = findDialog(L"Events Dialog: Farvardin 1405", p.process.dwProcessId);
+    check(events != nullptr, "the occasions button opens \"Events Dialog\", titled with the month it lists");
     if (events != nullptr) {
         check(GetDlgItem(events, 1041) != nullptr, "with its list view 1041");
         screenshot(w, shots.empty() ? L"" : shots + L"\\window-farvardin-1405.bmp");
         screenshot(events, shots.empty() ? L"" : shots + L"\\occasions-farvardin-1405.bmp");
         command(w, 7);
         int dialogs = 0;
-        for (HWND h = FindWindowW(L"#32770", L"Events Dialog"); h != nullptr;
-             h = FindWindowExW(nullptr, h, L"#32770", L"Events Dialog"))
-            dialogs += IsWindowVisible(h) != 0;
-        check(dialogs == 2, "a second click opens a second dialog");
+        for (HWND h = GetWindow(GetDesktopWindow(), GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(h, &owner);
+            dialogs += owner == p.process.dwProcessId && classOf(h) == L"#32770" && IsWindowVisible(h) &&
+                       textOf(h).starts_with(L"Events Dialog");
+        }
+        check(dialogs == 1, "a second click brings the same dialog forward, not a second one");
+        command(w, 6);  // Next: Ordibehesht
+        check(findDialog(L"Events Dialog: Ordibehesht 1405", p.process.dwProcessId, 40) == events,
+              "the open dialog follows the shown month");
+        screenshot(events, shots.empty() ? L"" : shots + L"\\occasions-ordibehesht-1405.bmp");
+        SetForegroundWindow(events);
+        PostMessageW(events, WM_KEYDOWN, VK_ESCAPE, 0);
+        for (int i = 0; i < 40 && IsWindow(events); ++i) Sleep(50);
+        check(!IsWindow(events), "Esc closes it");
+        command(w, 7);
+        events = findDialog(L"Events Dialog: Ordibehesht 1405", p.process.dwProcessId);
         SendMessageW(w, WM_CLOSE, 0, 0);
         settle(w);
-        dialogs = 0;
-        for (HWND h = FindWindowW(L"#32770", L"Events Dialog"); h != nullptr;
-             h = FindWindowExW(nullptr, h, L"#32770", L"Events Dialog"))
-            dialogs += IsWindowVisible(h) != 0;
-        check(dialogs == 1, "closing the main window ends the last one");
+        check(events != nullptr && !IsWindow(events), "closing the main window closes it");
     }
     stop(p);
 }
@@ -656,9 +698,6 @@ void paintCostScenario(const std::wstring&) {
 
 // What data the program uses: 1 the lunar table, 2 events.ini.
 LRESULT dataState(HWND w) { return SendMessageW(w, RegisterWindowMessageW(L"Velmora.DataState"), 0, 0); }
-// The Solar Hijri day of the tray icon; 0 while there is none.
-LRESULT trayDay(HWND w) { return SendMessageW(w, RegisterWindowMessageW(L"Velmora.TrayDay"), 0, 0); }
-
 // A copy of the program and of the chosen data files in a folder of this one.
 std::wstring copyProgram(const std::wstring& folderName, const std::vector<std::wstring>& files) {
     const std::wstring here = folderOfThisProgram();
@@ -739,6 +778,8 @@ void nightScenario(const std::wstring&) {
     check(textOf(yearEdit(w)) == persianDigits(1405) && selection(jalaliCombo(w)) == 0,
           "after midnight it shows Farvardin 1405 by itself");
     check(trayDay(w) == 1, "and the tray icon shows the 1st");
+    check(LOWORD(trayIdentity(w)) == 1 && HIWORD(trayIdentity(w)) == 1,
+          "under the same identifier, modified in place rather than added again");
     stop(p);
 }
 
