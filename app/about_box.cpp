@@ -1,15 +1,18 @@
 #include "app/about_box.h"
 
 #include "app/win32_text.h"
+#include "calendar/native_digits.h"
 #include "resources/resource_ids.h"
+#include "version.h"
 
 namespace velmora {
 
-AboutBox::AboutBox(HINSTANCE instance, std::u16string dataProblem)
-    : instance_(instance), dataProblem_(std::move(dataProblem)) {}
+AboutBox::AboutBox(HINSTANCE instance, const Catalogue& words, std::u16string dataProblem)
+    : instance_(instance), words_(words), dataProblem_(std::move(dataProblem)) {}
 
 void AboutBox::run(HWND owner) {
-    DialogBoxParamW(instance_, L"AboutBox", owner, procedure, reinterpret_cast<LPARAM>(this));
+    if (const DLGTEMPLATE* box = words_.dialog(L"ABOUTBOX"))
+        DialogBoxIndirectParamW(instance_, box, owner, procedure, reinterpret_cast<LPARAM>(this));
 }
 
 // While a data file is damaged the box says so below its foot, made taller to hold it.
@@ -17,7 +20,7 @@ void AboutBox::showDataProblem() {
     if (dataProblem_.empty()) return;
     const HWND dialog = handle();
     const HWND note = GetDlgItem(dialog, IDC_ABOUT_DATA_PROBLEM);
-    setWindowText(note, withInsert(loadString(instance_, IDS_ABOUT_DATA_PROBLEM), dataProblem_));
+    setWindowText(note, withInsert(words_.text(IDS_ABOUT_DATA_PROBLEM), dataProblem_));
     ShowWindow(note, SW_SHOW);
     RECT extra{0, 0, 0, 50};
     MapDialogRect(dialog, &extra);
@@ -29,6 +32,14 @@ void AboutBox::showDataProblem() {
 
 INT_PTR AboutBox::handleMessage(UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
+        // The version in the interface's digits.
+        const bool persian = words_.language() == Language::persian;
+        const auto digits = [persian](std::int32_t n) {
+            return std::u16string((persian ? formatPersianDigits(n) : formatAsciiDigits(n)).view());
+        };
+        const std::u16string version =
+            digits(VELMORA_VERSION_MAJOR) + (persian ? u"\u066B" : u".") + digits(VELMORA_VERSION_MINOR);
+        setWindowText(GetDlgItem(handle(), IDC_ABOUT_VERSION), withInsert(words_.text(IDS_ABOUT_VERSION), version));
         showDataProblem();
         return TRUE;
     }

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "app/catalogue.h"
 #include "app/window_object.h"
 
 namespace velmora {
@@ -13,7 +14,7 @@ class AboutBox : public DialogObject<AboutBox> {
   public:
     // dataProblem is what is wrong with a damaged data file, said below the box's foot; empty
     // while the files are sound.
-    AboutBox(HINSTANCE instance, std::u16string dataProblem);
+    AboutBox(HINSTANCE instance, const Catalogue& words, std::u16string dataProblem);
 
     void run(HWND owner);
 
@@ -23,6 +24,7 @@ class AboutBox : public DialogObject<AboutBox> {
     void showDataProblem();
 
     HINSTANCE instance_;
+    const Catalogue& words_;
     std::u16string dataProblem_;
 };
 

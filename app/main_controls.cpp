@@ -49,12 +49,7 @@ MainControls::MainControls(HWND parent, HINSTANCE instance, const ProgramFonts& 
         box = create(exStyle, L"combobox", WS_TABSTOP | CBS_DROPDOWNLIST, kBoxIds[calendarIndex(calendar)], comboWidth,
                      comboHeight, L"SelectMonth");
     }
-    for (std::int32_t month = 1; month <= 12; ++month) {
-        for (const Calendar calendar : kCalendars) {
-            const std::u16string name(monthName(calendar, month).box);
-            SendMessageW(monthBox(calendar), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-        }
-    }
+    fillMonthBoxes(Language::english);
     for (const HWND box : monthBoxes_) setFont(box, fonts.get(FontId::comboFont));
     setFont(yearEdit_, fonts.get(FontId::yearEditFont));
     setFont(allOccasionsButton_, fonts.get(FontId::smallFont));
@@ -96,8 +91,28 @@ std::optional<std::int32_t> MainControls::typedYear() const {
     return readYearEdit(text);
 }
 
-void MainControls::show(const ShownMonth& shown, bool rewriteYear, std::u16string_view allOccasionsTip) {
-    const MonthControls controls = monthControls(shown);
+void MainControls::fillMonthBoxes(Language language) {
+    for (const Calendar calendar : kCalendars) {
+        const HWND box = monthBox(calendar);
+        const LRESULT selected = SendMessageW(box, CB_GETCURSEL, 0, 0);
+        SendMessageW(box, CB_RESETCONTENT, 0, 0);
+        for (std::int32_t month = 1; month <= 12; ++month) {
+            const std::u16string name(monthBoxName(calendar, month, language));
+            SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+        }
+        if (selected != CB_ERR) SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+    }
+}
+
+void MainControls::setLanguage(Language language) {
+    if (language == language_) return;
+    language_ = language;
+    fillMonthBoxes(language);
+}
+
+void MainControls::show(const ShownMonth& shown, bool rewriteYear, std::u16string_view allOccasionsTip,
+                        Language language) {
+    const MonthControls controls = monthControls(shown, language);
     // After the user typed, the box is compared with what it holds, not with what it was given.
     if (controls.yearText != yearText_ || (rewriteYear && windowText(yearEdit_) != controls.yearText)) {
         yearText_ = controls.yearText;
@@ -108,13 +123,14 @@ void MainControls::show(const ShownMonth& shown, bool rewriteYear, std::u16strin
         SendMessageW(shownBox, CB_SETCURSEL, static_cast<WPARAM>(controls.monthIndex), 0);
     for (const HWND box : monthBoxes_) showOnly(box, box == shownBox);
     showOnly(allOccasionsButton_, shown.mode == Calendar::jalali);
-    updateTips(monthButtonTips(shown), allOccasionsTip);
+    updateTips(monthButtonTips(shown, language), allOccasionsTip);
 }
 
 void MainControls::updateTips(const MonthButtonTips& tips, std::u16string_view allOccasionsTip) {
     if (tooltip_ == nullptr) return;
     const bool allAdded = std::all_of(tipAdded_.begin(), tipAdded_.end(), [](bool added) { return added; });
-    if (allAdded && tips == tips_) return;
+    if (allAdded && tips == tips_ && allOccasionsTip == allOccasionsTip_) return;
+    allOccasionsTip_ = allOccasionsTip;
     SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
     tips_ = tips;
     struct Tool {

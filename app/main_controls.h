@@ -42,13 +42,16 @@ class MainControls {
     // Writes what the controls show of the shown month, touching only what changed: the year
     // (also where the user typed in the box, with rewriteYear), the mode's month box, which
     // boxes and buttons are visible, and the buttons' tooltips.
-    void show(const ShownMonth& shown, bool rewriteYear, std::u16string_view allOccasionsTip);
+    void show(const ShownMonth& shown, bool rewriteYear, std::u16string_view allOccasionsTip, Language language);
+    // Lists the month names of the interface's language in the boxes.
+    void setLanguage(Language language);
 
   private:
     HWND create(DWORD exStyle, const wchar_t* className, DWORD style, int id, int width, int height,
                 const wchar_t* text = L"");
     void setBitmap(HWND button, int bitmapId);
     void updateTips(const MonthButtonTips& tips, std::u16string_view allOccasionsTip);
+    void fillMonthBoxes(Language language);
 
     HWND parent_;
     HINSTANCE instance_;
@@ -64,6 +67,8 @@ class MainControls {
     std::array<bool, 3> tipAdded_{};  // next, previous, all occasions
     MonthButtonTips tips_;
     std::u16string yearText_;  // what the year box was last given
+    std::u16string allOccasionsTip_;
+    Language language_ = Language::english;
     std::vector<Place> places_;
 };
 

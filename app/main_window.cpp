@@ -10,6 +10,7 @@
 #include "app/startup_registration.h"
 #include "app/win32_text.h"
 #include "calendar/month_names.h"
+#include "calendar/native_digits.h"
 #include "data/executable_folder.h"
 #include "decisions/icon_size.h"
 #include "decisions/link_area.h"
@@ -36,10 +37,14 @@ LocalTime readClock() {
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance)
-    : instance_(instance), files_(executableFolder()), bitmaps_(instance, ledger_) {}
+    : instance_(instance),
+      files_(executableFolder()),
+      bitmaps_(instance, ledger_),
+      words_(instance, storedInterfaceLanguage()) {}
 
 MainWindow::~MainWindow() {
     if (handle() != nullptr) DestroyWindow(handle());
+    if (trayMenuRoot_ != nullptr) DestroyMenu(trayMenuRoot_);
 }
 
 bool MainWindow::registerClass(HINSTANCE instance) {
@@ -116,8 +121,6 @@ LRESULT MainWindow::onCreate() {
     today_ = readClock().date;
     startDay_ = today_.day;
     taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
-    allOccasionsTip_ = loadString(instance_, IDS_ALL_OCCASIONS_TIP);
-    moreHolidays_ = loadString(instance_, IDS_MORE_HOLIDAYS);
     tray_ = std::make_unique<TrayIcon>(instance_, handle(), kTrayMessage);
     occasionsDialog_ = std::make_unique<OccasionsDialog>(
         instance_, resources_, [this] { return occasionsMonth(); },
@@ -126,14 +129,11 @@ LRESULT MainWindow::onCreate() {
 
     controls_ = std::make_unique<MainControls>(handle(), instance_, fonts_);
     SetWindowSubclass(controls_->yearEdit(), yearEditProc, kYearEditSubclass, reinterpret_cast<DWORD_PTR>(this));
-    mainMenu_ = GetMenu(handle());
-    trayMenu_ = GetSubMenu(LoadMenuW(instance_, L"SYSTRAY"), 0);
     SetFocus(controls_->yearEdit());
-    if (isRegisteredAtStartup())
-        replaceStartupItem(IDM_OPTION_ADD_TO_STARTUP, IDM_OPTION_REMOVE_FROM_STARTUP, IDS_REMOVE_FROM_STARTUP);
+    registeredAtStartup_ = isRegisteredAtStartup();
     shown_ = todayMonth(Calendar::jalali, context());
-    checkModeItem();
-    updateHijriItem();
+    applyWords();
+    controls_->setLanguage(words_.language());
     show(shown_);
     tray_->show(trayContent());  // the program lives in the notification area from the start
     onClock(ClockEvent::check);  // starts the day watch
@@ -165,7 +165,8 @@ LRESULT MainWindow::onPaint() {
         linkCharWidth_ = drawLink(paintSurface, clientWidth_, clientHeight_);
     }
     const MonthLayout layout = layOutMonth(files_.data(), shown_.mode, shown_.year, shown_.month, today_);
-    MonthView view{layout, clientWidth_, clientHeight_, {}, {moreHolidays_, false, false}};
+    const bool persian = words_.language() == Language::persian;
+    MonthView view{layout, clientWidth_, clientHeight_, {}, {moreHolidays_, persian, persian}};
     // Keeps the paint off the child controls, as WS_CLIPCHILDREN would: they draw themselves.
     for (const MainControls::Place& place : controls_->places()) {
         if ((GetWindowLongW(place.control, GWL_STYLE) & WS_VISIBLE) == 0) continue;
@@ -241,7 +242,8 @@ LRESULT MainWindow::onTrayNotify(WPARAM wParam, LPARAM lParam) {
             // The window must be foreground before TrackPopupMenu, or the menu will not close
             // when the user clicks elsewhere; the WM_NULL afterwards lets it close at once.
             SetForegroundWindow(handle());
-            TrackPopupMenu(trayMenu_, 0, cursor.x, cursor.y, 0, handle(), nullptr);
+            TrackPopupMenu(trayMenu_, words_.rightToLeft() ? TPM_LAYOUTRTL | TPM_RIGHTALIGN : 0, cursor.x, cursor.y, 0,
+                           handle(), nullptr);
             PostMessageW(handle(), WM_NULL, 0, 0);
             break;
         }
@@ -253,9 +255,9 @@ LRESULT MainWindow::onTrayNotify(WPARAM wParam, LPARAM lParam) {
 // A tray program has no better moment: a message box once, when the table turns out damaged.
 LRESULT MainWindow::onTellDataProblem() {
     if (toldDataProblem_.empty()) return 0;
-    const std::u16string text = withInsert(loadString(instance_, IDS_DATA_PROBLEM), toldDataProblem_);
-    const std::u16string title = loadString(instance_, IDS_PROGRAM_NAME);
-    MessageBoxW(handle(), wide(text.c_str()), wide(title.c_str()), MB_OK | MB_ICONWARNING);
+    const std::u16string text = withInsert(words_.text(IDS_DATA_PROBLEM), toldDataProblem_);
+    const std::u16string title = words_.text(IDS_PROGRAM_NAME);
+    MessageBoxW(handle(), wide(text.c_str()), wide(title.c_str()), MB_OK | MB_ICONWARNING | words_.messageBoxFlags());
     return 0;
 }
 
@@ -298,23 +300,29 @@ bool MainWindow::onMenuCommand(WORD id) {
             PostQuitMessage(0);
             tray_->remove();
             return false;
+        case IDM_OPTION_ENGLISH: setLanguage(Language::english); return true;
+        case IDM_OPTION_PERSIAN: setLanguage(Language::persian); return true;
         case IDM_OPTION_ADD_TO_STARTUP:
             registerAtStartup();
+            registeredAtStartup_ = true;
             replaceStartupItem(IDM_OPTION_ADD_TO_STARTUP, IDM_OPTION_REMOVE_FROM_STARTUP, IDS_REMOVE_FROM_STARTUP);
             return false;
         case IDM_OPTION_REMOVE_FROM_STARTUP:
             unregisterAtStartup();
+            registeredAtStartup_ = false;
             replaceStartupItem(IDM_OPTION_REMOVE_FROM_STARTUP, IDM_OPTION_ADD_TO_STARTUP, IDS_ADD_TO_STARTUP);
             return false;
         case IDM_HELP_CONTENTS: {
-            const std::filesystem::path path = executableFolder() / "content.htm";
-            ShellExecuteW(nullptr, nullptr, path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+            // The help holds both languages, the English part under #english.
+            std::wstring url = L"file:///" + (executableFolder() / "content.htm").generic_wstring();
+            if (words_.language() == Language::english) url += L"#english";
+            ShellExecuteW(nullptr, nullptr, url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
             return false;
         }
         case IDM_HELP_CHECK_FOR_UPDATES:
             ShellExecuteW(nullptr, nullptr, kProductPage, nullptr, nullptr, SW_SHOW);
             return false;
-        case IDM_HELP_ABOUT: AboutBox(instance_, toldDataProblem_).run(handle()); return false;
+        case IDM_HELP_ABOUT: AboutBox(instance_, words_, toldDataProblem_).run(handle()); return false;
         default: return false;
     }
 }
@@ -342,7 +350,7 @@ bool MainWindow::onNavigationCommand(WORD id, WORD code) {
 void MainWindow::show(const ShownMonth& shown, bool rewriteYear) {
     const bool sameMonth = shown.year == shown_.year && shown.month == shown_.month && shown.mode == shown_.mode;
     shown_ = shown;
-    controls_->show(shown_, rewriteYear, allOccasionsTip_);
+    controls_->show(shown_, rewriteYear, allOccasionsTip_, words_.language());
     if (!sameMonth) occasionsDialog_->follow();
     // The paint covers the whole client area: nothing to erase first. The child controls
     // repaint themselves when their text or selection changes; without WS_CLIPCHILDREN a
@@ -366,16 +374,21 @@ void MainWindow::checkModeItem() {
 
 // The last item of "Option" alternates between adding and removing the registration.
 void MainWindow::replaceStartupItem(UINT removed, UINT added, UINT text) {
-    const HMENU option = GetSubMenu(mainMenu_, 1);
+    const HMENU option = GetSubMenu(mainMenu_, 1);  // in the middle in either language
     DeleteMenu(option, removed, MF_BYCOMMAND);
-    const std::u16string words = loadString(instance_, text);
-    AppendMenuW(option, MF_STRING, added, wide(words.c_str()));
+    const std::u16string words = words_.text(text);
+    AppendMenuW(option, MF_STRING | (words_.rightToLeft() ? MFT_RIGHTORDER : 0), added, wide(words.c_str()));
 }
 
 std::u16string MainWindow::occasionsTitle(const MonthLayout& month) const {
-    const std::string name =
-        std::string(monthName(Calendar::jalali, month.month).latin) + " " + std::to_string(month.year);
-    return withInsert(loadString(instance_, IDS_OCCASIONS_TITLE), fromUtf8(name));
+    std::u16string name;
+    if (words_.language() == Language::persian) {
+        name = std::u16string(monthName(Calendar::jalali, month.month).header) + u" " +
+               std::u16string(formatPersianDigits(month.year).view());
+    } else {
+        name = fromUtf8(std::string(monthName(Calendar::jalali, month.month).latin) + " " + std::to_string(month.year));
+    }
+    return withInsert(words_.text(IDS_OCCASIONS_TITLE), name);
 }
 
 MonthLayout MainWindow::occasionsMonth() {
@@ -386,7 +399,7 @@ MonthLayout MainWindow::occasionsMonth() {
 
 TrayIconContent MainWindow::trayContent() {
     refreshDataFiles();  // the tooltip's lunar date from calendar.ini as it is now
-    return trayIconContent(files_.data(), today_);
+    return trayIconContent(files_.data(), today_, words_.language());
 }
 
 void MainWindow::refreshDataFiles() {
@@ -408,6 +421,37 @@ void MainWindow::refreshDataFiles() {
     shown_ = kept;
     checkModeItem();
     show(kept);
+}
+
+void MainWindow::applyWords() {
+    const HMENU old = GetMenu(handle());
+    mainMenu_ = words_.menu(MAKEINTRESOURCEW(IDM_MAIN_MENU), true);
+    SetMenu(handle(), mainMenu_);
+    if (old != nullptr) DestroyMenu(old);
+    if (trayMenuRoot_ != nullptr) DestroyMenu(trayMenuRoot_);
+    trayMenuRoot_ = words_.menu(L"SYSTRAY", false);
+    trayMenu_ = GetSubMenu(trayMenuRoot_, 0);
+    allOccasionsTip_ = words_.text(IDS_ALL_OCCASIONS_TIP);
+    moreHolidays_ = words_.text(IDS_MORE_HOLIDAYS);
+    if (registeredAtStartup_)
+        replaceStartupItem(IDM_OPTION_ADD_TO_STARTUP, IDM_OPTION_REMOVE_FROM_STARTUP, IDS_REMOVE_FROM_STARTUP);
+    checkModeItem();
+    updateHijriItem();
+    const UINT chosen = words_.language() == Language::persian ? IDM_OPTION_PERSIAN : IDM_OPTION_ENGLISH;
+    CheckMenuRadioItem(mainMenu_, IDM_OPTION_ENGLISH, IDM_OPTION_PERSIAN, chosen, MF_BYCOMMAND);
+    DrawMenuBar(handle());
+}
+
+// Everything the program shows turns to the language at once, and the choice is remembered.
+void MainWindow::setLanguage(Language language) {
+    storeInterfaceLanguage(language);
+    if (language == words_.language()) return;
+    words_ = Catalogue(instance_, language);
+    applyWords();
+    controls_->setLanguage(language);
+    show(shown_, true);
+    if (tray_->wanted()) tray_->show(trayContent());
+    occasionsDialog_->follow();
 }
 
 // Hijri mode is offered while there is a lunar table to show.

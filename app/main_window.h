@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/catalogue.h"
 #include "app/driver_queries.h"
 #include "app/gdi_surface.h"
 #include "app/main_controls.h"
@@ -64,6 +65,10 @@ class MainWindow : public WindowObject<MainWindow> {
     void setDisplayMode(Calendar mode);
     void checkModeItem();
     void updateHijriItem();
+    // Takes the menus and the strings of the interface's language, and marks in the menu
+    // what is chosen now.
+    void applyWords();
+    void setLanguage(Language language);
     void replaceStartupItem(UINT removed, UINT added, UINT text);
     // The dialog's title: the month it lists.
     std::u16string occasionsTitle(const MonthLayout& month) const;
@@ -89,7 +94,10 @@ class MainWindow : public WindowObject<MainWindow> {
     std::unique_ptr<OccasionsDialog> occasionsDialog_;
     DriverQueries queries_;
     HMENU mainMenu_ = nullptr;
+    HMENU trayMenuRoot_ = nullptr;
     HMENU trayMenu_ = nullptr;
+    Catalogue words_;
+    bool registeredAtStartup_ = false;
     UINT taskbarCreatedMessage_ = 0;
     std::u16string allOccasionsTip_;
     std::u16string moreHolidays_;

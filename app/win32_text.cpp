@@ -15,14 +15,6 @@ void setWindowText(HWND window, std::u16string_view text) {
     SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
 }
 
-std::u16string loadString(HINSTANCE instance, UINT id) {
-    // With a zero length, LoadStringW hands out a pointer into the resource itself.
-    const wchar_t* text = nullptr;
-    const int length = LoadStringW(instance, id, reinterpret_cast<wchar_t*>(&text), 0);
-    if (length <= 0 || text == nullptr) return {};
-    return std::u16string(reinterpret_cast<const char16_t*>(text), static_cast<std::size_t>(length));
-}
-
 std::u16string withInsert(std::u16string text, std::u16string_view insert) {
     const std::size_t at = text.find(u"%s");
     if (at != std::u16string::npos) text.replace(at, 2, insert);

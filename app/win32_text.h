@@ -14,9 +14,6 @@ inline const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const
 std::u16string windowText(HWND window);
 void setWindowText(HWND window, std::u16string_view text);
 
-// A string of the resource script's STRINGTABLE, in the thread's user-interface language.
-std::u16string loadString(HINSTANCE instance, UINT id);
-
 // The text with its first "%s" replaced by the insert.
 std::u16string withInsert(std::u16string text, std::u16string_view insert);
 

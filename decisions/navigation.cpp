@@ -121,14 +121,21 @@ std::optional<std::int32_t> readYearEdit(std::u16string_view text) {
     return saturatedValue(scan);
 }
 
-MonthControls monthControls(const ShownMonth& shown) {
-    return {std::u16string(formatCalendarNumber(shown.mode, shown.year).view()), std::clamp(shown.month, 1, 12) - 1};
+MonthControls monthControls(const ShownMonth& shown, Language language) {
+    const DigitText year =
+        language == Language::persian ? formatPersianDigits(shown.year) : formatCalendarNumber(shown.mode, shown.year);
+    return {std::u16string(year.view()), std::clamp(shown.month, 1, 12) - 1};
 }
 
-MonthButtonTips monthButtonTips(const ShownMonth& shown) {
+std::u16string_view monthBoxName(Calendar calendar, std::int32_t month, Language language) {
+    const MonthName& name = monthName(calendar, month);
+    return calendar == Calendar::gregorian && language == Language::persian ? name.header : name.box;
+}
+
+MonthButtonTips monthButtonTips(const ShownMonth& shown, Language language) {
     const std::int32_t month = std::clamp(shown.month, 1, 12);
-    return {std::u16string(monthName(shown.mode, month == 12 ? 1 : month + 1).box),
-            std::u16string(monthName(shown.mode, month == 1 ? 12 : month - 1).box)};
+    return {std::u16string(monthBoxName(shown.mode, month == 12 ? 1 : month + 1, language)),
+            std::u16string(monthBoxName(shown.mode, month == 1 ? 12 : month - 1, language))};
 }
 
 }  // namespace velmora

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "calendar/day_number.h"
+#include "decisions/language.h"
 #include "occasions/occasions.h"
 
 namespace velmora {
@@ -65,23 +66,28 @@ ShownMonth changeMode(const ShownMonth& shown, const NavigationContext& context,
 // count, as the box is read into 9. Nothing when no digit follows.
 std::optional<std::int32_t> readYearEdit(std::u16string_view text);
 
-// What the controls show of the shown month: the year in the mode's digits, and the month as
-// the index (month - 1) of the mode's month box.
+// What the controls show of the shown month: the year in the mode's digits (in Persian digits
+// in the Persian interface), and the month as the index (month - 1) of the mode's month box.
 struct MonthControls {
     std::u16string yearText;
     std::int32_t monthIndex = 0;
 
     friend bool operator==(const MonthControls&, const MonthControls&) = default;
 };
-MonthControls monthControls(const ShownMonth& shown);
+MonthControls monthControls(const ShownMonth& shown, Language language = Language::english);
 
-// The tooltips of the month buttons: the names of the next and the previous month.
+// The tooltips of the month buttons: the names of the next and the previous month, as the
+// month box of the interface's language lists them.
 struct MonthButtonTips {
     std::u16string next;
     std::u16string previous;
 
     friend bool operator==(const MonthButtonTips&, const MonthButtonTips&) = default;
 };
-MonthButtonTips monthButtonTips(const ShownMonth& shown);
+MonthButtonTips monthButtonTips(const ShownMonth& shown, Language language = Language::english);
+
+// A month's name as the month box of the interface's language lists it: the Gregorian
+// months in Persian in the Persian interface.
+std::u16string_view monthBoxName(Calendar calendar, std::int32_t month, Language language);
 
 }  // namespace velmora

@@ -20,17 +20,46 @@ void appendLine(std::u16string& out, std::u16string_view weekday, std::int32_t d
     out += formatAsciiDigits(year).view();
 }
 
+// One Persian line: "[weekday ]day month year", the numbers in Persian digits.
+void appendPersianLine(std::u16string& out, std::u16string_view weekday, std::int32_t day, std::u16string_view month,
+                       std::int32_t year) {
+    if (!weekday.empty()) {
+        out += weekday;
+        out += u' ';
+    }
+    out += formatPersianDigits(day).view();
+    out += u' ';
+    out += month;
+    out += u' ';
+    out += formatPersianDigits(year).view();
+}
+
+TrayIconContent persianContent(const CivilDate& j, const CivilDate& g, const std::optional<CivilDate>& h,
+                               std::u16string_view weekday) {
+    TrayIconContent content;
+    appendPersianLine(content.tooltip, weekday, j.day, monthName(Calendar::jalali, j.month).header, j.year);
+    content.tooltip += u'\n';
+    appendPersianLine(content.tooltip, {}, g.day, monthName(Calendar::gregorian, g.month).header, g.year);
+    if (h) {
+        content.tooltip += u'\n';
+        appendPersianLine(content.tooltip, {}, h->day, monthName(Calendar::hijri, h->month).box, h->year);
+    }
+    return content;
+}
+
 }  // namespace
 
-TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& g) {
+TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& g, Language language) {
     const DayNumber n = gregorianToDayNumber(g.year, g.month, g.day);
     const auto h = lunarDate(data.hijri(), n);
     const CivilDate j = dayNumberToJalali(n);
     const WeekdayNames& weekday = kWeekdayNames[static_cast<std::size_t>(weekdayColumn(n))];
 
     TrayIconContent content;
+    if (language == Language::persian) content = persianContent(j, g, h, weekday.persian);
     content.jalaliDay = j.day;
     content.iconId = IDI_DAY_BASE + j.day;
+    if (language == Language::persian) return content;
     content.tooltip = u" ";
     appendLine(content.tooltip, weekday.persian, j.day, monthName(Calendar::jalali, j.month).box, j.year);
     content.tooltip += u'\n';

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "decisions/language.h"
 #include "occasions/occasions.h"
 
 namespace velmora {
@@ -13,9 +14,12 @@ struct TrayIconContent {
     std::u16string tooltip;      // three lines: Solar Hijri, Gregorian, lunar Hijri
 };
 
-// The icon of today's Solar Hijri day and the tooltip
-// " weekday,day month ,year\nweekday,day month,year\nweekday,day month,year" in Persian,
-// English and Arabic, at most 127 characters; the lunar line only where there is a lunar date.
-TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& localDate);
+// The icon of today's Solar Hijri day and the tooltip, at most 127 characters, one line a
+// calendar (the lunar line only where there is a lunar date). In English
+// " weekday,day month ,year\nweekday,day month,year\nweekday,day month,year" with the
+// weekdays in Persian, English and Arabic; in Persian a sentence a line, in Persian words and
+// digits: "چهارشنبه ۱۸ آذر ۱۴۰۵", "۹ دسامبر ۲۰۲۶", "۲۸ جمادی الثانی ۱۴۴۸".
+TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& localDate,
+                                Language language = Language::english);
 
 }  // namespace velmora

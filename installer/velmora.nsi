@@ -35,9 +35,9 @@ VIAddVersionKey "LegalCopyright" "Copyright (C) 2026 Velmora (velmora.co.ir)"
 
 !define MUI_ICON "${SOURCE_DIR}/resources/images/calendar.ico"
 !define MUI_UNICON "${SOURCE_DIR}/resources/images/calendar.ico"
-!define MUI_WELCOMEPAGE_TEXT "Setup will install Velmora ${VERSION}, the Solar Hijri calendar of the notification area, for you alone: into your programs folder, without administrator rights.$\r$\n$\r$\nA Velmora that is running is closed first. If you edited calendar.ini or events.ini, your copy is kept beside the new one.$\r$\n$\r$\nClick Next to continue."
+!define MUI_WELCOMEPAGE_TEXT "$(WelcomeText)"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\Velmora.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Start Velmora now"
+!define MUI_FINISHPAGE_RUN_TEXT "$(StartNowText)"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_COMPONENTS
 !insertmacro MUI_PAGE_DIRECTORY
@@ -45,7 +45,22 @@ VIAddVersionKey "LegalCopyright" "Copyright (C) 2026 Velmora (velmora.co.ir)"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; The pages speak the language of Windows' interface: Persian on a Persian Windows.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Farsi"
+
+LangString WelcomeText ${LANG_ENGLISH} "Setup will install Velmora ${VERSION}, the Solar Hijri calendar of the notification area, for you alone: into your programs folder, without administrator rights.$\r$\n$\r$\nA Velmora that is running is closed first. If you edited calendar.ini or events.ini, your copy is kept beside the new one.$\r$\n$\r$\nClick Next to continue."
+LangString WelcomeText ${LANG_FARSI} "برنامهٔ نصب، Velmora ${VERSION} (تقویم هجری خورشیدی کنار ساعت ویندوز) را تنها برای شما در پوشهٔ برنامه‌هایتان نصب می‌کند و به دسترسی مدیر نیازی ندارد.$\r$\n$\r$\nاگر Velmora در حال اجرا باشد، نخست بسته می‌شود. اگر calendar.ini یا events.ini را ویرایش کرده باشید، نسخهٔ شما کنار نسخهٔ تازه نگه داشته می‌شود.$\r$\n$\r$\nبرای ادامه «بعدی» را بزنید."
+LangString StartNowText ${LANG_ENGLISH} "Start Velmora now"
+LangString StartNowText ${LANG_FARSI} "اکنون Velmora را اجرا کن"
+LangString ProgramSection ${LANG_ENGLISH} "Velmora"
+LangString ProgramSection ${LANG_FARSI} "Velmora"
+LangString StartupSection ${LANG_ENGLISH} "Start Velmora with Windows"
+LangString StartupSection ${LANG_FARSI} "اجرای Velmora با آغاز ویندوز"
+LangString AskingToExit ${LANG_ENGLISH} "Asking the running Velmora to exit"
+LangString AskingToExit ${LANG_FARSI} "درخواست بسته‌شدن از Velmora در حال اجرا"
+LangString KeptAs ${LANG_ENGLISH} "is kept as"
+LangString KeptAs ${LANG_FARSI} "نگه داشته شد با نام"
 
 Var log  ; install.log beside the program: what was done to files the user may have edited
 
@@ -54,7 +69,7 @@ Var log  ; install.log beside the program: what was done to files the user may h
 !macro EndRunningCopy
     FindWindow $0 "calendar" "Velmora"
     ${If} $0 <> 0
-        DetailPrint "Asking the running Velmora to exit"
+        DetailPrint "$(AskingToExit)"
         SendMessage $0 ${WM_COMMAND} ${FILE_EXIT} 0
         StrCpy $1 0
         ${Do}
@@ -96,13 +111,13 @@ Var log  ; install.log beside the program: what was done to files the user may h
         ${If} $4 == "different"
             Rename "$INSTDIR\${NAME}" "$INSTDIR\${BASE} (your edits).ini"
             FileWrite $log "${NAME} differed from the one installed now; yours is kept as ${BASE} (your edits).ini$\r$\n"
-            DetailPrint "Your ${NAME} is kept as ${BASE} (your edits).ini"
+            DetailPrint "${NAME} $(KeptAs) ${BASE} (your edits).ini"
         ${EndIf}
     ${EndIf}
     File "${BUILD_DIR}\${NAME}"
 !macroend
 
-Section "Velmora" SectionProgram
+Section "$(ProgramSection)" SectionProgram
     SectionIn RO
     InitPluginsDir
     !insertmacro EndRunningCopy
@@ -137,7 +152,7 @@ Section "Velmora" SectionProgram
 SectionEnd
 
 ; The same value the program's "Add To Startup" writes.
-Section "Start Velmora with Windows" SectionStartup
+Section "$(StartupSection)" SectionStartup
     WriteRegStr HKCU "${RUN_KEY}" "Velmora" '"$INSTDIR\Velmora.exe"'
 SectionEnd
 

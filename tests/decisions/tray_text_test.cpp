@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "calendar/native_digits.h"
 #include "resources/resource_ids.h"
 #include "test_files.h"
 
@@ -36,6 +37,23 @@ TEST(TrayIcon, DayThirtyOneAndFriday) {
         ASSERT_LE(c.iconId, 132);
         ASSERT_LE(c.tooltip.size(), 127u);
     }
+}
+
+// In the Persian interface a Persian sentence a line, Persian digits, no stray blanks or commas.
+TEST(TrayIcon, PersianSentences) {
+    const CalendarData files = shippedData();
+    const TrayIconContent content = trayIconContent(files, {2026, 12, 9}, Language::persian);
+    EXPECT_EQ(content.tooltip,
+              u"\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647 \u06F1\u06F8 \u0622\u0630\u0631 "
+              u"\u06F1\u06F4\u06F0\u06F5\n"  // چهارشنبه ۱۸ آذر ۱۴۰۵
+              u"\u06F9 \u062F\u0633\u0627\u0645\u0628\u0631 \u06F2\u06F0\u06F2\u06F6\n"  // ۹ دسامبر ۲۰۲۶
+                  + std::u16string(
+                        formatPersianDigits(lunarDate(files.hijri(), gregorianToDayNumber(2026, 12, 9))->day).view()) +
+                  u" \u062C\u0645\u0627\u062F\u06CC \u0627\u0644\u062B\u0627\u0646\u06CC \u06F1\u06F4\u06F4\u06F8");
+    EXPECT_EQ(content.iconId, IDI_DAY_BASE + 18);
+    EXPECT_EQ(content.tooltip.find(u','), std::u16string::npos);
+    EXPECT_EQ(content.tooltip.find(u"  "), std::u16string::npos);
+    EXPECT_NE(trayIconContent(files, {2026, 12, 9}).tooltip, content.tooltip);  // English keeps its form
 }
 
 TEST(TrayIcon, NoLunarLineWithoutALunarDate) {

@@ -325,8 +325,10 @@ void windowScenario(const std::wstring& shots) {
     check(bar == L"File|Option|Help", "menu 221: File, Option, Help");
     check(menuItems(GetSubMenu(menu, 0)) == L"Go To Today=40001; -; Exit=40002", "File: Go To Today, Exit");
     check(menuItems(GetSubMenu(menu, 1)) ==
-              L"Jalali Mode=40003; Miladi Mode=40004; Hijri Mode=40009; -; Add to Startup=40005",
-          "Option: the three modes and Add to Startup");
+              L"Jalali Mode=40003; Miladi Mode=40004; Hijri Mode=40009; -; English=40010; "
+              L"\x0641\x0627\x0631\x0633\x06CC=40011; -; "
+              L"Add to Startup=40005",
+          "Option: the three modes, the two languages and Add to Startup");
     check(menuItems(GetSubMenu(menu, 2)) == L"Contents=40007; -; Check for Updates=50000; -; About=40008",
           "Help: Contents, Check for Updates, About");
     const HMENU tray = LoadMenuW(module, L"SYSTRAY");
@@ -767,6 +769,126 @@ void folderScenario(const std::wstring& shots) {
     stop(p);
 }
 
+// The tray icon's tooltip as the notification area shows it when the mouse rests on the icon,
+// the last one at the right end of Wine's taskbar.
+void trayTooltipShot(const std::wstring& path) {
+    const HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (taskbar == nullptr || path.empty()) return;
+    RECT bar;
+    GetWindowRect(taskbar, &bar);
+    const POINT icon{bar.right - 10, (bar.top + bar.bottom) / 2};
+    HWND tip = nullptr;
+    for (int i = 0; i < 120 && tip == nullptr; ++i) {
+        if (i % 40 == 0) {  // the mouse comes to rest on the icon, again if no tooltip came
+            SetCursorPos(icon.x - 40, icon.y - 200);
+            Sleep(200);
+            SetCursorPos(icon.x, icon.y);
+            mouse_event(MOUSEEVENTF_MOVE, 1, 0, 0, 0);
+        }
+        Sleep(50);
+        for (HWND h = FindWindowW(L"tooltips_class32", nullptr); h != nullptr;
+             h = FindWindowExW(nullptr, h, L"tooltips_class32", nullptr)) {
+            if (IsWindowVisible(h)) tip = h;
+        }
+    }
+    if (tip != nullptr) {
+        RECT r;
+        GetWindowRect(tip, &r);
+        screenshotOf({r.left - 12, r.top - 12, bar.right, bar.bottom}, path);
+    }
+    SetCursorPos(bar.left + 300, bar.top - 300);
+    Sleep(300);
+}
+
+std::wstring storedLanguage() {
+    wchar_t value[8] = {};
+    DWORD size = sizeof value;
+    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"Language", RRF_RT_REG_SZ, nullptr, value, &size);
+    return value;
+}
+
+// The Persian interface, chosen from the Option menu and remembered, and English again.
+void languageScenario(const std::wstring& shots) {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"Language");
+    Program p = start();
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    check((menuItemState(w, 40010) & MF_CHECKED) != 0, "English is the interface on an English system");
+    trayTooltipShot(shots.empty() ? L"" : shots + L"\\tray-tooltip.bmp");
+    // The holiday panel of a month with more holidays than lines, in two modes.
+    typeYear(w, L"1403");
+    selectMonth(w, jalaliCombo(w), 0);
+    screenshot(w, shots.empty() ? L"" : shots + L"\\panel-farvardin-1403-jalali.bmp");
+    command(w, 40004);  // Miladi mode: the year box writes the Gregorian year
+    screenshot(w, shots.empty() ? L"" : shots + L"\\panel-farvardin-1403-miladi.bmp");
+    command(w, 40001);  // today
+    PostMessageW(w, WM_COMMAND, 40011, 0);
+    settle(w);
+    check(storedLanguage() == L"fa" && (menuItemState(w, 40011) & MF_CHECKED) != 0,
+          "Option > Farsi turns the interface Persian and remembers it");
+    check(textOf(yearEdit(w)) == persianDigits(jalaliYearOfToday() + 621) ||
+              textOf(yearEdit(w)) == persianDigits(jalaliYearOfToday() + 622),
+          "the year box writes the Gregorian year in Persian digits");
+    check(textOf(gregorianCombo(w)).find(L"\x0698") != std::wstring::npos ||
+              textOf(gregorianCombo(w)).find(L"\x0645") != std::wstring::npos ||
+              textOf(gregorianCombo(w)).find(L"\x0627") != std::wstring::npos ||
+              textOf(gregorianCombo(w)).find(L"\x062F") != std::wstring::npos ||
+              textOf(gregorianCombo(w)).find(L"\x0646") != std::wstring::npos ||
+              textOf(gregorianCombo(w)).find(L"\x0641") != std::wstring::npos ||
+              textOf(gregorianCombo(w)).find(L"\x0622") != std::wstring::npos ||
+              textOf(gregorianCombo(w)).find(L"\x0633") != std::wstring::npos,
+          "and the Gregorian months in Persian: " + narrow(textOf(gregorianCombo(w))));
+    command(w, 40003);
+    screenshot(w, shots.empty() ? L"" : shots + L"\\window-persian.bmp");
+    trayTooltipShot(shots.empty() ? L"" : shots + L"\\tray-tooltip-persian.bmp");
+    SetCursorPos(620, 420);
+    PostMessageW(w, WM_USER + 1, MAKEWPARAM(620, 420), MAKELPARAM(WM_CONTEXTMENU, 1));
+    HWND popup = nullptr;
+    for (int i = 0; i < 100 && popup == nullptr; ++i) {
+        popup = FindWindowW(L"#32768", nullptr);
+        if (popup == nullptr || !IsWindowVisible(popup)) popup = nullptr, Sleep(50);
+    }
+    if (popup != nullptr) {
+        Sleep(300);
+        RECT r;
+        GetWindowRect(popup, &r);
+        screenshotOf({r.left - 40, r.top - 20, r.right + 40, r.bottom + 20},
+                     shots.empty() ? L"" : shots + L"\\tray-menu-persian.bmp");
+        PostMessageW(w, WM_CANCELMODE, 0, 0);
+        keybd_event(VK_ESCAPE, 0, 0, 0);
+        keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
+        Sleep(300);
+    }
+    PostMessageW(w, WM_COMMAND, 40008, 0);
+    const HWND about = findDialog(L"\x062F\x0631\x0628\x0627\x0631\x0647\x0654 Velmora", p.process.dwProcessId);
+    check(about != nullptr && (GetWindowLongW(about, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0,
+          "About is in Persian, laid out right to left");
+    screenshot(about, shots.empty() ? L"" : shots + L"\\about-persian.bmp");
+    if (about != nullptr) SendMessageW(about, WM_COMMAND, IDOK, 0);
+    stop(p);
+
+    // Remembered at the next start; English again from the menu.
+    p = start();
+    w = p.window;
+    check(w != nullptr && (menuItemState(w, 40011) & MF_CHECKED) != 0, "the next start is Persian too");
+    if (w != nullptr) {
+        PostMessageW(w, WM_COMMAND, 40010, 0);
+        settle(w);
+        check(storedLanguage() == L"en" && (menuItemState(w, 40010) & MF_CHECKED) != 0,
+              "Option > English brings English back, remembered");
+    }
+    stop(p);
+}
+
+// Started on a Persian system (the display language from LC_ALL), with no choice stored.
+void persianSystemScenario(const std::wstring&) {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"Language");
+    Program p = start();
+    check(p.window != nullptr && (menuItemState(p.window, 40011) & MF_CHECKED) != 0,
+          "on a Persian system the interface is Persian");
+    stop(p);
+}
+
 // Run with libfaketime at 23:59:50: the new day must reach the view and the tray icon
 // within seconds of midnight, with no WM_TIMECHANGE.
 void nightScenario(const std::wstring&) {
@@ -829,6 +951,7 @@ int wmain(int argc, wchar_t** argv) {
         {L"soak", soakScenario},           {L"paintcost", paintCostScenario},
         {L"folders", folderScenario},      {L"night", nightScenario},
         {L"installed", installedScenario}, {L"absent", absentScenario},
+        {L"language", languageScenario},   {L"persian-system", persianSystemScenario},
     };
     if (argc < 2 || !scenarios.contains(argv[1])) {
         std::printf(

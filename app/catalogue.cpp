@@ -1,0 +1,84 @@
+#include "app/catalogue.h"
+
+#include "app/win32_text.h"
+
+namespace velmora {
+namespace {
+
+constexpr wchar_t kSettingsKey[] = L"Software\\Velmora";
+constexpr wchar_t kLanguageValue[] = L"Language";
+
+}  // namespace
+
+Catalogue::Catalogue(HINSTANCE instance, Language language)
+    : instance_(instance),
+      language_(language),
+      languageId_(language == Language::persian ? MAKELANGID(LANG_PERSIAN, SUBLANG_PERSIAN_IRAN)
+                                                : MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)) {}
+
+const void* Catalogue::find(const wchar_t* type, const wchar_t* name) const {
+    HRSRC found = FindResourceExW(instance_, type, name, languageId_);
+    if (found == nullptr) found = FindResourceExW(instance_, type, name, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
+    if (found == nullptr) found = FindResourceW(instance_, name, type);
+    if (found == nullptr) return nullptr;
+    const HGLOBAL loaded = LoadResource(instance_, found);
+    return loaded != nullptr ? LockResource(loaded) : nullptr;
+}
+
+std::u16string Catalogue::text(UINT id) const {
+    // Strings come in blocks of sixteen, each a length and that many characters.
+    const auto* block =
+        static_cast<const char16_t*>(find(RT_STRING, MAKEINTRESOURCEW((id >> 4) + 1)));
+    if (block == nullptr) return {};
+    for (UINT i = 0; i < (id & 15); ++i) block += 1 + *block;
+    return std::u16string(block + 1, *block);
+}
+
+namespace {
+
+// The bar's items at its right edge: its first item right-justified carries the others with
+// it (the Persian bar lists its menus from the right). MFT_RIGHTORDER would do this and more,
+// but Wine draws no text for items that carry it.
+void justifyRight(HMENU bar) {
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof item;
+    item.fMask = MIIM_FTYPE;
+    if (!GetMenuItemInfoW(bar, 0, TRUE, &item)) return;
+    item.fType |= MFT_RIGHTJUSTIFY;
+    SetMenuItemInfoW(bar, 0, TRUE, &item);
+}
+
+}  // namespace
+
+HMENU Catalogue::menu(const wchar_t* name, bool bar) const {
+    const void* resource = find(RT_MENU, name);
+    const HMENU loaded = resource != nullptr ? LoadMenuIndirectW(resource) : nullptr;
+    if (loaded != nullptr && bar && rightToLeft()) justifyRight(loaded);
+    return loaded;
+}
+
+const DLGTEMPLATE* Catalogue::dialog(const wchar_t* name) const {
+    return static_cast<const DLGTEMPLATE*>(find(RT_DIALOG, name));
+}
+
+Language storedInterfaceLanguage() {
+    wchar_t choice[8] = {};
+    DWORD size = sizeof choice;
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kLanguageValue, RRF_RT_REG_SZ, nullptr, choice, &size) !=
+        ERROR_SUCCESS)
+        choice[0] = L'\0';
+    return interfaceLanguage(reinterpret_cast<const char16_t*>(choice), GetUserDefaultUILanguage());
+}
+
+void storeInterfaceLanguage(Language language) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    const std::u16string choice(languageChoice(language));
+    RegSetValueExW(key, kLanguageValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(choice.c_str()),
+                   static_cast<DWORD>((choice.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+}  // namespace velmora

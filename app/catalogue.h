@@ -1,0 +1,43 @@
+// The words of the interface in one language: the strings, menus and dialogs of the resource
+// script's block for that language, with the language-neutral (English) block behind it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "decisions/language.h"
+
+namespace velmora {
+
+class Catalogue {
+  public:
+    Catalogue(HINSTANCE instance, Language language);
+
+    Language language() const { return language_; }
+    bool rightToLeft() const { return language_ == Language::persian; }
+    // The string of the STRINGTABLE; empty when no block has it.
+    std::u16string text(UINT id) const;
+    // A new menu, the caller's to destroy; a menu bar when `bar`, which in Persian stands at
+    // the window's right edge.
+    HMENU menu(const wchar_t* name, bool bar) const;
+    // A dialog template, for DialogBoxIndirectParamW and CreateDialogIndirectParamW.
+    const DLGTEMPLATE* dialog(const wchar_t* name) const;
+    // The flags a message box of this language takes.
+    UINT messageBoxFlags() const { return rightToLeft() ? MB_RTLREADING | MB_RIGHT : 0; }
+
+  private:
+    // The resource in this language, else in the neutral block, else in any.
+    const void* find(const wchar_t* type, const wchar_t* name) const;
+
+    HINSTANCE instance_;
+    Language language_;
+    LANGID languageId_;
+};
+
+// The language of this user's interface: the choice stored under HKCU\Software\Velmora
+// ("Language"), else Windows' display language.
+Language storedInterfaceLanguage();
+void storeInterfaceLanguage(Language language);
+
+}  // namespace velmora
