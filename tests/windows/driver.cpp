@@ -889,6 +889,40 @@ void persianSystemScenario(const std::wstring&) {
     stop(p);
 }
 
+// A month whose occasions do not fit on the screen: the occasions dialog scrolls.
+void longMonthScenario(const std::wstring& shots) {
+    const std::wstring folder = copyProgram(L"long-month", {L"calendar.ini"});
+    if (FILE* out = _wfopen((folder + L"events.ini").c_str(), L"wb")) {
+        const std::string words(60, 'x');
+        for (const char* section : {"[01]", "[13]", "[14]"}) {
+            std::fprintf(out, "%s\r\n", section);
+            for (int day = 1; day <= 31; ++day) std::fprintf(out, "%d=%s %d 0\r\n", day, words.c_str(), day);
+        }
+        std::fclose(out);
+    }
+    Program p = start(SW_SHOWNORMAL, L"", L"\"" + folder + L"Velmora.exe\"");
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    typeYear(w, L"1405");
+    selectMonth(w, jalaliCombo(w), 0);
+    command(w, 7);
+    const HWND events = findDialog(L"Events Dialog: Farvardin 1405", p.process.dwProcessId);
+    HWND bar = nullptr;
+    for (HWND c = events != nullptr ? GetWindow(events, GW_CHILD) : nullptr; c != nullptr;
+         c = GetWindow(c, GW_HWNDNEXT))
+        if (_wcsicmp(classOf(c).c_str(), L"ScrollBar") == 0 && IsWindowVisible(c)) bar = c;
+    RECT box{};
+    if (events != nullptr) GetWindowRect(events, &box);
+    check(bar != nullptr && box.bottom <= GetSystemMetrics(SM_CYSCREEN),
+          "a month that does not fit shows a scroll bar, the dialog within the screen");
+    if (bar != nullptr) {
+        SendMessageW(events, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), reinterpret_cast<LPARAM>(bar));
+        check(GetScrollPos(bar, SB_CTL) > 0, "and a page down scrolls it");
+        screenshot(events, shots.empty() ? L"" : shots + L"\\occasions-scrolled.bmp");
+    }
+    stop(p);
+}
+
 // Run with libfaketime at 23:59:50: the new day must reach the view and the tray icon
 // within seconds of midnight, with no WM_TIMECHANGE.
 void nightScenario(const std::wstring&) {
@@ -945,13 +979,21 @@ void absentScenario(const std::wstring&) {
 int wmain(int argc, wchar_t** argv);
 int wmain(int argc, wchar_t** argv) {
     const std::map<std::wstring, std::function<void(const std::wstring&)>> scenarios = {
-        {L"window", windowScenario},       {L"lifecycle", lifecycleScenario},
-        {L"tray", trayScenario},           {L"navigation", navigationScenario},
-        {L"startup", startupScenario},     {L"dialogs", dialogsScenario},
-        {L"soak", soakScenario},           {L"paintcost", paintCostScenario},
-        {L"folders", folderScenario},      {L"night", nightScenario},
-        {L"installed", installedScenario}, {L"absent", absentScenario},
-        {L"language", languageScenario},   {L"persian-system", persianSystemScenario},
+        {L"window", windowScenario},
+        {L"lifecycle", lifecycleScenario},
+        {L"tray", trayScenario},
+        {L"navigation", navigationScenario},
+        {L"startup", startupScenario},
+        {L"dialogs", dialogsScenario},
+        {L"soak", soakScenario},
+        {L"paintcost", paintCostScenario},
+        {L"folders", folderScenario},
+        {L"night", nightScenario},
+        {L"installed", installedScenario},
+        {L"absent", absentScenario},
+        {L"language", languageScenario},
+        {L"persian-system", persianSystemScenario},
+        {L"long-month", longMonthScenario},
     };
     if (argc < 2 || !scenarios.contains(argv[1])) {
         std::printf(
