@@ -27,8 +27,7 @@ const void* Catalogue::find(const wchar_t* type, const wchar_t* name) const {
 
 std::u16string Catalogue::text(UINT id) const {
     // Strings come in blocks of sixteen, each a length and that many characters.
-    const auto* block =
-        static_cast<const char16_t*>(find(RT_STRING, MAKEINTRESOURCEW((id >> 4) + 1)));
+    const auto* block = static_cast<const char16_t*>(find(RT_STRING, MAKEINTRESOURCEW((id >> 4) + 1)));
     if (block == nullptr) return {};
     for (UINT i = 0; i < (id & 15); ++i) block += 1 + *block;
     return std::u16string(block + 1, *block);
