@@ -37,15 +37,19 @@ bool inSourceRange(const IniFile& ini, std::u16string_view key, std::int64_t m) 
 }
 
 // The text as lines, each with its own line ending, so that unchanged lines stay byte for
-// byte what they were.
+// byte what they were. Lines end as the INI reader ends them, so that its line numbers name
+// these lines: at a CR, at an LF, or at a CR LF pair.
 std::vector<std::string> splitLines(std::string_view text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t end = text.find('\n', start);
-        const std::size_t next = end == std::string_view::npos ? text.size() : end + 1;
-        lines.emplace_back(text.substr(start, next - start));
-        start = next;
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        else
+            end += text.compare(end, 2, "\r\n") == 0 ? 2 : 1;
+        lines.emplace_back(text.substr(start, end - start));
+        start = end;
     }
     return lines;
 }
@@ -63,13 +67,18 @@ void setLineValue(std::string& line, std::int64_t value) {
     line.replace(begin, end - begin, number(value));
 }
 
+// The ending of the file's first line, which new lines take.
 std::string lineEndingOf(const std::vector<std::string>& lines) {
-    return !lines.empty() && lines.front().size() >= 2 && lines.front().ends_with("\r\n") ? "\r\n" : "\n";
+    if (lines.empty()) return "\n";
+    const std::string& first = lines.front();
+    if (first.ends_with("\r\n")) return "\r\n";
+    return first.ends_with('\r') ? "\r" : "\n";
 }
 
 class Corrector {
   public:
-    Corrector(std::string_view text, const IniFile& ini) : lines_(splitLines(text)), ini_(ini), table_(ini) {}
+    Corrector(std::string_view text, const IniFile& ini, bool officialToo)
+        : lines_(splitLines(text)), ini_(ini), table_(ini), officialToo_(officialToo) {}
 
     // Applies one correction to the lines; false (with the problem) when it cannot be made.
     bool apply(const LunarCorrection& c, std::int32_t lastYear, std::string& problem) {
@@ -83,12 +92,22 @@ class Corrector {
                       monthName(bounds.minYear, 1) + " to " + monthName(lastYear, 12) + ")";
             return false;
         }
+        if (!officialToo_ && inSourceRange(ini_, u"officialMonths", std::int64_t{c.year} * 12 + c.month - 1)) {
+            problem = monthName(c.year, c.month) +
+                      " is an official month, confirmed by its announcement; --official "
+                      "changes it all the same";
+            return false;
+        }
         const std::int32_t was = currentLength(c.year, c.month);
         const std::int32_t delta = c.days - was;
         if (delta == 0) return true;
         const IniFile::Section* yearSection = ini_.findSection(decimalName(c.year));
         const IniFile::Section* values = ini_.findSection(u"value");
-        setLineValue(lines_[lineIndex(*yearSection->find(decimalName(c.month)))], c.days);
+        const IniFile::Entry* length = yearSection->find(decimalName(c.month));
+        if (length == nullptr || !setLine(*length, c.days)) {
+            problem = "the line of " + monthName(c.year, c.month) + " cannot be found";
+            return false;
+        }
         lengths_[{c.year, c.month}] = c.days;
         std::map<std::int32_t, bool> seenTotal;
         const DayNumber monthStart = hijriToDayNumber({table_, bounds}, c.year, c.month, 1);
@@ -111,13 +130,14 @@ class Corrector {
     std::string text() const {
         const std::string ending = lineEndingOf(lines_);
         std::string records;
-        for (const auto& [key, record] : newRecords_) records += record + ending;
+        for (const auto& [key, record] : newRecords_) records += record;
         const IniFile::Section* source = ini_.findSection(u"source");
         std::size_t insertAfter = lines_.size();
         if (source != nullptr) {
             insertAfter = static_cast<std::size_t>(source->line);  // the line after the header
             for (const IniFile::Entry& entry : source->entries)
                 insertAfter = std::max(insertAfter, lineIndex(entry) + 1);
+            insertAfter = std::min(insertAfter, lines_.size());
         }
         std::string out;
         for (std::size_t i = 0; i < lines_.size(); ++i) {
@@ -146,10 +166,17 @@ class Corrector {
         return changed != values_.end() ? changed->second : profileIntValue(entry.value, 0);
     }
 
+    // The value of an entry's line; false when the line is not there.
+    bool setLine(const IniFile::Entry& entry, std::int64_t value) {
+        if (entry.line < 1 || lineIndex(entry) >= lines_.size()) return false;
+        setLineValue(lines_[lineIndex(entry)], value);
+        return true;
+    }
+
     void shift(const IniFile::Entry& entry, std::int32_t delta) {
         const std::int64_t value = currentValue(entry) + delta;
         values_[entry.line] = value;
-        setLineValue(lines_[lineIndex(entry)], value);
+        setLine(entry, value);
     }
 
     // One line a corrected month in [source]; a second correction of the same month rewrites
@@ -164,19 +191,17 @@ class Corrector {
                 was = profileIntValue(std::u16string_view(existing->value).substr(at + 4), was);
         }
         const std::int32_t original = originals_.emplace(key, was).first->second;
-        const std::string record =
-            "correction " + monthName(c.year, c.month) + "=" + number(c.days) + " days, was " + number(original);
-        if (existing != nullptr) {
-            lines_[lineIndex(*existing)] = record + lineEndingOf(lines_);
+        // Back at its length as shipped, the month is no longer a correction.
+        const bool restored = c.days == original;
+        const std::string record = restored ? std::string()
+                                            : "correction " + monthName(c.year, c.month) + "=" + number(c.days) +
+                                                  " days, was " + number(original) + lineEndingOf(lines_);
+        if (existing != nullptr && lineIndex(*existing) < lines_.size()) {
+            lines_[lineIndex(*existing)] = record;
             return;
         }
-        for (auto& [recordKey, text] : newRecords_) {
-            if (recordKey == key) {
-                text = record;
-                return;
-            }
-        }
-        newRecords_.emplace_back(key, record);
+        std::erase_if(newRecords_, [&](const auto& entry) { return entry.first == key; });
+        if (!restored) newRecords_.emplace_back(key, record);
     }
 
     std::vector<std::string> lines_;
@@ -185,12 +210,14 @@ class Corrector {
     std::map<std::pair<std::int32_t, std::int32_t>, std::int32_t> lengths_;
     std::map<std::int32_t, std::int64_t> values_;  // by line
     std::map<std::u16string, std::int32_t> originals_;
-    std::vector<std::pair<std::u16string, std::string>> newRecords_;
+    std::vector<std::pair<std::u16string, std::string>> newRecords_;  // each with its line ending
+    bool officialToo_;
 };
 
 }  // namespace
 
-CorrectedTable correctLunarTable(std::string_view text, const std::vector<LunarCorrection>& corrections) {
+CorrectedTable correctLunarTable(std::string_view text, const std::vector<LunarCorrection>& corrections,
+                                 bool officialToo) {
     if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
         return {{}, "calendar.ini is written in UTF-16; only a UTF-8 file can be corrected"};
     const IniFile ini = IniFile::parse(text);
@@ -199,7 +226,7 @@ CorrectedTable correctLunarTable(std::string_view text, const std::vector<LunarC
         if (problem.severity == FileProblem::Severity::error)
             return {{}, "calendar.ini fails its check (velmora-cli check shows why): " + problem.message};
     }
-    Corrector corrector(text, ini);
+    Corrector corrector(text, ini, officialToo);
     std::string problem;
     for (const LunarCorrection& c : corrections) {
         if (!corrector.apply(c, summary.lastYear, problem)) return {{}, problem};

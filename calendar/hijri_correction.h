@@ -20,13 +20,15 @@ struct LunarCorrection {
 // The new text of calendar.ini, or why there is none. Only the lines that must change do:
 // the month lengths, the running totals of the corrected years and of every later year,
 // maxJulianday, endHijri when it lies after a corrected month, and one line a corrected
-// month in [source] ("correction 1448/10=30 days, was 29"). The result passes the checks
-// of `velmora-cli check`, or it is refused.
+// month in [source] ("correction 1448/10=30 days, was 29"; none for a month put back to its
+// length as shipped). A month marked official (confirmed by its announcement) is refused
+// unless officialToo. The result passes the checks of `velmora-cli check`, or it is refused.
 struct CorrectedTable {
     std::string text;
     std::string problem;  // empty on success
 };
-CorrectedTable correctLunarTable(std::string_view text, const std::vector<LunarCorrection>& corrections);
+CorrectedTable correctLunarTable(std::string_view text, const std::vector<LunarCorrection>& corrections,
+                                 bool officialToo = false);
 
 // Where a month of the table comes from, by the [source] section.
 enum class MonthSource { official, published, predicted, corrected };

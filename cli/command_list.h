@@ -33,9 +33,10 @@ inline constexpr std::string_view kUsage =
     "      The months of a lunar Hijri year (default: this one): the 1st in the three\n"
     "      calendars, the length, and where it comes from (official, published, predicted,\n"
     "      corrected).\n"
-    "  velmora-cli lunar set [--data DIR] YEAR-MONTH DAYS [YEAR-MONTH DAYS ...]\n"
+    "  velmora-cli lunar set [--data DIR] [--official] YEAR-MONTH DAYS [YEAR-MONTH DAYS ...]\n"
     "      Gives a month 29 or 30 days, as Iran announced it; every later date moves with it.\n"
-    "      The previous calendar.ini is kept as calendar.ini.bak.\n"
+    "      A month marked official (confirmed by its announcement) changes only with\n"
+    "      --official. The previous calendar.ini is kept as calendar.ini.bak.\n"
     "  --data DIR reads calendar.ini and events.ini from DIR instead of the program's folder.\n";
 
 int convertCommand(const std::vector<std::string_view>& args, const CommandContext& context);

@@ -16,7 +16,9 @@ namespace {
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    std::string text(std::istreambuf_iterator<char>(in), {});
+    if (in.bad()) return std::nullopt;
+    return text;
 }
 
 // "1448-10" as year and month.
@@ -89,8 +91,10 @@ int showCommand(const std::vector<std::string_view>& words, const std::filesyste
     return 0;
 }
 
-int setCommand(const std::vector<std::string_view>& words, const std::filesystem::path& folder,
+int setCommand(std::vector<std::string_view> words, const std::filesystem::path& folder,
                const CommandContext& context) {
+    // Months confirmed by their announcement change only when the user says so.
+    const bool officialToo = std::erase(words, std::string_view("--official")) > 0;
     if (words.empty() || words.size() % 2 != 0) {
         context.err << "velmora-cli: lunar set takes YEAR-MONTH DAYS (and more such pairs)\n";
         return 2;
@@ -107,12 +111,17 @@ int setCommand(const std::vector<std::string_view>& words, const std::filesystem
         corrections.push_back({month->year, month->month, static_cast<std::int32_t>(*days)});
     }
     const std::filesystem::path path = folder / "calendar.ini";
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        context.err << "velmora-cli: " << path.string() << " is not a file; nothing was changed\n";
+        return 1;
+    }
     const auto text = readWholeFile(path);
     if (!text) {
         context.err << "velmora-cli: cannot read " << path.string() << "\n";
         return 1;
     }
-    const CorrectedTable corrected = correctLunarTable(*text, corrections);
+    const CorrectedTable corrected = correctLunarTable(*text, corrections, officialToo);
     if (!corrected.problem.empty()) {
         context.err << "velmora-cli: " << corrected.problem << "; nothing was changed\n";
         return 1;
@@ -121,7 +130,7 @@ int setCommand(const std::vector<std::string_view>& words, const std::filesystem
         context.out << "calendar.ini already has these lengths; nothing was changed\n";
         return 0;
     }
-    const std::string problem = replaceFileKeepingBackup(path, corrected.text);
+    const std::string problem = replaceFileKeepingBackup(path, *text, corrected.text);
     if (!problem.empty()) {
         context.err << "velmora-cli: " << problem << "\n";
         return 1;
@@ -140,7 +149,7 @@ int lunarCommand(const std::vector<std::string_view>& args, const CommandContext
     const CommonOptions options = takeDataOption(args, context.dataFolder, context.err);
     if (options.status != 0) return options.status;
     if (options.rest.empty() || (options.rest[0] != "show" && options.rest[0] != "set")) {
-        context.err << "velmora-cli: lunar takes show [YEAR] or set YEAR-MONTH DAYS\n";
+        context.err << "velmora-cli: lunar takes show [YEAR] or set [--official] YEAR-MONTH DAYS\n";
         return 2;
     }
     const std::vector<std::string_view> words(options.rest.begin() + 1, options.rest.end());

@@ -1,35 +1,36 @@
 #include "cli/replace_file.h"
 
-#include <fstream>
 #include <system_error>
 
 namespace velmora::cli {
 
-std::string replaceFileKeepingBackup(const std::filesystem::path& path, std::string_view bytes,
-                                     const std::function<bool()>& afterTemporary) {
+std::string replaceFileKeepingBackup(const std::filesystem::path& path, std::string_view current,
+                                     std::string_view bytes, const std::function<bool()>& afterTemporary) {
     std::filesystem::path temporary = path;
     temporary += ".new";
     std::filesystem::path backup = path;
     backup += ".bak";
-    const auto fail = [&](const std::string& what) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return what + "; " + path.filename().string() + " is unchanged";
-    };
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) return fail("cannot write " + temporary.string());
+    const std::string unchanged = "; " + path.filename().string() + " is unchanged";
+    std::error_code error;
+    const auto permissions = std::filesystem::status(path, error).permissions();
+    if (!error && (permissions & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
+        return path.filename().string() + " is read-only" + unchanged;
+    // An older backup that is read-only (a copy of a read-only table) is made writable, so
+    // that it can be replaced; its bytes stay.
+    const auto backupPermissions = std::filesystem::status(backup, error).permissions();
+    if (!error && (backupPermissions & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
+        std::filesystem::permissions(backup, std::filesystem::perms::owner_write, std::filesystem::perm_options::add,
+                                     error);
+    if (!writeFlushed(temporary, bytes)) {
+        std::filesystem::remove(temporary, error);
+        return "cannot write " + temporary.string() + unchanged;
     }
     if (afterTemporary && !afterTemporary()) return "stopped after writing " + temporary.string();
-    std::error_code error;
-    // The older backup goes first: the MinGW library's copy_file does not overwrite a file.
-    std::filesystem::remove(backup, error);
-    std::filesystem::copy_file(path, backup, error);
-    if (error) return fail("cannot keep the previous table as " + backup.string() + ": " + error.message());
-    std::filesystem::rename(temporary, path, error);
-    if (error) return fail("cannot replace " + path.string() + ": " + error.message());
+    std::string problem = swapIn(path, temporary, backup, current);
+    if (!problem.empty()) {
+        std::filesystem::remove(temporary, error);
+        return problem + unchanged;
+    }
     return {};
 }
 

@@ -1,4 +1,5 @@
-// Writing a data file so that a crash or a full disk never leaves half of it.
+// Writing a data file so that a crash, a full disk or a locked file never leaves half of it
+// and never loses the previous one.
 #pragma once
 
 #include <filesystem>
@@ -8,11 +9,20 @@
 
 namespace velmora::cli {
 
-// Writes bytes beside path ("NAME.new"), keeps the current file as "NAME.bak", then renames
-// the new file over path. Returns the problem, empty on success; on any failure path is as it
-// was. afterTemporary, when given, runs once the new file is written, and returning false
-// stops there as a crash would (for tests).
-std::string replaceFileKeepingBackup(const std::filesystem::path& path, std::string_view bytes,
-                                     const std::function<bool()>& afterTemporary = {});
+// Writes bytes beside path ("NAME.new") and flushes them to the disk, then puts them in
+// place of path keeping what path held as "NAME.bak", in one step. `current` is what path
+// holds now. Returns the problem, empty on success; on any failure path and its older backup
+// are as they were. afterTemporary, when given, runs once the new file is written, and
+// returning false stops there as a crash would (for tests).
+std::string replaceFileKeepingBackup(const std::filesystem::path& path, std::string_view current,
+                                     std::string_view bytes, const std::function<bool()>& afterTemporary = {});
+
+// The platform's halves. Writes a whole file and flushes it to the disk; false on failure.
+bool writeFlushed(const std::filesystem::path& path, std::string_view bytes);
+// Puts `replacement` in place of `path`, which becomes `backup` (replaced if there); the
+// problem, or empty. On failure path and backup are as they were. `current` is what path
+// holds, for a file system that cannot give a file a second name.
+std::string swapIn(const std::filesystem::path& path, const std::filesystem::path& replacement,
+                   const std::filesystem::path& backup, std::string_view current);
 
 }  // namespace velmora::cli

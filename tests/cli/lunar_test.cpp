@@ -36,7 +36,10 @@ TEST_F(CliLunar, SetMovesLaterDatesAndKeepsTheOldTable) {
     std::string out;
     std::string before;
     run({"convert", "--from", "hijri", "1500-06-10"}, &before);
-    ASSERT_EQ(run({"lunar", "set", "1300-01", "30"}, &out), 0);
+    std::string err;
+    EXPECT_EQ(run({"lunar", "set", "1300-01", "30"}, &out, &err), 1);  // an official month
+    EXPECT_NE(err.find("1300/1 is an official month"), std::string::npos) << err;
+    ASSERT_EQ(run({"lunar", "set", "--official", "1300-01", "30"}, &out), 0);
     EXPECT_EQ(out, "1300/1 (Muharram) now has 30 days\nThe previous table is kept as calendar.ini.bak.\n");
     EXPECT_EQ(readBytes(folder_.path() / "calendar.ini.bak"), shipped_);
     EXPECT_FALSE(std::filesystem::exists(folder_.path() / "calendar.ini.new"));
@@ -66,12 +69,36 @@ TEST_F(CliLunar, RefusedRequestsLeaveTheFileAlone) {
     EXPECT_EQ(table(), "[value]\nminJulianday=5\n");
 }
 
-TEST_F(CliLunar, AWriteStoppedMidwayLeavesTheOldTable) {
-    const std::string problem =
-        replaceFileKeepingBackup(folder_.path() / "calendar.ini", "half a tab", [] { return false; });
+// Whatever stops a write, the table and its older backup are as they were.
+TEST_F(CliLunar, AFailedWriteKeepsTheTableAndTheOlderBackup) {
+    const std::filesystem::path path = folder_.path() / "calendar.ini";
+    folder_.write("calendar.ini.bak", "older backup");
+    const std::string problem = replaceFileKeepingBackup(path, shipped_, "half a tab", [] { return false; });
     EXPECT_NE(problem.find("stopped"), std::string::npos);
     EXPECT_EQ(table(), shipped_);
-    EXPECT_NE(replaceFileKeepingBackup(folder_.path() / "no-such-folder" / "calendar.ini", "x"), "");
+    EXPECT_EQ(readBytes(folder_.path() / "calendar.ini.bak"), "older backup");
+    EXPECT_NE(replaceFileKeepingBackup(folder_.path() / "no-such-folder" / "calendar.ini", "", "x"), "");
+
+    // A read-only table is said to be so, and nothing changes.
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+    std::string err;
+    EXPECT_EQ(run({"lunar", "set", "1449-12", "29"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("read-only"), std::string::npos) << err;
+    EXPECT_EQ(table(), shipped_);
+    EXPECT_EQ(readBytes(folder_.path() / "calendar.ini.bak"), "older backup");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+
+    // A read-only backup does not block the next correction.
+    std::filesystem::permissions(folder_.path() / "calendar.ini.bak", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    EXPECT_EQ(run({"lunar", "set", "1449-12", "29"}), 0);
+    EXPECT_EQ(readBytes(folder_.path() / "calendar.ini.bak"), shipped_);
+
+    // A folder where the table should be is no table, and no crash.
+    std::filesystem::remove(path);
+    std::filesystem::create_directory(path);
+    EXPECT_EQ(run({"lunar", "set", "1449-12", "30"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("is not a file"), std::string::npos) << err;
 }
 
 TEST_F(CliLunar, ShowNamesTheFirstPredictedMonthAndEachSource) {
