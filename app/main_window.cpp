@@ -96,7 +96,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam != FALSE) tray_->remove();  // Windows ends without a WM_DESTROY
             return 0;
         case WM_ERASEBKGND: return 1;  // the paint fills the background itself
-        case kTellDataProblemMessage: return onTellDataProblem();
+        case kTellDataProblemMessage: return onTellDataProblem(wParam);
         case WM_TIMECHANGE: return onClock(ClockEvent::timeChange);
         case WM_TIMER: return wParam == kDayChangeTimer ? onClock(ClockEvent::check) : 0;
         case WM_POWERBROADCAST:
@@ -252,10 +252,12 @@ LRESULT MainWindow::onTrayNotify(WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(handle(), kTrayMessage, wParam, lParam);
 }
 
-// A tray program has no better moment: a message box once, when the table turns out damaged.
-LRESULT MainWindow::onTellDataProblem() {
-    if (toldDataProblem_.empty()) return 0;
-    const std::u16string text = withInsert(words_.text(IDS_DATA_PROBLEM), toldDataProblem_);
+// A tray program has no better moment: a message box once, when a data file turns out
+// damaged (wParam 0 for calendar.ini, 1 for events.ini).
+LRESULT MainWindow::onTellDataProblem(WPARAM which) {
+    const std::u16string& problem = which == 0 ? toldDataProblem_ : toldEventsProblem_;
+    if (problem.empty()) return 0;
+    const std::u16string text = withInsert(words_.text(which == 0 ? IDS_DATA_PROBLEM : IDS_EVENTS_PROBLEM), problem);
     const std::u16string title = words_.text(IDS_PROGRAM_NAME);
     MessageBoxW(handle(), wide(text.c_str()), wide(title.c_str()), MB_OK | MB_ICONWARNING | words_.messageBoxFlags());
     return 0;
@@ -404,15 +406,20 @@ TrayIconContent MainWindow::trayContent() {
 
 void MainWindow::refreshDataFiles() {
     const bool changed = files_.refresh();
-    const std::vector<FileProblem>& errors = files_.calendarErrors();
-    std::u16string problem;
-    if (!errors.empty()) {
-        const std::filesystem::path path = files_.calendarSource().path();
-        problem = fromUtf8(describeProblem(path.filename().string(), errors.front()));
+    // What is wrong with a file: its first error, as check says it; empty while it is sound.
+    const auto firstError = [](const std::vector<FileProblem>& errors, const IniSource& source) {
+        if (errors.empty()) return std::u16string();
+        return fromUtf8(describeProblem(source.path().filename().string(), errors.front()));
+    };
+    const std::u16string calendarProblem = firstError(files_.calendarErrors(), files_.calendarSource());
+    const std::u16string eventsProblem = firstError(files_.eventsErrors(), files_.eventsSource());
+    if (calendarProblem != toldDataProblem_) {
+        toldDataProblem_ = calendarProblem;
+        if (!calendarProblem.empty()) PostMessageW(handle(), kTellDataProblemMessage, 0, 0);
     }
-    if (problem != toldDataProblem_) {
-        toldDataProblem_ = problem;
-        if (!problem.empty()) PostMessageW(handle(), kTellDataProblemMessage, 0, 0);
+    if (eventsProblem != toldEventsProblem_) {
+        toldEventsProblem_ = eventsProblem;
+        if (!eventsProblem.empty()) PostMessageW(handle(), kTellDataProblemMessage, 1, 0);
     }
     if (!changed || controls_ == nullptr) return;
     updateHijriItem();

@@ -49,7 +49,7 @@ class MainWindow : public WindowObject<MainWindow> {
     LRESULT onNotify(WPARAM wParam, LPARAM lParam);
     LRESULT onClock(ClockEvent event);
     LRESULT onTrayNotify(WPARAM wParam, LPARAM lParam);
-    LRESULT onTellDataProblem();
+    LRESULT onTellDataProblem(WPARAM which);
     LRESULT onMouseMove(LPARAM lParam);
     LRESULT onLeftButtonDown(LPARAM lParam);
     void onYearEntered();
@@ -76,9 +76,9 @@ class MainWindow : public WindowObject<MainWindow> {
     MonthLayout occasionsMonth();
     // Today's icon and tooltip, from the data files as they are now.
     TrayIconContent trayContent();
-    // Looks at calendar.ini and events.ini again, as before every use. A newly damaged
-    // calendar.ini is told once (by a posted message); a table that comes or goes moves the
-    // view and the Hijri mode's menu item with it.
+    // Looks at calendar.ini and events.ini again, as before every use. A newly damaged file
+    // is told once (by a posted message); a table that comes or goes moves the view and the
+    // Hijri mode's menu item with it.
     void refreshDataFiles();
     DriverFacts driverFacts() const;
 
@@ -107,8 +107,9 @@ class MainWindow : public WindowObject<MainWindow> {
     std::int32_t startDay_ = 1;  // the Gregorian day of the month the program started on
     std::int32_t clientWidth_ = 0;
     std::int32_t clientHeight_ = 0;
-    std::int32_t linkCharWidth_ = 0;  // the paint's average character width, which places the link
-    std::u16string toldDataProblem_;  // what the user was last told of a damaged calendar.ini
+    std::int32_t linkCharWidth_ = 0;    // the paint's average character width, which places the link
+    std::u16string toldDataProblem_;    // what the user was last told of a damaged calendar.ini
+    std::u16string toldEventsProblem_;  // and of a damaged events.ini
 };
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #include "calendar/hijri_check.h"
 
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -33,6 +34,10 @@ class Checker {
         }
         HijriBounds bounds;
         if (!readHijriBounds(ini_, bounds, &problems_)) return problems_.take();
+        checkRepeatedKeys(*values, [](std::u16string_view key) { return isBoundKey(key); });
+        if (const IniFile::Section* source = ini_.findSection(u"source"))
+            checkRepeatedKeys(*source, [](std::u16string_view) { return true; });
+        checkSpan(bounds);
         const auto totals = readYearTotals(*values);
         if (totals.empty()) {
             problems_.error(values->line, "[value] has no year totals");
@@ -50,6 +55,25 @@ class Checker {
     }
 
   private:
+    // A key given twice, of those `counted`: the reader takes the first and ignores the other.
+    void checkRepeatedKeys(const IniFile::Section& section, const std::function<bool(std::u16string_view)>& counted) {
+        for (const IniFile::Entry& entry : section.entries) {
+            const IniFile::Entry* first = section.find(entry.key);
+            if (first == &entry || !counted(entry.key)) continue;
+            problems_.error(entry.line, "\"" + text(entry.key) + "\" is given twice in [" + text(section.name) +
+                                            "]; the first, at line " + number(first->line) + ", is read");
+        }
+    }
+
+    // The table lies within the days the program shows.
+    void checkSpan(const HijriBounds& bounds) {
+        if (std::int64_t{bounds.minJulianday} + 1 >= kFirstShownDay && bounds.maxJulianday <= kLastShownDay) return;
+        problems_.error(0, "the table covers the day numbers " + number(std::int64_t{bounds.minJulianday} + 1) +
+                               " to " + number(bounds.maxJulianday) + ", beyond the supported span " +
+                               number(kFirstShownDay) + " to " + number(kLastShownDay) +
+                               " (Gregorian -4379-01-01 to 3621-12-31)");
+    }
+
     std::map<std::int32_t, YearTotal> readYearTotals(const IniFile::Section& values) {
         std::map<std::int32_t, YearTotal> totals;
         for (const IniFile::Entry& entry : values.entries) {

@@ -7,7 +7,16 @@ CalendarFiles::CalendarFiles(const std::filesystem::path& folder)
     calendarSource_.refresh();
     eventsSource_.refresh();
     takeCalendar();
+    takeEvents();
+}
+
+void CalendarFiles::takeEvents() {
     data_.events = Occasions(eventsSource_.shared());
+    eventsErrors_.clear();
+    if (!eventsSource_.exists()) return;
+    for (const FileProblem& problem : checkOccasions(eventsSource_.file(), nullptr)) {
+        if (problem.severity == FileProblem::Severity::error) eventsErrors_.push_back(problem);
+    }
 }
 
 void CalendarFiles::takeCalendar() {
@@ -27,7 +36,7 @@ bool CalendarFiles::refresh() {
     const bool calendarChanged = calendarSource_.refresh();
     const bool eventsChanged = eventsSource_.refresh();
     if (calendarChanged) takeCalendar();
-    if (eventsChanged) data_.events = Occasions(eventsSource_.shared());
+    if (eventsChanged) takeEvents();
     return calendarChanged || eventsChanged;
 }
 

@@ -8,6 +8,7 @@
 #include "data/file_problem.h"
 #include "data/ini_source.h"
 #include "occasions/occasions.h"
+#include "occasions/occasions_check.h"
 
 namespace velmora {
 
@@ -29,9 +30,13 @@ class CalendarFiles {
     // Everything its check found (a missing file checks as an empty one), and its summary.
     const std::vector<FileProblem>& calendarProblems() const { return calendarProblems_; }
     const HijriTableSummary& calendarSummary() const { return calendarSummary_; }
+    // The errors of events.ini as last read; empty when it is sound or missing. The file is
+    // used all the same: its sound lines still give their occasions.
+    const std::vector<FileProblem>& eventsErrors() const { return eventsErrors_; }
 
   private:
     void takeCalendar();
+    void takeEvents();
 
     IniSource calendarSource_;
     IniSource eventsSource_;
@@ -39,6 +44,7 @@ class CalendarFiles {
     std::vector<FileProblem> calendarErrors_;
     std::vector<FileProblem> calendarProblems_;
     HijriTableSummary calendarSummary_;
+    std::vector<FileProblem> eventsErrors_;
 };
 
 }  // namespace velmora

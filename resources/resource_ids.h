@@ -49,6 +49,7 @@
 #define IDS_OCCASIONS_TITLE 106
 #define IDS_MORE_HOLIDAYS 107
 #define IDS_ABOUT_VERSION 108
+#define IDS_EVENTS_PROBLEM 109
 
 // Icons: the day icons are IDI_DAY_BASE + day of the month (102 to 132)
 #define IDI_DAY_BASE 101

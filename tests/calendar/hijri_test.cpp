@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -105,6 +106,22 @@ TEST(HijriTable, KeyNamesInAnyCase) {
     const CorrectedTable corrected = correctLunarTable(table, {{1442, 12, 29}});
     ASSERT_EQ(corrected.problem, "");
     EXPECT_NE(corrected.text.find("MaxJulianday=2459421"), std::string::npos);
+}
+
+// A table far outside the span the window shows, and keys given twice, fail the check.
+TEST(HijriCheck, SpanAndRepeatedKeys) {
+    std::string far(kSmallTable);
+    far.replace(far.find("minJulianday=2458359"), 20, "minJulianday=-700000");
+    const auto problems = checkHijriTable(IniFile::parse(far), nullptr);
+    EXPECT_TRUE(std::any_of(problems.begin(), problems.end(), [](const FileProblem& p) {
+        return p.message.find("beyond the supported span") != std::string::npos;
+    }));
+    std::string twice(kSmallTable);
+    twice.insert(twice.find("minYear=1440"), "MaxJulianday=5\n");
+    const auto repeated = checkHijriTable(IniFile::parse(twice), nullptr);
+    ASSERT_FALSE(repeated.empty());
+    EXPECT_EQ(repeated.front().message, "\"MaxJulianday\" is given twice in [value]; the first, at line 3, is read");
+    EXPECT_EQ(repeated.front().line, 4);
 }
 
 TEST(HijriTable, NoFileMeansNoTable) {

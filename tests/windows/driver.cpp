@@ -767,6 +767,24 @@ void folderScenario(const std::wstring& shots) {
     screenshot(about, shots.empty() ? L"" : shots + L"\\about-damaged-calendar-ini.bmp");
     if (about != nullptr) SendMessageW(about, WM_COMMAND, IDOK, 0);
     stop(p);
+
+    // A damaged events.ini is told once too, and its sound lines still count.
+    const std::wstring badEvents = copyProgram(L"damaged-events", {L"calendar.ini"});
+    if (FILE* out = _wfopen((badEvents + L"events.ini").c_str(), L"wb")) {
+        std::fputs("[01]\r\n40=no such day 1\r\n1=Nowruz 1\r\n", out);
+        std::fclose(out);
+    }
+    p = start(SW_SHOWNORMAL, L"", L"\"" + badEvents + L"Velmora.exe\"");
+    const HWND told = findDialog(L"Velmora", p.process.dwProcessId);
+    const std::wstring words = told != nullptr ? staticTextHolding(told, L"events.ini") : L"";
+    check(words.find(L"events.ini:2: error") != std::wstring::npos,
+          "a damaged events.ini is reported at start-up with its line: " + narrow(words));
+    if (told != nullptr) SendMessageW(told, WM_COMMAND, IDOK, 0);
+    settle(p.window);
+    RedrawWindow(p.window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    check(findDialog(L"Velmora", p.process.dwProcessId, 10) == nullptr && dataState(p.window) == 3,
+          "once, and the file is still read");
+    stop(p);
 }
 
 // The tray icon's tooltip as the notification area shows it when the mouse rests on the icon,
