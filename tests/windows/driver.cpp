@@ -735,8 +735,7 @@ void folderScenario(const std::wstring& shots) {
     check(p.window != nullptr && dataState(p.window) == 2, "without calendar.ini it runs without lunar dates");
     check(findDialog(L"Velmora", p.process.dwProcessId, 10) == nullptr, "and says nothing of a missing file");
     check((menuItemState(p.window, 40009) & MF_GRAYED) != 0, "Hijri Mode is not offered without a lunar table");
-    PostMessageW(p.window, WM_COMMAND, 40009, 0);
-    settle(p.window);
+    command(p.window, 40009);
     check(IsWindowVisible(jalaliCombo(p.window)) && !IsWindowVisible(hijriCombo(p.window)),
           "and asking for it keeps the Solar Hijri month");
     stop(p);
@@ -840,8 +839,7 @@ void languageScenario(const std::wstring& shots) {
     command(w, 40004);  // Miladi mode: the year box writes the Gregorian year
     screenshot(w, shots.empty() ? L"" : shots + L"\\panel-farvardin-1403-miladi.bmp");
     command(w, 40001);  // today
-    PostMessageW(w, WM_COMMAND, 40011, 0);
-    settle(w);
+    command(w, 40011);
     check(storedLanguage() == L"fa" && (menuItemState(w, 40011) & MF_CHECKED) != 0,
           "Option > Farsi turns the interface Persian and remembers it");
     check(textOf(yearEdit(w)) == persianDigits(jalaliYearOfToday() + 621) ||
@@ -890,8 +888,7 @@ void languageScenario(const std::wstring& shots) {
     w = p.window;
     check(w != nullptr && (menuItemState(w, 40011) & MF_CHECKED) != 0, "the next start is Persian too");
     if (w != nullptr) {
-        PostMessageW(w, WM_COMMAND, 40010, 0);
-        settle(w);
+        command(w, 40010);
         check(storedLanguage() == L"en" && (menuItemState(w, 40010) & MF_CHECKED) != 0,
               "Option > English brings English back, remembered");
     }
