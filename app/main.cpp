@@ -4,9 +4,11 @@
 #include <commctrl.h>
 
 #include "app/main_window.h"
+#include "data/dll_search.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     using velmora::MainWindow;
+    velmora::restrictDllSearchToSystem();  // before anything can load a DLL
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES |
                                                        ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);

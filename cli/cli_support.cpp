@@ -38,7 +38,19 @@ CommonOptions takeDataOption(const std::vector<std::string_view>& args, const st
     return options;
 }
 
-std::optional<CivilDate> parseDate(std::string_view text) {
+std::string plainDigits(std::string_view text) {
+    std::u16string wide = fromUtf8(text);
+    for (char16_t& c : wide) {
+        const std::int32_t digit = decimalDigitValue(c);
+        if (digit >= 0) c = static_cast<char16_t>(u'0' + digit);
+        if (c == u'/' || c == u'\u2215') c = u'-';
+    }
+    return toUtf8(wide);
+}
+
+std::optional<CivilDate> parseDate(std::string_view typed) {
+    const std::string plain = plainDigits(typed);
+    const std::string_view text = plain;
     const std::size_t yearEnd = text.find('-', 1);
     if (yearEnd == std::string_view::npos) return std::nullopt;
     const std::size_t monthEnd = text.find('-', yearEnd + 1);
@@ -157,14 +169,14 @@ bool readJalaliYearMonth(const std::vector<std::string_view>& words, bool withMo
             << ", or nothing for the current one\n";
         return false;
     }
-    const auto year = wholeInteger(words[0]);
+    const auto year = wholeInteger(plainDigits(words[0]));
     if (!year || *year < -5000 || *year > 3000) {
         err << "velmora-cli: \"" << shown(words[0]) << "\" is not a Solar Hijri year from -5000 to 3000\n";
         return false;
     }
     result.year = static_cast<std::int32_t>(*year);
     if (withMonth) {
-        const auto month = wholeInteger(words[1]);
+        const auto month = wholeInteger(plainDigits(words[1]));
         if (!month || *month < 1 || *month > 12) {
             err << "velmora-cli: \"" << shown(words[1]) << "\" is not a month from 1 to 12\n";
             return false;

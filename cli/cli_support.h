@@ -28,7 +28,10 @@ struct CommonOptions {
 CommonOptions takeDataOption(const std::vector<std::string_view>& args, const std::filesystem::path& defaultFolder,
                              std::ostream& err);
 
-// "Y-M-D" with ASCII digits; the year may carry a leading "-".
+// A date or a number as the user may type it: digits of any script (Persian and
+// Arabic-Indic ones included) become ASCII digits, and "/" becomes "-".
+std::string plainDigits(std::string_view text);
+// "Y-M-D" or "Y/M/D", in the digits of any script; the year may carry a leading "-".
 std::optional<CivilDate> parseDate(std::string_view text);
 
 void appendNumber(std::string& out, std::int64_t value);

@@ -15,12 +15,17 @@ struct CommandContext {
     std::filesystem::path dataFolder;
 };
 
+inline constexpr std::string_view kVersion = VELMORA_VERSION;
+
 inline constexpr std::string_view kUsage =
     "usage:\n"
     "  velmora-cli convert [--data DIR] [--from jalali|gregorian|hijri|jdn] [DATE ...]\n"
-    "      DATE is Y-M-D (the year may be negative) or, with --from jdn, a day number; with no\n"
-    "      DATE one date per line is read from standard input. Prints the day number, the\n"
-    "      Gregorian, Solar Hijri and lunar Hijri dates and the weekday, tab-separated.\n"
+    "      DATE is Y-M-D or Y/M/D, in ASCII, Persian or Arabic-Indic digits (the year may be\n"
+    "      negative) or, with --from jdn, a day number; with no DATE one date per line is\n"
+    "      read from standard input. Prints the day number, the Gregorian, Solar Hijri and\n"
+    "      lunar Hijri dates and the weekday, tab-separated.\n"
+    "  velmora-cli today [--data DIR]\n"
+    "      Today's date in the three calendars, as convert prints it, and its occasions.\n"
     "  velmora-cli occasions [--data DIR] [YEAR MONTH]\n"
     "      The occasions of a Solar Hijri month (default: this month): date, holiday (1/0),\n"
     "      then the Solar Hijri, lunar Hijri and Gregorian texts, tab-separated.\n"
@@ -37,12 +42,17 @@ inline constexpr std::string_view kUsage =
     "      Gives a month 29 or 30 days, as Iran announced it; every later date moves with it.\n"
     "      A month marked official (confirmed by its announcement) changes only with\n"
     "      --official. The previous calendar.ini is kept as calendar.ini.bak.\n"
-    "  --data DIR reads calendar.ini and events.ini from DIR instead of the program's folder.\n";
+    "  --data DIR reads calendar.ini and events.ini from DIR instead of the program's folder.\n"
+    "  velmora-cli --version prints the version; velmora-cli COMMAND --help one command's use.\n";
 
 int convertCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int checkCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int occasionsCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int holidaysCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int lunarCommand(const std::vector<std::string_view>& args, const CommandContext& context);
+int todayCommand(const std::vector<std::string_view>& args, const CommandContext& context);
+
+// The lines of kUsage that describe one command; empty for a command it does not name.
+std::string_view commandUsage(std::string_view command);
 
 }  // namespace velmora::cli

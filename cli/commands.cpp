@@ -7,6 +7,16 @@
 
 namespace velmora::cli {
 
+std::string_view commandUsage(std::string_view command) {
+    const std::string_view usage = kUsage;
+    const std::size_t start = usage.find("  velmora-cli " + std::string(command) + " ");
+    if (start == std::string_view::npos) return {};
+    // The command's own line and the indented lines that describe it.
+    std::size_t end = usage.find('\n', start) + 1;
+    while (usage.substr(end).starts_with("      ")) end = usage.find('\n', end) + 1;
+    return usage.substr(start, end - start);
+}
+
 int run(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out, std::ostream& err,
         const std::filesystem::path& dataFolder) {
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
@@ -29,13 +39,22 @@ int run(const std::vector<std::string_view>& args, std::istream& in, std::ostrea
         reordered.insert(reordered.begin() + 1, leading.begin(), leading.end());
         return run(reordered, in, out, err, dataFolder);
     }
+    if (args[0] == "--version") {
+        out << "velmora-cli " << kVersion << "\n";
+        return 0;
+    }
     const std::vector<std::string_view> rest(args.begin() + 1, args.end());
+    if (!rest.empty() && (rest[0] == "--help" || rest[0] == "-h") && !commandUsage(args[0]).empty()) {
+        out << "usage:\n" << commandUsage(args[0]);
+        return 0;
+    }
     const CommandContext context{in, out, err, dataFolder};
     if (args[0] == "convert") return convertCommand(rest, context);
     if (args[0] == "check") return checkCommand(rest, context);
     if (args[0] == "occasions") return occasionsCommand(rest, context);
     if (args[0] == "holidays") return holidaysCommand(rest, context);
     if (args[0] == "lunar") return lunarCommand(rest, context);
+    if (args[0] == "today") return todayCommand(rest, context);
     err << "velmora-cli: unknown command \"" << shown(args[0]) << "\"\n" << kUsage;
     return 2;
 }

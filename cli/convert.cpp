@@ -54,7 +54,7 @@ Conversion hijriDayNumber(const CalendarData& data, const CivilDate& date) {
 
 Conversion toDayNumber(const CalendarData& data, InputCalendar calendar, std::string_view text) {
     if (calendar == InputCalendar::jdn) {
-        const auto n = wholeInteger(text);
+        const auto n = wholeInteger(plainDigits(text));
         if (!n) return {std::nullopt, "not a day number"};
         if (!inShownRange(*n)) return {std::nullopt, rangeMessage()};
         return {static_cast<DayNumber>(*n), {}};
@@ -239,6 +239,41 @@ int convertCommand(const std::vector<std::string_view>& args, const CommandConte
         failed = converter.failed();
     }
     return failed ? 1 : 0;
+}
+
+}  // namespace velmora::cli
+
+namespace velmora::cli {
+
+int todayCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
+    const CommonOptions options = takeDataOption(args, context.dataFolder, context.err);
+    if (options.status != 0) return options.status;
+    if (!options.rest.empty()) {
+        context.err << "velmora-cli: today takes no date\n";
+        return 2;
+    }
+    const CalendarFiles files(options.dataFolder);
+    warnIfCalendarDamaged(files, context.err);
+    const CivilDate today = localDate();
+    const DayNumber n = gregorianToDayNumber(today.year, today.month, today.day);
+    std::string out;
+    appendConversion(out, files.data(), n);
+    // Its occasions, a line each, and whether they make it a holiday.
+    const DayOccasions day = occasionsOfDay(files.data(), n);
+    const struct {
+        const char* calendar;
+        const Occasion& occasion;
+    } lines[] = {{"Solar Hijri", day.solar}, {"lunar Hijri", day.lunar}, {"Gregorian", day.gregorian}};
+    for (const auto& line : lines) {
+        if (line.occasion.words().empty()) continue;
+        out += line.calendar;
+        out += '\t';
+        out += columnText(line.occasion.words());
+        out += '\n';
+    }
+    if (day.holiday) out += "holiday\n";
+    context.out << out;
+    return 0;
 }
 
 }  // namespace velmora::cli

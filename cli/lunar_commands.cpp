@@ -21,8 +21,10 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
     return text;
 }
 
-// "1448-10" as year and month.
-std::optional<CivilDate> parseYearMonth(std::string_view text) {
+// "1448-10" (or 1448/10, in any script's digits) as year and month.
+std::optional<CivilDate> parseYearMonth(std::string_view typed) {
+    const std::string plain = plainDigits(typed);
+    const std::string_view text = plain;
     const std::size_t dash = text.find('-', 1);
     if (dash == std::string_view::npos) return std::nullopt;
     const auto year = wholeInteger(text.substr(0, dash));

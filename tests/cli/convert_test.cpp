@@ -168,5 +168,31 @@ TEST(CliConvert, NoRawControlBytesAndNoHalfCharacters) {
     EXPECT_EQ(listed.out, "1405-01-01\t1\tNew\\tyear\t\t\n");
 }
 
+// Dates as a Persian user types them in a console: slashes, Persian or Arabic-Indic digits.
+TEST(CliConvert, SlashesAndNativeDigits) {
+    const Result typed = runCli({"convert", "--from", "jalali", "\u06F1\u06F4\u06F0\u06F5/\u06F0\u06F1/\u06F0\u06F1",
+                                 "1405/1/13", "\u0661\u0664\u0660\u0665-\u0660\u0661-\u0660\u0662"});
+    EXPECT_EQ(typed.status, 0) << typed.err;
+    EXPECT_EQ(typed.out,
+              "2461121\t2026-03-21\t1405-01-01\t1447-10-01\tSaturday\n"
+              "2461133\t2026-04-02\t1405-01-13\t1447-10-13\tThursday\n"
+              "2461122\t2026-03-22\t1405-01-02\t1447-10-02\tSunday\n");
+    EXPECT_EQ(runCli({"convert", "--from", "jdn", "\u06F2\u06F4\u06F6\u06F1\u06F1\u06F2\u06F1"}).out,
+              typed.out.substr(0, typed.out.find('\n') + 1));
+}
+
+TEST(CliConvert, TodayVersionAndCommandHelp) {
+    const Result today = runCli({"today"});
+    ASSERT_EQ(today.status, 0) << today.err;
+    const std::string date = today.out.substr(today.out.find('\t') + 1, 10);  // its Gregorian date
+    EXPECT_EQ(runCli({"convert", date}).out, today.out.substr(0, today.out.find('\n') + 1));
+    EXPECT_EQ(runCli({"--version"}).out, "velmora-cli " + std::string(VELMORA_VERSION) + "\n");
+    const Result help = runCli({"holidays", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.starts_with("usage:\n  velmora-cli holidays ")) << help.out;
+    EXPECT_EQ(help.out.find("convert"), std::string::npos);  // that command's lines only
+    EXPECT_EQ(runCli({"today", "1405-01-01"}).status, 2);
+}
+
 }  // namespace
 }  // namespace velmora::cli

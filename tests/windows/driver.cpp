@@ -938,6 +938,44 @@ void longMonthScenario(const std::wstring& shots) {
     stop(p);
 }
 
+// velmora-cli.exe in a console of its own: what it prints is read back from the console's
+// screen, Persian included, and Persian digits typed as arguments arrive whole.
+void consoleScenario(const std::wstring&) {
+    FreeConsole();
+    if (!AllocConsole()) return check(false, "a console for the converter");
+    const auto runInConsole = [](const std::wstring& arguments) {
+        std::wstring command = L"\"" + folderOfThisProgram() + L"velmora-cli.exe\" " + arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process{};
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+            return;
+        WaitForSingleObject(process.hProcess, 30000);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    };
+    const HANDLE screen = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                      nullptr, OPEN_EXISTING, 0, nullptr);
+    const auto screenText = [screen] {
+        CONSOLE_SCREEN_BUFFER_INFO info{};
+        GetConsoleScreenBufferInfo(screen, &info);
+        std::wstring text(static_cast<std::size_t>(info.dwSize.X) * info.dwSize.Y, L' ');
+        DWORD read = 0;
+        ReadConsoleOutputCharacterW(screen, text.data(), static_cast<DWORD>(text.size()), {0, 0}, &read);
+        text.resize(read);
+        return text;
+    };
+    runInConsole(L"convert --from jalali \x06F1\x06F4\x06F0\x06F5/\x06F0\x06F1/\x06F0\x06F1");
+    runInConsole(L"occasions 1405 1");
+    const std::wstring shown = screenText();
+    check(shown.find(L"2461121") != std::wstring::npos && shown.find(L"2026-03-21") != std::wstring::npos,
+          "a date typed in Persian digits with slashes converts");
+    check(shown.find(L"\x0622\x063A\x0627\x0632 \x0646\x0648\x0631\x0648\x0632") != std::wstring::npos,
+          "and Persian reaches the console as Persian");
+    CloseHandle(screen);
+    FreeConsole();
+}
+
 // Run with libfaketime at 23:59:50: the new day must reach the view and the tray icon
 // within seconds of midnight, with no WM_TIMECHANGE.
 void nightScenario(const std::wstring&) {
@@ -1009,6 +1047,7 @@ int wmain(int argc, wchar_t** argv) {
         {L"language", languageScenario},
         {L"persian-system", persianSystemScenario},
         {L"long-month", longMonthScenario},
+        {L"console", consoleScenario},
     };
     if (argc < 2 || !scenarios.contains(argv[1])) {
         std::printf(

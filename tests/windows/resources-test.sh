@@ -23,7 +23,13 @@ check "each of the 31 day icons holds 16, 20, 24, 32 and 48 pixels, 32-bit:${bad
 wrestool -x --raw --type=24 "$exe" > "$work/manifest.xml"
 check "the manifest asks for GDI scaling" grep -q '<gdiScaling[^>]*>true</gdiScaling>' "$work/manifest.xml"
 check "the manifest carries the version $version.0" grep -q "name=\"Velmora\" version=\"$version.0\"" "$work/manifest.xml"
+wrestool -x --raw --type=24 "$cli" > "$work/cli-manifest.xml"
+check "velmora-cli.exe runs as the invoker, with UTF-8 as its code page" \
+    sh -c "grep -q 'level=\"asInvoker\"' '$work/cli-manifest.xml' && grep -q '>UTF-8</activeCodePage>' '$work/cli-manifest.xml'"
 for file in "$exe" "$cli"; do
+    flags=$(x86_64-w64-mingw32-objdump -p "$file" | sed -n 's/^DllCharacteristics[[:space:]]*//p')
+    check "$(basename "$file") is built with ASLR (64-bit entropy), DEP and terminal-server awareness ($flags)" \
+        test "$((0x$flags & 0x8160))" -eq $((0x8160))
     wrestool -x --raw --type=16 "$file" | tr -d '\000' > "$work/version.txt"
     check "$(basename "$file") carries ProductVersion and FileVersion $version" \
         sh -c "grep -aq 'ProductVersion$version' '$work/version.txt' && grep -aq 'FileVersion$version' '$work/version.txt'"

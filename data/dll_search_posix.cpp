@@ -1,0 +1,7 @@
+#include "data/dll_search.h"
+
+namespace velmora {
+
+void restrictDllSearchToSystem() {}
+
+}  // namespace velmora
