@@ -14,6 +14,7 @@ RequestExecutionLevel user
 !include "FileFunc.nsh"
 !include "LogicLib.nsh"
 !include "WinMessages.nsh"
+!include "WordFunc.nsh"
 
 !define PRODUCT "Velmora"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Velmora"
@@ -61,75 +62,154 @@ LangString AskingToExit ${LANG_ENGLISH} "Asking the running Velmora to exit"
 LangString AskingToExit ${LANG_FARSI} "درخواست بسته‌شدن از Velmora در حال اجرا"
 LangString KeptAs ${LANG_ENGLISH} "is kept as"
 LangString KeptAs ${LANG_FARSI} "نگه داشته شد با نام"
+LangString StillRunning ${LANG_ENGLISH} "The running Velmora does not exit; close it (or end it in Task Manager) and run setup again. Nothing was changed:"
+LangString StillRunning ${LANG_FARSI} "Velmora در حال اجرا بسته نمی‌شود؛ آن را ببندید (یا در Task Manager پایان دهید) و نصب را دوباره اجرا کنید. چیزی تغییر نکرد:"
+LangString CannotReplace ${LANG_ENGLISH} "A file cannot be replaced; is Velmora or another program using it? Close it and run setup again:"
+LangString CannotReplace ${LANG_FARSI} "پرونده‌ای جایگزین نمی‌شود؛ آیا Velmora یا برنامهٔ دیگری آن را باز کرده است؟ آن را ببندید و نصب را دوباره اجرا کنید:"
+LangString CannotKeep ${LANG_ENGLISH} "Your edited file cannot be kept aside, so it was not replaced:"
+LangString CannotKeep ${LANG_FARSI} "پروندهٔ ویرایش‌شدهٔ شما کنار گذاشته نمی‌شود، پس جایگزین نشد:"
+LangString KeptOnUninstall ${LANG_ENGLISH} "differs from the one installed, so it is kept:"
+LangString KeptOnUninstall ${LANG_FARSI} "با پروندهٔ نصب‌شده فرق دارد و نگه داشته شد:"
+LangString PathSection ${LANG_ENGLISH} "Add velmora-cli to my PATH"
+LangString PathSection ${LANG_FARSI} "افزودن velmora-cli به PATH من"
 
-Var log  ; install.log beside the program: what was done to files the user may have edited
+Var log  ; install.log beside the program, UTF-16: what was done to files the user may have edited
 
-; A running Velmora is asked to exit (as File > Exit does: it removes its tray icon and
-; loses nothing, since all it keeps is in the registry) before its files are replaced.
-!macro EndRunningCopy
-    FindWindow $0 "calendar" "Velmora"
-    ${If} $0 <> 0
-        DetailPrint "$(AskingToExit)"
-        SendMessage $0 ${WM_COMMAND} ${FILE_EXIT} 0
-        StrCpy $1 0
-        ${Do}
-            Sleep 200
-            FindWindow $0 "calendar" "Velmora"
-            ${If} $0 = 0
-                ${Break}
-            ${EndIf}
-            IntOp $1 $1 + 1
-        ${LoopUntil} $1 >= 50
+; Appends a line to install.log.
+!macro Log TEXT
+    FileWriteUTF16LE $log "${TEXT}$\r$\n"
+!macroend
+
+; Opens install.log for appending, with a byte-order mark when it is new.
+!macro OpenLog
+    FileOpen $log "$INSTDIR\install.log" a
+    FileSeek $log 0 END $0
+    ${If} $0 == 0
+        FileWriteWord $log 0xFEFF
     ${EndIf}
 !macroend
 
+; Says what went wrong, in the log, on the page and in a box (none with /S), and ends with
+; exit code 2, so that a silent install never reports success it did not have.
+!macro Fail TEXT
+    DetailPrint "${TEXT}"
+    !insertmacro Log "${TEXT}"
+    FileClose $log
+    MessageBox MB_ICONSTOP|MB_OK "${TEXT}" /SD IDOK
+    SetErrorLevel 2
+    Quit
+!macroend
+
+; The running Velmora of this folder is asked to exit (as File > Exit does: it removes its
+; tray icon and loses nothing), without waiting on a copy that does not answer; a copy
+; running from another folder is left alone. A copy that does not exit ends the install.
+!macro EndRunningCopy
+    StrCpy $7 0  ; the window found before, to look on after it
+    ${Do}
+        FindWindow $0 "calendar" "Velmora" "" $7
+        ${If} $0 = 0
+            ${Break}
+        ${EndIf}
+        StrCpy $7 $0
+        System::Call 'user32::GetWindowThreadProcessId(p r0, *i .r1)'
+        System::Call 'kernel32::OpenProcess(i 0x101000, i 0, i r1) p .r2'  ; query and wait
+        StrCpy $3 ""
+        ${If} $2 P<> 0
+            System::Call 'kernel32::QueryFullProcessImageNameW(p r2, i 0, w .r3, *i ${NSIS_MAX_STRLEN})'
+            ${If} $3 == "$INSTDIR\Velmora.exe"
+                DetailPrint "$(AskingToExit)"
+                SendMessage $0 ${WM_COMMAND} ${FILE_EXIT} 0 /TIMEOUT=3000
+                System::Call 'kernel32::WaitForSingleObject(p r2, i 10000) i .r4'
+                System::Call 'kernel32::CloseHandle(p r2)'
+                ${If} $4 <> 0
+                    !insertmacro Fail "$(StillRunning) $INSTDIR\Velmora.exe"
+                ${EndIf}
+                StrCpy $7 0  ; the windows changed: look again from the first
+            ${Else}
+                System::Call 'kernel32::CloseHandle(p r2)'
+            ${EndIf}
+        ${EndIf}
+    ${Loop}
+!macroend
+
+; A file put in place, or the install ends saying which could not be.
+!macro InstallFile NAME
+    ClearErrors
+    ${If} ${FileExists} "$INSTDIR\${NAME}"
+        FileOpen $5 "$INSTDIR\${NAME}" a  ; can it be written at all?
+        ${If} ${Errors}
+            !insertmacro Fail "$(CannotReplace) $INSTDIR\${NAME}"
+        ${EndIf}
+        FileClose $5
+    ${EndIf}
+    File "${BUILD_DIR}\${NAME}"
+    ${If} ${Errors}
+        !insertmacro Fail "$(CannotReplace) $INSTDIR\${NAME}"
+    ${EndIf}
+!macroend
+
+; Whether two files hold the same bytes: $4 is "same" or "different".
+!macro CompareFiles FIRST SECOND
+    ClearErrors
+    FileOpen $2 "${FIRST}" r
+    FileOpen $3 "${SECOND}" r
+    StrCpy $4 "same"
+    ${Do}
+        FileReadByte $2 $5
+        IfErrors 0 +2
+            StrCpy $5 "end"
+        ClearErrors
+        FileReadByte $3 $6
+        IfErrors 0 +2
+            StrCpy $6 "end"
+        ClearErrors
+        ${If} $5 != $6
+            StrCpy $4 "different"
+            ${Break}
+        ${EndIf}
+    ${LoopUntil} $5 == "end"
+    FileClose $2
+    FileClose $3
+!macroend
+
 ; Installs a data file the user may have edited: an installed copy that differs from the
-; new one is kept beside it as "NAME (your edits).ini", and the log says so.
+; new one is kept beside it under a name not taken yet ("NAME (your edits).ini", then
+; "(your edits 2)" and on), every generation of edits stays, and the log says where.
 !macro InstallDataFile NAME BASE
     ${If} ${FileExists} "$INSTDIR\${NAME}"
         File "/oname=$PLUGINSDIR\${NAME}" "${BUILD_DIR}\${NAME}"
-        ClearErrors
-        FileOpen $2 "$INSTDIR\${NAME}" r
-        FileOpen $3 "$PLUGINSDIR\${NAME}" r
-        StrCpy $4 "same"
-        ${Do}
-            FileReadByte $2 $5
-            IfErrors 0 +2
-                StrCpy $5 "end"
-            ClearErrors
-            FileReadByte $3 $6
-            IfErrors 0 +2
-                StrCpy $6 "end"
-            ClearErrors
-            ${If} $5 != $6
-                StrCpy $4 "different"
-                ${Break}
-            ${EndIf}
-        ${LoopUntil} $5 == "end"
-        FileClose $2
-        FileClose $3
+        !insertmacro CompareFiles "$INSTDIR\${NAME}" "$PLUGINSDIR\${NAME}"
         ${If} $4 == "different"
-            Rename "$INSTDIR\${NAME}" "$INSTDIR\${BASE} (your edits).ini"
-            FileWrite $log "${NAME} differed from the one installed now; yours is kept as ${BASE} (your edits).ini$\r$\n"
-            DetailPrint "${NAME} $(KeptAs) ${BASE} (your edits).ini"
+            StrCpy $8 "$INSTDIR\${BASE} (your edits).ini"
+            StrCpy $9 1
+            ${DoWhile} ${FileExists} "$8"
+                IntOp $9 $9 + 1
+                StrCpy $8 "$INSTDIR\${BASE} (your edits $9).ini"
+            ${Loop}
+            ClearErrors
+            Rename "$INSTDIR\${NAME}" "$8"
+            ${If} ${Errors}
+                !insertmacro Fail "$(CannotKeep) $INSTDIR\${NAME}"
+            ${EndIf}
+            !insertmacro Log "${NAME} differed from the one installed now; yours is kept as $8"
+            DetailPrint "${NAME} $(KeptAs) $8"
         ${EndIf}
     ${EndIf}
-    File "${BUILD_DIR}\${NAME}"
+    !insertmacro InstallFile "${NAME}"
 !macroend
 
 Section "$(ProgramSection)" SectionProgram
     SectionIn RO
     InitPluginsDir
-    !insertmacro EndRunningCopy
     SetOutPath "$INSTDIR"
-    FileOpen $log "$INSTDIR\install.log" a
-    FileSeek $log 0 END
-    FileWrite $log "Velmora ${VERSION} installed into $INSTDIR$\r$\n"
-    File "${BUILD_DIR}\Velmora.exe"
-    File "${BUILD_DIR}\velmora-cli.exe"
-    File "${BUILD_DIR}\content.htm"
+    !insertmacro OpenLog
+    !insertmacro EndRunningCopy
+    !insertmacro InstallFile "Velmora.exe"
+    !insertmacro InstallFile "velmora-cli.exe"
+    !insertmacro InstallFile "content.htm"
     !insertmacro InstallDataFile "calendar.ini" "calendar"
     !insertmacro InstallDataFile "events.ini" "events"
+    !insertmacro Log "Velmora ${VERSION} installed into $INSTDIR"
     FileClose $log
     WriteUninstaller "$INSTDIR\uninstall.exe"
 
@@ -156,18 +236,61 @@ Section "$(StartupSection)" SectionStartup
     WriteRegStr HKCU "${RUN_KEY}" "Velmora" '"$INSTDIR\Velmora.exe"'
 SectionEnd
 
+; velmora-cli from any console: the folder joins the user's PATH (off unless chosen).
+Section /o "$(PathSection)" SectionPath
+    ReadRegStr $0 HKCU "Environment" "Path"
+    ${If} $0 == ""
+        StrCpy $0 "$INSTDIR"
+    ${Else}
+        StrCpy $0 "$0;$INSTDIR"
+    ${EndIf}
+    WriteRegExpandStr HKCU "Environment" "Path" "$0"
+    WriteRegDWORD HKCU "${UNINSTALL_KEY}" "AddedToPath" 1
+    SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=3000
+SectionEnd
+
+; Removes a shipped data file unless the user changed it: the uninstaller carries the files
+; it installed and compares.
+!macro RemoveDataFile NAME
+    ${If} ${FileExists} "$INSTDIR\${NAME}"
+        File "/oname=$PLUGINSDIR\${NAME}" "${BUILD_DIR}\${NAME}"
+        !insertmacro CompareFiles "$INSTDIR\${NAME}" "$PLUGINSDIR\${NAME}"
+        ${If} $4 == "same"
+            Delete "$INSTDIR\${NAME}"
+        ${Else}
+            StrCpy $R0 "kept"
+            !insertmacro Log "${NAME} $(KeptOnUninstall) $INSTDIR\${NAME}"
+            DetailPrint "${NAME} $(KeptOnUninstall) $INSTDIR\${NAME}"
+        ${EndIf}
+    ${EndIf}
+!macroend
+
 Section "Uninstall"
+    InitPluginsDir
+    !insertmacro OpenLog
     !insertmacro EndRunningCopy
     Delete "$INSTDIR\Velmora.exe"
     Delete "$INSTDIR\velmora-cli.exe"
     Delete "$INSTDIR\content.htm"
-    Delete "$INSTDIR\calendar.ini"
-    Delete "$INSTDIR\events.ini"
-    Delete "$INSTDIR\install.log"
+    StrCpy $R0 ""
+    !insertmacro RemoveDataFile "calendar.ini"
+    !insertmacro RemoveDataFile "events.ini"
+    FileClose $log
+    ${If} $R0 == ""
+        Delete "$INSTDIR\install.log"  ; nothing of the user's to account for
+    ${EndIf}
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"  ; only when empty: files the user made stay
     SetShellVarContext current
     Delete "$SMPROGRAMS\Velmora.lnk"
+    ReadRegDWORD $0 HKCU "${UNINSTALL_KEY}" "AddedToPath"
+    ${If} $0 = 1
+        ReadRegStr $1 HKCU "Environment" "Path"
+        ${un.WordReplace} "$1" ";$INSTDIR" "" "+" $1
+        ${un.WordReplace} "$1" "$INSTDIR" "" "+" $1
+        WriteRegExpandStr HKCU "Environment" "Path" "$1"
+        SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=3000
+    ${EndIf}
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
     DeleteRegValue HKCU "${RUN_KEY}" "Velmora"
 SectionEnd

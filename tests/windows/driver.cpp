@@ -1027,6 +1027,26 @@ void absentScenario(const std::wstring&) {
     check(FindWindowW(L"calendar", L"Velmora") == nullptr, "no Velmora is running");
 }
 
+void presentScenario(const std::wstring&) {
+    check(FindWindowW(L"calendar", L"Velmora") != nullptr, "a Velmora is running");
+}
+
+// Ends the running Velmora as File > Exit does.
+void quitScenario(const std::wstring&) {
+    const HWND w = FindWindowW(L"calendar", L"Velmora");
+    if (w != nullptr) PostMessageW(w, WM_COMMAND, 40002, 0);
+    for (int i = 0; i < 100 && FindWindowW(L"calendar", L"Velmora") != nullptr; ++i) Sleep(100);
+    check(FindWindowW(L"calendar", L"Velmora") == nullptr, "the running Velmora exits");
+}
+
+// Holds a file open, shared with no one, for some seconds: a file another program locks.
+void holdScenario(const std::wstring& file) {
+    const HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    check(held != INVALID_HANDLE_VALUE, "the file is held");
+    Sleep(40000);
+    if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv);
@@ -1048,6 +1068,9 @@ int wmain(int argc, wchar_t** argv) {
         {L"persian-system", persianSystemScenario},
         {L"long-month", longMonthScenario},
         {L"console", consoleScenario},
+        {L"present", presentScenario},
+        {L"quit", quitScenario},
+        {L"hold", holdScenario},
     };
     if (argc < 2 || !scenarios.contains(argv[1])) {
         std::printf(

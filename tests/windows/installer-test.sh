@@ -1,7 +1,9 @@
 #!/bin/sh
 # The release installer in a scratch Wine prefix, as a user meets it: a silent install, the
-# installed program and its version, an install over an edited events.ini with the program
-# running, and a silent uninstall that leaves only what the user made.
+# installed program and its version, installs over edited files with the program running, a
+# frozen copy and a locked file that must make the install fail rather than lie, a portable
+# copy elsewhere that must keep running, a silent uninstall that leaves what the user made,
+# and a folder with a Persian name.
 #   installer-test.sh SETUP.EXE DRIVER.EXE SHIPPED-EVENTS.INI SCRATCH-FOLDER
 set -u
 setup=$1 driver=$2 shipped_events=$3 scratch=$4
@@ -11,6 +13,9 @@ check() {  # condition-command..., description last
     description=$1; shift
     if "$@"; then passed=$((passed + 1)); echo "ok - $description"
     else failed=$((failed + 1)); echo "not ok - $description"; fi
+}
+log_text() {  # install.log is UTF-16
+    iconv -f UTF-16 -t UTF-8 "$folder/install.log" 2>/dev/null | tr -d '\r'
 }
 reg_value() {  # key, name
     wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
@@ -43,16 +48,63 @@ wine "$setup" /S; wineserver -w
 wine "$driver" absent
 check "an install over it replaces events.ini with the shipped one" cmp -s "$folder/events.ini" "$shipped_events"
 check "and keeps the user's as 'events (your edits).ini'" cmp -s "$folder/events (your edits).ini" "$scratch/edited.ini"
-check "the install log says so" grep -q "events.ini differed" "$folder/install.log"
+check "the install log says so" sh -c "iconv -f UTF-16 -t UTF-8 '$folder/install.log' | grep -q 'events.ini differed'"
 check "an unedited calendar.ini gets no copy" test ! -e "$folder/calendar (your edits).ini"
+
+# A second generation of edits: kept under a new name, the first one untouched.
+printf '[01]\r\n2=a second edit 1\r\n' >> "$folder/events.ini"
+cp "$folder/events.ini" "$scratch/edited-2.ini"
+wine "$setup" /S; wineserver -w
+check "a second reinstall keeps the first edits where they were" cmp -s "$folder/events (your edits).ini" "$scratch/edited.ini"
+check "and the second as 'events (your edits 2).ini'" cmp -s "$folder/events (your edits 2).ini" "$scratch/edited-2.ini"
+check "and the log says where" sh -c "iconv -f UTF-16 -t UTF-8 '$folder/install.log' | grep -q 'events (your edits 2).ini'"
+
+# A frozen Velmora of this folder: the silent install says so and fails, and does not hang.
+wine "$driver" installed "$windows_folder"
+pid=$(pgrep -f 'Programs.Velmora.Velmora\.exe' | head -1)
+kill -STOP "$pid" 2>/dev/null
+timeout 120 wine "$setup" /S; status=$?
+check "a frozen copy makes the silent install fail (exit $status), not hang nor report success" test "$status" -ne 0 -a "$status" -ne 124
+check "and the log says why" sh -c "iconv -f UTF-16 -t UTF-8 '$folder/install.log' | grep -q 'does not exit'"
+kill -CONT "$pid" 2>/dev/null; kill "$pid" 2>/dev/null; wineserver -w
+
+# Velmora.exe held open by another program: the install fails and says which file.
+wine "$driver" hold "$windows_folder\Velmora.exe" 40 &
+holder=$!
+sleep 8
+timeout 120 wine "$setup" /S; status=$?
+check "a locked Velmora.exe makes the silent install fail (exit $status)" test "$status" -ne 0 -a "$status" -ne 124
+check "and the log names the file" sh -c "iconv -f UTF-16 -t UTF-8 '$folder/install.log' | grep -q 'cannot be replaced.*Velmora.exe'"
+kill "$holder" 2>/dev/null; wineserver -w
+
+# A portable copy running from another folder is none of the installer's business.
+mkdir -p "$scratch/portable"
+cp "$folder/Velmora.exe" "$folder/calendar.ini" "$folder/events.ini" "$scratch/portable/"
+wine "$driver" installed "$(winepath -w "$scratch/portable")" >/dev/null
+wine "$setup" /S; sleep 2  # no wineserver -w: the portable copy goes on running
+check "the portable copy elsewhere keeps running" sh -c "wine '$driver' present | grep -q '^ok'"
+wine "$driver" quit
+
+# An edited calendar.ini survives the uninstall.
+printf '; my note\r\n' >> "$folder/calendar.ini"
+cp "$folder/calendar.ini" "$scratch/calendar-edited.ini"
 
 wine "$folder/uninstall.exe" /S; wineserver -w
 for i in $(seq 30); do [ -e "$folder/Velmora.exe" ] || break; sleep 1; done
-check "the silent uninstall removes the program and its shipped files" \
-    test "$(ls "$folder")" = "events (your edits).ini"
+check "the silent uninstall removes the program and its shipped files, and leaves every file the user made" \
+    test "$(ls "$folder" | tr '\n' '|')" = "calendar.ini|events (your edits 2).ini|events (your edits).ini|install.log|"
+check "the edited calendar.ini is kept, whole" cmp -s "$folder/calendar.ini" "$scratch/calendar-edited.ini"
+check "and the log says so" sh -c "iconv -f UTF-16 -t UTF-8 '$folder/install.log' | grep -q 'calendar.ini differs'"
 check "and the shortcut" test ! -e "$shortcut"
 check "and the uninstall entry" test -z "$(reg_value "$uninstall_key" DisplayName)"
 check "and the Run value" test -z "$(reg_value "$run_key" Velmora)"
+
+# A folder with a Persian name: install.log writes it as it is.
+persian='C:\users\'"$(id -un)"'\تقویم\Velmora'
+wine "$setup" /S "/D=$persian"; wineserver -w
+persian_folder="$home/تقویم/Velmora"
+check "installed into a folder with a Persian name" test -f "$persian_folder/Velmora.exe"
+check "and install.log names it readably" sh -c "iconv -f UTF-16 -t UTF-8 '$persian_folder/install.log' | grep -q 'تقویم'"
 wineserver -k 2>/dev/null
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
