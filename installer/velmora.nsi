@@ -6,6 +6,11 @@
 ; Silent install and uninstall: /S.
 
 Unicode true
+; With a certificate given, the uninstaller and the setup are signed as they are written.
+!ifdef SIGN
+    !uninstfinalize 'sh "${SIGN}" "%1"'
+    !finalize 'sh "${SIGN}" "%1"'
+!endif
 Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
