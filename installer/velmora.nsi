@@ -254,6 +254,19 @@ Section /o "$(PathSection)" SectionPath
     SendMessage ${HWND_BROADCAST} ${WM_SETTINGCHANGE} 0 "STR:Environment" /TIMEOUT=3000
 SectionEnd
 
+; /PATH on the command line chooses the PATH section, as its box does on the page (for
+; silent installs).
+Function .onInit
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/PATH" $1
+    ${IfNot} ${Errors}
+        SectionGetFlags ${SectionPath} $2
+        IntOp $2 $2 | ${SF_SELECTED}
+        SectionSetFlags ${SectionPath} $2
+    ${EndIf}
+FunctionEnd
+
 ; Removes a shipped data file unless the user changed it: the uninstaller carries the files
 ; it installed and compares.
 !macro RemoveDataFile NAME

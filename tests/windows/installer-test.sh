@@ -99,6 +99,14 @@ check "and the shortcut" test ! -e "$shortcut"
 check "and the uninstall entry" test -z "$(reg_value "$uninstall_key" DisplayName)"
 check "and the Run value" test -z "$(reg_value "$run_key" Velmora)"
 
+# /PATH adds velmora-cli's folder to the user's PATH; the uninstall takes it out again.
+wine reg add 'HKCU\Environment' /v Path /t REG_EXPAND_SZ /d 'C:\tools' /f >/dev/null 2>&1
+wine "$setup" /S /PATH; wineserver -w
+check "/PATH puts the program's folder on the user's PATH" test "$(reg_value 'HKCU\Environment' Path)" = "C:\tools;$windows_folder"
+wine "$folder/uninstall.exe" /S; wineserver -w
+for i in $(seq 30); do [ -e "$folder/Velmora.exe" ] || break; sleep 1; done
+check "and the uninstall takes it off, leaving the rest" test "$(reg_value 'HKCU\Environment' Path)" = "C:\tools"
+
 # A folder with a Persian name: install.log writes it as it is.
 persian='C:\users\'"$(id -un)"'\تقویم\Velmora'
 wine "$setup" /S "/D=$persian"; wineserver -w
