@@ -700,6 +700,14 @@ void paintCostScenario(const std::wstring&) {
 
 // What data the program uses: 1 the lunar table, 2 events.ini.
 LRESULT dataState(HWND w) { return SendMessageW(w, RegisterWindowMessageW(L"Velmora.DataState"), 0, 0); }
+// Writes a file of a test's own making.
+void writeText(const std::wstring& path, const std::string& text) {
+    if (FILE* out = _wfopen(path.c_str(), L"wb")) {
+        std::fwrite(text.data(), 1, text.size(), out);
+        std::fclose(out);
+    }
+}
+
 // A copy of the program and of the chosen data files in a folder of this one.
 std::wstring copyProgram(const std::wstring& folderName, const std::vector<std::wstring>& files) {
     const std::wstring here = folderOfThisProgram();
@@ -742,13 +750,9 @@ void folderScenario(const std::wstring& shots) {
 
     // A damaged calendar.ini: not used, and the user is told once what is wrong and where.
     const std::wstring damaged = copyProgram(L"damaged", {L"events.ini"});
-    if (FILE* out = _wfopen((damaged + L"calendar.ini").c_str(), L"wb")) {
-        std::fputs(
-            "[value]\r\nminJulianday=2458359\r\nmaxJulianday=2459422\r\nminYear=1440\r\nendHijri=2459200\r\n"
-            "1440=354\r\n[1440]\r\n1=3\r\n",
-            out);
-        std::fclose(out);
-    }
+    writeText(damaged + L"calendar.ini",
+              "[value]\r\nminJulianday=2458359\r\nmaxJulianday=2459422\r\nminYear=1440\r\nendHijri=2459200\r\n"
+              "1440=354\r\n[1440]\r\n1=3\r\n");
     p = start(SW_SHOWNORMAL, L"", L"\"" + damaged + L"Velmora.exe\"");
     const HWND message = findDialog(L"Velmora", p.process.dwProcessId);
     const std::wstring said = message != nullptr ? staticTextHolding(message, L"calendar.ini") : L"";
@@ -769,10 +773,7 @@ void folderScenario(const std::wstring& shots) {
 
     // A damaged events.ini is told once too, and its sound lines still count.
     const std::wstring badEvents = copyProgram(L"damaged-events", {L"calendar.ini"});
-    if (FILE* out = _wfopen((badEvents + L"events.ini").c_str(), L"wb")) {
-        std::fputs("[01]\r\n40=no such day 1\r\n1=Nowruz 1\r\n", out);
-        std::fclose(out);
-    }
+    writeText(badEvents + L"events.ini", "[01]\r\n40=no such day 1\r\n1=Nowruz 1\r\n");
     p = start(SW_SHOWNORMAL, L"", L"\"" + badEvents + L"Velmora.exe\"");
     const HWND told = findDialog(L"Velmora", p.process.dwProcessId);
     const std::wstring words = told != nullptr ? staticTextHolding(told, L"events.ini") : L"";
@@ -907,14 +908,13 @@ void persianSystemScenario(const std::wstring&) {
 // A month whose occasions do not fit on the screen: the occasions dialog scrolls.
 void longMonthScenario(const std::wstring& shots) {
     const std::wstring folder = copyProgram(L"long-month", {L"calendar.ini"});
-    if (FILE* out = _wfopen((folder + L"events.ini").c_str(), L"wb")) {
-        const std::string words(60, 'x');
-        for (const char* section : {"[01]", "[13]", "[14]"}) {
-            std::fprintf(out, "%s\r\n", section);
-            for (int day = 1; day <= 31; ++day) std::fprintf(out, "%d=%s %d 0\r\n", day, words.c_str(), day);
-        }
-        std::fclose(out);
+    std::string longTexts;
+    for (const char* section : {"[01]", "[13]", "[14]"}) {
+        longTexts += std::string(section) + "\r\n";
+        for (int day = 1; day <= 31; ++day)
+            longTexts += std::to_string(day) + "=" + std::string(60, 'x') + " " + std::to_string(day) + " 0\r\n";
     }
+    writeText(folder + L"events.ini", longTexts);
     Program p = start(SW_SHOWNORMAL, L"", L"\"" + folder + L"Velmora.exe\"");
     HWND w = p.window;
     if (w == nullptr) return check(false, "the program starts");
