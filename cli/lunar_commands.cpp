@@ -59,7 +59,7 @@ int showCommand(const std::vector<std::string_view>& words, const std::filesyste
     const CivilDate today = localDate();
     std::int32_t year = dayNumberToHijri(data.hijri(), gregorianToDayNumber(today.year, today.month, today.day)).year;
     if (!words.empty()) {
-        const auto asked = wholeInteger(words[0]);
+        const auto asked = wholeInteger(plainDigits(words[0]));
         if (!asked) {
             context.err << "velmora-cli: \"" << shown(words[0]) << "\" is not a year\n";
             return 2;
@@ -104,7 +104,7 @@ int setCommand(std::vector<std::string_view> words, const std::filesystem::path&
     std::vector<LunarCorrection> corrections;
     for (std::size_t i = 0; i < words.size(); i += 2) {
         const auto month = parseYearMonth(words[i]);
-        const auto days = wholeInteger(words[i + 1]);
+        const auto days = wholeInteger(plainDigits(words[i + 1]));
         if (!month || !days) {
             context.err << "velmora-cli: \"" << shown(words[i]) << ' ' << shown(words[i + 1])
                         << "\" is not YEAR-MONTH DAYS, as in 1448-10 30\n";

@@ -108,6 +108,9 @@ TEST_F(CliLunar, ShowNamesTheFirstPredictedMonthAndEachSource) {
     EXPECT_NE(out.find("1448-09\tRamadan\t2027-02-08\t1405-11-19\t30\tpublished\n"), std::string::npos) << out;
     EXPECT_NE(out.find("1448-10\tShawwal\t2027-03-10\t1405-12-19\t29\tpredicted\n"), std::string::npos) << out;
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 13);
+    std::string persian;
+    ASSERT_EQ(run({"lunar", "show", "\u06F1\u06F4\u06F4\u06F8"}, &persian), 0);  // ۱۴۴۸
+    EXPECT_EQ(persian, out);
     EXPECT_EQ(run({"lunar", "show", "1601"}), 1);
     EXPECT_EQ(run({"lunar", "show", "year"}), 2);
 }
