@@ -361,10 +361,8 @@ void MainWindow::show(const ShownMonth& shown, bool rewriteYear) {
 }
 
 void MainWindow::setDisplayMode(Calendar mode) {
-    const ShownMonth shown = changeMode(shown_, context(), mode);
-    shown_ = shown;
+    show(changeMode(shown_, context(), mode));
     checkModeItem();
-    show(shown);
 }
 
 void MainWindow::checkModeItem() {
@@ -425,9 +423,8 @@ void MainWindow::refreshDataFiles() {
     updateHijriItem();
     const ShownMonth kept = keepInSpan(shown_, context());
     if (kept == shown_) return;
-    shown_ = kept;
-    checkModeItem();
     show(kept);
+    checkModeItem();
 }
 
 void MainWindow::applyWords() {
