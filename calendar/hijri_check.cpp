@@ -164,8 +164,11 @@ class Checker {
     }
 
     void checkYearLength(const IniFile::Section& section, std::int32_t year, std::int64_t length) {
+        // Months kept by sighting make a year of 354 or 355 days, rarely one of 353 or 356.
         if (length == 353) {
             problems_.note(section.line, "year " + number(year) + " has 353 days, as its sources give it");
+        } else if (length == 356) {
+            problems_.note(section.line, "year " + number(year) + " has 356 days, as announced months can make it");
         } else if (length != 354 && length != 355) {
             problems_.error(section.line, "year " + number(year) + " has " + number(length) + " days");
         }

@@ -3,14 +3,26 @@
 #include <map>
 #include <optional>
 
+#include <set>
+
 #include "calendar/hijri.h"
 #include "calendar/hijri_check.h"
+#include "calendar/month_names.h"
 
 namespace velmora {
 namespace {
 
 std::string number(std::int64_t value) { return std::to_string(value); }
 std::string monthName(std::int32_t year, std::int32_t month) { return number(year) + "/" + number(month); }
+// "1448/10 (Shawwal)".
+std::string namedMonth(std::int32_t year, std::int32_t month) {
+    return monthName(year, month) + " (" + std::string(velmora::monthName(Calendar::hijri, month).latin) + ")";
+}
+std::string isoDate(DayNumber n) {
+    const CivilDate date = dayNumberToGregorian(n);
+    std::string text = number(date.year) + (date.month < 10 ? "-0" : "-") + number(date.month);
+    return text + (date.day < 10 ? "-0" : "-") + number(date.day);
+}
 std::u16string correctionKey(std::int32_t year, std::int32_t month) {
     return fromUtf8("correction " + monthName(year, month));
 }
@@ -214,29 +226,225 @@ class Corrector {
     bool officialToo_;
 };
 
-}  // namespace
-
-CorrectedTable correctLunarTable(std::string_view text, const std::vector<LunarCorrection>& corrections,
-                                 bool officialToo) {
-    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
-        return {{}, "calendar.ini is written in UTF-16; only a UTF-8 file can be corrected"};
-    const IniFile ini = IniFile::parse(text);
+// The table's text parsed and checked, the start of every change.
+struct CheckedTable {
+    IniFile ini;
     HijriTableSummary summary;
-    for (const FileProblem& problem : checkHijriTable(ini, &summary)) {
-        if (problem.severity == FileProblem::Severity::error)
-            return {{}, "calendar.ini fails its check (velmora-cli check shows why): " + problem.message};
+    std::string problem;
+};
+CheckedTable readCheckedTable(std::string_view text) {
+    if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
+        return {{}, {}, "calendar.ini is written in UTF-16; only a UTF-8 file can be corrected"};
+    CheckedTable checked{IniFile::parse(text), {}, {}};
+    for (const FileProblem& problem : checkHijriTable(checked.ini, &checked.summary)) {
+        if (problem.severity == FileProblem::Severity::error) {
+            checked.problem = "calendar.ini fails its check (velmora-cli check shows why): " + problem.message;
+            break;
+        }
     }
-    Corrector corrector(text, ini, officialToo);
+    return checked;
+}
+
+std::int32_t yearLength(const LunarTable& table, std::int32_t year) {
+    std::int32_t days = 0;
+    for (std::size_t month = 1; month <= 12; ++month) days += table.readHijriMonthLengths(year)[month];
+    return days;
+}
+
+struct MonthOfTable {
+    std::int32_t year = 0;
+    std::int32_t month = 0;
+};
+MonthOfTable monthBefore(std::int32_t year, std::int32_t month) {
+    return month == 1 ? MonthOfTable{year - 1, 12} : MonthOfTable{year, month - 1};
+}
+MonthOfTable monthAfter(std::int32_t year, std::int32_t month) {
+    return month == 12 ? MonthOfTable{year + 1, 1} : MonthOfTable{year, month + 1};
+}
+
+// Applies the corrections; with keepYearLengths a year whose length moves out of 353 to 355
+// days is refused, naming the year.
+CorrectedTable applyCorrections(std::string_view text, const CheckedTable& checked,
+                                const std::vector<LunarCorrection>& corrections, bool officialToo,
+                                bool keepYearLengths) {
+    Corrector corrector(text, checked.ini, officialToo);
     std::string problem;
     for (const LunarCorrection& c : corrections) {
-        if (!corrector.apply(c, summary.lastYear, problem)) return {{}, problem};
+        if (!corrector.apply(c, checked.summary.lastYear, problem)) return {{}, problem};
     }
     CorrectedTable result{corrector.text(), {}};
-    for (const FileProblem& p : checkHijriTable(IniFile::parse(result.text), nullptr)) {
+    const IniFile newIni = IniFile::parse(result.text);
+    if (keepYearLengths) {
+        const LunarTable oldTable(checked.ini), newTable(newIni);
+        for (const LunarCorrection& c : corrections) {
+            const std::int32_t length = yearLength(newTable, c.year);
+            if (length != yearLength(oldTable, c.year) && (length < 353 || length > 355))
+                return {{}, "year " + number(c.year) + " would have " + number(length) + " days"};
+        }
+    }
+    for (const FileProblem& p : checkHijriTable(newIni, nullptr)) {
         if (p.severity == FileProblem::Severity::error)
             return {{}, "the corrected table would fail its check: " + p.message};
     }
     return result;
+}
+
+}  // namespace
+
+CorrectedTable correctLunarTable(std::string_view text, const std::vector<LunarCorrection>& corrections,
+                                 bool officialToo) {
+    const CheckedTable checked = readCheckedTable(text);
+    if (!checked.problem.empty()) return {{}, checked.problem};
+    CorrectedTable result = applyCorrections(text, checked, corrections, officialToo, true);
+    if (result.problem.empty() || corrections.size() != 1 || !result.problem.starts_with("year ")) return result;
+    // One month made longer or shorter moves every month after it, which an announcement never
+    // does: what was meant is most likely that the next month begins a day later or earlier.
+    const LunarCorrection& c = corrections.front();
+    const LunarTable table(checked.ini);
+    const HijriCalendar calendar{table, table.bounds()};
+    const MonthOfTable next = monthAfter(c.year, c.month);
+    const DayNumber nextStart = hijriToDayNumber(calendar, c.year, c.month, 1) + c.days;
+    if (!startLunarMonth(text, next.year, next.month, nextStart, officialToo).problem.empty()) return result;
+    result.problem +=
+        ", and every later month would move; for " + namedMonth(c.year, c.month) + " to have " + number(c.days) +
+        " days and the months after it to stay, say when the next month begins: " + "velmora-cli lunar start " +
+        number(next.year) + "-" + number(next.month) + " " + isoDate(nextStart);
+    if (next.year == c.year) {
+        const auto& lengths = table.readHijriMonthLengths(c.year);
+        const std::int32_t delta = c.days - lengths[static_cast<std::size_t>(c.month)];
+        result.problem += " (or: velmora-cli lunar set " + number(c.year) + "-" + number(c.month) + " " +
+                          number(c.days) + " " + number(next.year) + "-" + number(next.month) + " " +
+                          number(lengths[static_cast<std::size_t>(next.month)] - delta) + ")";
+    }
+    return result;
+}
+CorrectedTable startLunarMonth(std::string_view text, std::int32_t year, std::int32_t month, DayNumber first,
+                               bool officialToo) {
+    const CheckedTable checked = readCheckedTable(text);
+    if (!checked.problem.empty()) return {{}, checked.problem};
+    const LunarTable table(checked.ini);
+    const HijriCalendar calendar{table, table.bounds()};
+    const std::int32_t firstYear = table.bounds().minYear, lastYear = checked.summary.lastYear;
+    if (month < 1 || month > 12 || year < firstYear || year > lastYear)
+        return {{},
+                "there is no month " + monthName(year, month) + " in the table (" + monthName(firstYear, 1) + " to " +
+                    monthName(lastYear, 12) + ")"};
+    const MonthOfTable before = monthBefore(year, month);
+    if (before.year < firstYear)
+        return {{}, monthName(year, month) + " is the table's first month; the table holds no month before it"};
+    const DayNumber beforeStart = hijriToDayNumber(calendar, before.year, before.month, 1);
+    const DayNumber start = hijriToDayNumber(calendar, year, month, 1);
+    const DayNumber end = start + monthLength(Calendar::hijri, calendar, year, month);  // the next month's 1st
+    const std::int64_t beforeDays = std::int64_t{first} - beforeStart, days = std::int64_t{end} - first;
+    if (beforeDays < 29 || beforeDays > 30 || days < 29 || days > 30) {
+        std::string choices;
+        for (const LunarStartChoice& choice : lunarStartChoices(calendar, year, month)) {
+            if (choice.possible) choices += (choices.empty() ? "" : " or ") + isoDate(choice.day);
+        }
+        const bool monthBeforeWrong = beforeDays < 29 || beforeDays > 30;
+        return {{},
+                namedMonth(year, month) + " cannot begin on " + isoDate(first) + ": " +
+                    (monthBeforeWrong ? namedMonth(before.year, before.month) : namedMonth(year, month)) +
+                    " would have " + number(monthBeforeWrong ? beforeDays : days) +
+                    " days, and a lunar month has 29 or 30" +
+                    (choices.empty() ? std::string(" (no day is possible without changing more months)")
+                                     : " (it can begin on " + choices + ")")};
+    }
+    return applyCorrections(text, checked,
+                            {{before.year, before.month, static_cast<std::int32_t>(beforeDays)},
+                             {year, month, static_cast<std::int32_t>(days)}},
+                            officialToo, false);
+}
+
+std::vector<LunarStartChoice> lunarStartChoices(const HijriCalendar& calendar, std::int32_t year, std::int32_t month) {
+    const MonthOfTable before = monthBefore(year, month);
+    if (!yearInLunarTable(calendar, before.year) || !yearInLunarTable(calendar, year)) return {};
+    const DayNumber beforeStart = hijriToDayNumber(calendar, before.year, before.month, 1);
+    const DayNumber end =
+        hijriToDayNumber(calendar, year, month, 1) + monthLength(Calendar::hijri, calendar, year, month);
+    std::vector<LunarStartChoice> choices;
+    for (const DayNumber day : {beforeStart + 29, beforeStart + 30})
+        choices.push_back({day, end - day == 29 || end - day == 30});
+    return choices;
+}
+
+CorrectedTable undoLunarCorrections(std::string_view text) {
+    const CheckedTable checked = readCheckedTable(text);
+    if (!checked.problem.empty()) return {{}, checked.problem};
+    std::vector<LunarCorrection> shipped;
+    if (const IniFile::Section* source = checked.ini.findSection(u"source")) {
+        for (const IniFile::Entry& entry : source->entries) {
+            const std::u16string_view key = entry.key;
+            if (!key.starts_with(u"correction ")) continue;
+            const auto month = monthIndexOf(key.substr(11));
+            const std::size_t was = entry.value.find(u"was ");
+            if (!month || was == std::u16string::npos) continue;
+            shipped.push_back({static_cast<std::int32_t>(*month / 12), static_cast<std::int32_t>(*month % 12 + 1),
+                               profileIntValue(std::u16string_view(entry.value).substr(was + 4), 0)});
+        }
+    }
+    if (shipped.empty()) return {std::string(text), {}};
+    return applyCorrections(text, checked, shipped, true, false);
+}
+
+CarriedCorrections carryLunarCorrections(std::string_view userTable, std::string_view shipped) {
+    CarriedCorrections carried{std::string(shipped), {}};
+    const CheckedTable user = readCheckedTable(userTable);
+    if (!user.problem.empty()) {
+        carried.report.push_back("your table is not carried over: " + user.problem);
+        return carried;
+    }
+    const LunarTable userLunar(user.ini);
+    const HijriCalendar userCalendar{userLunar, userLunar.bounds()};
+    std::set<std::int64_t> corrected, boundaries;  // month indices, year * 12 + month - 1
+    if (const IniFile::Section* source = user.ini.findSection(u"source")) {
+        for (const IniFile::Entry& entry : source->entries) {
+            if (!std::u16string_view(entry.key).starts_with(u"correction ")) continue;
+            if (const auto month = monthIndexOf(std::u16string_view(entry.key).substr(11))) {
+                corrected.insert(*month);
+                boundaries.insert({*month, *month + 1});
+            }
+        }
+    }
+    const auto yearOf = [](std::int64_t m) { return static_cast<std::int32_t>(m / 12); };
+    const auto monthOf = [](std::int64_t m) { return static_cast<std::int32_t>(m % 12 + 1); };
+    const IniFile newIni = IniFile::parse(shipped);
+    const auto heldByNewTable = [](MonthSource source) {
+        return source == MonthSource::official || source == MonthSource::published;
+    };
+    std::set<std::int64_t> givenWay;
+    for (const std::int64_t m : corrected) {  // official wins
+        const MonthSource source = lunarMonthSource(newIni, yearOf(m), monthOf(m));
+        if (heldByNewTable(source) && givenWay.insert(m).second)
+            carried.report.push_back(namedMonth(yearOf(m), monthOf(m)) + ": the new table holds it as " +
+                                     monthSourceName(source) + "; your correction gives way");
+    }
+    for (const std::int64_t m : boundaries) {
+        const std::int32_t year = yearOf(m), month = monthOf(m);
+        if (!yearInLunarTable(userCalendar, year)) continue;
+        const DayNumber wanted = hijriToDayNumber(userCalendar, year, month, 1);
+        const IniFile ini = IniFile::parse(carried.text);
+        const LunarTable table(ini);
+        const HijriCalendar calendar{table, table.bounds()};
+        if (!yearInLunarTable(calendar, year) || hijriToDayNumber(calendar, year, month, 1) == wanted) continue;
+        const MonthOfTable before = monthBefore(year, month);
+        if (heldByNewTable(lunarMonthSource(ini, before.year, before.month)) ||
+            heldByNewTable(lunarMonthSource(ini, year, month))) {
+            if (!givenWay.contains(m) && !givenWay.contains(m - 1))
+                carried.report.push_back(namedMonth(year, month) + ": your start " + isoDate(wanted) +
+                                         " is not carried; the new table holds the months around it");
+            continue;
+        }
+        const CorrectedTable moved = startLunarMonth(carried.text, year, month, wanted);
+        if (!moved.problem.empty()) {
+            carried.report.push_back(namedMonth(year, month) + ": your start " + isoDate(wanted) +
+                                     " is not carried: " + moved.problem);
+            continue;
+        }
+        carried.text = moved.text;
+        carried.report.push_back(namedMonth(year, month) + " begins on " + isoDate(wanted) + ", as you corrected it");
+    }
+    return carried;
 }
 
 const char* monthSourceName(MonthSource source) {

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <iosfwd>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -38,10 +39,21 @@ inline constexpr std::string_view kUsage =
     "      The months of a lunar Hijri year (default: this one): the 1st in the three\n"
     "      calendars, the length, and where it comes from (official, published, predicted,\n"
     "      corrected).\n"
+    "  velmora-cli lunar start [--data DIR] [--official] [--from jalali] YEAR-MONTH DATE\n"
+    "      The month begins on DATE (Gregorian, or Solar Hijri with --from jalali), as Iran\n"
+    "      announces it (\"tomorrow is the 1st of Shawwal\"): the month before it and the month\n"
+    "      itself change length, every later month stays. Refused when either would have other\n"
+    "      than 29 or 30 days. The previous calendar.ini is kept as calendar.ini.bak.\n"
     "  velmora-cli lunar set [--data DIR] [--official] YEAR-MONTH DAYS [YEAR-MONTH DAYS ...]\n"
-    "      Gives a month 29 or 30 days, as Iran announced it; every later date moves with it.\n"
-    "      A month marked official (confirmed by its announcement) changes only with\n"
-    "      --official. The previous calendar.ini is kept as calendar.ini.bak.\n"
+    "      Gives a month 29 or 30 days; every later date moves with it, so a change that\n"
+    "      would give its year other than 353 to 355 days is refused (lunar start is then\n"
+    "      what was meant). A month marked official (confirmed by its announcement) changes\n"
+    "      only with --official, with either command. Both record the change in [source].\n"
+    "  velmora-cli lunar undo [--data DIR]\n"
+    "      Takes back every correction: the months are as shipped again.\n"
+    "  velmora-cli lunar carry [--data DIR] OLDFILE\n"
+    "      Carries the corrections of an older calendar.ini into the new one (the installer\n"
+    "      does this); a month the new table holds as official or published keeps its days.\n"
     "  --data DIR reads calendar.ini and events.ini from DIR instead of the program's folder.\n"
     "  velmora-cli --version prints the version; velmora-cli COMMAND --help one command's use.\n";
 
@@ -53,6 +65,6 @@ int lunarCommand(const std::vector<std::string_view>& args, const CommandContext
 int todayCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 
 // The lines of kUsage that describe one command; empty for a command it does not name.
-std::string_view commandUsage(std::string_view command);
+std::string commandUsage(std::string_view command);
 
 }  // namespace velmora::cli

@@ -7,14 +7,18 @@
 
 namespace velmora::cli {
 
-std::string_view commandUsage(std::string_view command) {
+std::string commandUsage(std::string_view command) {
     const std::string_view usage = kUsage;
-    const std::size_t start = usage.find("  velmora-cli " + std::string(command) + " ");
-    if (start == std::string_view::npos) return {};
-    // The command's own line and the indented lines that describe it.
-    std::size_t end = usage.find('\n', start) + 1;
-    while (usage.substr(end).starts_with("      ")) end = usage.find('\n', end) + 1;
-    return usage.substr(start, end - start);
+    const std::string head = "  velmora-cli " + std::string(command) + " ";
+    std::string lines;
+    // Each line of the command (lunar has several) and the indented lines that describe it.
+    for (std::size_t start = usage.find(head); start != std::string_view::npos; start = usage.find(head, start)) {
+        std::size_t end = usage.find('\n', start) + 1;
+        while (usage.substr(end).starts_with("      ")) end = usage.find('\n', end) + 1;
+        lines += usage.substr(start, end - start);
+        start = end;
+    }
+    return lines;
 }
 
 int run(const std::vector<std::string_view>& args, std::istream& in, std::ostream& out, std::ostream& err,

@@ -1,6 +1,7 @@
 // velmora-cli lunar: the months of calendar.ini, where each comes from, and a safe
 // correction of one month's length.
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <ostream>
 
@@ -8,7 +9,7 @@
 #include "calendar/hijri_correction.h"
 #include "cli/cli_support.h"
 #include "cli/command_list.h"
-#include "cli/replace_file.h"
+#include "data/replace_file.h"
 
 namespace velmora::cli {
 namespace {
@@ -93,6 +94,19 @@ int showCommand(const std::vector<std::string_view>& words, const std::filesyste
     return 0;
 }
 
+// Rewrites calendar.ini through `edit`; false, having said why, when nothing was written.
+bool writeTable(const std::filesystem::path& path, const std::function<CorrectedTable(std::string_view)>& edit,
+                const CommandContext& context, bool* changed = nullptr) {
+    bool rewritten = false;
+    const std::string problem = editFile(path, edit, &rewritten);
+    if (changed != nullptr) *changed = rewritten;
+    if (!problem.empty()) {
+        context.err << "velmora-cli: " << problem << "\n";
+        return false;
+    }
+    return true;
+}
+
 int setCommand(std::vector<std::string_view> words, const std::filesystem::path& folder,
                const CommandContext& context) {
     // Months confirmed by their announcement change only when the user says so.
@@ -113,29 +127,14 @@ int setCommand(std::vector<std::string_view> words, const std::filesystem::path&
         corrections.push_back({month->year, month->month, static_cast<std::int32_t>(*days)});
     }
     const std::filesystem::path path = folder / "calendar.ini";
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        context.err << "velmora-cli: " << path.string() << " is not a file; nothing was changed\n";
+    bool changed = false;
+    if (!writeTable(
+            path, [&](std::string_view text) { return correctLunarTable(text, corrections, officialToo); }, context,
+            &changed))
         return 1;
-    }
-    const auto text = readWholeFile(path);
-    if (!text) {
-        context.err << "velmora-cli: cannot read " << path.string() << "\n";
-        return 1;
-    }
-    const CorrectedTable corrected = correctLunarTable(*text, corrections, officialToo);
-    if (!corrected.problem.empty()) {
-        context.err << "velmora-cli: " << corrected.problem << "; nothing was changed\n";
-        return 1;
-    }
-    if (corrected.text == *text) {
+    if (!changed) {
         context.out << "calendar.ini already has these lengths; nothing was changed\n";
         return 0;
-    }
-    const std::string problem = replaceFileKeepingBackup(path, *text, corrected.text);
-    if (!problem.empty()) {
-        context.err << "velmora-cli: " << problem << "\n";
-        return 1;
     }
     for (const LunarCorrection& c : corrections) {
         context.out << c.year << '/' << c.month << " (" << monthName(Calendar::hijri, c.month).latin << ") now has "
@@ -145,18 +144,119 @@ int setCommand(std::vector<std::string_view> words, const std::filesystem::path&
     return 0;
 }
 
+// "1448/10 (Shawwal) 2027-03-10 (1405-12-19) to 2027-04-07, 29 days".
+std::string monthLine(const HijriCalendar& calendar, std::int32_t year, std::int32_t month) {
+    const DayNumber first = hijriToDayNumber(calendar, year, month, 1);
+    const std::int32_t days = monthLength(Calendar::hijri, calendar, year, month);
+    std::string line = std::to_string(year) + '/' + std::to_string(month) + " (" +
+                       std::string(monthName(Calendar::hijri, month).latin) + ") ";
+    appendDate(line, dayNumberToGregorian(first));
+    line += " (";
+    appendDate(line, dayNumberToJalali(first));
+    line += ") to ";
+    appendDate(line, dayNumberToGregorian(first + days - 1));
+    return line + ", " + std::to_string(days) + " days";
+}
+
+int startCommand(std::vector<std::string_view> words, const std::filesystem::path& folder,
+                 const CommandContext& context) {
+    const bool officialToo = std::erase(words, std::string_view("--official")) > 0;
+    bool jalali = false;
+    if (words.size() >= 2 && words[0] == "--from") {
+        if (words[1] != "jalali" && words[1] != "gregorian") {
+            context.err << "velmora-cli: lunar start takes --from jalali or --from gregorian\n";
+            return 2;
+        }
+        jalali = words[1] == "jalali";
+        words.erase(words.begin(), words.begin() + 2);
+    }
+    const auto month = words.size() == 2 ? parseYearMonth(words[0]) : std::nullopt;
+    const auto date = words.size() == 2 ? parseDate(words[1]) : std::nullopt;
+    if (!month || !date) {
+        context.err << "velmora-cli: lunar start takes YEAR-MONTH DATE, as in 1448-10 2027-03-09\n";
+        return 2;
+    }
+    const Calendar calendar = jalali ? Calendar::jalali : Calendar::gregorian;
+    const DayNumber first = dateToDayNumber(calendar, CalendarData().hijri(), date->year, date->month, date->day);
+    if (dayNumberToDate(calendar, CalendarData().hijri(), first) != *date) {
+        context.err << "velmora-cli: " << shown(words[1]) << " is not a day of the "
+                    << (jalali ? "Solar Hijri" : "Gregorian") << " calendar\n";
+        return 2;
+    }
+    const std::filesystem::path path = folder / "calendar.ini";
+    if (!writeTable(
+            path,
+            [&](std::string_view text) { return startLunarMonth(text, month->year, month->month, first, officialToo); },
+            context))
+        return 1;
+    const CalendarFiles files(folder);
+    const HijriCalendar hijri = files.data().hijri();
+    context.out << monthLine(hijri, month->year, month->month) << "\n";
+    const CivilDate before = dayNumberToHijri(hijri, first - 1);
+    context.out << "It was " << before.day << " " << monthName(Calendar::hijri, before.month).latin
+                << " the day before; " << monthLine(hijri, before.year, before.month)
+                << ". Later months stay as they were.\n";
+    context.out << "The previous table is kept as " << path.filename().string() << ".bak.\n";
+    return 0;
+}
+
+int undoCommand(const std::vector<std::string_view>& words, const std::filesystem::path& folder,
+                const CommandContext& context) {
+    if (!words.empty()) {
+        context.err << "velmora-cli: lunar undo takes nothing more\n";
+        return 2;
+    }
+    const std::filesystem::path path = folder / "calendar.ini";
+    bool changed = false;
+    if (!writeTable(path, undoLunarCorrections, context, &changed)) return 1;
+    context.out << (changed ? "The lunar months are as shipped again; the previous table is kept as calendar.ini.bak.\n"
+                            : "calendar.ini holds no corrections; nothing was changed\n");
+    return 0;
+}
+
+// The installer's step: the corrections of the user's older table carried into the new one.
+int carryCommand(const std::vector<std::string_view>& words, const std::filesystem::path& folder,
+                 const CommandContext& context) {
+    if (words.size() != 1) {
+        context.err << "velmora-cli: lunar carry takes the file of an older, corrected table\n";
+        return 2;
+    }
+    const auto user = readWholeFile(std::filesystem::path(std::u8string(words[0].begin(), words[0].end())));
+    if (!user) {
+        context.err << "velmora-cli: cannot read " << shown(words[0]) << "\n";
+        return 1;
+    }
+    std::vector<std::string> report;
+    const std::filesystem::path path = folder / "calendar.ini";
+    if (!writeTable(
+            path,
+            [&](std::string_view text) {
+                CarriedCorrections carried = carryLunarCorrections(*user, text);
+                report = std::move(carried.report);
+                return CorrectedTable{std::move(carried.text), {}};
+            },
+            context))
+        return 1;
+    for (const std::string& line : report) context.out << line << "\n";
+    if (report.empty()) context.out << "no correction to carry over\n";
+    return 0;
+}
+
 }  // namespace
 
 int lunarCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
     const CommonOptions options = takeDataOption(args, context.dataFolder, context.err);
     if (options.status != 0) return options.status;
-    if (options.rest.empty() || (options.rest[0] != "show" && options.rest[0] != "set")) {
-        context.err << "velmora-cli: lunar takes show [YEAR] or set [--official] YEAR-MONTH DAYS\n";
-        return 2;
-    }
-    const std::vector<std::string_view> words(options.rest.begin() + 1, options.rest.end());
-    return options.rest[0] == "show" ? showCommand(words, options.dataFolder, context)
-                                     : setCommand(words, options.dataFolder, context);
+    const std::string_view verb = options.rest.empty() ? std::string_view() : options.rest[0];
+    const std::vector<std::string_view> words(options.rest.begin() + (options.rest.empty() ? 0 : 1),
+                                              options.rest.end());
+    if (verb == "show") return showCommand(words, options.dataFolder, context);
+    if (verb == "set") return setCommand(words, options.dataFolder, context);
+    if (verb == "start") return startCommand(words, options.dataFolder, context);
+    if (verb == "undo") return undoCommand(words, options.dataFolder, context);
+    if (verb == "carry") return carryCommand(words, options.dataFolder, context);
+    context.err << "velmora-cli: lunar takes show [YEAR], start YEAR-MONTH DATE, set YEAR-MONTH DAYS or undo\n";
+    return 2;
 }
 
 }  // namespace velmora::cli

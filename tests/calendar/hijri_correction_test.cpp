@@ -126,9 +126,110 @@ TEST(HijriCorrection, RefusedRequestsSayWhy) {
               std::string::npos);
     EXPECT_NE(problem(shipped, {1264, 12, 29}).find("no month 1264/12"), std::string::npos);
     EXPECT_NE(problem(shipped, {1601, 1, 30}).find("no month 1601/1"), std::string::npos);
-    EXPECT_NE(problem(shipped, {1448, 10, 30}).find("year 1448 has 356 days"), std::string::npos);
+    // One month longer moves every later month: refused, naming the start that was meant.
+    const std::string longer = problem(shipped, {1448, 10, 30});
+    EXPECT_NE(longer.find("year 1448 would have 356 days"), std::string::npos) << longer;
+    EXPECT_NE(longer.find("lunar start 1448-11 2027-04-09 (or: velmora-cli lunar set 1448-10 30 1448-11 29)"),
+              std::string::npos)
+        << longer;
     EXPECT_NE(problem("[value]\nminJulianday=1\n", {1448, 10, 30}).find("fails its check"), std::string::npos);
     EXPECT_NE(problem("\xFF\xFE[\0v\0", {1448, 10, 30}).find("UTF-16"), std::string::npos);
+}
+
+struct LunarStart {
+    std::int32_t year, month;
+    CivilDate first;  // Gregorian
+};
+
+// The months' first days in a table, by month index year * 12 + month.
+std::map<std::int32_t, DayNumber> monthStarts(const std::string& text) {
+    const IniFile ini = IniFile::parse(text);
+    const LunarTable table(ini);
+    const HijriCalendar calendar{table, table.bounds()};
+    std::map<std::int32_t, DayNumber> starts;
+    for (std::int32_t year = 1265; year <= 1600; ++year)
+        for (std::int32_t month = 1; month <= 12; ++month)
+            starts[year * 12 + month] = hijriToDayNumber(calendar, year, month, 1);
+    starts[1601 * 12 + 1] = table.bounds().maxJulianday + 1;
+    return starts;
+}
+
+// An announced first day moves one boundary: the two months around it change length, the
+// table still passes its check, every other month begins where it did, and both are recorded.
+TEST(LunarStart, MovesOneBoundaryInEitherDirection) {
+    const std::string shipped = readBytes(shippedFile("calendar.ini"));
+    std::string text = shipped;
+    for (const LunarStart start : {LunarStart{1448, 10, {2027, 3, 9}},       // Ramadan 29 days, Shawwal 30
+                                   LunarStart{1448, 10, {2027, 3, 10}},      // and back
+                                   LunarStart{1449, 1, {2027, 6, 7}},        // across the year: 1448 has 356 days
+                                   LunarStart{1600, 12, {2174, 10, 27}}}) {  // the table's last month
+        if (start.year == 1600) text = correctLunarTable(text, {{1600, 12, 29}}).text;  // room to move
+        const DayNumber first = gregorianToDayNumber(start.first.year, start.first.month, start.first.day);
+        const CorrectedTable result = startLunarMonth(text, start.year, start.month, first);
+        ASSERT_EQ(result.problem, "") << start.year << "/" << start.month;
+        for (const FileProblem& p : checkHijriTable(IniFile::parse(result.text), nullptr))
+            EXPECT_NE(p.severity, FileProblem::Severity::error) << p.message;
+        std::map<std::int32_t, DayNumber> expected = monthStarts(text);
+        expected[start.year * 12 + start.month] = first;
+        EXPECT_EQ(monthStarts(result.text), expected);
+        text = result.text;
+    }
+    const IniFile ini = IniFile::parse(text);
+    EXPECT_EQ(lunarMonthSource(ini, 1448, 9), MonthSource::published);  // back as shipped
+    EXPECT_EQ(lunarMonthSource(ini, 1448, 12), MonthSource::corrected);
+    EXPECT_EQ(lunarMonthSource(ini, 1449, 1), MonthSource::corrected);
+    EXPECT_EQ(lunarMonthSource(ini, 1600, 11), MonthSource::corrected);
+    // Undo gives the table as shipped, byte for byte, also after a `lunar set`.
+    const std::string set = correctLunarTable(text, {{1300, 1, 30}}, true).text;
+    EXPECT_EQ(undoLunarCorrections(set).text, shipped);
+    EXPECT_EQ(undoLunarCorrections(shipped).text, shipped);
+}
+
+TEST(LunarStart, RefusedStartsSayWhy) {
+    const std::string shipped = readBytes(shippedFile("calendar.ini"));
+    const auto problem = [&](std::int32_t year, std::int32_t month, CivilDate first) {
+        return startLunarMonth(shipped, year, month, gregorianToDayNumber(first.year, first.month, first.day)).problem;
+    };
+    EXPECT_NE(problem(1448, 10, {2027, 3, 11})
+                  .find("1448/9 (Ramadan) would have 31 days, and a lunar month has 29 "
+                        "or 30 (it can begin on 2027-03-09 or 2027-03-10)"),
+              std::string::npos);
+    EXPECT_NE(problem(1449, 1, {2027, 6, 5}).find("1448/12 (Dhu al-Hijja) would have 28 days"), std::string::npos);
+    EXPECT_NE(problem(1448, 11, {2027, 4, 6}).find("would have"), std::string::npos);
+    EXPECT_NE(problem(1601, 1, {2176, 5, 14}).find("no month 1601/1 in the table"), std::string::npos);
+    EXPECT_NE(problem(1448, 13, {2027, 3, 9}).find("no month 1448/13"), std::string::npos);
+    EXPECT_NE(problem(1265, 1, {1848, 11, 28}).find("the table's first month"), std::string::npos);
+    EXPECT_NE(problem(1448, 1, {2026, 6, 17}).find("1447/12 is an official month"), std::string::npos);
+
+    const IniFile ini = IniFile::parse(shipped);
+    const LunarTable table(ini);
+    const auto choices = lunarStartChoices({table, table.bounds()}, 1448, 10);
+    ASSERT_EQ(choices.size(), 2u);
+    EXPECT_EQ(dayNumberToGregorian(choices[0].day), (CivilDate{2027, 3, 9}));
+    EXPECT_TRUE(choices[0].possible);
+    EXPECT_TRUE(choices[1].possible);  // as shipped
+    EXPECT_TRUE(lunarStartChoices({table, table.bounds()}, 1265, 1).empty());
+}
+
+// A newer table that holds Shawwal 1448 as published keeps it (official wins); a correction
+// of a month it still predicts is carried over.
+TEST(LunarStart, CorrectionsCarryIntoANewerTable) {
+    const std::string shipped = readBytes(shippedFile("calendar.ini"));
+    const auto day = [](std::int32_t y, std::int32_t m, std::int32_t d) { return gregorianToDayNumber(y, m, d); };
+    const std::string user =
+        startLunarMonth(startLunarMonth(shipped, 1448, 11, day(2027, 4, 9)).text, 1449, 1, day(2027, 6, 7)).text;
+    std::string newer = shipped;
+    newer.replace(newer.find("publishedMonths=1448/1-1448/9"), 29, "publishedMonths=1448/1-1448/10");
+    newer.replace(newer.find("firstPredictedMonth=1448/10"), 27, "firstPredictedMonth=1448/11");
+    const CarriedCorrections carried = carryLunarCorrections(user, newer);
+    ASSERT_EQ(carried.report.size(), 2u);
+    EXPECT_EQ(carried.report[0], "1448/10 (Shawwal): the new table holds it as published; your correction gives way");
+    EXPECT_EQ(carried.report[1], "1449/1 (Muharram) begins on 2027-06-07, as you corrected it");
+    std::map<std::int32_t, DayNumber> expected = monthStarts(newer);
+    expected[1449 * 12 + 1] = day(2027, 6, 7);
+    EXPECT_EQ(monthStarts(carried.text), expected);
+    EXPECT_EQ(carryLunarCorrections(shipped, newer).text, newer);  // nothing to carry
+    EXPECT_EQ(carryLunarCorrections("[value]\nminJulianday=5\n", newer).text, newer);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "cli/commands.h"
-#include "cli/replace_file.h"
+#include "data/replace_file.h"
 #include "test_files.h"
 
 namespace velmora::cli {
@@ -99,6 +99,30 @@ TEST_F(CliLunar, AFailedWriteKeepsTheTableAndTheOlderBackup) {
     std::filesystem::create_directory(path);
     EXPECT_EQ(run({"lunar", "set", "1449-12", "30"}, nullptr, &err), 1);
     EXPECT_NE(err.find("is not a file"), std::string::npos) << err;
+}
+
+TEST_F(CliLunar, StartTakesADayOfEitherSolarCalendarAndUndoTakesItBack) {
+    std::string out, err;
+    ASSERT_EQ(run({"lunar", "start", "1448-10", "2027-03-09"}, &out), 0);
+    EXPECT_EQ(out,
+              "1448/10 (Shawwal) 2027-03-09 (1405-12-18) to 2027-04-07, 30 days\n"
+              "It was 29 Ramadan the day before; 1448/9 (Ramadan) 2027-02-08 (1405-11-19) to 2027-03-08, 29 days. "
+              "Later months stay as they were.\nThe previous table is kept as calendar.ini.bak.\n");
+    EXPECT_EQ(run({"check"}), 0);
+    const std::string moved = table();
+    ASSERT_EQ(run({"lunar", "start", "--from", "jalali", "1448-10", "\u06F1\u06F4\u06F0\u06F5/12/19"}), 0);  // ۱۴۰۵
+    EXPECT_EQ(table(), shipped_);
+    EXPECT_EQ(run({"lunar", "start", "1448-10", "2027-03-11"}, nullptr, &err), 1);
+    EXPECT_NE(err.find("would have 31 days"), std::string::npos) << err;
+    EXPECT_EQ(run({"lunar", "start", "1448-10", "2027-02-30"}), 2);
+    EXPECT_EQ(run({"lunar", "start", "--from", "hijri", "1448-10", "1448-10-01"}), 2);
+    EXPECT_EQ(run({"lunar", "start", "1448-10"}), 2);
+    EXPECT_EQ(table(), shipped_);
+    folder_.write("calendar.ini", moved);
+    ASSERT_EQ(run({"lunar", "undo"}, &out), 0);
+    EXPECT_EQ(table(), shipped_);
+    ASSERT_EQ(run({"lunar", "undo"}, &out), 0);
+    EXPECT_EQ(out, "calendar.ini holds no corrections; nothing was changed\n");
 }
 
 TEST_F(CliLunar, ShowNamesTheFirstPredictedMonthAndEachSource) {

@@ -2,9 +2,9 @@
 // new file in place and keeps the old one as the backup in one step.
 #include <windows.h>
 
-#include "cli/replace_file.h"
+#include "data/replace_file.h"
 
-namespace velmora::cli {
+namespace velmora {
 namespace {
 
 std::string lastError() {
@@ -45,4 +45,4 @@ std::string swapIn(const std::filesystem::path& path, const std::filesystem::pat
     return "cannot replace " + path.string() + ": " + lastError();
 }
 
-}  // namespace velmora::cli
+}  // namespace velmora

@@ -1,8 +1,10 @@
-#include "cli/replace_file.h"
+#include "data/replace_file.h"
 
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
-namespace velmora::cli {
+namespace velmora {
 
 std::string replaceFileKeepingBackup(const std::filesystem::path& path, std::string_view current,
                                      std::string_view bytes, const std::function<bool()>& afterTemporary) {
@@ -34,4 +36,22 @@ std::string replaceFileKeepingBackup(const std::filesystem::path& path, std::str
     return {};
 }
 
-}  // namespace velmora::cli
+std::string editFile(const std::filesystem::path& path, const std::function<EditedText(std::string_view)>& edit,
+                     bool* changed) {
+    if (changed != nullptr) *changed = false;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return path.string() + " is not a file; nothing was changed";
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return "cannot read " + path.string();
+    std::string current(std::istreambuf_iterator<char>(in), {});
+    if (in.bad()) return "cannot read " + path.string();
+    in.close();
+    const EditedText edited = edit(current);
+    if (!edited.problem.empty()) return edited.problem + "; nothing was changed";
+    if (edited.text == current) return {};
+    std::string problem = replaceFileKeepingBackup(path, current, edited.text);
+    if (problem.empty() && changed != nullptr) *changed = true;
+    return problem;
+}
+
+}  // namespace velmora

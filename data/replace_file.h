@@ -7,7 +7,19 @@
 #include <string>
 #include <string_view>
 
-namespace velmora::cli {
+namespace velmora {
+
+// A file's new text, or why there is none.
+struct EditedText {
+    std::string text;
+    std::string problem;  // empty on success
+};
+
+// Reads path, asks `edit` for its new text and writes that in its place with
+// replaceFileKeepingBackup. Returns the problem (empty on success); *changed says whether the
+// file was rewritten (an edit that gives the same text writes nothing).
+std::string editFile(const std::filesystem::path& path, const std::function<EditedText(std::string_view)>& edit,
+                     bool* changed = nullptr);
 
 // Writes bytes beside path ("NAME.new") and flushes them to the disk, then puts them in
 // place of path keeping what path held as "NAME.bak", in one step. `current` is what path
@@ -25,4 +37,4 @@ bool writeFlushed(const std::filesystem::path& path, std::string_view bytes);
 std::string swapIn(const std::filesystem::path& path, const std::filesystem::path& replacement,
                    const std::filesystem::path& backup, std::string_view current);
 
-}  // namespace velmora::cli
+}  // namespace velmora

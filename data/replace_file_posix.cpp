@@ -5,9 +5,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "cli/replace_file.h"
+#include "data/replace_file.h"
 
-namespace velmora::cli {
+namespace velmora {
 
 bool writeFlushed(const std::filesystem::path& path, std::string_view bytes) {
     const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -43,4 +43,4 @@ std::string swapIn(const std::filesystem::path& path, const std::filesystem::pat
     return {};
 }
 
-}  // namespace velmora::cli
+}  // namespace velmora
