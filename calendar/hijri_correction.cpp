@@ -7,6 +7,7 @@
 
 #include "calendar/hijri.h"
 #include "calendar/hijri_check.h"
+#include "calendar/lunar_source.h"
 #include "calendar/month_names.h"
 
 namespace velmora {
@@ -23,31 +24,6 @@ std::string isoDate(DayNumber n) {
     std::string text = number(date.year) + (date.month < 10 ? "-0" : "-") + number(date.month);
     return text + (date.day < 10 ? "-0" : "-") + number(date.day);
 }
-std::u16string correctionKey(std::int32_t year, std::int32_t month) {
-    return fromUtf8("correction " + monthName(year, month));
-}
-
-// "1448/10" as year * 12 + month - 1, so that months compare in order.
-std::optional<std::int64_t> monthIndexOf(std::u16string_view text) {
-    const std::size_t slash = text.find(u'/');
-    if (slash == std::u16string_view::npos) return std::nullopt;
-    const auto year = decimalNameValue(text.substr(0, slash));
-    const auto month = decimalNameValue(text.substr(slash + 1));
-    if (!year || !month || *month < 1 || *month > 12) return std::nullopt;
-    return std::int64_t{*year} * 12 + *month - 1;
-}
-
-// Whether month index m lies in a range "1448/1-1448/9" of [source].
-bool inSourceRange(const IniFile& ini, std::u16string_view key, std::int64_t m) {
-    const auto range = ini.find(u"source", key);
-    if (!range) return false;
-    const std::size_t dash = range->find(u'-');
-    if (dash == std::u16string_view::npos) return false;
-    const auto first = monthIndexOf(range->substr(0, dash));
-    const auto last = monthIndexOf(range->substr(dash + 1));
-    return first && last && *first <= m && m <= *last;
-}
-
 // The text as lines, each with its own line ending, so that unchanged lines stay byte for
 // byte what they were. Lines end as the INI reader ends them, so that its line numbers name
 // these lines: at a CR, at an LF, or at a CR LF pair.
@@ -104,7 +80,7 @@ class Corrector {
                       monthName(bounds.minYear, 1) + " to " + monthName(lastYear, 12) + ")";
             return false;
         }
-        if (!officialToo_ && inSourceRange(ini_, u"officialMonths", std::int64_t{c.year} * 12 + c.month - 1)) {
+        if (!officialToo_ && inLunarSourceRange(ini_, u"officialMonths", std::int64_t{c.year} * 12 + c.month - 1)) {
             problem = monthName(c.year, c.month) +
                       " is an official month, confirmed by its announcement; --official "
                       "changes it all the same";
@@ -376,7 +352,7 @@ CorrectedTable undoLunarCorrections(std::string_view text) {
         for (const IniFile::Entry& entry : source->entries) {
             const std::u16string_view key = entry.key;
             if (!key.starts_with(u"correction ")) continue;
-            const auto month = monthIndexOf(key.substr(11));
+            const auto month = lunarMonthIndex(key.substr(11));
             const std::size_t was = entry.value.find(u"was ");
             if (!month || was == std::u16string::npos) continue;
             shipped.push_back({static_cast<std::int32_t>(*month / 12), static_cast<std::int32_t>(*month % 12 + 1),
@@ -400,7 +376,7 @@ CarriedCorrections carryLunarCorrections(std::string_view userTable, std::string
     if (const IniFile::Section* source = user.ini.findSection(u"source")) {
         for (const IniFile::Entry& entry : source->entries) {
             if (!std::u16string_view(entry.key).starts_with(u"correction ")) continue;
-            if (const auto month = monthIndexOf(std::u16string_view(entry.key).substr(11))) {
+            if (const auto month = lunarMonthIndex(std::u16string_view(entry.key).substr(11))) {
                 corrected.insert(*month);
                 boundaries.insert({*month, *month + 1});
             }
@@ -445,25 +421,6 @@ CarriedCorrections carryLunarCorrections(std::string_view userTable, std::string
         carried.report.push_back(namedMonth(year, month) + " begins on " + isoDate(wanted) + ", as you corrected it");
     }
     return carried;
-}
-
-const char* monthSourceName(MonthSource source) {
-    switch (source) {
-        case MonthSource::official: return "official";
-        case MonthSource::published: return "published";
-        case MonthSource::predicted: return "predicted";
-        case MonthSource::corrected: break;
-    }
-    return "corrected";
-}
-
-MonthSource lunarMonthSource(const IniFile& ini, std::int32_t year, std::int32_t month) {
-    if (ini.find(u"source", correctionKey(year, month))) return MonthSource::corrected;
-    const std::int64_t m = std::int64_t{year} * 12 + month - 1;
-    const auto firstPredicted = monthIndexOf(ini.find(u"source", u"firstPredictedMonth").value_or(u""));
-    if (firstPredicted && m >= *firstPredicted) return MonthSource::predicted;
-    if (inSourceRange(ini, u"publishedMonths", m)) return MonthSource::published;
-    return MonthSource::official;
 }
 
 }  // namespace velmora

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calendar/hijri.h"
+#include "calendar/lunar_source.h"
 #include "data/ini_file.h"
 #include "data/replace_file.h"
 
@@ -65,10 +66,5 @@ struct CarriedCorrections {
     std::vector<std::string> report;
 };
 CarriedCorrections carryLunarCorrections(std::string_view userTable, std::string_view shipped);
-
-// Where a month of the table comes from, by the [source] section.
-enum class MonthSource { official, published, predicted, corrected };
-const char* monthSourceName(MonthSource source);
-MonthSource lunarMonthSource(const IniFile& ini, std::int32_t year, std::int32_t month);
 
 }  // namespace velmora

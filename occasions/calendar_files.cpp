@@ -30,6 +30,7 @@ void CalendarFiles::takeCalendar() {
         }
     }
     data_.lunar = calendarErrors_.empty() ? LunarTable(calendarSource_.file()) : LunarTable();
+    data_.lunarSource = calendarErrors_.empty() ? readLunarTableSource(calendarSource_.file()) : LunarTableSource();
 }
 
 bool CalendarFiles::refresh() {

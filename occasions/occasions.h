@@ -14,6 +14,7 @@
 
 #include "calendar/hijri.h"
 #include "calendar/hijri_check.h"
+#include "calendar/lunar_source.h"
 #include "data/file_problem.h"
 #include "data/ini_file.h"
 
@@ -53,20 +54,25 @@ class Occasions {
     std::shared_ptr<const IniFile> ini_;
 };
 
-// What the views, the dialog, the tray and the converter read: the lunar table and the
-// occasions.
+// What the views, the dialog, the tray and the converter read: the lunar table, what its
+// [source] says of its months, and the occasions.
 struct CalendarData {
     LunarTable lunar;
+    LunarTableSource lunarSource;
     Occasions events;
 
     CalendarData() = default;
     CalendarData(const IniFile& calendarIni, std::shared_ptr<const IniFile> eventsIni)
-        : lunar(calendarIni), events(std::move(eventsIni)) {}
+        : lunar(calendarIni), lunarSource(readLunarTableSource(calendarIni)), events(std::move(eventsIni)) {}
     // From the texts of the two files, as tests and tools have them at hand.
     static CalendarData fromText(std::string_view calendarIni, std::string_view eventsIni = {});
 
     const HijriBounds& bounds() const { return lunar.bounds(); }
     HijriCalendar hijri() const { return {lunar, lunar.bounds()}; }
+    // Whether a lunar date of the table is a prediction rather than an announced month.
+    bool lunarPredicted(const CivilDate& lunarDate) const {
+        return lunarSource.predicted(lunarDate.year, lunarDate.month);
+    }
 };
 
 // The occasions of one day in the three calendars, and whether they make it a holiday: a

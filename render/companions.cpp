@@ -5,6 +5,7 @@
 
 #include "calendar/month_names.h"
 #include "calendar/native_digits.h"
+#include "render/weekday_strip.h"
 
 namespace velmora {
 namespace {
@@ -111,7 +112,10 @@ void drawCompanionDays(Surface& surface, const MonthView& view, const Companion&
         const auto date = companionDate(companion.calendar, day);
         if (!date) continue;
         const bool firstMonth = date->year == first.year && date->month == first.month;
-        surface.setTextColor(firstMonth ? slotColor : kBlack);
+        if (companion.calendar == Calendar::hijri && day.lunarPredicted)
+            surface.setTextColor(firstMonth ? kPredictedTeal : kPredictedGrey);
+        else
+            surface.setTextColor(firstMonth ? slotColor : kBlack);
         const std::int32_t x = left + day.cell.screenColumn * cell + companion.delta;
         const std::int32_t y = top + (day.cell.row - 1) * row + companion.delta;
         const DigitText text = formatCalendarNumber(companion.calendar, date->day);
@@ -139,6 +143,17 @@ void drawCompanion(Surface& surface, const MonthView& view, std::int32_t slot) {
     drawCompanionMonthNames(surface, companion, *first, (w * 100) / 137, headerTop, charWidth, slotColor);
     const std::int32_t left = secondSlot ? w / 16 + w / 14 + 7 : w / 70 + w / 14 + 7;
     drawCompanionDays(surface, view, companion, *first, left, slotColor);
+}
+
+void drawPredictedMark(Surface& surface, const MonthView& view) {
+    if (!view.layout.predicted || view.words.predicted.empty()) return;
+    const std::int32_t w = view.clientWidth;
+    surface.selectFont(FontId::smallFont);
+    surface.setTextColor(kPredictedGrey);
+    // Right-aligned with the calendar panel, on the first companion's header line.
+    surface.setTextAlign(view.words.rightToLeft ? TextAlign::rightTopRightToLeft : TextAlign::rightTop);
+    surface.drawText(calendarPanel(w, view.clientHeight).right - 4, (view.clientHeight / 52) * 10 - 20,
+                     view.words.predicted);
 }
 
 }  // namespace velmora

@@ -11,10 +11,16 @@ namespace velmora {
 inline constexpr Rgb kFirstSlotBlue{13, 20, 158};
 inline constexpr Rgb kSecondSlotTeal{39, 172, 159};
 inline constexpr Rgb kMaroon{73, 3, 11};
+// A predicted lunar date is drawn lighter: the slot's teal in its first month, grey after.
+inline constexpr Rgb kPredictedTeal{128, 200, 192};
+inline constexpr Rgb kPredictedGrey{150, 150, 150};
 inline constexpr char16_t kMonthArrow[] = u"\u2190";
 
 // Companion slot 0 or 1 of the laid-out month's mode: Gregorian and lunar Hijri in Jalali
 // mode, Solar Hijri and lunar Hijri in Miladi mode, Gregorian and Solar Hijri in Hijri mode.
+// In Hijri mode, the mark of a predicted month at the right of the header.
+void drawPredictedMark(Surface& surface, const MonthView& view);
+
 void drawCompanion(Surface& surface, const MonthView& view, std::int32_t slot);
 
 }  // namespace velmora

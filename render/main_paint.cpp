@@ -24,6 +24,7 @@ void paintDisplayMode(SurfaceFactory& surfaces, const MonthView& view) {
     drawMonthGrid(*surfaces.open(), view);
     drawCompanion(*surfaces.open(), view, 0);
     drawCompanion(*surfaces.open(), view, 1);
+    if (view.layout.predicted) drawPredictedMark(*surfaces.open(), view);
     drawHolidayPanel(*surfaces.open(), view);
 }
 

@@ -26,6 +26,7 @@ MonthLayout layOutMonth(const CalendarData& data, Calendar mode, std::int32_t ye
     layout.dayZero = dateToDayNumber(mode, hijri, year, month, 0);
     layout.length = monthLength(mode, hijri, year, month);
     layout.rightToLeft = mode != Calendar::gregorian;
+    layout.predicted = mode == Calendar::hijri && data.lunarPredicted({year, month, 1});
     // A month outside the span has no days.
     if (layout.dayZero < kFirstShownDay - 100 || layout.dayZero > kLastShownDay + 100) {
         layout.dayZero = std::clamp(layout.dayZero, kFirstShownDay, kLastShownDay);
@@ -44,6 +45,7 @@ MonthLayout layOutMonth(const CalendarData& data, Calendar mode, std::int32_t ye
         entry.jalali = dayNumberToJalali(entry.dayNumber);
         entry.gregorian = dayNumberToGregorian(entry.dayNumber);
         entry.lunar = lunarDate(hijri, entry.dayNumber);
+        entry.lunarPredicted = entry.lunar && data.lunarPredicted(*entry.lunar);
         entry.cell = cellOf(layout, day);
         entry.occasions = occasionsOfDay(data, entry.dayNumber);
         if (entry.dayNumber == todayNumber) layout.today = day;

@@ -27,6 +27,7 @@ struct LaidOutDay {
     CivilDate jalali;
     CivilDate gregorian;
     std::optional<CivilDate> lunar;  // none outside the lunar table
+    bool lunarPredicted = false;     // the lunar date is a prediction, not an announced month
     DayCell cell;
     DayOccasions occasions;  // with the holiday flag
 };
@@ -40,6 +41,7 @@ struct MonthLayout {
     std::int32_t firstColumn = 0;  // weekday column of the 1st
     bool rightToLeft = true;       // Saturday in the rightmost column
     std::int32_t today = 0;        // the day of this month that is today; 0 when none
+    bool predicted = false;        // a lunar Hijri month (Hijri mode) that is a prediction
     std::vector<LaidOutDay> days;  // the days the grid holds, 1 onwards (rows 1 to 6)
 
     DayNumber first() const { return dayZero + 1; }
@@ -54,6 +56,7 @@ struct PanelWords {
     std::u16string_view moreHolidays;  // the holiday panel's last line when more are left; "%s" the count
     bool persianDigits = false;        // for the count
     bool rightToLeft = false;          // the words read right to left
+    std::u16string_view predicted;     // the header's mark of a predicted lunar month
 };
 
 // The state a paint draws from: the laid-out month, the client area and what stands on it.

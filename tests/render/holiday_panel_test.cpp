@@ -27,7 +27,7 @@ class MonthOccasionsTest : public ::testing::Test {
                                    std::int32_t h = 400, Rect button = {}) {
         RecordingSurface surface(recording_);
         const MonthLayout layout = layoutHolding(files, mode, shown);
-        drawHolidayPanel(surface, MonthView{layout, w, h, button, {u"%s more", true, false}});
+        drawHolidayPanel(surface, MonthView{layout, w, h, button, {u"%s more", true, false, {}}});
         return recording_.texts();
     }
 };

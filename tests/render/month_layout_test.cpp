@@ -318,6 +318,39 @@ TEST_F(MonthViewTest, ThirtyDayLunarMonthFromThe31stOfJanuary) {
     EXPECT_EQ(numbers[29].color, kBlack);
 }
 
+// Lunar dates from the first predicted month (Shawwal 1448, from 10 March 2027) are drawn
+// lighter in the companions; in Hijri mode a predicted month's header says so.
+TEST_F(MonthViewTest, PredictedLunarDatesStandApart) {
+    Recording paint;
+    RecordingSurfaceFactory factory(paint);
+    paintDisplayMode(factory, view({2027, 3, 1}, Calendar::jalali));  // Esfand 1405
+    std::int32_t predicted = 0, announced = 0;
+    for (const LaidOutDay& day : layout_.days) {
+        ASSERT_TRUE(day.lunar);
+        EXPECT_EQ(day.lunarPredicted, day.dayNumber >= gregorianToDayNumber(2027, 3, 10)) << day.day;
+        const std::u16string number(formatCalendarNumber(Calendar::hijri, day.lunar->day).view());
+        for (const DrawCall& call : paint.texts()) {
+            if (call.surface != 3 || call.text != number || call.font != FontId::companionFont) continue;
+            const bool light = call.color == kPredictedTeal || call.color == kPredictedGrey;
+            EXPECT_EQ(light, day.lunarPredicted) << day.day;
+            (light ? predicted : announced) += 1;
+        }
+    }
+    EXPECT_EQ(predicted, 13);  // 19 to 29 Esfand 1405, Fridays drawn twice
+    EXPECT_EQ(announced, 20);
+
+    const auto mark = [&](CivilDate shown) {
+        paint.calls.clear();
+        MonthView hijri = view(shown, Calendar::hijri);
+        hijri.words.predicted = u"predicted";
+        paintDisplayMode(factory, hijri);
+        return std::count_if(paint.calls.begin(), paint.calls.end(),
+                             [](const DrawCall& call) { return call.text == u"predicted"; });
+    };
+    EXPECT_EQ(mark({2027, 3, 20}), 1);  // Shawwal 1448
+    EXPECT_EQ(mark({2027, 2, 20}), 0);  // Ramadan 1448, published
+}
+
 TEST_F(MonthViewTest, MissingCalendarIniLeavesOnlyTheOtherCompanion) {
     const CalendarData files;
     Recording paint;
