@@ -27,6 +27,9 @@ function readTable(file) {
 // 1 to 9 (the 1405 Solar Hijri official calendar); 1 Shawwal 1448 is day 2461475.
 const PUBLISHED = { year: 1448, months: [30, 29, 30, 29, 30, 30, 30, 29, 30], nextStart: 2461475 };
 const LAST_YEAR = 1600;
+// When the official and published months above were last brought up to date and the table
+// made from them; the program's About box names it. Set it when adding months.
+const MADE = '2026-12-08';
 
 // Builds the month list: { year, month, length, kind }: the official months, the published
 // ones of 1448, then the predicted ones.
@@ -162,6 +165,7 @@ function main() {
   out.push(`publishedMonths=${PUBLISHED.year}/1-${PUBLISHED.year}/${PUBLISHED.months.length}`);
   out.push(`firstPredictedMonth=${firstPredicted.year}/${firstPredicted.month}`);
   out.push('predictionRule=crescent visibility, Yallop q >= -0.232 at any of 51 sites in Iran on the evening of day 29');
+  out.push(`made=${MADE}`);
   for (const record of correctionRecords) out.push(record);
   out.push('');
   out.push('[value]');
