@@ -7,8 +7,8 @@
 
 namespace velmora {
 
-AboutBox::AboutBox(HINSTANCE instance, const Catalogue& words, std::u16string dataProblem)
-    : instance_(instance), words_(words), dataProblem_(std::move(dataProblem)) {}
+AboutBox::AboutBox(HINSTANCE instance, const Catalogue& words, std::u16string dataProblem, std::u16string lunarNote)
+    : instance_(instance), words_(words), dataProblem_(std::move(dataProblem)), lunarNote_(std::move(lunarNote)) {}
 
 void AboutBox::run(HWND owner) {
     if (const DLGTEMPLATE* box = words_.dialog(L"ABOUTBOX"))
@@ -40,6 +40,7 @@ INT_PTR AboutBox::handleMessage(UINT message, WPARAM wParam, LPARAM) {
         const std::u16string version =
             digits(VELMORA_VERSION_MAJOR) + (persian ? u"\u066B" : u".") + digits(VELMORA_VERSION_MINOR);
         setWindowText(GetDlgItem(handle(), IDC_ABOUT_VERSION), withInsert(words_.text(IDS_ABOUT_VERSION), version));
+        setWindowText(GetDlgItem(handle(), IDC_ABOUT_LUNAR), lunarNote_);
         showDataProblem();
         return TRUE;
     }

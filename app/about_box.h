@@ -14,7 +14,8 @@ class AboutBox : public DialogObject<AboutBox> {
   public:
     // dataProblem is what is wrong with a damaged data file, said below the box's foot; empty
     // while the files are sound.
-    AboutBox(HINSTANCE instance, const Catalogue& words, std::u16string dataProblem);
+    // lunarNote says which lunar dates are predictions and how old the table is.
+    AboutBox(HINSTANCE instance, const Catalogue& words, std::u16string dataProblem, std::u16string lunarNote);
 
     void run(HWND owner);
 
@@ -26,6 +27,7 @@ class AboutBox : public DialogObject<AboutBox> {
     HINSTANCE instance_;
     const Catalogue& words_;
     std::u16string dataProblem_;
+    std::u16string lunarNote_;
 };
 
 }  // namespace velmora

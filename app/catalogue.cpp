@@ -1,11 +1,11 @@
 #include "app/catalogue.h"
 
+#include "app/user_settings.h"
 #include "app/win32_text.h"
 
 namespace velmora {
 namespace {
 
-constexpr wchar_t kSettingsKey[] = L"Software\\Velmora";
 constexpr wchar_t kLanguageValue[] = L"Language";
 
 }  // namespace
@@ -61,23 +61,9 @@ const DLGTEMPLATE* Catalogue::dialog(const wchar_t* name) const {
 }
 
 Language storedInterfaceLanguage() {
-    wchar_t choice[8] = {};
-    DWORD size = sizeof choice;
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kLanguageValue, RRF_RT_REG_SZ, nullptr, choice, &size) !=
-        ERROR_SUCCESS)
-        choice[0] = L'\0';
-    return interfaceLanguage(reinterpret_cast<const char16_t*>(choice), GetUserDefaultUILanguage());
+    return interfaceLanguage(readUserSetting(kLanguageValue), GetUserDefaultUILanguage());
 }
 
-void storeInterfaceLanguage(Language language) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-        return;
-    const std::u16string choice(languageChoice(language));
-    RegSetValueExW(key, kLanguageValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(choice.c_str()),
-                   static_cast<DWORD>((choice.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(key);
-}
+void storeInterfaceLanguage(Language language) { writeUserSetting(kLanguageValue, languageChoice(language)); }
 
 }  // namespace velmora

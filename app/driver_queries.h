@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <string>
 
 namespace velmora {
 
@@ -18,6 +20,10 @@ struct DriverFacts {
     std::int32_t trayIdentifier = 0;  // the identifier it is added under; 0 while there is none
     std::int32_t trayAdditions = 0;   // how many times it was added
     std::int32_t liveGdiObjects = 0;
+    std::u16string trayTooltip;  // what the tray icon's tooltip says
+    std::u16string trayBalloon;  // the last balloon's text
+    // The lunar date of a day of the shown month, as LunarOfDay answers it.
+    std::function<LRESULT(std::int32_t day)> lunarOfDay;
 };
 
 class DriverQueries {
@@ -28,7 +34,11 @@ class DriverQueries {
     // Velmora.LiveGdiObjects: the live GDI objects. Velmora.MenuItemState: GetMenuState of the
     // main menu's item wParam. Velmora.DataState: 1 for the lunar table, 2 for events.ini.
     // Velmora.TrayDay: the tray icon's day. Velmora.TrayIdentity: its identifier in the low
-    // word, how many times it was added in the high word.
+    // word, how many times it was added in the high word. Velmora.TrayText: the UTF-16 unit at
+    // index LOWORD(wParam) of the tooltip (HIWORD 0) or the last balloon (1); -1 past its end.
+    // Velmora.LunarOfDay: the lunar date of day wParam of the shown month as year * 10000 +
+    // month * 100 + day, plus 1 << 30 when it is a prediction and 1 << 29 when the shown month
+    // is headed as predicted; 0 for none.
     std::optional<LRESULT> answer(UINT message, WPARAM wParam, const DriverFacts& facts) const;
 
   private:
@@ -37,6 +47,8 @@ class DriverQueries {
     UINT dataState_;
     UINT trayDay_;
     UINT trayIdentity_;
+    UINT trayText_;
+    UINT lunarOfDay_;
 };
 
 }  // namespace velmora

@@ -7,13 +7,16 @@
 
 #include "app/about_box.h"
 #include "app/display_scale.h"
+#include "app/lunar_dialog.h"
 #include "app/startup_registration.h"
+#include "app/user_settings.h"
 #include "app/win32_text.h"
 #include "calendar/month_names.h"
 #include "calendar/native_digits.h"
 #include "data/executable_folder.h"
 #include "decisions/icon_size.h"
 #include "decisions/link_area.h"
+#include "decisions/lunar_months.h"
 #include "render/main_paint.h"
 #include "resources/resource_ids.h"
 
@@ -26,6 +29,7 @@ constexpr UINT_PTR kDayChangeTimer = 1;
 constexpr UINT_PTR kYearEditSubclass = 1;
 constexpr wchar_t kHomePage[] = L"https://velmora.co.ir/";
 constexpr wchar_t kProductPage[] = L"https://velmora.co.ir/velmora-fa.html";
+constexpr wchar_t kPredictionNoticeValue[] = L"PredictedMonthsTold";  // the first predicted month told of
 constexpr UINT kModeItems[] = {IDM_OPTION_JALALI_MODE, IDM_OPTION_MILADI_MODE, IDM_OPTION_HIJRI_MODE};
 
 LocalTime readClock() {
@@ -136,6 +140,7 @@ LRESULT MainWindow::onCreate() {
     controls_->setLanguage(words_.language());
     show(shown_);
     tray_->show(trayContent());  // the program lives in the notification area from the start
+    tellOfPredictedMonths();
     onClock(ClockEvent::check);  // starts the day watch
     return 0;
 }
@@ -166,7 +171,7 @@ LRESULT MainWindow::onPaint() {
     }
     const MonthLayout layout = layOutMonth(files_.data(), shown_.mode, shown_.year, shown_.month, today_);
     const bool persian = words_.language() == Language::persian;
-    MonthView view{layout, clientWidth_, clientHeight_, {}, {moreHolidays_, persian, persian}};
+    MonthView view{layout, clientWidth_, clientHeight_, {}, {moreHolidays_, persian, persian, predictedMark_}};
     // Keeps the paint off the child controls, as WS_CLIPCHILDREN would: they draw themselves.
     for (const MainControls::Place& place : controls_->places()) {
         if ((GetWindowLongW(place.control, GWL_STYLE) & WS_VISIBLE) == 0) continue;
@@ -203,6 +208,7 @@ LRESULT MainWindow::onClock(ClockEvent event) {
         today_ = now.date;
         tray_->show(trayContent());
         show(todayMonth(shown_.mode, context()));
+        tellOfPredictedMonths();
     } else if (tray_->wanted() && !tray_->added()) {
         tray_->retryIfRefused(trayContent());
     }
@@ -324,7 +330,19 @@ bool MainWindow::onMenuCommand(WORD id) {
         case IDM_HELP_CHECK_FOR_UPDATES:
             ShellExecuteW(nullptr, nullptr, kProductPage, nullptr, nullptr, SW_SHOW);
             return false;
-        case IDM_HELP_ABOUT: AboutBox(instance_, words_, toldDataProblem_).run(handle()); return false;
+        case IDM_HELP_ABOUT:
+            AboutBox(instance_, words_, toldDataProblem_, aboutLunarNote()).run(handle());
+            return false;
+        case IDM_OPTION_CORRECT_LUNAR:
+            LunarDialog(
+                instance_, words_, today_,
+                [this]() -> const CalendarData& {
+                    refreshDataFiles();
+                    return files_.data();
+                },
+                [this](const std::function<EditedText(std::string_view)>& edit) { return editCalendar(edit); })
+                .run(handle());
+            return false;
         default: return false;
     }
 }
@@ -397,6 +415,48 @@ MonthLayout MainWindow::occasionsMonth() {
     return layOutMonth(files_.data(), Calendar::jalali, month.year, month.month, today_);
 }
 
+std::string MainWindow::editCalendar(const std::function<EditedText(std::string_view)>& edit) {
+    bool changed = false;
+    const std::string problem = editFile(files_.calendarSource().path(), edit, &changed);
+    if (!changed) return problem;
+    // Read at once, even where the file's time and size look as before; the view, the tray
+    // icon's tooltip and the occasions dialog follow.
+    files_.calendarWritten();
+    refreshDataFiles();
+    tray_->show(trayContent());
+    show(shown_);
+    occasionsDialog_->follow();
+    return problem;
+}
+
+// Once for each table, from 30 days before its first predicted month: a balloon says that the
+// lunar dates from there on are predictions and how to correct them.
+void MainWindow::tellOfPredictedMonths() {
+    const auto notice = predictionNoticeDue(files_.data(), today_, readUserSetting(kPredictionNoticeValue));
+    if (!notice) return;
+    const Language language = words_.language();
+    const Calendar solar = language == Language::persian ? Calendar::jalali : Calendar::gregorian;
+    const std::u16string month =
+        lunarMonthTitle(notice->year, notice->month, language) + u" (" +
+        dateWords(solar, dayNumberToDate(solar, files_.data().hijri(), notice->first), language) + u")";
+    if (tray_->balloon(words_.text(IDS_PREDICTED_NOTICE_TITLE), withInsert(words_.text(IDS_PREDICTED_NOTICE), month)))
+        writeUserSetting(kPredictionNoticeValue, notice->key);
+}
+
+// About's line on the lunar dates: from which month they are predictions, and when the
+// table was made; empty without a table that predicts.
+std::u16string MainWindow::aboutLunarNote() {
+    refreshDataFiles();
+    const CalendarData& data = files_.data();
+    if (!data.lunarSource.firstPredicted || !hasLunarTable(data.bounds())) return {};
+    const std::int64_t first = *data.lunarSource.firstPredicted;
+    std::u16string note = withInsert(words_.text(IDS_ABOUT_PREDICTED),
+                                     lunarMonthTitle(static_cast<std::int32_t>(first / 12),
+                                                     static_cast<std::int32_t>(first % 12 + 1), words_.language()));
+    const std::u16string made = tableMadeWords(data, words_.language());
+    return made.empty() ? note.substr(0, note.find(u'.') + 1) : withInsert(note, made);
+}
+
 TrayIconContent MainWindow::trayContent() {
     refreshDataFiles();  // the tooltip's lunar date from calendar.ini as it is now
     return trayIconContent(files_.data(), today_, words_.language());
@@ -437,6 +497,7 @@ void MainWindow::applyWords() {
     trayMenu_ = GetSubMenu(trayMenuRoot_, 0);
     allOccasionsTip_ = words_.text(IDS_ALL_OCCASIONS_TIP);
     moreHolidays_ = words_.text(IDS_MORE_HOLIDAYS);
+    predictedMark_ = words_.text(IDS_PREDICTED_MARK);
     if (registeredAtStartup_)
         replaceStartupItem(IDM_OPTION_ADD_TO_STARTUP, IDM_OPTION_REMOVE_FROM_STARTUP, IDS_REMOVE_FROM_STARTUP);
     checkModeItem();
@@ -462,16 +523,30 @@ void MainWindow::setLanguage(Language language) {
 void MainWindow::updateHijriItem() {
     const bool lunar = modeAvailable(Calendar::hijri, files_.data());
     EnableMenuItem(mainMenu_, IDM_OPTION_HIJRI_MODE, MF_BYCOMMAND | (lunar ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(mainMenu_, IDM_OPTION_CORRECT_LUNAR, MF_BYCOMMAND | (lunar ? MF_ENABLED : MF_GRAYED));
 }
 
 DriverFacts MainWindow::driverFacts() const {
-    DriverFacts facts{mainMenu_,     hasLunarTable(files_.data().bounds()), files_.eventsSource().exists(), 0, 0, 0,
-                      ledger_.live()};
+    DriverFacts facts;
+    facts.mainMenu = mainMenu_;
+    facts.lunarTable = hasLunarTable(files_.data().bounds());
+    facts.eventsFile = files_.eventsSource().exists();
+    facts.liveGdiObjects = ledger_.live();
     if (tray_ != nullptr) {
         facts.trayDay = tray_->shownDay();
         facts.trayIdentifier = tray_->added() ? TrayIcon::kIdentifier : 0;
         facts.trayAdditions = tray_->additions();
+        facts.trayTooltip = tray_->tooltip();
+        facts.trayBalloon = tray_->lastBalloon();
     }
+    facts.lunarOfDay = [this](std::int32_t day) -> LRESULT {
+        const MonthLayout layout = layOutMonth(files_.data(), shown_.mode, shown_.year, shown_.month, today_);
+        if (day < 1 || day > static_cast<std::int32_t>(layout.days.size())) return 0;
+        const LaidOutDay& laid = layout.days[static_cast<std::size_t>(day - 1)];
+        if (!laid.lunar) return 0;
+        return laid.lunar->year * 10000 + laid.lunar->month * 100 + laid.lunar->day +
+               (laid.lunarPredicted ? 1 << 30 : 0) + (layout.predicted ? 1 << 29 : 0);
+    };
     return facts;
 }
 

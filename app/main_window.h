@@ -4,8 +4,10 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "app/catalogue.h"
 #include "app/driver_queries.h"
@@ -14,6 +16,7 @@
 #include "app/occasions_dialog.h"
 #include "app/tray_icon.h"
 #include "app/window_object.h"
+#include "data/replace_file.h"
 #include "decisions/day_change.h"
 #include "decisions/navigation.h"
 #include "occasions/calendar_files.h"
@@ -81,6 +84,11 @@ class MainWindow : public WindowObject<MainWindow> {
     // Hijri mode's menu item with it.
     void refreshDataFiles();
     DriverFacts driverFacts() const;
+    // Rewrites calendar.ini through `edit` (checked, atomic, with a backup) and shows the new
+    // table everywhere at once; the problem, or empty.
+    std::string editCalendar(const std::function<EditedText(std::string_view)>& edit);
+    void tellOfPredictedMonths();
+    std::u16string aboutLunarNote();
 
     HINSTANCE instance_;
     CalendarFiles files_;
@@ -101,6 +109,7 @@ class MainWindow : public WindowObject<MainWindow> {
     UINT taskbarCreatedMessage_ = 0;
     std::u16string allOccasionsTip_;
     std::u16string moreHolidays_;
+    std::u16string predictedMark_;
 
     ShownMonth shown_;
     CivilDate today_;            // the local date, as the clock last said it

@@ -34,6 +34,7 @@ NOTIFYICONDATAW TrayIcon::record(const TrayIconContent* content) {
     std::copy_n(content->tooltip.begin(), length, data.szTip);
     data.szTip[length] = L'\0';
     day_ = content->jalaliDay;
+    tooltip_.assign(content->tooltip, 0, length);
     return data;
 }
 
@@ -65,6 +66,20 @@ void TrayIcon::restore(const TrayIconContent& content) {
     if (!wanted_) return;
     added_ = false;
     add(content);
+}
+
+bool TrayIcon::balloon(std::u16string_view title, std::u16string_view text) {
+    if (!added_) return false;
+    NOTIFYICONDATAW data = record(nullptr);
+    data.uFlags = NIF_INFO;
+    data.dwInfoFlags = NIIF_INFO;
+    const std::size_t titleLength = std::min(title.size(), std::size(data.szInfoTitle) - 1);
+    std::copy_n(title.begin(), titleLength, data.szInfoTitle);
+    const std::size_t textLength = std::min(text.size(), std::size(data.szInfo) - 1);
+    std::copy_n(text.begin(), textLength, data.szInfo);
+    if (Shell_NotifyIconW(NIM_MODIFY, &data) == FALSE) return false;
+    balloon_.assign(text, 0, textLength);
+    return true;
 }
 
 void TrayIcon::remove() {

@@ -5,6 +5,9 @@
 
 #include <shellapi.h>
 
+#include <string>
+#include <string_view>
+
 #include "decisions/tray_text.h"
 
 namespace velmora {
@@ -29,6 +32,9 @@ class TrayIcon {
     void retryIfRefused(const TrayIconContent& content);
     // Adds the icon again when it is wanted: Explorer restarted and forgot it.
     void restore(const TrayIconContent& content);
+    // A balloon over the icon with a title and a text (cut to what the area holds); false
+    // when the area does not hold the icon or refused it.
+    bool balloon(std::u16string_view title, std::u16string_view text);
     // Takes the icon out of the notification area; every way out of the program calls it.
     void remove();
 
@@ -38,6 +44,9 @@ class TrayIcon {
     std::int32_t shownDay() const { return added_ ? day_ : 0; }
     // How many times it was added, which a new day must not change.
     std::int32_t additions() const { return additions_; }
+    // The tooltip it holds, and the text of the last balloon.
+    const std::u16string& tooltip() const { return tooltip_; }
+    const std::u16string& lastBalloon() const { return balloon_; }
 
   private:
     NOTIFYICONDATAW record(const TrayIconContent* content);
@@ -51,6 +60,8 @@ class TrayIcon {
     std::int32_t day_ = 0;  // the day it shows
     std::int32_t additions_ = 0;
     HICON image_ = nullptr;  // the picture it shows, ours to destroy
+    std::u16string tooltip_;
+    std::u16string balloon_;
 };
 
 }  // namespace velmora

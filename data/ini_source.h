@@ -17,6 +17,8 @@ class IniSource {
 
     // Looks at the file and parses it again if it changed; true when it did.
     bool refresh();
+    // The next refresh reads the file again, whatever its time and size.
+    void forget() { loaded_ = false; }
     const IniFile& file() const { return *file_; }
     std::shared_ptr<const IniFile> shared() const { return file_; }
     const std::filesystem::path& path() const { return path_; }

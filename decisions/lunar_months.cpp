@@ -6,6 +6,7 @@
 #include "calendar/month_names.h"
 #include "calendar/native_digits.h"
 #include "calendar/weekday_names.h"
+#include "data/integer_text.h"
 #include "data/text_codec.h"
 
 namespace velmora {
@@ -33,6 +34,21 @@ std::u16string lunarMonthTitle(std::int32_t year, std::int32_t month, Language l
 std::u16string dateWords(Calendar calendar, const CivilDate& date, Language language) {
     return number(date.day, language) + u" " + nameOf(calendar, date.month, language) + u" " +
            number(date.year, language);
+}
+
+std::u16string tableMadeWords(const CalendarData& data, Language language) {
+    const std::string_view made = data.lunarSource.made;  // "2026-12-08"
+    if (made.size() != 10) return {};
+    const std::int64_t year = wholeInteger(made.substr(0, 4)).value_or(0);
+    const std::int64_t month = wholeInteger(made.substr(5, 2)).value_or(0);
+    const std::int64_t day = wholeInteger(made.substr(8, 2)).value_or(0);
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > 31) return {};
+    const CivilDate date{static_cast<std::int32_t>(year), static_cast<std::int32_t>(month),
+                         static_cast<std::int32_t>(day)};
+    if (language == Language::persian)
+        return dateWords(Calendar::jalali, dayNumberToJalali(gregorianToDayNumber(date.year, date.month, date.day)),
+                         language);
+    return dateWords(Calendar::gregorian, date, language);
 }
 
 std::vector<LunarMonthRow> correctableLunarMonths(const CalendarData& data, const CivilDate& today) {

@@ -17,6 +17,10 @@ std::u16string lunarMonthTitle(std::int32_t year, std::int32_t month, Language l
 // A day in one calendar's words: "10 March 2027", "۱۹ اسفند ۱۴۰۵".
 std::u16string dateWords(Calendar calendar, const CivilDate& date, Language language);
 
+// When the lunar table was made, in the interface's words: "8 December 2026", or in Persian
+// the Solar Hijri date "۱۷ آذر ۱۴۰۵"; empty when the table does not say.
+std::u16string tableMadeWords(const CalendarData& data, Language language);
+
 struct LunarMonthRow {
     std::int32_t year = 0;
     std::int32_t month = 0;

@@ -22,6 +22,9 @@ class CalendarFiles {
 
     // Takes up an edit of either file; true when one was read again.
     bool refresh();
+    // The program itself rewrote calendar.ini: the next refresh reads it, whatever its time
+    // and size say.
+    void calendarWritten() { calendarSource_.forget(); }
     const CalendarData& data() const { return data_; }
     const IniSource& calendarSource() const { return calendarSource_; }
     const IniSource& eventsSource() const { return eventsSource_; }

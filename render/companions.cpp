@@ -149,7 +149,7 @@ void drawPredictedMark(Surface& surface, const MonthView& view) {
     if (!view.layout.predicted || view.words.predicted.empty()) return;
     const std::int32_t w = view.clientWidth;
     surface.selectFont(FontId::smallFont);
-    surface.setTextColor(kPredictedGrey);
+    surface.setTextColor(kPredictedMark);
     // Right-aligned with the calendar panel, on the first companion's header line.
     surface.setTextAlign(view.words.rightToLeft ? TextAlign::rightTopRightToLeft : TextAlign::rightTop);
     surface.drawText(calendarPanel(w, view.clientHeight).right - 4, (view.clientHeight / 52) * 10 - 20,

@@ -14,6 +14,7 @@ inline constexpr Rgb kMaroon{73, 3, 11};
 // A predicted lunar date is drawn lighter: the slot's teal in its first month, grey after.
 inline constexpr Rgb kPredictedTeal{128, 200, 192};
 inline constexpr Rgb kPredictedGrey{150, 150, 150};
+inline constexpr Rgb kPredictedMark{105, 105, 105};  // the word "predicted" in a Hijri month's header
 inline constexpr char16_t kMonthArrow[] = u"\u2190";
 
 // Companion slot 0 or 1 of the laid-out month's mode: Gregorian and lunar Hijri in Jalali

@@ -36,6 +36,9 @@ TEST(LunarMonths, TheDialogListsFromTheLastOfficialMonthToAYearAhead) {
     EXPECT_FALSE(later[0].possible);
     EXPECT_TRUE(later[1].possible);
     EXPECT_TRUE(correctableLunarMonths(CalendarData(), {2026, 12, 9}).empty());
+    EXPECT_EQ(tableMadeWords(data, Language::english), u"8 December 2026");
+    EXPECT_EQ(tableMadeWords(data, Language::persian), u"\u06F1\u06F7 \u0622\u0630\u0631 \u06F1\u06F4\u06F0\u06F5");
+    EXPECT_EQ(tableMadeWords(CalendarData(), Language::english), u"");
 }
 
 TEST(LunarMonths, TheNoticeComesOnceFromThirtyDaysBeforeTheFirstPredictedMonth) {

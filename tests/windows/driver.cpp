@@ -988,6 +988,109 @@ void nightScenario(const std::wstring&) {
     stop(p);
 }
 
+std::string readText(const std::wstring& path) {
+    std::string text;
+    if (FILE* in = _wfopen(path.c_str(), L"rb")) {
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, in)) > 0;) text.append(buffer, n);
+        std::fclose(in);
+    }
+    return text;
+}
+
+// The tray icon's tooltip (which 0) or last balloon (1), as the program holds it.
+std::wstring trayText(HWND w, int which) {
+    std::wstring text;
+    const UINT question = RegisterWindowMessageW(L"Velmora.TrayText");
+    for (int i = 0; i < 512; ++i) {
+        const LRESULT unit = SendMessageW(w, question, MAKEWPARAM(i, which), 0);
+        if (unit < 0) break;
+        text += static_cast<wchar_t>(unit);
+    }
+    return text;
+}
+
+// The lunar date of a day of the shown month: year * 10000 + month * 100 + day, with 1 << 30
+// for a prediction and 1 << 29 for a month headed as predicted.
+LRESULT lunarOfDay(HWND w, int day) {
+    return SendMessageW(w, RegisterWindowMessageW(L"Velmora.LunarOfDay"), static_cast<WPARAM>(day), 0);
+}
+
+std::wstring selectedItemText(HWND list) {
+    const LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    wchar_t item[256] = {};
+    if (index >= 0 && SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0) < 256)
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(item));
+    return item;
+}
+
+// On 9 March 2027, the eve of the first predicted month, Iran announces that Shawwal 1448
+// begins tomorrow... one day earlier than the table says: the user corrects it from the window.
+void lunarScenario(const std::wstring& shots) {
+    const std::wstring folder = copyProgram(L"lunar-correction", {L"calendar.ini", L"events.ini"});
+    const std::string shipped = readText(folder + L"calendar.ini");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"PredictedMonthsTold");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"Language");
+    Program p = start(SW_SHOWNORMAL, L"", L"\"" + folder + L"Velmora.exe\"");
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    settle(w);
+    check(trayText(w, 1).find(L"Shawwal 1448 (10 March 2027)") != std::wstring::npos,
+          "within 30 days of the first predicted month a balloon says so: " + narrow(trayText(w, 1)));
+    wchar_t told[16] = {};
+    DWORD size = sizeof told;
+    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"PredictedMonthsTold", RRF_RT_REG_SZ, nullptr, told, &size);
+    check(std::wstring(told) == L"1448/10", "and remembers it said so for this table");
+    check(lunarOfDay(w, 18) == 14480930 && lunarOfDay(w, 19) == (14481001 | (1 << 30)),
+          "18 Esfand 1405 is 30 Ramadan, 19 Esfand the 1st of Shawwal, a prediction");
+    screenshot(w, shots.empty() ? L"" : shots + L"\\lunar-predicted-esfand-1405.bmp");
+    const std::wstring tipBefore = trayText(w, 0);
+    check(tipBefore.find(L",30 ") != std::wstring::npos, "the tooltip says the 30th of Ramadan: " + narrow(tipBefore));
+
+    PostMessageW(w, WM_COMMAND, 40012, 0);
+    const HWND box = findDialog(L"Correct Lunar Month", p.process.dwProcessId);
+    if (box == nullptr) return check(false, "Option > Correct Lunar Month… opens its dialog");
+    const HWND list = GetDlgItem(box, 1050);
+    check(selectedItemText(list) == L"Shawwal 1448\t19 Esfand 1405\t10 March 2027\tpredicted",
+          "it opens on the first predicted month: " + narrow(selectedItemText(list)));
+    check(textOf(GetDlgItem(box, 1051)) == L"Tuesday 9 March 2027 (18 Esfand 1405)" &&
+              IsWindowEnabled(GetDlgItem(box, 1051)),
+          "and offers the day before as its first day: " + narrow(textOf(GetDlgItem(box, 1051))));
+    screenshot(box, shots.empty() ? L"" : shots + L"\\lunar-dialog.bmp");
+    SendMessageW(GetDlgItem(box, 1051), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(box, 1053), BM_CLICK, 0, 0);
+    settle(w);
+    check(selectedItemText(list) == L"Shawwal 1448\t18 Esfand 1405\t9 March 2027\tcorrected",
+          "Apply moves the month: " + narrow(selectedItemText(list)));
+    const std::string corrected = readText(folder + L"calendar.ini");
+    check(corrected.find("correction 1448/10=30 days, was 29") != std::string::npos &&
+              readText(folder + L"calendar.ini.bak") == shipped,
+          "calendar.ini records the correction, the table before it kept as calendar.ini.bak");
+    check(lunarOfDay(w, 18) == 14481001 && lunarOfDay(w, 19) == 14481002,
+          "the window's lunar dates follow at once, no longer predictions");
+    check(trayText(w, 0).find(L",1 ") != std::wstring::npos && trayText(w, 0) != tipBefore,
+          "and so does the tray tooltip: " + narrow(trayText(w, 0)));
+    screenshot(w, shots.empty() ? L"" : shots + L"\\lunar-corrected-esfand-1405.bmp");
+
+    SendMessageW(GetDlgItem(box, 1054), BM_CLICK, 0, 0);
+    settle(w);
+    check(readText(folder + L"calendar.ini") == shipped && lunarOfDay(w, 18) == 14480930,
+          "Undo my corrections brings the table back as shipped, and the window with it");
+    SendMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    settle(w);
+
+    command(w, 40009);  // Hijri mode: Ramadan 1448, published
+    check((lunarOfDay(w, 1) & (1 << 29)) == 0, "a published month is not headed as predicted");
+    command(w, 6);
+    check((lunarOfDay(w, 1) & (1 << 29)) != 0, "Shawwal 1448 is");
+    screenshot(w, shots.empty() ? L"" : shots + L"\\hijri-predicted-shawwal-1448.bmp");
+    stop(p);
+    Program again = start(SW_SHOWNORMAL, L"", L"\"" + folder + L"Velmora.exe\"");
+    if (again.window != nullptr) settle(again.window);
+    check(again.window != nullptr && trayText(again.window, 1).empty(), "the balloon comes once, not at every start");
+    stop(again);
+}
+
 // The ProductVersion string of an executable's version resource.
 std::wstring productVersionOf(const std::wstring& path) {
     DWORD ignored = 0;
@@ -1058,6 +1161,7 @@ int wmain(int argc, wchar_t** argv) {
         {L"paintcost", paintCostScenario},
         {L"folders", folderScenario},
         {L"night", nightScenario},
+        {L"lunar", lunarScenario},
         {L"installed", installedScenario},
         {L"absent", absentScenario},
         {L"language", languageScenario},
