@@ -203,6 +203,20 @@ Var log  ; install.log beside the program, UTF-16: what was done to files the us
     !insertmacro InstallFile "${NAME}"
 !macroend
 
+; The lunar months the user corrected in a kept calendar.ini are corrected again in the new
+; table where it still predicts them (a month it holds as official or published keeps its
+; days); velmora-cli says what it did with each, and the log keeps it.
+!macro CarryLunarCorrections KEPT
+    nsExec::ExecToStack '"$INSTDIR\velmora-cli.exe" lunar carry "${KEPT}"'
+    Pop $0  ; the exit code
+    Pop $1  ; what it said
+    ${If} $0 == 0
+        !insertmacro Log "lunar months corrected in ${KEPT}, carried into the new calendar.ini:$\r$\n$1"
+    ${Else}
+        !insertmacro Log "the lunar corrections of ${KEPT} were not carried into the new calendar.ini ($0): $1"
+    ${EndIf}
+!macroend
+
 Section "$(ProgramSection)" SectionProgram
     SectionIn RO
     InitPluginsDir
@@ -212,7 +226,11 @@ Section "$(ProgramSection)" SectionProgram
     !insertmacro InstallFile "Velmora.exe"
     !insertmacro InstallFile "velmora-cli.exe"
     !insertmacro InstallFile "content.htm"
+    StrCpy $4 ""
     !insertmacro InstallDataFile "calendar.ini" "calendar"
+    ${If} $4 == "different"
+        !insertmacro CarryLunarCorrections "$8"
+    ${EndIf}
     !insertmacro InstallDataFile "events.ini" "events"
     !insertmacro Log "Velmora ${VERSION} installed into $INSTDIR"
     FileClose $log

@@ -3,10 +3,10 @@
 # installed program and its version, installs over edited files with the program running, a
 # frozen copy and a locked file that must make the install fail rather than lie, a portable
 # copy elsewhere that must keep running, a silent uninstall that leaves what the user made,
-# and a folder with a Persian name.
-#   installer-test.sh SETUP.EXE DRIVER.EXE SHIPPED-EVENTS.INI SCRATCH-FOLDER
+# a folder with a Persian name, and lunar corrections carried into a newer table.
+#   installer-test.sh SETUP.EXE DRIVER.EXE SHIPPED-EVENTS.INI SCRATCH-FOLDER MAKENSIS SOURCE-DIR RELEASE-FILES VERSION
 set -u
-setup=$1 driver=$2 shipped_events=$3 scratch=$4
+setup=$1 driver=$2 shipped_events=$3 scratch=$4 makensis=$5 source_dir=$6 release_files=$7 version=$8
 export WINEPREFIX="$scratch/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 passed=0 failed=0
 check() {  # condition-command..., description last
@@ -113,6 +113,31 @@ wine "$setup" /S "/D=$persian"; wineserver -w
 persian_folder="$home/تقویم/Velmora"
 check "installed into a folder with a Persian name" test -f "$persian_folder/Velmora.exe"
 check "and install.log names it readably" sh -c "iconv -f UTF-16 -t UTF-8 '$persian_folder/install.log' | grep -q 'تقویم'"
+# The evening Iran announces Shawwal 1448 a day early, and later Muharram 1449 a day late, the
+# user corrects both; then a newer Velmora comes whose table holds Shawwal 1448 as published.
+cli="$persian_folder/velmora-cli.exe"
+wine "$cli" lunar start 1448-10 2027-03-09 >/dev/null 2>&1
+wine "$cli" lunar start 1449-01 2027-06-07 >/dev/null 2>&1
+cp "$persian_folder/calendar.ini" "$scratch/calendar-corrected.ini"
+check "the user's table records both corrections" sh -c "grep -q 'correction 1449/1=29' '$scratch/calendar-corrected.ini'"
+mkdir -p "$scratch/newer" && cp "$release_files"/* "$scratch/newer/"
+sed -i 's#^publishedMonths=1448/1-1448/9#publishedMonths=1448/1-1448/10#; s#^firstPredictedMonth=1448/10#firstPredictedMonth=1448/11#' \
+    "$scratch/newer/calendar.ini"
+"$makensis" -V1 -INPUTCHARSET UTF8 -DVERSION="$version" -DSOURCE_DIR="$source_dir" -DBUILD_DIR="$scratch/newer" \
+    -DSIGN="$source_dir/cmake/sign.sh" -DOUT_FILE="$scratch/newer-setup.exe" "$source_dir/installer/velmora.nsi" >/dev/null
+wine "$scratch/newer-setup.exe" /S "/D=$persian"; wineserver -w
+check "the newer install keeps the corrected table as 'calendar (your edits).ini'" \
+    cmp -s "$persian_folder/calendar (your edits).ini" "$scratch/calendar-corrected.ini"
+shown=$(wine "$cli" lunar show 1449 2>/dev/null | tr -d '\r')
+check "and corrects Muharram 1449 again in the new table, which still predicts it" \
+    sh -c "echo '$shown' | grep -q '^1449-01	Muharram	2027-06-07	1406-03-17	29	corrected'"
+shown=$(wine "$cli" lunar show 1448 2>/dev/null | tr -d '\r')
+check "but Shawwal 1448, published in the new table, keeps the table's first day (official wins)" \
+    sh -c "echo '$shown' | grep -q '^1448-10	Shawwal	2027-03-10	1405-12-19	29	published'"
+check "the new table passes its check" sh -c "wine '$cli' check >/dev/null 2>&1"
+check "install.log says what was carried and what gave way" sh -c \
+    "iconv -f UTF-16 -t UTF-8 '$persian_folder/install.log' | grep -q 'Muharram) begins on 2027-06-07, as you corrected it' &&
+     iconv -f UTF-16 -t UTF-8 '$persian_folder/install.log' | grep -q 'Shawwal): the new table holds it as published; your correction gives way'"
 wineserver -k 2>/dev/null
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
