@@ -1084,6 +1084,15 @@ void lunarScenario(const std::wstring& shots) {
     command(w, 6);
     check((lunarOfDay(w, 1) & (1 << 29)) != 0, "Shawwal 1448 is");
     screenshot(w, shots.empty() ? L"" : shots + L"\\hijri-predicted-shawwal-1448.bmp");
+    command(w, 40011);  // in Persian
+    PostMessageW(w, WM_COMMAND, 40012, 0);
+    const HWND persian = findDialog(L"\u0627\u0635\u0644\u0627\u062D \u0645\u0627\u0647 \u0642\u0645\u0631\u06CC",
+                                    p.process.dwProcessId);  // اصلاح ماه قمری
+    check(persian != nullptr && (GetWindowLongW(persian, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0,
+          "in Persian the dialog reads right to left");
+    screenshot(persian, shots.empty() ? L"" : shots + L"\\lunar-dialog-persian.bmp");
+    if (persian != nullptr) SendMessageW(persian, WM_COMMAND, IDCANCEL, 0);
+    command(w, 40010);
     stop(p);
     Program again = start(SW_SHOWNORMAL, L"", L"\"" + folder + L"Velmora.exe\"");
     if (again.window != nullptr) settle(again.window);
