@@ -29,10 +29,15 @@ inline constexpr std::string_view kUsage =
     "      Today's date in the three calendars, as convert prints it, and its occasions.\n"
     "  velmora-cli occasions [--data DIR] [YEAR MONTH]\n"
     "      The occasions of a Solar Hijri month (default: this month): date, holiday (1/0),\n"
-    "      then the Solar Hijri, lunar Hijri and Gregorian texts, tab-separated.\n"
+    "      the Solar Hijri, lunar Hijri and Gregorian texts, then the user's own days from\n"
+    "      my-days.ini (\"personal: TEXT\"), tab-separated.\n"
     "  velmora-cli holidays [--data DIR] [YEAR]\n"
     "      Every holiday of a Solar Hijri year (default: this year): Solar Hijri date,\n"
     "      Gregorian date, weekday and the occasion that makes it a holiday.\n"
+    "  velmora-cli ics [--data DIR] [--holidays-only] [--my-days] [YEAR]\n"
+    "      An iCalendar file of a Solar Hijri year's (default: this year's) holidays and\n"
+    "      occasions, one all-day event a day, for Outlook, Thunderbird or a phone calendar;\n"
+    "      with --my-days the user's own days too. Importing it again updates the events.\n"
     "  velmora-cli check [--data DIR]\n"
     "      Validates calendar.ini and events.ini.\n"
     "  velmora-cli lunar show [--data DIR] [YEAR]\n"
@@ -62,6 +67,7 @@ int checkCommand(const std::vector<std::string_view>& args, const CommandContext
 int occasionsCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int holidaysCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int lunarCommand(const std::vector<std::string_view>& args, const CommandContext& context);
+int icsCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int todayCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 
 // The lines of kUsage that describe one command; empty for a command it does not name.

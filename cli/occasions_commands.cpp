@@ -44,9 +44,17 @@ int occasionsCommand(const std::vector<std::string_view>& args, const CommandCon
     const CalendarData& data = request.files->data();
     for (std::int32_t day = 1; day <= jalaliMonthLength(month.year, month.month); ++day) {
         const DayOccasions texts = occasionsOfDay(data, jalaliToDayNumber(month.year, month.month, day));
-        if (texts.empty()) continue;
+        if (texts.empty() && texts.personal.empty()) continue;
+        // The last column holds the user's own days (my-days.ini), each "personal: TEXT", a
+        // day off "personal, day off: TEXT".
+        std::string personal;
+        for (const PersonalDay& mine : texts.personal) {
+            personal += (personal.empty() ? "" : " - ") +
+                        std::string(mine.dayOff ? "personal, day off: " : "personal: ") + columnText(mine.text);
+        }
         context.out << dateText({month.year, month.month, day}) << '\t' << (texts.holiday ? 1 : 0) << '\t'
-                    << words(texts.solar) << '\t' << words(texts.lunar) << '\t' << words(texts.gregorian) << '\n';
+                    << words(texts.solar) << '\t' << words(texts.lunar) << '\t' << words(texts.gregorian) << '\t'
+                    << personal << '\n';
     }
     return 0;
 }
@@ -62,9 +70,7 @@ int holidaysCommand(const std::vector<std::string_view>& args, const CommandCont
             const DayOccasions texts = occasionsOfDay(data, n);
             if (!texts.holiday) continue;
             // The occasion that makes the day a holiday; both when both do.
-            std::string reason;
-            if (texts.solar.flag == 1) reason = words(texts.solar);
-            if (texts.lunar.flag == 1) reason += (reason.empty() ? "" : " - ") + words(texts.lunar);
+            const std::string reason = columnText(holidayReason(texts));
             context.out << dateText({year.year, month, day}) << '\t' << dateText(dayNumberToGregorian(n)) << '\t'
                         << kWeekdayNames[static_cast<std::size_t>(weekdayColumn(n))].english << '\t' << reason << '\n';
         }

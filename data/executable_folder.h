@@ -14,6 +14,10 @@ namespace velmora {
 std::filesystem::path executablePath();
 inline std::filesystem::path executableFolder() { return executablePath().parent_path(); }
 
+// The user's folder for the program's own data: %APPDATA%\Velmora on Windows, and on other
+// systems $APPDATA/Velmora when that is set (as the tests set it); empty without one.
+std::filesystem::path userDataFolder();
+
 // A path read the way GetModuleFileName gives it: `read` fills a buffer of the given size
 // and returns how many characters it wrote, the whole size when the path was cut. Buffers
 // grow until the path fits, however long; empty when read fails (returns 0).

@@ -11,4 +11,10 @@ std::filesystem::path executablePath() {
     return std::filesystem::path(std::wstring(path.begin(), path.end()));
 }
 
+std::filesystem::path userDataFolder() {
+    const wchar_t* profile = _wgetenv(L"APPDATA");
+    if (profile == nullptr || *profile == L'\0') return {};
+    return std::filesystem::path(profile) / L"Velmora";
+}
+
 }  // namespace velmora

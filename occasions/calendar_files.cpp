@@ -1,13 +1,32 @@
 #include "occasions/calendar_files.h"
 
+#include "data/executable_folder.h"
+
 namespace velmora {
 
+std::filesystem::path myDaysPath(const std::filesystem::path& programFolder) {
+    std::error_code error;
+    const std::filesystem::path portable = programFolder / "my-days.ini";
+    if (std::filesystem::is_regular_file(portable, error)) return portable;
+    const std::filesystem::path profile = userDataFolder();
+    return profile.empty() ? profile : profile / "my-days.ini";
+}
+
 CalendarFiles::CalendarFiles(const std::filesystem::path& folder)
-    : calendarSource_(folder / "calendar.ini"), eventsSource_(folder / "events.ini") {
+    : calendarSource_(folder / "calendar.ini"),
+      eventsSource_(folder / "events.ini"),
+      myDaysSource_(myDaysPath(folder)) {
     calendarSource_.refresh();
     eventsSource_.refresh();
+    myDaysSource_.refresh();
     takeCalendar();
     takeEvents();
+    takeMyDays();
+}
+
+void CalendarFiles::takeMyDays() {
+    myDaysErrors_.clear();
+    data_.myDays = readMyDays(myDaysSource_.file(), &myDaysErrors_);
 }
 
 void CalendarFiles::takeEvents() {
@@ -36,9 +55,11 @@ void CalendarFiles::takeCalendar() {
 bool CalendarFiles::refresh() {
     const bool calendarChanged = calendarSource_.refresh();
     const bool eventsChanged = eventsSource_.refresh();
+    const bool myDaysChanged = myDaysSource_.refresh();
     if (calendarChanged) takeCalendar();
     if (eventsChanged) takeEvents();
-    return calendarChanged || eventsChanged;
+    if (myDaysChanged) takeMyDays();
+    return calendarChanged || eventsChanged || myDaysChanged;
 }
 
 }  // namespace velmora

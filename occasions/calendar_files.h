@@ -18,6 +18,8 @@ namespace velmora {
 // taken anew, so that a corrected table is used whole.
 class CalendarFiles {
   public:
+    // The user's own days come from my-days.ini in the folder when there is one (a portable
+    // copy), else from the profile's: %APPDATA%\Velmora\my-days.ini.
     explicit CalendarFiles(const std::filesystem::path& folder);
 
     // Takes up an edit of either file; true when one was read again.
@@ -25,9 +27,13 @@ class CalendarFiles {
     // The program itself rewrote calendar.ini: the next refresh reads it, whatever its time
     // and size say.
     void calendarWritten() { calendarSource_.forget(); }
+    void myDaysWritten() { myDaysSource_.forget(); }
     const CalendarData& data() const { return data_; }
     const IniSource& calendarSource() const { return calendarSource_; }
     const IniSource& eventsSource() const { return eventsSource_; }
+    const IniSource& myDaysSource() const { return myDaysSource_; }
+    // What in my-days.ini cannot be read (those lines are left out; the rest is used).
+    const std::vector<FileProblem>& myDaysErrors() const { return myDaysErrors_; }
     // The errors of calendar.ini as last read; empty when it is sound or missing.
     const std::vector<FileProblem>& calendarErrors() const { return calendarErrors_; }
     // Everything its check found (a missing file checks as an empty one), and its summary.
@@ -40,14 +46,21 @@ class CalendarFiles {
   private:
     void takeCalendar();
     void takeEvents();
+    void takeMyDays();
 
     IniSource calendarSource_;
     IniSource eventsSource_;
+    IniSource myDaysSource_;
     CalendarData data_;
     std::vector<FileProblem> calendarErrors_;
     std::vector<FileProblem> calendarProblems_;
     HijriTableSummary calendarSummary_;
     std::vector<FileProblem> eventsErrors_;
+    std::vector<FileProblem> myDaysErrors_;
 };
+
+// Where the user's own days are kept: beside the program when a my-days.ini is there, else in
+// the profile (%APPDATA%\Velmora); empty when there is no profile folder.
+std::filesystem::path myDaysPath(const std::filesystem::path& programFolder);
 
 }  // namespace velmora

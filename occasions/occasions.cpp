@@ -46,7 +46,35 @@ DayOccasions occasionsOfDay(const CalendarData& data, DayNumber n) {
         day.lunar = data.events.read(occasionSectionName(Calendar::hijri, lunar->month, safarLength), lunar->day);
     }
     day.holiday = day.solar.flag == 1 || day.lunar.flag == 1;
+    for (const MyDay& mine : data.myDays) {
+        if (myDayFallsOn(mine, data.hijri(), n)) day.personal.push_back({mine.text, mine.dayOff});
+    }
     return day;
+}
+
+namespace {
+
+void join(std::u16string& text, std::u16string_view part) {
+    if (part.empty()) return;
+    if (!text.empty()) text += u" - ";
+    text += part;
+}
+
+}  // namespace
+
+std::u16string dayOccasionsText(const DayOccasions& day) {
+    std::u16string text;
+    join(text, day.solar.words());
+    join(text, day.lunar.words());
+    join(text, day.gregorian.words());
+    return text;
+}
+
+std::u16string holidayReason(const DayOccasions& day) {
+    std::u16string text;
+    if (day.solar.flag == 1) join(text, day.solar.words());
+    if (day.lunar.flag == 1) join(text, day.lunar.words());
+    return text;
 }
 
 bool isHoliday(const CalendarData& data, std::int32_t jy, std::int32_t jm, std::int32_t jd) {

@@ -17,6 +17,7 @@
 #include "calendar/lunar_source.h"
 #include "data/file_problem.h"
 #include "data/ini_file.h"
+#include "occasions/my_days.h"
 
 namespace velmora {
 
@@ -60,6 +61,7 @@ struct CalendarData {
     LunarTable lunar;
     LunarTableSource lunarSource;
     Occasions events;
+    std::vector<MyDay> myDays;  // the user's own, from my-days.ini
 
     CalendarData() = default;
     CalendarData(const IniFile& calendarIni, std::shared_ptr<const IniFile> eventsIni)
@@ -78,15 +80,29 @@ struct CalendarData {
 // The occasions of one day in the three calendars, and whether they make it a holiday: a
 // Solar Hijri or lunar Hijri flag of 1 does; Gregorian occasions never do. The lunar Hijri
 // text is none outside the table or for a year below 1.
+// One of the user's own days on a date.
+struct PersonalDay {
+    std::u16string text;
+    bool dayOff = false;
+};
+
 struct DayOccasions {
     Occasion solar;
     Occasion gregorian;
     Occasion lunar;
     bool holiday = false;
+    std::vector<PersonalDay> personal;  // the user's own days, which never make an official holiday
 
+    // Whether the day has none of the official occasions (the user's own aside).
     bool empty() const { return solar.empty() && gregorian.empty() && lunar.empty(); }
 };
 DayOccasions occasionsOfDay(const CalendarData& data, DayNumber n);
+
+// The official occasions of a day as one text: Solar Hijri, lunar Hijri, then Gregorian,
+// joined with " - ".
+std::u16string dayOccasionsText(const DayOccasions& day);
+// What makes a holiday one: the flagged Solar Hijri and lunar Hijri occasions, joined.
+std::u16string holidayReason(const DayOccasions& day);
 
 // Whether the Solar Hijri day jy/jm/jd is a holiday.
 bool isHoliday(const CalendarData& data, std::int32_t jy, std::int32_t jm, std::int32_t jd);

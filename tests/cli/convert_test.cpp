@@ -165,7 +165,7 @@ TEST(CliConvert, NoRawControlBytesAndNoHalfCharacters) {
     TempFolder folder;
     folder.write("events.ini", "[01]\n1=New\tyear 1\n");
     const Result listed = runCli({"occasions", "--data", folder.path().string(), "1405", "1"});
-    EXPECT_EQ(listed.out, "1405-01-01\t1\tNew\\tyear\t\t\n");
+    EXPECT_EQ(listed.out, "1405-01-01\t1\tNew\\tyear\t\t\t\n");
 }
 
 // Dates as a Persian user types them in a console: slashes, Persian or Arabic-Indic digits.

@@ -14,13 +14,26 @@ TEST(CliOccasions, AMonthOfOccasions) {
     // Farvardin 1405 begins with Nowruz and Eid al-Fitr on one day.
     EXPECT_EQ(r.out.substr(0, r.out.find('\n')),
               "1405-01-01\t1\t\u0622\u063A\u0627\u0632 \u0646\u0648\u0631\u0648\u0632\t"
-              "\u0639\u06CC\u062F \u0633\u0639\u06CC\u062F \u0641\u0637\u0631\t");
-    // Only days with an occasion, each with five fields.
+              "\u0639\u06CC\u062F \u0633\u0639\u06CC\u062F \u0641\u0637\u0631\t\t");
+    // Only days with an occasion, each with six fields, the last for the user's own days.
     std::istringstream lines(r.out);
     std::string line;
-    while (std::getline(lines, line)) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 4) << line;
+    while (std::getline(lines, line)) EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 5) << line;
     EXPECT_EQ(runCli({"occasions", "1405"}).status, 2);
     EXPECT_EQ(runCli({"occasions", "1405", "13"}).status, 2);
+}
+
+// The user's own days take the last column, also on a day without an official occasion; 30
+// Esfand comes on 29 Esfand in the common year 1405.
+TEST(CliOccasions, TheUsersOwnDaysSaySo) {
+    TempFolder folder;
+    folder.write("events.ini", readBytes(shippedFile("events.ini")));
+    folder.write("my-days.ini", "[012]\r\n30=Our anniversary 1\r\n[012]\r\n4=Aunt 0\r\n");
+    const std::string data = folder.path().string();
+    const Result r = runCli({"occasions", "--data", data, "1405", "12"});
+    EXPECT_NE(r.out.find("1405-12-29\t1\t"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\tpersonal, day off: Our anniversary\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("1405-12-04\t0\t\t\t\tpersonal: Aunt\n"), std::string::npos) << r.out;
 }
 
 TEST(CliHolidays, TheYearInDateOrder) {
