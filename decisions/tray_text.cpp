@@ -47,6 +47,13 @@ TrayIconContent persianContent(const CivilDate& j, const CivilDate& g, const std
     return content;
 }
 
+// The user's own days of today, a line each under a star.
+void appendPersonalDays(std::u16string& tooltip, const CalendarData& data, DayNumber n) {
+    for (const MyDay& mine : data.myDays) {
+        if (myDayFallsOn(mine, data.hijri(), n)) tooltip += u"\n\u2605 " + mine.text;
+    }
+}
+
 }  // namespace
 
 TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& g, Language language) {
@@ -59,7 +66,11 @@ TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& g, La
     if (language == Language::persian) content = persianContent(j, g, h, weekday.persian);
     content.jalaliDay = j.day;
     content.iconId = IDI_DAY_BASE + j.day;
-    if (language == Language::persian) return content;
+    if (language == Language::persian) {
+        appendPersonalDays(content.tooltip, data, n);
+        if (content.tooltip.size() > 127) content.tooltip.resize(127);
+        return content;
+    }
     content.tooltip = u" ";
     appendLine(content.tooltip, weekday.persian, j.day, monthName(Calendar::jalali, j.month).box, j.year);
     content.tooltip += u'\n';
@@ -68,6 +79,7 @@ TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& g, La
         content.tooltip += u'\n';
         appendLine(content.tooltip, weekday.arabic, h->day, monthName(Calendar::hijri, h->month).box, h->year);
     }
+    appendPersonalDays(content.tooltip, data, n);
     if (content.tooltip.size() > 127) content.tooltip.resize(127);  // the tip holds 127 and a terminator
     return content;
 }

@@ -18,7 +18,8 @@ struct TrayIconContent {
 // calendar (the lunar line only where there is a lunar date). In English
 // " weekday,day month ,year\nweekday,day month,year\nweekday,day month,year" with the
 // weekdays in Persian, English and Arabic; in Persian a sentence a line, in Persian words and
-// digits: "چهارشنبه ۱۸ آذر ۱۴۰۵", "۹ دسامبر ۲۰۲۶", "۲۸ جمادی الثانی ۱۴۴۸".
+// digits: "چهارشنبه ۱۸ آذر ۱۴۰۵", "۹ دسامبر ۲۰۲۶", "۲۸ جمادی الثانی ۱۴۴۸". Then a line
+// "★ TEXT" for each of the user's own days of today, as far as the 127 characters go.
 TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& localDate,
                                 Language language = Language::english);
 

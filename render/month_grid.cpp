@@ -1,5 +1,7 @@
 #include "render/month_grid.h"
 
+#include <algorithm>
+
 #include "calendar/native_digits.h"
 
 namespace velmora {
@@ -17,6 +19,16 @@ void drawMonthGrid(Surface& surface, const MonthView& view) {
         if (kind == Calendar::jalali && (day.cell.weekdayColumn == 6 || day.occasions.holiday)) {
             surface.setTextColor(kRed);
             surface.drawText(place.x, place.y, text.view());
+        }
+        // The user's own days carry a mark of their own in the cell's corner, larger for a
+        // day off; never the red of an official holiday.
+        if (!day.occasions.personal.empty()) {
+            const bool dayOff = std::any_of(day.occasions.personal.begin(), day.occasions.personal.end(),
+                                            [](const PersonalDay& mine) { return mine.dayOff; });
+            const std::int32_t size = dayOff ? 9 : 6;
+            surface.fillRoundRect(
+                {place.box.left + 4, place.box.top + 4, place.box.left + 4 + size, place.box.top + 4 + size}, size,
+                kPersonalMark);
         }
         if (day.day == layout.today) {
             if (kind != Calendar::gregorian) surface.drawText(place.x, place.y, text.view());

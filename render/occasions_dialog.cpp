@@ -1,6 +1,7 @@
 #include "render/occasions_dialog.h"
 
 #include "calendar/native_digits.h"
+#include "render/month_grid.h"
 
 namespace velmora {
 
@@ -14,7 +15,7 @@ std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, st
         // Occasions are listed for the days the lunar table covers, which decide the lunar ones.
         if (!day.lunar) continue;
         const DayOccasions& texts = day.occasions;
-        if (texts.empty()) continue;
+        if (texts.empty() && texts.personal.empty()) continue;
 
         // Red marks a holiday's day and the occasion that makes it one, nothing else.
         surface.setTextColor(texts.holiday ? kRed : kBlack);
@@ -36,6 +37,14 @@ std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, st
             surface.setTextColor(occasion->flag == 1 && occasion != &texts.gregorian ? kRed : kBlack);
             if (width > 0) surface.drawText(x, line * lineHeight - scrolled, occasion->words());
             x -= width + 2 * w;
+        }
+        // Then the user's own days, each on a line of its own under a star, in their colour.
+        for (const PersonalDay& mine : texts.personal) {
+            if (x != right) ++line;
+            x = right;
+            surface.setTextColor(kPersonalMark);
+            surface.drawText(right, line * lineHeight - scrolled, u"\u2605 " + mine.text);
+            x -= 1;  // the next one goes below
         }
         ++line;
     }

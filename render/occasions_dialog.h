@@ -10,7 +10,8 @@ namespace velmora {
 // gaps: the day, then right to left the Solar Hijri, lunar Hijri and Gregorian texts, as wide
 // as they are and two characters apart (a text that would cross the left edge on a line
 // below), each read right to left; a holiday's day and the occasion that makes it one in
-// red. Days outside the lunar Hijri table are left out. The page is drawn `scrolled` pixels
+// red. The user's own days follow a day's occasions, each on a line of its own after a star
+// in their own colour. Days outside the lunar Hijri table are left out. The page is drawn `scrolled` pixels
 // up. Returns where the last line ends, unscrolled, so that the page can be made tall
 // enough. The month is laid out in Jalali mode.
 std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, std::int32_t scrolled = 0);

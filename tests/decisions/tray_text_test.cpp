@@ -64,5 +64,16 @@ TEST(TrayIcon, NoLunarLineWithoutALunarDate) {
     EXPECT_TRUE(content.tooltip.ends_with(u",2025"));
 }
 
+TEST(TrayIcon, TheUsersOwnDaysOfTodayCloseTheTooltip) {
+    CalendarData data = shippedData();
+    data.myDays = {{Calendar::hijri, 6, 29, u"Mother's birthday", false},
+                   {Calendar::jalali, 9, 19, u"not today", true}};
+    for (const Language language : {Language::english, Language::persian}) {
+        const std::u16string tip = trayIconContent(data, {2026, 12, 9}, language).tooltip;  // 29 Jumada II 1448
+        EXPECT_TRUE(tip.ends_with(u"\n\u2605 Mother's birthday"));
+        EXPECT_EQ(tip.find(u"not today"), std::u16string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace velmora

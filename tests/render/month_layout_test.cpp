@@ -11,6 +11,7 @@
 #include "render/laid_out_month.h"
 #include "render/main_paint.h"
 #include "render/month_grid.h"
+#include "render/occasions_dialog.h"
 #include "render/weekday_strip.h"
 #include "test_files.h"
 
@@ -349,6 +350,34 @@ TEST_F(MonthViewTest, PredictedLunarDatesStandApart) {
     };
     EXPECT_EQ(mark({2027, 3, 20}), 1);  // Shawwal 1448
     EXPECT_EQ(mark({2027, 2, 20}), 0);  // Ramadan 1448, published
+}
+
+// The user's own days are marked in their cells, larger for a day off, never in red; the
+// occasions dialog lists them under a star.
+TEST_F(MonthViewTest, TheUsersOwnDaysAreMarked) {
+    files_.myDays = {{Calendar::jalali, 9, 18, u"mine", false}, {Calendar::gregorian, 12, 1, u"off", true}};
+    Recording paint;
+    RecordingSurfaceFactory factory(paint);
+    paintDisplayMode(factory, view({2026, 12, 9}, Calendar::jalali));  // Azar 1405
+    std::vector<Rect> marks;
+    for (const DrawCall& call : paint.ofKind(DrawCall::Kind::fillRoundRect))
+        if (call.color == kPersonalMark) marks.push_back(call.rect);
+    ASSERT_EQ(marks.size(), 2u);
+    const auto cellOf = [&](std::int32_t day) {
+        const LaidOutDay& laid = layout_.days[static_cast<std::size_t>(day - 1)];
+        return gridCell(kW, kH, laid.cell.row, laid.cell.screenColumn).box;
+    };
+    EXPECT_EQ(marks[0].left, cellOf(10).left + 4);  // 1 December, a day off
+    EXPECT_EQ(marks[0].right - marks[0].left, 9);
+    EXPECT_EQ(marks[1].left, cellOf(18).left + 4);
+    EXPECT_EQ(marks[1].right - marks[1].left, 6);
+    Recording dialog;
+    RecordingSurface page(dialog);
+    paintOccasionsDialog(page, layout_);
+    EXPECT_EQ(
+        std::count_if(dialog.calls.begin(), dialog.calls.end(),
+                      [](const DrawCall& call) { return call.text == u"\u2605 mine" && call.color == kPersonalMark; }),
+        1);
 }
 
 TEST_F(MonthViewTest, MissingCalendarIniLeavesOnlyTheOtherCompanion) {
