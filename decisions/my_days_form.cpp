@@ -1,0 +1,77 @@
+#include "decisions/my_days_form.h"
+
+#include <algorithm>
+
+#include "calendar/month_names.h"
+#include "calendar/native_digits.h"
+#include "data/integer_text.h"
+#include "data/text_codec.h"
+#include "render/month_grid.h"
+
+namespace velmora {
+
+std::u16string myDayRowText(const MyDay& day, Language language, std::u16string_view calendarName,
+                            std::u16string_view dayOffWord) {
+    const MonthName& month = monthName(day.calendar, day.month);
+    const std::u16string number(
+        (language == Language::persian ? formatPersianDigits(day.day) : formatAsciiDigits(day.day)).view());
+    const std::u16string name = language == Language::persian ? std::u16string(month.header) : fromUtf8(month.latin);
+    return std::u16string(calendarName) + u"\t" + number + u" " + name + u"\t" + day.text + u"\t" +
+           (day.dayOff ? std::u16string(dayOffWord) : std::u16string());
+}
+
+MyDayForm readMyDayForm(std::int32_t calendar, std::int32_t month, std::u16string_view dayText,
+                        std::u16string_view text, bool dayOff) {
+    MyDayForm form;
+    form.day.calendar = kCalendars[static_cast<std::size_t>(std::clamp(calendar, 0, 2))];
+    form.day.month = std::clamp(month, 1, 12);
+    form.day.dayOff = dayOff;
+    // The text as one line without the blanks around it.
+    std::u16string words(text);
+    for (char16_t& c : words)
+        if (c < u' ') c = u' ';
+    const std::size_t first = words.find_first_not_of(u' ');
+    form.day.text = first == std::u16string::npos ? std::u16string()
+                                                  : words.substr(first, words.find_last_not_of(u' ') - first + 1);
+    const IntegerScan day = scanInteger(dayText, DigitScripts::any);
+    const bool whole = day.digits > 0 && !day.negative && !day.explicitPlus && day.end == dayText.size();
+    form.day.day = whole ? static_cast<std::int32_t>(std::min<std::int64_t>(day.magnitude, 99)) : 0;
+    if (form.day.day < 1 || form.day.day > monthSpan(form.day.calendar, form.day.month).longest)
+        form.problem = MyDayProblem::noSuchDay;
+    else if (form.day.text.empty())
+        form.problem = MyDayProblem::noText;
+    return form;
+}
+
+bool comesEveryYear(const MyDay& day) { return day.day <= monthSpan(day.calendar, day.month).shortest; }
+
+std::optional<DayNumber> dayAtPoint(const MonthLayout& layout, std::int32_t clientWidth, std::int32_t clientHeight,
+                                    std::int32_t x, std::int32_t y) {
+    for (const LaidOutDay& day : layout.days) {
+        const Rect box = gridCell(clientWidth, clientHeight, day.cell.row, day.cell.screenColumn).box;
+        if (x >= box.left && x < box.right && y >= box.top && y < box.bottom) return day.dayNumber;
+    }
+    return std::nullopt;
+}
+
+std::vector<DueReminder> dueReminders(const CalendarData& data, const LocalTime& now, bool eveningBefore,
+                                      const std::vector<std::u16string>& told) {
+    std::vector<DueReminder> due;
+    const DayNumber today = gregorianToDayNumber(now.date.year, now.date.month, now.date.day);
+    const auto add = [&](DayNumber n, bool tomorrow) {
+        const CivilDate date = dayNumberToGregorian(n);
+        std::u16string stamp =
+            fromUtf8(std::to_string(date.year) + (date.month < 10 ? "-0" : "-") + std::to_string(date.month) +
+                     (date.day < 10 ? "-0" : "-") + std::to_string(date.day) + " ");
+        for (const MyDay& mine : data.myDays) {
+            if (!myDayFallsOn(mine, data.hijri(), n)) continue;
+            DueReminder reminder{stamp + mine.text + (tomorrow ? u" (eve)" : u""), {mine.text, mine.dayOff}, tomorrow};
+            if (std::find(told.begin(), told.end(), reminder.key) == told.end()) due.push_back(std::move(reminder));
+        }
+    };
+    add(today, false);
+    if (eveningBefore && now.hour >= 18) add(today + 1, true);
+    return due;
+}
+
+}  // namespace velmora

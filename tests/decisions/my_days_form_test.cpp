@@ -1,0 +1,51 @@
+#include "decisions/my_days_form.h"
+
+#include <gtest/gtest.h>
+
+#include "render/month_grid.h"
+#include "test_files.h"
+
+namespace velmora {
+namespace {
+
+TEST(MyDaysForm, WhatTheUserTypedReadAsADay) {
+    const MyDayForm esfand = readMyDayForm(0, 12, u"\u06F3\u06F0", u"  Our anniversary\n ", true);  // ۳۰
+    EXPECT_EQ(esfand.problem, MyDayProblem::none);
+    EXPECT_EQ(esfand.day, (MyDay{Calendar::jalali, 12, 30, u"Our anniversary", true}));
+    EXPECT_FALSE(comesEveryYear(esfand.day));
+    EXPECT_TRUE(comesEveryYear(readMyDayForm(2, 7, u"29", u"x", false).day));
+    EXPECT_EQ(readMyDayForm(0, 7, u"31", u"x", false).problem, MyDayProblem::noSuchDay);  // Mehr has 30
+    EXPECT_EQ(readMyDayForm(2, 1, u"31", u"x", false).problem, MyDayProblem::noSuchDay);
+    EXPECT_EQ(readMyDayForm(1, 2, u"2x", u"x", false).problem, MyDayProblem::noSuchDay);
+    EXPECT_EQ(readMyDayForm(1, 2, u"29", u" ", false).problem, MyDayProblem::noText);
+    EXPECT_EQ(myDayRowText(esfand.day, Language::english, u"Solar Hijri", u"day off"),
+              u"Solar Hijri\t30 Esfand\tOur anniversary\tday off");
+}
+
+TEST(MyDaysForm, ADoubleClickFindsItsDay) {
+    const CalendarData data = shippedData();
+    const MonthLayout azar = layOutMonth(data, Calendar::jalali, 1405, 9, {2026, 12, 9});
+    const LaidOutDay& day = azar.days[17];  // 18 Azar
+    const GridCell cell = gridCell(393, 509, day.cell.row, day.cell.screenColumn);
+    EXPECT_EQ(dayAtPoint(azar, 393, 509, cell.x, cell.y), day.dayNumber);
+    EXPECT_EQ(dayAtPoint(azar, 393, 509, cell.box.right - 1, cell.box.bottom - 1), day.dayNumber);
+    EXPECT_FALSE(dayAtPoint(azar, 393, 509, 5, 5));
+}
+
+TEST(MyDaysForm, RemindersComeOnTheDayAndTheEveningBeforeOnce) {
+    CalendarData data = shippedData();
+    data.myDays = {{Calendar::jalali, 9, 18, u"today", false}, {Calendar::jalali, 9, 19, u"tomorrow", true}};
+    const LocalTime morning{{2026, 12, 9}, 9, 0, 0}, evening{{2026, 12, 9}, 18, 0, 0};
+    auto due = dueReminders(data, morning, true, {});
+    ASSERT_EQ(due.size(), 1u);
+    EXPECT_EQ(due[0].key, u"2026-12-09 today");
+    EXPECT_TRUE(dueReminders(data, morning, true, {due[0].key}).empty());  // once, also after a restart
+    due = dueReminders(data, evening, true, {u"2026-12-09 today"});
+    ASSERT_EQ(due.size(), 1u);
+    EXPECT_TRUE(due[0].tomorrow && due[0].day.dayOff);
+    EXPECT_EQ(due[0].key, u"2026-12-10 tomorrow (eve)");
+    EXPECT_TRUE(dueReminders(data, evening, false, {u"2026-12-09 today"}).empty());
+}
+
+}  // namespace
+}  // namespace velmora
