@@ -24,6 +24,8 @@ struct DriverFacts {
     std::u16string trayBalloon;  // the last balloon's text
     // The lunar date of a day of the shown month, as LunarOfDay answers it.
     std::function<LRESULT(std::int32_t day)> lunarOfDay;
+    // Where day wParam of the shown month is drawn, as CellOfDay answers it.
+    std::function<LRESULT(std::int32_t day)> cellOfDay;
 };
 
 class DriverQueries {
@@ -38,7 +40,8 @@ class DriverQueries {
     // index LOWORD(wParam) of the tooltip (HIWORD 0) or the last balloon (1); -1 past its end.
     // Velmora.LunarOfDay: the lunar date of day wParam of the shown month as year * 10000 +
     // month * 100 + day, plus 1 << 30 when it is a prediction and 1 << 29 when the shown month
-    // is headed as predicted; 0 for none.
+    // is headed as predicted; 0 for none. Velmora.CellOfDay: the client point where day wParam
+    // of the shown month is drawn, x in the low word and y in the high word; 0 for none.
     std::optional<LRESULT> answer(UINT message, WPARAM wParam, const DriverFacts& facts) const;
 
   private:
@@ -49,6 +52,7 @@ class DriverQueries {
     UINT trayIdentity_;
     UINT trayText_;
     UINT lunarOfDay_;
+    UINT cellOfDay_;
 };
 
 }  // namespace velmora

@@ -2,12 +2,14 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
 #include "app/about_box.h"
 #include "app/display_scale.h"
 #include "app/lunar_dialog.h"
+#include "app/my_days_dialog.h"
 #include "app/startup_registration.h"
 #include "app/user_settings.h"
 #include "app/win32_text.h"
@@ -17,7 +19,9 @@
 #include "decisions/icon_size.h"
 #include "decisions/link_area.h"
 #include "decisions/lunar_months.h"
+#include "decisions/my_days_form.h"
 #include "render/main_paint.h"
+#include "render/month_grid.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -30,6 +34,9 @@ constexpr UINT_PTR kYearEditSubclass = 1;
 constexpr wchar_t kHomePage[] = L"https://velmora.co.ir/";
 constexpr wchar_t kProductPage[] = L"https://velmora.co.ir/velmora-fa.html";
 constexpr wchar_t kPredictionNoticeValue[] = L"PredictedMonthsTold";  // the first predicted month told of
+constexpr wchar_t kRemindersValue[] = L"MyDaysReminders";             // "off" turns the reminders off
+constexpr wchar_t kEveningBeforeValue[] = L"MyDaysEveningBefore";     // "on" reminds the evening before too
+constexpr wchar_t kRemindedValue[] = L"MyDaysReminded";               // the reminders given, a line each
 constexpr UINT kModeItems[] = {IDM_OPTION_JALALI_MODE, IDM_OPTION_MILADI_MODE, IDM_OPTION_HIJRI_MODE};
 
 LocalTime readClock() {
@@ -54,7 +61,7 @@ MainWindow::~MainWindow() {
 bool MainWindow::registerClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;  // a double-click on a day opens My Days
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     // Both kept for the life of the process, at the display's scale.
@@ -110,6 +117,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: return onCommand(wParam, lParam);
         case WM_MOUSEMOVE: return onMouseMove(lParam);
         case WM_LBUTTONDOWN: return onLeftButtonDown(lParam);
+        case WM_LBUTTONDBLCLK: return onDoubleClick(lParam);
         case kTrayMessage: return onTrayNotify(wParam, lParam);
         default: break;
     }
@@ -141,7 +149,7 @@ LRESULT MainWindow::onCreate() {
     show(shown_);
     tray_->show(trayContent());  // the program lives in the notification area from the start
     tellOfPredictedMonths();
-    onClock(ClockEvent::check);  // starts the day watch
+    onClock(ClockEvent::check);  // starts the day watch, and reminds of the user's own days
     return 0;
 }
 
@@ -212,6 +220,7 @@ LRESULT MainWindow::onClock(ClockEvent event) {
     } else if (tray_->wanted() && !tray_->added()) {
         tray_->retryIfRefused(trayContent());
     }
+    remindOfMyDays(now);
     SetTimer(handle(), kDayChangeTimer, static_cast<UINT>(decision.nextCheckMs), nullptr);
     return 0;
 }
@@ -261,9 +270,12 @@ LRESULT MainWindow::onTrayNotify(WPARAM wParam, LPARAM lParam) {
 // A tray program has no better moment: a message box once, when a data file turns out
 // damaged (wParam 0 for calendar.ini, 1 for events.ini).
 LRESULT MainWindow::onTellDataProblem(WPARAM which) {
-    const std::u16string& problem = which == 0 ? toldDataProblem_ : toldEventsProblem_;
+    const std::u16string& problem = which == 0   ? toldDataProblem_
+                                    : which == 1 ? toldEventsProblem_
+                                                 : toldMyDaysProblem_;
     if (problem.empty()) return 0;
-    const std::u16string text = withInsert(words_.text(which == 0 ? IDS_DATA_PROBLEM : IDS_EVENTS_PROBLEM), problem);
+    const UINT texts[] = {IDS_DATA_PROBLEM, IDS_EVENTS_PROBLEM, IDS_MYDAYS_PROBLEM};
+    const std::u16string text = withInsert(words_.text(texts[std::min<WPARAM>(which, 2)]), problem);
     const std::u16string title = words_.text(IDS_PROGRAM_NAME);
     MessageBoxW(handle(), wide(text.c_str()), wide(title.c_str()), MB_OK | MB_ICONWARNING | words_.messageBoxFlags());
     return 0;
@@ -272,6 +284,13 @@ LRESULT MainWindow::onTellDataProblem(WPARAM which) {
 LRESULT MainWindow::onMouseMove(LPARAM lParam) {
     const int x = LOWORD(lParam), y = HIWORD(lParam);
     if (overLink(x, y, clientWidth_, clientHeight_, linkCharWidth_)) SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    return 0;
+}
+
+LRESULT MainWindow::onDoubleClick(LPARAM lParam) {
+    const MonthLayout layout = layOutMonth(files_.data(), shown_.mode, shown_.year, shown_.month, today_);
+    const auto day = dayAtPoint(layout, clientWidth_, clientHeight_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    if (day) openMyDays(dayNumberToDate(shown_.mode, files_.data().hijri(), *day));
     return 0;
 }
 
@@ -332,6 +351,15 @@ bool MainWindow::onMenuCommand(WORD id) {
             return false;
         case IDM_HELP_ABOUT:
             AboutBox(instance_, words_, toldDataProblem_, aboutLunarNote()).run(handle());
+            return false;
+        case IDM_OPTION_MY_DAYS: openMyDays(std::nullopt); return false;
+        case IDM_OPTION_REMINDERS:
+            writeUserSetting(kRemindersValue, remindersOn() ? u"off" : u"on");
+            checkReminderItems();
+            return false;
+        case IDM_OPTION_REMIND_EVENING:
+            writeUserSetting(kEveningBeforeValue, eveningBeforeOn() ? u"off" : u"on");
+            checkReminderItems();
             return false;
         case IDM_OPTION_CORRECT_LUNAR:
             LunarDialog(
@@ -429,6 +457,71 @@ std::string MainWindow::editCalendar(const std::function<EditedText(std::string_
     return problem;
 }
 
+void MainWindow::openMyDays(std::optional<CivilDate> start) {
+    MyDaysDialog(
+        instance_, words_,
+        [this]() -> const CalendarData& {
+            refreshDataFiles();
+            return files_.data();
+        },
+        [this](const std::vector<MyDay>& days) { return saveMyDays(days); }, start, shown_.mode)
+        .run(handle());
+}
+
+std::string MainWindow::saveMyDays(const std::vector<MyDay>& days) {
+    std::filesystem::path path = files_.myDaysSource().path();
+    if (path.empty()) path = executableFolder() / "my-days.ini";
+    const std::string problem = saveFile(path, writeMyDays(days));
+    if (!problem.empty()) return problem;
+    files_.myDaysWritten();
+    refreshDataFiles();
+    tray_->show(trayContent());
+    show(shown_);
+    occasionsDialog_->follow();
+    return {};
+}
+
+bool MainWindow::remindersOn() const { return readUserSetting(kRemindersValue) != u"off"; }
+bool MainWindow::eveningBeforeOn() const { return readUserSetting(kEveningBeforeValue) == u"on"; }
+
+void MainWindow::checkReminderItems() {
+    CheckMenuItem(mainMenu_, IDM_OPTION_REMINDERS, MF_BYCOMMAND | (remindersOn() ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(mainMenu_, IDM_OPTION_REMIND_EVENING, MF_BYCOMMAND | (eveningBeforeOn() ? MF_CHECKED : MF_UNCHECKED));
+    EnableMenuItem(mainMenu_, IDM_OPTION_REMIND_EVENING, MF_BYCOMMAND | (remindersOn() ? MF_ENABLED : MF_GRAYED));
+}
+
+// The user's own days, in a tray balloon at the first look at the clock on the day (and, when
+// asked, the evening before), each once: the reminders given are kept, so that a restart or a
+// wake from sleep does not repeat them.
+void MainWindow::remindOfMyDays(const LocalTime& now) {
+    if (!remindersOn() || !tray_->added()) return;
+    std::vector<std::u16string> told;
+    const std::u16string kept = readUserSetting(kRemindedValue);
+    for (std::size_t start = 0; start < kept.size();) {
+        const std::size_t end = std::min(kept.find(u'\n', start), kept.size());
+        told.push_back(kept.substr(start, end - start));
+        start = end + 1;
+    }
+    const std::vector<DueReminder> due = dueReminders(files_.data(), now, eveningBeforeOn(), told);
+    if (due.empty()) return;
+    const bool today = !due.front().tomorrow;
+    std::u16string text;
+    for (const DueReminder& reminder : due) {
+        if (!text.empty()) text += u"\n";
+        if (today && reminder.tomorrow) text += words_.text(IDS_REMINDER_TOMORROW) + u": ";
+        text += reminder.day.text;
+    }
+    if (!tray_->balloon(words_.text(today ? IDS_REMINDER_TODAY : IDS_REMINDER_TOMORROW), text)) return;
+    // Only the reminders of today and tomorrow are worth keeping.
+    const std::u16string todayStamp = due.front().key.substr(0, 10);
+    std::u16string keep;
+    for (const std::u16string& key : told) {
+        if (key.compare(0, 10, todayStamp) >= 0) keep += key + u"\n";
+    }
+    for (const DueReminder& reminder : due) keep += reminder.key + u"\n";
+    writeUserSetting(kRemindedValue, keep);
+}
+
 // Once for each table, from 30 days before its first predicted month: a balloon says that the
 // lunar dates from there on are predictions and how to correct them.
 void MainWindow::tellOfPredictedMonths() {
@@ -471,6 +564,11 @@ void MainWindow::refreshDataFiles() {
     };
     const std::u16string calendarProblem = firstError(files_.calendarErrors(), files_.calendarSource());
     const std::u16string eventsProblem = firstError(files_.eventsErrors(), files_.eventsSource());
+    const std::u16string myDaysProblem = firstError(files_.myDaysErrors(), files_.myDaysSource());
+    if (myDaysProblem != toldMyDaysProblem_) {
+        toldMyDaysProblem_ = myDaysProblem;
+        if (!myDaysProblem.empty()) PostMessageW(handle(), kTellDataProblemMessage, 2, 0);
+    }
     if (calendarProblem != toldDataProblem_) {
         toldDataProblem_ = calendarProblem;
         if (!calendarProblem.empty()) PostMessageW(handle(), kTellDataProblemMessage, 0, 0);
@@ -502,6 +600,7 @@ void MainWindow::applyWords() {
         replaceStartupItem(IDM_OPTION_ADD_TO_STARTUP, IDM_OPTION_REMOVE_FROM_STARTUP, IDS_REMOVE_FROM_STARTUP);
     checkModeItem();
     updateHijriItem();
+    checkReminderItems();
     const UINT chosen = words_.language() == Language::persian ? IDM_OPTION_PERSIAN : IDM_OPTION_ENGLISH;
     CheckMenuRadioItem(mainMenu_, IDM_OPTION_ENGLISH, IDM_OPTION_PERSIAN, chosen, MF_BYCOMMAND);
     DrawMenuBar(handle());
@@ -546,6 +645,13 @@ DriverFacts MainWindow::driverFacts() const {
         if (!laid.lunar) return 0;
         return laid.lunar->year * 10000 + laid.lunar->month * 100 + laid.lunar->day +
                (laid.lunarPredicted ? 1 << 30 : 0) + (layout.predicted ? 1 << 29 : 0);
+    };
+    facts.cellOfDay = [this](std::int32_t day) -> LRESULT {
+        const MonthLayout layout = layOutMonth(files_.data(), shown_.mode, shown_.year, shown_.month, today_);
+        if (day < 1 || day > static_cast<std::int32_t>(layout.days.size())) return 0;
+        const DayCell& cell = layout.days[static_cast<std::size_t>(day - 1)].cell;
+        const GridCell place = gridCell(clientWidth_, clientHeight_, cell.row, cell.screenColumn);
+        return MAKELONG(place.x, place.y);
     };
     return facts;
 }

@@ -6,8 +6,10 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/catalogue.h"
 #include "app/driver_queries.h"
@@ -55,6 +57,7 @@ class MainWindow : public WindowObject<MainWindow> {
     LRESULT onTellDataProblem(WPARAM which);
     LRESULT onMouseMove(LPARAM lParam);
     LRESULT onLeftButtonDown(LPARAM lParam);
+    LRESULT onDoubleClick(LPARAM lParam);
     void onYearEntered();
     bool onMenuCommand(WORD id);
     bool onNavigationCommand(WORD id, WORD code);
@@ -88,6 +91,13 @@ class MainWindow : public WindowObject<MainWindow> {
     // table everywhere at once; the problem, or empty.
     std::string editCalendar(const std::function<EditedText(std::string_view)>& edit);
     void tellOfPredictedMonths();
+    // My Days…, on a day of the shown mode's calendar when a double-click opened it.
+    void openMyDays(std::optional<CivilDate> start);
+    std::string saveMyDays(const std::vector<MyDay>& days);
+    bool remindersOn() const;
+    bool eveningBeforeOn() const;
+    void checkReminderItems();
+    void remindOfMyDays(const LocalTime& now);
     std::u16string aboutLunarNote();
 
     HINSTANCE instance_;
@@ -119,6 +129,7 @@ class MainWindow : public WindowObject<MainWindow> {
     std::int32_t linkCharWidth_ = 0;    // the paint's average character width, which places the link
     std::u16string toldDataProblem_;    // what the user was last told of a damaged calendar.ini
     std::u16string toldEventsProblem_;  // and of a damaged events.ini
+    std::u16string toldMyDaysProblem_;  // and of my-days.ini
 };
 
 }  // namespace velmora

@@ -36,6 +36,31 @@ std::string replaceFileKeepingBackup(const std::filesystem::path& path, std::str
     return {};
 }
 
+std::string saveFile(const std::filesystem::path& path, std::string_view bytes) {
+    std::error_code error;
+    if (std::filesystem::exists(path, error)) {
+        std::ifstream in(path, std::ios::binary);
+        if (!in) return "cannot read " + path.string();
+        const std::string current(std::istreambuf_iterator<char>(in), {});
+        in.close();
+        if (current == bytes) return {};
+        return replaceFileKeepingBackup(path, current, bytes);
+    }
+    std::filesystem::create_directories(path.parent_path(), error);
+    std::filesystem::path temporary = path;
+    temporary += ".new";
+    if (!writeFlushed(temporary, bytes)) {
+        std::filesystem::remove(temporary, error);
+        return "cannot write " + temporary.string();
+    }
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::filesystem::remove(temporary, error);
+        return "cannot write " + path.string();
+    }
+    return {};
+}
+
 std::string editFile(const std::filesystem::path& path, const std::function<EditedText(std::string_view)>& edit,
                      bool* changed) {
     if (changed != nullptr) *changed = false;

@@ -29,6 +29,11 @@ std::string editFile(const std::filesystem::path& path, const std::function<Edit
 std::string replaceFileKeepingBackup(const std::filesystem::path& path, std::string_view current,
                                      std::string_view bytes, const std::function<bool()>& afterTemporary = {});
 
+// Writes bytes as path: in place of the file keeping a backup as replaceFileKeepingBackup does
+// when there is one, else as a new file (its folder made first), written beside it and
+// renamed into place. The problem, or empty.
+std::string saveFile(const std::filesystem::path& path, std::string_view bytes);
+
 // The platform's halves. Writes a whole file and flushes it to the disk; false on failure.
 bool writeFlushed(const std::filesystem::path& path, std::string_view bytes);
 // Puts `replacement` in place of `path`, which becomes `backup` (replaced if there); the

@@ -1099,6 +1099,77 @@ void lunarScenario(const std::wstring& shots) {
     stop(again);
 }
 
+// On 18 Azar 1405 the user double-clicks today, writes "Mother's birthday", marks it a day off
+// and adds it: the day is marked, the tray tooltip and a balloon say it, and a restart keeps it
+// without reminding twice.
+void myDaysScenario(const std::wstring& shots) {
+    const std::wstring folder = copyProgram(L"my-days", {L"calendar.ini", L"events.ini"});
+    const std::wstring profile = std::wstring(_wgetenv(L"APPDATA")) + L"\\Velmora\\my-days.ini";
+    DeleteFileW(profile.c_str());
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"MyDaysReminded");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"MyDaysReminders");
+    Program p = start(SW_SHOWNORMAL, L"", L"\"" + folder + L"Velmora.exe\"");
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    settle(w);
+    const LRESULT cell = SendMessageW(w, RegisterWindowMessageW(L"Velmora.CellOfDay"), 18, 0);
+    PostMessageW(w, WM_LBUTTONDBLCLK, MK_LBUTTON, cell);
+    const HWND box = findDialog(L"My Days", p.process.dwProcessId);
+    if (box == nullptr)
+        return check(false, "a double-click on 18 Azar opens My Days (at " + std::to_string(LOWORD(cell)) + "," +
+                                std::to_string(HIWORD(cell)) + ")");
+    check(textOf(GetDlgItem(box, 1063)) == L"18" && SendDlgItemMessageW(box, 1062, CB_GETCURSEL, 0, 0) == 8 &&
+              SendDlgItemMessageW(box, 1061, CB_GETCURSEL, 0, 0) == 0,
+          "on that day: 18 Azar of the Solar Hijri calendar");
+    SendDlgItemMessageW(box, 1064, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Mother's birthday"));
+    SendMessageW(GetDlgItem(box, 1065), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(box, 1067), BM_CLICK, 0, 0);
+    check(SendDlgItemMessageW(box, 1060, LB_GETCOUNT, 0, 0) == 1 &&
+              selectedItemText(GetDlgItem(box, 1060)) == L"Solar Hijri\t18 Azar\tMother's birthday\tday off",
+          "Add lists it: " + narrow(selectedItemText(GetDlgItem(box, 1060))));
+    check(readText(profile).find("[09]\r\n18=Mother's birthday 1\r\n") != std::string::npos,
+          "and writes it to %APPDATA%\\Velmora\\my-days.ini");
+    // 30 Esfand does not come every year, and the dialog says so.
+    SendDlgItemMessageW(box, 1062, CB_SETCURSEL, 11, 0);
+    SendMessageW(box, WM_COMMAND, MAKEWPARAM(1062, CBN_SELCHANGE), reinterpret_cast<LPARAM>(GetDlgItem(box, 1062)));
+    SendDlgItemMessageW(box, 1063, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"30"));
+    check(textOf(GetDlgItem(box, 1066)).find(L"30 Esfand is not in every year") != std::wstring::npos,
+          "30 Esfand: " + narrow(textOf(GetDlgItem(box, 1066))));
+    screenshot(box, shots.empty() ? L"" : shots + L"\\my-days-dialog.bmp");
+    SendMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    settle(w);
+    check(trayText(w, 0).ends_with(L"\n\x2605 Mother's birthday"), "the tray tooltip says it on the day");
+    SendMessageW(w, WM_TIMECHANGE, 0, 0);  // a look at the clock
+    settle(w);
+    check(trayText(w, 1) == L"Mother's birthday", "and a balloon reminds of it: " + narrow(trayText(w, 1)));
+    // The balloon as the notification area shows it, when it does.
+    HWND balloon = nullptr;
+    for (int i = 0; i < 60 && balloon == nullptr; ++i) {
+        for (HWND h = FindWindowW(L"tooltips_class32", nullptr); h != nullptr;
+             h = FindWindowExW(nullptr, h, L"tooltips_class32", nullptr))
+            if (IsWindowVisible(h)) balloon = h;
+        if (balloon == nullptr) Sleep(50);
+    }
+    RECT shown{};
+    if (balloon != nullptr && !shots.empty()) {
+        GetWindowRect(balloon, &shown);
+        screenshotOf({shown.left - 12, shown.top - 12, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+                     shots + L"\\my-day-balloon.bmp");
+    }
+    screenshot(w, shots.empty() ? L"" : shots + L"\\my-day-marked.bmp");
+    stop(p);
+    Program again = start(SW_SHOWNORMAL, L"", L"\"" + folder + L"Velmora.exe\"");
+    if (again.window != nullptr) {
+        settle(again.window);
+        SendMessageW(again.window, WM_TIMECHANGE, 0, 0);
+        settle(again.window);
+    }
+    check(again.window != nullptr && trayText(again.window, 0).ends_with(L"Mother's birthday") &&
+              trayText(again.window, 1).empty(),
+          "after a restart the day is still there, and not reminded twice");
+    stop(again);
+}
+
 // The ProductVersion string of an executable's version resource.
 std::wstring productVersionOf(const std::wstring& path) {
     DWORD ignored = 0;
@@ -1170,6 +1241,7 @@ int wmain(int argc, wchar_t** argv) {
         {L"folders", folderScenario},
         {L"night", nightScenario},
         {L"lunar", lunarScenario},
+        {L"my-days", myDaysScenario},
         {L"installed", installedScenario},
         {L"absent", absentScenario},
         {L"language", languageScenario},

@@ -41,6 +41,10 @@ check "Start Velmora with Windows is on by default: the Run value is the program
     test "$(reg_value "$run_key" Velmora)" = "\"$windows_folder\\Velmora.exe\""
 
 wine "$driver" installed "$windows_folder"  # leaves the program running
+# The user's own days live in the profile, which no install or uninstall touches.
+my_days="$home/AppData/Roaming/Velmora/my-days.ini"
+mkdir -p "$(dirname "$my_days")" && printf '[09]\r\n18=Mother'"'"'s birthday 1\r\n' > "$my_days"
+cp "$my_days" "$scratch/my-days.ini"
 
 printf '[01]\r\n1=my own occasion 1\r\n' >> "$folder/events.ini"
 cp "$folder/events.ini" "$scratch/edited.ini"
@@ -96,6 +100,7 @@ check "the silent uninstall removes the program and its shipped files, and leave
 check "the edited calendar.ini is kept, whole" cmp -s "$folder/calendar.ini" "$scratch/calendar-edited.ini"
 check "and the log says so" sh -c "iconv -f UTF-16 -t UTF-8 '$folder/install.log' | grep -q 'calendar.ini differs'"
 check "and the shortcut" test ! -e "$shortcut"
+check "reinstalls and the uninstall leave my-days.ini in the profile as it was" cmp -s "$my_days" "$scratch/my-days.ini"
 check "and the uninstall entry" test -z "$(reg_value "$uninstall_key" DisplayName)"
 check "and the Run value" test -z "$(reg_value "$run_key" Velmora)"
 

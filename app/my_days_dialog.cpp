@@ -1,0 +1,179 @@
+#include "app/my_days_dialog.h"
+
+#include "app/win32_text.h"
+#include "calendar/month_names.h"
+#include "calendar/native_digits.h"
+#include "resources/resource_ids.h"
+
+namespace velmora {
+
+MyDaysDialog::MyDaysDialog(HINSTANCE instance, const Catalogue& words, DataReader data, DaysWriter write,
+                           std::optional<CivilDate> start, Calendar startCalendar)
+    : instance_(instance),
+      words_(words),
+      data_(std::move(data)),
+      write_(std::move(write)),
+      start_(start),
+      startCalendar_(startCalendar) {}
+
+void MyDaysDialog::run(HWND owner) {
+    if (const DLGTEMPLATE* box = words_.dialog(L"MYDAYSBOX"))
+        DialogBoxIndirectParamW(instance_, box, owner, procedure, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR MyDaysDialog::handleMessage(UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        INT stops[] = {62, 130, 250};
+        SendDlgItemMessageW(handle(), IDC_MYDAYS_LIST, LB_SETTABSTOPS, 3, reinterpret_cast<LPARAM>(stops));
+        for (const Calendar calendar : kCalendars) {
+            const std::u16string name = words_.text(IDS_CALENDAR_JALALI + static_cast<UINT>(calendarDigit(calendar)));
+            SendDlgItemMessageW(handle(), IDC_MYDAYS_CALENDAR, CB_ADDSTRING, 0,
+                                reinterpret_cast<LPARAM>(wide(name.c_str())));
+        }
+        SendDlgItemMessageW(handle(), IDC_MYDAYS_TEXT, EM_SETLIMITTEXT, 200, 0);
+        fillList(std::nullopt);
+        MyDay first{startCalendar_, 1, 1, {}, false};
+        if (start_) first = {startCalendar_, start_->month, start_->day, {}, false};
+        showDay(first);
+        if (start_) {  // opened on a day: the text is what is left to write
+            SetFocus(GetDlgItem(handle(), IDC_MYDAYS_TEXT));
+            return FALSE;
+        }
+        return TRUE;
+    }
+    if (message != WM_COMMAND) return FALSE;
+    const WORD code = HIWORD(wParam);
+    switch (LOWORD(wParam)) {
+        case IDC_MYDAYS_LIST:
+            if (code == LBN_SELCHANGE && selectedIndex() >= 0)
+                showDay(days_[static_cast<std::size_t>(selectedIndex())]);
+            return TRUE;
+        case IDC_MYDAYS_CALENDAR:
+            if (code == CBN_SELCHANGE) {
+                fillMonths(form().day.calendar, form().day.month);
+                explain();
+            }
+            return TRUE;
+        case IDC_MYDAYS_MONTH:
+            if (code == CBN_SELCHANGE) explain();
+            return TRUE;
+        case IDC_MYDAYS_DAY:
+            if (code == EN_CHANGE) explain();
+            return TRUE;
+        case IDC_MYDAYS_ADD:
+        case IDC_MYDAYS_CHANGE: {
+            const MyDayForm typed = form();
+            if (typed.problem != MyDayProblem::none) {
+                setWindowText(
+                    GetDlgItem(handle(), IDC_MYDAYS_NOTE),
+                    words_.text(typed.problem == MyDayProblem::noText ? IDS_MYDAYS_NO_TEXT : IDS_MYDAYS_NO_SUCH_DAY));
+                MessageBeep(MB_OK);
+                return TRUE;
+            }
+            std::vector<MyDay> days = days_;
+            const std::int32_t index = selectedIndex();
+            if (LOWORD(wParam) == IDC_MYDAYS_ADD || index < 0)
+                days.push_back(typed.day);
+            else
+                days[static_cast<std::size_t>(index)] = typed.day;
+            save(std::move(days), &typed.day);
+            return TRUE;
+        }
+        case IDC_MYDAYS_REMOVE: {
+            const std::int32_t index = selectedIndex();
+            if (index < 0) return TRUE;
+            std::vector<MyDay> days = days_;
+            days.erase(days.begin() + index);
+            save(std::move(days), nullptr);
+            return TRUE;
+        }
+        case IDCANCEL: EndDialog(handle(), 0); return TRUE;
+        default: return FALSE;
+    }
+}
+
+void MyDaysDialog::fillList(const std::optional<MyDay>& select) {
+    days_ = data_().myDays;
+    const HWND list = GetDlgItem(handle(), IDC_MYDAYS_LIST);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    const std::u16string dayOff = words_.text(IDS_MYDAYS_DAY_OFF);
+    for (std::size_t i = 0; i < days_.size(); ++i) {
+        const MyDay& day = days_[i];
+        const std::u16string calendar =
+            words_.text(IDS_CALENDAR_JALALI + static_cast<UINT>(calendarDigit(day.calendar)));
+        const std::u16string text = myDayRowText(day, words_.language(), calendar, dayOff);
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text.c_str())));
+        if (select && day == *select) SendMessageW(list, LB_SETCURSEL, i, 0);
+    }
+    const bool any = !days_.empty();
+    EnableWindow(GetDlgItem(handle(), IDC_MYDAYS_CHANGE), any);
+    EnableWindow(GetDlgItem(handle(), IDC_MYDAYS_REMOVE), any);
+}
+
+void MyDaysDialog::fillMonths(Calendar calendar, std::int32_t month) {
+    const HWND box = GetDlgItem(handle(), IDC_MYDAYS_MONTH);
+    SendMessageW(box, CB_RESETCONTENT, 0, 0);
+    for (std::int32_t m = 1; m <= 12; ++m) {
+        const MonthName& name = monthName(calendar, m);
+        const std::u16string text =
+            words_.language() == Language::persian ? std::u16string(name.header) : fromUtf8(name.latin);
+        SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text.c_str())));
+    }
+    SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(month - 1), 0);
+}
+
+void MyDaysDialog::showDay(const MyDay& day) {
+    SendDlgItemMessageW(handle(), IDC_MYDAYS_CALENDAR, CB_SETCURSEL, static_cast<WPARAM>(calendarDigit(day.calendar)),
+                        0);
+    fillMonths(day.calendar, day.month);
+    const bool persian = words_.language() == Language::persian;
+    setWindowText(GetDlgItem(handle(), IDC_MYDAYS_DAY),
+                  (persian ? formatPersianDigits(day.day) : formatAsciiDigits(day.day)).view());
+    setWindowText(GetDlgItem(handle(), IDC_MYDAYS_TEXT), day.text);
+    SendDlgItemMessageW(handle(), IDC_MYDAYS_DAYOFF, BM_SETCHECK, day.dayOff ? BST_CHECKED : BST_UNCHECKED, 0);
+    explain();
+}
+
+MyDayForm MyDaysDialog::form() const {
+    const auto selection = [&](int id) {
+        return static_cast<std::int32_t>(SendDlgItemMessageW(handle(), id, CB_GETCURSEL, 0, 0));
+    };
+    return readMyDayForm(selection(IDC_MYDAYS_CALENDAR), selection(IDC_MYDAYS_MONTH) + 1,
+                         windowText(GetDlgItem(handle(), IDC_MYDAYS_DAY)),
+                         windowText(GetDlgItem(handle(), IDC_MYDAYS_TEXT)),
+                         SendDlgItemMessageW(handle(), IDC_MYDAYS_DAYOFF, BM_GETCHECK, 0, 0) == BST_CHECKED);
+}
+
+void MyDaysDialog::explain() {
+    const MyDayForm typed = form();
+    std::u16string note;
+    if (typed.problem == MyDayProblem::noSuchDay && !windowText(GetDlgItem(handle(), IDC_MYDAYS_DAY)).empty()) {
+        note = words_.text(IDS_MYDAYS_NO_SUCH_DAY);
+    } else if (typed.problem != MyDayProblem::noSuchDay && !comesEveryYear(typed.day)) {
+        MyDay named = typed.day;
+        named.text.clear();
+        std::u16string date = myDayRowText(named, words_.language(), u"", u"");
+        date = date.substr(1, date.find(u'\t', 1) - 1);  // "30 Esfand"
+        note = withInsert(words_.text(IDS_MYDAYS_NOT_EVERY_YEAR), date);
+    }
+    setWindowText(GetDlgItem(handle(), IDC_MYDAYS_NOTE), note);
+}
+
+void MyDaysDialog::save(std::vector<MyDay> days, const MyDay* select) {
+    const std::string problem = write_(days);
+    if (!problem.empty()) {
+        const std::u16string text = withInsert(words_.text(IDS_MYDAYS_NOT_WRITTEN), fromUtf8(problem));
+        const std::u16string title = words_.text(IDS_PROGRAM_NAME);
+        MessageBoxW(handle(), wide(text.c_str()), wide(title.c_str()),
+                    MB_OK | MB_ICONWARNING | words_.messageBoxFlags());
+        return;
+    }
+    fillList(select != nullptr ? std::optional<MyDay>(*select) : std::nullopt);
+}
+
+std::int32_t MyDaysDialog::selectedIndex() const {
+    const LRESULT index = SendDlgItemMessageW(handle(), IDC_MYDAYS_LIST, LB_GETCURSEL, 0, 0);
+    return index < 0 || static_cast<std::size_t>(index) >= days_.size() ? -1 : static_cast<std::int32_t>(index);
+}
+
+}  // namespace velmora
