@@ -325,9 +325,11 @@ void windowScenario(const std::wstring& shots) {
     check(bar == L"File|Option|Help", "menu 221: File, Option, Help");
     check(menuItems(GetSubMenu(menu, 0)) == L"Go To Today=40001; -; Exit=40002", "File: Go To Today, Exit");
     check(menuItems(GetSubMenu(menu, 1)) ==
-              L"Jalali Mode=40003; Miladi Mode=40004; Hijri Mode=40009; -; Correct Lunar Month\x2026=40012; -; "
+              L"Jalali Mode=40003; Miladi Mode=40004; Hijri Mode=40009; -; Correct Lunar Month\x2026=40012; "
+              L"My Days\x2026=40013; Remind Me of My Days=40014; Remind Me the Evening Before=40015; -; "
               L"English=40010; \x0641\x0627\x0631\x0633\x06CC=40011; -; Add to Startup=40005",
-          "Option: the three modes, Correct Lunar Month, the two languages and Add to Startup");
+          "Option: the three modes, Correct Lunar Month, My Days and its reminders, the two languages and Add to "
+          "Startup");
     check(menuItems(GetSubMenu(menu, 2)) == L"Contents=40007; -; Check for Updates=50000; -; About=40008",
           "Help: Contents, Check for Updates, About");
     const HMENU tray = LoadMenuW(module, L"SYSTRAY");
