@@ -1159,6 +1159,20 @@ void myDaysScenario(const std::wstring& shots) {
                      shots + L"\\my-day-balloon.bmp");
     }
     screenshot(w, shots.empty() ? L"" : shots + L"\\my-day-marked.bmp");
+    command(w, 7);  // the month's occasions list it under a star
+    const HWND events = findDialog(L"Events Dialog: Azar 1405", p.process.dwProcessId);
+    check(events != nullptr, "the occasions dialog of Azar opens");
+    screenshot(events, shots.empty() ? L"" : shots + L"\\occasions-my-day.bmp");
+    if (events != nullptr) SendMessageW(events, WM_CLOSE, 0, 0);
+    command(w, 40011);  // in Persian
+    PostMessageW(w, WM_COMMAND, 40013, 0);
+    const HWND persian = findDialog(L"\u0631\u0648\u0632\u0647\u0627\u06CC \u0645\u0646", p.process.dwProcessId);
+    check(persian != nullptr && selectedItemText(GetDlgItem(persian, 1060)).empty() &&
+              SendDlgItemMessageW(persian, 1060, LB_GETCOUNT, 0, 0) == 1,
+          "My Days in Persian lists the day too");
+    screenshot(persian, shots.empty() ? L"" : shots + L"\\my-days-dialog-persian.bmp");
+    if (persian != nullptr) SendMessageW(persian, WM_COMMAND, IDCANCEL, 0);
+    command(w, 40010);
     stop(p);
     Program again = start(SW_SHOWNORMAL, L"", L"\"" + folder + L"Velmora.exe\"");
     if (again.window != nullptr) {
