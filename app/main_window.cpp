@@ -542,10 +542,9 @@ std::u16string MainWindow::aboutLunarNote() {
     refreshDataFiles();
     const CalendarData& data = files_.data();
     if (!data.lunarSource.firstPredicted || !hasLunarTable(data.bounds())) return {};
-    const std::int64_t first = *data.lunarSource.firstPredicted;
-    std::u16string note = withInsert(words_.text(IDS_ABOUT_PREDICTED),
-                                     lunarMonthTitle(static_cast<std::int32_t>(first / 12),
-                                                     static_cast<std::int32_t>(first % 12 + 1), words_.language()));
+    const LunarMonth first = lunarMonthOfIndex(*data.lunarSource.firstPredicted);
+    std::u16string note =
+        withInsert(words_.text(IDS_ABOUT_PREDICTED), lunarMonthTitle(first.year, first.month, words_.language()));
     const std::u16string made = tableMadeWords(data, words_.language());
     return made.empty() ? note.substr(0, note.find(u'.') + 1) : withInsert(note, made);
 }

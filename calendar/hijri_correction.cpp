@@ -227,17 +227,6 @@ std::int32_t yearLength(const LunarTable& table, std::int32_t year) {
     return days;
 }
 
-struct MonthOfTable {
-    std::int32_t year = 0;
-    std::int32_t month = 0;
-};
-MonthOfTable monthBefore(std::int32_t year, std::int32_t month) {
-    return month == 1 ? MonthOfTable{year - 1, 12} : MonthOfTable{year, month - 1};
-}
-MonthOfTable monthAfter(std::int32_t year, std::int32_t month) {
-    return month == 12 ? MonthOfTable{year + 1, 1} : MonthOfTable{year, month + 1};
-}
-
 // Applies the corrections; with keepYearLengths a year whose length moves out of 353 to 355
 // days is refused, naming the year.
 CorrectedTable applyCorrections(std::string_view text, const CheckedTable& checked,
@@ -278,7 +267,7 @@ CorrectedTable correctLunarTable(std::string_view text, const std::vector<LunarC
     const LunarCorrection& c = corrections.front();
     const LunarTable table(checked.ini);
     const HijriCalendar calendar{table, table.bounds()};
-    const MonthOfTable next = monthAfter(c.year, c.month);
+    const LunarMonth next = monthAfter(c.year, c.month);
     const DayNumber nextStart = hijriToDayNumber(calendar, c.year, c.month, 1) + c.days;
     if (!startLunarMonth(text, next.year, next.month, nextStart, officialToo).problem.empty()) return result;
     result.problem +=
@@ -305,7 +294,7 @@ CorrectedTable startLunarMonth(std::string_view text, std::int32_t year, std::in
         return {{},
                 "there is no month " + monthName(year, month) + " in the table (" + monthName(firstYear, 1) + " to " +
                     monthName(lastYear, 12) + ")"};
-    const MonthOfTable before = monthBefore(year, month);
+    const LunarMonth before = monthBefore(year, month);
     if (before.year < firstYear)
         return {{}, monthName(year, month) + " is the table's first month; the table holds no month before it"};
     const DayNumber beforeStart = hijriToDayNumber(calendar, before.year, before.month, 1);
@@ -333,7 +322,7 @@ CorrectedTable startLunarMonth(std::string_view text, std::int32_t year, std::in
 }
 
 std::vector<LunarStartChoice> lunarStartChoices(const HijriCalendar& calendar, std::int32_t year, std::int32_t month) {
-    const MonthOfTable before = monthBefore(year, month);
+    const LunarMonth before = monthBefore(year, month);
     if (!yearInLunarTable(calendar, before.year) || !yearInLunarTable(calendar, year)) return {};
     const DayNumber beforeStart = hijriToDayNumber(calendar, before.year, before.month, 1);
     const DayNumber end =
@@ -355,7 +344,8 @@ CorrectedTable undoLunarCorrections(std::string_view text) {
             const auto month = lunarMonthIndex(key.substr(11));
             const std::size_t was = entry.value.find(u"was ");
             if (!month || was == std::u16string::npos) continue;
-            shipped.push_back({static_cast<std::int32_t>(*month / 12), static_cast<std::int32_t>(*month % 12 + 1),
+            const LunarMonth corrected = lunarMonthOfIndex(*month);
+            shipped.push_back({corrected.year, corrected.month,
                                profileIntValue(std::u16string_view(entry.value).substr(was + 4), 0)});
         }
     }
@@ -382,28 +372,27 @@ CarriedCorrections carryLunarCorrections(std::string_view userTable, std::string
             }
         }
     }
-    const auto yearOf = [](std::int64_t m) { return static_cast<std::int32_t>(m / 12); };
-    const auto monthOf = [](std::int64_t m) { return static_cast<std::int32_t>(m % 12 + 1); };
     const IniFile newIni = IniFile::parse(shipped);
     const auto heldByNewTable = [](MonthSource source) {
         return source == MonthSource::official || source == MonthSource::published;
     };
     std::set<std::int64_t> givenWay;
     for (const std::int64_t m : corrected) {  // official wins
-        const MonthSource source = lunarMonthSource(newIni, yearOf(m), monthOf(m));
+        const LunarMonth month = lunarMonthOfIndex(m);
+        const MonthSource source = lunarMonthSource(newIni, month.year, month.month);
         if (heldByNewTable(source) && givenWay.insert(m).second)
-            carried.report.push_back(namedMonth(yearOf(m), monthOf(m)) + ": the new table holds it as " +
+            carried.report.push_back(namedMonth(month.year, month.month) + ": the new table holds it as " +
                                      monthSourceName(source) + "; your correction gives way");
     }
     for (const std::int64_t m : boundaries) {
-        const std::int32_t year = yearOf(m), month = monthOf(m);
+        const auto [year, month] = lunarMonthOfIndex(m);
         if (!yearInLunarTable(userCalendar, year)) continue;
         const DayNumber wanted = hijriToDayNumber(userCalendar, year, month, 1);
         const IniFile ini = IniFile::parse(carried.text);
         const LunarTable table(ini);
         const HijriCalendar calendar{table, table.bounds()};
         if (!yearInLunarTable(calendar, year) || hijriToDayNumber(calendar, year, month, 1) == wanted) continue;
-        const MonthOfTable before = monthBefore(year, month);
+        const LunarMonth before = monthBefore(year, month);
         if (heldByNewTable(lunarMonthSource(ini, before.year, before.month)) ||
             heldByNewTable(lunarMonthSource(ini, year, month))) {
             if (!givenWay.contains(m) && !givenWay.contains(m - 1))

@@ -16,6 +16,21 @@ namespace velmora {
 constexpr std::int64_t lunarMonthIndex(std::int32_t year, std::int32_t month) {
     return std::int64_t{year} * 12 + month - 1;
 }
+// A month index as its year and month, and the months either side of a month.
+struct LunarMonth {
+    std::int32_t year = 0;
+    std::int32_t month = 1;
+};
+constexpr LunarMonth lunarMonthOfIndex(std::int64_t m) {
+    return {static_cast<std::int32_t>(m / 12), static_cast<std::int32_t>(m % 12 + 1)};
+}
+constexpr LunarMonth monthBefore(std::int32_t year, std::int32_t month) {
+    return lunarMonthOfIndex(lunarMonthIndex(year, month) - 1);
+}
+constexpr LunarMonth monthAfter(std::int32_t year, std::int32_t month) {
+    return lunarMonthOfIndex(lunarMonthIndex(year, month) + 1);
+}
+
 // "1448/10" as its month index; none for any other text.
 std::optional<std::int64_t> lunarMonthIndex(std::u16string_view text);
 

@@ -21,10 +21,6 @@ std::u16string nameOf(Calendar calendar, std::int32_t month, Language language) 
     return language == Language::persian ? std::u16string(name.header) : fromUtf8(name.latin);
 }
 
-CivilDate monthOfIndex(std::int64_t m) {
-    return {static_cast<std::int32_t>(m / 12), static_cast<std::int32_t>(m % 12 + 1), 1};
-}
-
 }  // namespace
 
 std::u16string lunarMonthTitle(std::int32_t year, std::int32_t month, Language language) {
@@ -65,7 +61,7 @@ std::vector<LunarMonthRow> correctableLunarMonths(const CalendarData& data, cons
     const std::int64_t tableEnd = lunarMonthIndex(dayNumberToHijri(hijri, hijri.bounds.maxJulianday).year, 12);
     last = std::min(last, tableEnd);
     for (std::int64_t m = firstUnofficial - 1; m <= last; ++m) {
-        const CivilDate month = monthOfIndex(m), before = monthOfIndex(m - 1);
+        const LunarMonth month = lunarMonthOfIndex(m), before = lunarMonthOfIndex(m - 1);
         if (!yearInLunarTable(hijri, month.year)) continue;
         LunarMonthRow row{month.year, month.month, hijriToDayNumber(hijri, month.year, month.month, 1),
                           source.source(month.year, month.month), false};
@@ -101,7 +97,7 @@ std::optional<PredictionNotice> predictionNoticeDue(const CalendarData& data, co
                                                     std::u16string_view toldFor) {
     const auto first = data.lunarSource.firstPredicted;
     if (!first || !hasLunarTable(data.bounds())) return std::nullopt;
-    const CivilDate month = monthOfIndex(*first);
+    const LunarMonth month = lunarMonthOfIndex(*first);
     if (!yearInLunarTable(data.hijri(), month.year)) return std::nullopt;
     PredictionNotice notice{month.year, month.month, hijriToDayNumber(data.hijri(), month.year, month.month, 1),
                             fromUtf8(std::to_string(month.year) + "/" + std::to_string(month.month))};
