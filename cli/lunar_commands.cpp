@@ -1,8 +1,6 @@
 // velmora-cli lunar: the months of calendar.ini, where each comes from, and a safe
 // correction of one month's length.
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <ostream>
 
 #include "calendar/hijri_check.h"
@@ -13,14 +11,6 @@
 
 namespace velmora::cli {
 namespace {
-
-std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string text(std::istreambuf_iterator<char>(in), {});
-    if (in.bad()) return std::nullopt;
-    return text;
-}
 
 // "1448-10" (or 1448/10, in any script's digits) as year and month.
 std::optional<CivilDate> parseYearMonth(std::string_view typed) {

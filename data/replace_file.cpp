@@ -36,15 +36,21 @@ std::string replaceFileKeepingBackup(const std::filesystem::path& path, std::str
     return {};
 }
 
+std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string text(std::istreambuf_iterator<char>(in), {});
+    if (in.bad()) return std::nullopt;
+    return text;
+}
+
 std::string saveFile(const std::filesystem::path& path, std::string_view bytes) {
     std::error_code error;
     if (std::filesystem::exists(path, error)) {
-        std::ifstream in(path, std::ios::binary);
-        if (!in) return "cannot read " + path.string();
-        const std::string current(std::istreambuf_iterator<char>(in), {});
-        in.close();
-        if (current == bytes) return {};
-        return replaceFileKeepingBackup(path, current, bytes);
+        const auto current = readWholeFile(path);
+        if (!current) return "cannot read " + path.string();
+        if (*current == bytes) return {};
+        return replaceFileKeepingBackup(path, *current, bytes);
     }
     std::filesystem::create_directories(path.parent_path(), error);
     std::filesystem::path temporary = path;
@@ -66,15 +72,12 @@ std::string editFile(const std::filesystem::path& path, const std::function<Edit
     if (changed != nullptr) *changed = false;
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error)) return path.string() + " is not a file; nothing was changed";
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return "cannot read " + path.string();
-    std::string current(std::istreambuf_iterator<char>(in), {});
-    if (in.bad()) return "cannot read " + path.string();
-    in.close();
-    const EditedText edited = edit(current);
+    const auto current = readWholeFile(path);
+    if (!current) return "cannot read " + path.string();
+    const EditedText edited = edit(*current);
     if (!edited.problem.empty()) return edited.problem + "; nothing was changed";
-    if (edited.text == current) return {};
-    std::string problem = replaceFileKeepingBackup(path, current, edited.text);
+    if (edited.text == *current) return {};
+    std::string problem = replaceFileKeepingBackup(path, *current, edited.text);
     if (problem.empty() && changed != nullptr) *changed = true;
     return problem;
 }

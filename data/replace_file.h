@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ struct EditedText {
     std::string text;
     std::string problem;  // empty on success
 };
+
+// The whole file as bytes; none when it cannot be read.
+std::optional<std::string> readWholeFile(const std::filesystem::path& path);
 
 // Reads path, asks `edit` for its new text and writes that in its place with
 // replaceFileKeepingBackup. Returns the problem (empty on success); *changed says whether the
