@@ -63,9 +63,8 @@ std::vector<DueReminder> dueReminders(const CalendarData& data, const LocalTime&
         std::u16string stamp =
             fromUtf8(std::to_string(date.year) + (date.month < 10 ? "-0" : "-") + std::to_string(date.month) +
                      (date.day < 10 ? "-0" : "-") + std::to_string(date.day) + " ");
-        for (const MyDay& mine : data.myDays) {
-            if (!myDayFallsOn(mine, data.hijri(), n)) continue;
-            DueReminder reminder{stamp + mine.text + (tomorrow ? u" (eve)" : u""), {mine.text, mine.dayOff}, tomorrow};
+        for (PersonalDay& mine : personalDaysOf(data, n)) {
+            DueReminder reminder{stamp + mine.text + (tomorrow ? u" (eve)" : u""), std::move(mine), tomorrow};
             if (std::find(told.begin(), told.end(), reminder.key) == told.end()) due.push_back(std::move(reminder));
         }
     };

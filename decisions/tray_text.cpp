@@ -49,9 +49,7 @@ TrayIconContent persianContent(const CivilDate& j, const CivilDate& g, const std
 
 // The user's own days of today, a line each under a star.
 void appendPersonalDays(std::u16string& tooltip, const CalendarData& data, DayNumber n) {
-    for (const MyDay& mine : data.myDays) {
-        if (myDayFallsOn(mine, data.hijri(), n)) tooltip += u"\n\u2605 " + mine.text;
-    }
+    for (const PersonalDay& mine : personalDaysOf(data, n)) tooltip += u"\n\u2605 " + mine.text;
 }
 
 }  // namespace

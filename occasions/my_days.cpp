@@ -84,11 +84,12 @@ std::string writeMyDays(const std::vector<MyDay>& days) {
 }
 
 bool myDayFallsOn(const MyDay& day, const HijriCalendar& hijri, DayNumber n) {
-    std::optional<CivilDate> date;
-    if (day.calendar == Calendar::hijri)
-        date = lunarDate(hijri, n);
-    else
-        date = dayNumberToDate(day.calendar, hijri, n);
+    return myDayFallsOnDate(
+        day, hijri,
+        day.calendar == Calendar::hijri ? lunarDate(hijri, n) : std::optional(dayNumberToDate(day.calendar, hijri, n)));
+}
+
+bool myDayFallsOnDate(const MyDay& day, const HijriCalendar& hijri, const std::optional<CivilDate>& date) {
     if (!date || date->month != day.month) return false;
     if (date->day == day.day) return true;
     // The last day of a month shorter than the day.

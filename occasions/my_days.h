@@ -7,6 +7,7 @@
 // a blank and 1 for a day off or 0.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,8 @@ std::string writeMyDays(const std::vector<MyDay>& days);
 // the day (30 Esfand in a common year, the 30th of a 29-day lunar month) on the month's last
 // day. A lunar Hijri day falls only within the lunar table.
 bool myDayFallsOn(const MyDay& day, const HijriCalendar& hijri, DayNumber n);
+// The same for a day already written in the day's calendar (none: no lunar date there).
+bool myDayFallsOnDate(const MyDay& day, const HijriCalendar& hijri, const std::optional<CivilDate>& date);
 
 // The longest and the shortest the month can be in any year (31 and 31 for Farvardin, 30 and
 // 29 for Esfand, 29 and 28 for February, 30 and 29 for every lunar month): a day past the

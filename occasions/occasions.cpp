@@ -35,20 +35,41 @@ CalendarData CalendarData::fromText(std::string_view calendarIni, std::string_vi
     return CalendarData(IniFile::parse(calendarIni), std::make_shared<const IniFile>(IniFile::parse(eventsIni)));
 }
 
+namespace {
+
+// The user's own days on a date given in the three calendars, each written once.
+std::vector<PersonalDay> personalDaysOn(const CalendarData& data, const CivilDate& jalali, const CivilDate& gregorian,
+                                        const std::optional<CivilDate>& lunar) {
+    std::vector<PersonalDay> days;
+    for (const MyDay& mine : data.myDays) {
+        const std::optional<CivilDate> date = mine.calendar == Calendar::jalali      ? std::optional(jalali)
+                                              : mine.calendar == Calendar::gregorian ? std::optional(gregorian)
+                                                                                     : lunar;
+        if (myDayFallsOnDate(mine, data.hijri(), date)) days.push_back({mine.text, mine.dayOff});
+    }
+    return days;
+}
+
+}  // namespace
+
+std::vector<PersonalDay> personalDaysOf(const CalendarData& data, DayNumber n) {
+    if (data.myDays.empty()) return {};
+    return personalDaysOn(data, dayNumberToJalali(n), dayNumberToGregorian(n), lunarDate(data.hijri(), n));
+}
+
 DayOccasions occasionsOfDay(const CalendarData& data, DayNumber n) {
     DayOccasions day;
     const CivilDate jalali = dayNumberToJalali(n);
     const CivilDate gregorian = dayNumberToGregorian(n);
     day.solar = data.events.read(occasionSectionName(Calendar::jalali, jalali.month), jalali.day);
     day.gregorian = data.events.read(occasionSectionName(Calendar::gregorian, gregorian.month), gregorian.day);
-    if (const auto lunar = lunarDate(data.hijri(), n); lunar && lunar->year > 0) {
+    const std::optional<CivilDate> lunar = lunarDate(data.hijri(), n);
+    if (lunar && lunar->year > 0) {
         const std::int32_t safarLength = data.lunar.readHijriMonthLengths(lunar->year)[2];
         day.lunar = data.events.read(occasionSectionName(Calendar::hijri, lunar->month, safarLength), lunar->day);
     }
     day.holiday = day.solar.flag == 1 || day.lunar.flag == 1;
-    for (const MyDay& mine : data.myDays) {
-        if (myDayFallsOn(mine, data.hijri(), n)) day.personal.push_back({mine.text, mine.dayOff});
-    }
+    if (!data.myDays.empty()) day.personal = personalDaysOn(data, jalali, gregorian, lunar);
     return day;
 }
 

@@ -97,6 +97,8 @@ struct DayOccasions {
     bool empty() const { return solar.empty() && gregorian.empty() && lunar.empty(); }
 };
 DayOccasions occasionsOfDay(const CalendarData& data, DayNumber n);
+// The user's own days on day n, as occasionsOfDay gives them.
+std::vector<PersonalDay> personalDaysOf(const CalendarData& data, DayNumber n);
 
 // The official occasions of a day as one text: Solar Hijri, lunar Hijri, then Gregorian,
 // joined with " - ".
