@@ -71,6 +71,9 @@ Program start(int showCommand = SW_SHOWNORMAL, const std::wstring& application =
     return program;
 }
 
+// Starts the copy of Velmora.exe in a folder of a test's own (see copyProgram).
+Program startCopy(const std::wstring& folder) { return start(SW_SHOWNORMAL, L"", L"\"" + folder + L"Velmora.exe\""); }
+
 DWORD waitForExit(const Program& program, DWORD milliseconds) {
     if (WaitForSingleObject(program.process.hProcess, milliseconds) != WAIT_OBJECT_0) return STILL_ACTIVE;
     DWORD code = 0;
@@ -912,7 +915,7 @@ void longMonthScenario(const std::wstring& shots) {
             longTexts += std::to_string(day) + "=" + std::string(60, 'x') + " " + std::to_string(day) + " 0\r\n";
     }
     writeText(folder + L"events.ini", longTexts);
-    Program p = start(SW_SHOWNORMAL, L"", L"\"" + folder + L"Velmora.exe\"");
+    Program p = startCopy(folder);
     HWND w = p.window;
     if (w == nullptr) return check(false, "the program starts");
     typeYear(w, L"1405");
@@ -1032,7 +1035,7 @@ void lunarScenario(const std::wstring& shots) {
     const std::string shipped = readText(folder + L"calendar.ini");
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"PredictedMonthsTold");
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"Language");
-    Program p = start(SW_SHOWNORMAL, L"", L"\"" + folder + L"Velmora.exe\"");
+    Program p = startCopy(folder);
     HWND w = p.window;
     if (w == nullptr) return check(false, "the program starts");
     settle(w);
@@ -1095,7 +1098,7 @@ void lunarScenario(const std::wstring& shots) {
     if (persian != nullptr) SendMessageW(persian, WM_COMMAND, IDCANCEL, 0);
     command(w, 40010);
     stop(p);
-    Program again = start(SW_SHOWNORMAL, L"", L"\"" + folder + L"Velmora.exe\"");
+    Program again = startCopy(folder);
     if (again.window != nullptr) settle(again.window);
     check(again.window != nullptr && trayText(again.window, 1).empty(), "the balloon comes once, not at every start");
     stop(again);
@@ -1110,7 +1113,7 @@ void myDaysScenario(const std::wstring& shots) {
     DeleteFileW(profile.c_str());
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"MyDaysReminded");
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"MyDaysReminders");
-    Program p = start(SW_SHOWNORMAL, L"", L"\"" + folder + L"Velmora.exe\"");
+    Program p = startCopy(folder);
     HWND w = p.window;
     if (w == nullptr) return check(false, "the program starts");
     settle(w);
@@ -1174,7 +1177,7 @@ void myDaysScenario(const std::wstring& shots) {
     if (persian != nullptr) SendMessageW(persian, WM_COMMAND, IDCANCEL, 0);
     command(w, 40010);
     stop(p);
-    Program again = start(SW_SHOWNORMAL, L"", L"\"" + folder + L"Velmora.exe\"");
+    Program again = startCopy(folder);
     if (again.window != nullptr) {
         settle(again.window);
         SendMessageW(again.window, WM_TIMECHANGE, 0, 0);
