@@ -2,6 +2,7 @@
 
 #include "app/user_settings.h"
 #include "app/win32_text.h"
+#include "resources/resource_ids.h"
 
 namespace velmora {
 namespace {
@@ -58,6 +59,12 @@ HMENU Catalogue::menu(const wchar_t* name, bool bar) const {
 
 const DLGTEMPLATE* Catalogue::dialog(const wchar_t* name) const {
     return static_cast<const DLGTEMPLATE*>(find(RT_DIALOG, name));
+}
+
+void Catalogue::warn(HWND owner, UINT textId, std::u16string_view insert) const {
+    const std::u16string message = withInsert(text(textId), insert);
+    const std::u16string title = text(IDS_PROGRAM_NAME);
+    MessageBoxW(owner, wide(message.c_str()), wide(title.c_str()), MB_OK | MB_ICONWARNING | messageBoxFlags());
 }
 
 Language storedInterfaceLanguage() {

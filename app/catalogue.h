@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 #include "decisions/language.h"
 
@@ -23,6 +24,9 @@ class Catalogue {
     HMENU menu(const wchar_t* name, bool bar) const;
     // A dialog template, for DialogBoxIndirectParamW and CreateDialogIndirectParamW.
     const DLGTEMPLATE* dialog(const wchar_t* name) const;
+    // A warning box over owner: string textId with its "%s" replaced by insert, under the
+    // program's name, reading as the language reads.
+    void warn(HWND owner, UINT textId, std::u16string_view insert) const;
     // The flags a message box of this language takes.
     UINT messageBoxFlags() const { return rightToLeft() ? MB_RTLREADING | MB_RIGHT : 0; }
 

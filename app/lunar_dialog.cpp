@@ -108,9 +108,7 @@ void LunarDialog::undo() {
 
 bool LunarDialog::written(const std::string& problem) {
     if (problem.empty()) return true;
-    const std::u16string text = withInsert(words_.text(IDS_LUNAR_NOT_WRITTEN), fromUtf8(problem));
-    const std::u16string title = words_.text(IDS_PROGRAM_NAME);
-    MessageBoxW(handle(), wide(text.c_str()), wide(title.c_str()), MB_OK | MB_ICONWARNING | words_.messageBoxFlags());
+    words_.warn(handle(), IDS_LUNAR_NOT_WRITTEN, fromUtf8(problem));
     return false;
 }
 

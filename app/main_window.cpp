@@ -275,9 +275,7 @@ LRESULT MainWindow::onTellDataProblem(WPARAM which) {
                                                  : toldMyDaysProblem_;
     if (problem.empty()) return 0;
     const UINT texts[] = {IDS_DATA_PROBLEM, IDS_EVENTS_PROBLEM, IDS_MYDAYS_PROBLEM};
-    const std::u16string text = withInsert(words_.text(texts[std::min<WPARAM>(which, 2)]), problem);
-    const std::u16string title = words_.text(IDS_PROGRAM_NAME);
-    MessageBoxW(handle(), wide(text.c_str()), wide(title.c_str()), MB_OK | MB_ICONWARNING | words_.messageBoxFlags());
+    words_.warn(handle(), texts[std::min<WPARAM>(which, 2)], problem);
     return 0;
 }
 

@@ -162,10 +162,7 @@ void MyDaysDialog::explain() {
 void MyDaysDialog::save(std::vector<MyDay> days, const MyDay* select) {
     const std::string problem = write_(days);
     if (!problem.empty()) {
-        const std::u16string text = withInsert(words_.text(IDS_MYDAYS_NOT_WRITTEN), fromUtf8(problem));
-        const std::u16string title = words_.text(IDS_PROGRAM_NAME);
-        MessageBoxW(handle(), wide(text.c_str()), wide(title.c_str()),
-                    MB_OK | MB_ICONWARNING | words_.messageBoxFlags());
+        words_.warn(handle(), IDS_MYDAYS_NOT_WRITTEN, fromUtf8(problem));
         return;
     }
     fillList(select != nullptr ? std::optional<MyDay>(*select) : std::nullopt);
