@@ -208,8 +208,14 @@ Var log  ; install.log beside the program, UTF-16: what was done to files the us
 ; days); velmora-cli says what it did with each, and the log keeps it.
 !macro CarryLunarCorrections KEPT
     nsExec::ExecToStack '"$INSTDIR\velmora-cli.exe" lunar carry "${KEPT}"'
-    Pop $0  ; the exit code
+    Pop $0  ; the exit code, or "error" when it could not be started
     Pop $1  ; what it said
+    ${If} $0 == "error"  ; a program just written may be held a moment (a virus scanner, Wine): once more
+        Sleep 2000
+        nsExec::ExecToStack '"$INSTDIR\velmora-cli.exe" lunar carry "${KEPT}"'
+        Pop $0
+        Pop $1
+    ${EndIf}
     ${If} $0 == 0
         !insertmacro Log "lunar months corrected in ${KEPT}, carried into the new calendar.ini:$\r$\n$1"
     ${Else}
