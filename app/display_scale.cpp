@@ -1,41 +1,100 @@
-// Icons loaded at the size the display's scale asks for.
+// The display's scale, from the functions of Windows 10 where it has them.
 #include <windows.h>
 
 #include "app/display_scale.h"
 #include "decisions/icon_size.h"
+#include "resources/resource_ids.h"
 
 namespace velmora {
 namespace {
 
-// The display's real resolution. The program is not DPI aware (GDI scaling draws its window
-// sharp), so it would be told 96: ask in a per-monitor-aware thread context, where Windows
-// 10 has one; older systems answer through the screen's device context.
-UINT displayDpi() {
-    using SetContext = HANDLE(WINAPI*)(HANDLE);
-    using GetSystemDpi = UINT(WINAPI*)();
-    const HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    const auto setContext =
-        reinterpret_cast<SetContext>(reinterpret_cast<void*>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
-    const auto getDpi =
-        reinterpret_cast<GetSystemDpi>(reinterpret_cast<void*>(GetProcAddress(user32, "GetDpiForSystem")));
-    if (setContext != nullptr && getDpi != nullptr) {
-        const HANDLE perMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
-        const HANDLE previous = setContext(perMonitorAwareV2);
-        const UINT dpi = getDpi();
-        if (previous != nullptr) setContext(previous);
-        if (dpi != 0) return dpi;
-    }
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    return static_cast<UINT>(dpi);
+template <typename Function>
+Function user32Function(const char* name) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
 }
 
 }  // namespace
 
-HICON loadScaledIcon(HINSTANCE instance, const wchar_t* name, int pixelsAt96) {
-    const int size = iconSizeForDpi(pixelsAt96, static_cast<std::int32_t>(displayDpi()));
+UINT systemDpi() {
+    static const auto getDpi = user32Function<UINT(WINAPI*)()>("GetDpiForSystem");
+    if (getDpi != nullptr) {
+        if (const UINT dpi = getDpi(); dpi != 0) return dpi;
+    }
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+UINT windowDpi(HWND window) {
+    static const auto getDpi = user32Function<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+    if (getDpi != nullptr) {
+        if (const UINT dpi = getDpi(window); dpi != 0) return dpi;
+    }
+    return systemDpi();
+}
+
+int systemMetricAt(int index, UINT dpi) {
+    static const auto metricForDpi = user32Function<int(WINAPI*)(int, UINT)>("GetSystemMetricsForDpi");
+    if (metricForDpi != nullptr) return metricForDpi(index, dpi);
+    return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(systemDpi()));
+}
+
+SIZE designBaseUnits() {
+    const LONG units = GetDialogBaseUnits();
+    const int system = static_cast<int>(systemDpi());
+    if (system == 96) return {LOWORD(units), HIWORD(units)};
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(screen, GetStockObject(SYSTEM_FONT));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+    return {MulDiv(LOWORD(units), 96, system), MulDiv(metrics.tmHeight, 96, system)};
+}
+
+void adjustWindowRectForDpi(RECT& rect, DWORD style, UINT dpi) {
+    static const auto forDpi =
+        user32Function<BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT)>("AdjustWindowRectExForDpi");
+    if (forDpi != nullptr && forDpi(&rect, style, TRUE, 0, dpi)) return;
+    AdjustWindowRectEx(&rect, style, TRUE, 0);
+}
+
+HICON loadScaledIcon(HINSTANCE instance, const wchar_t* name, int pixelsAt96, UINT dpi) {
+    const int size = iconSizeForDpi(pixelsAt96, static_cast<std::int32_t>(dpi));
     return static_cast<HICON>(LoadImageW(instance, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
+HBITMAP loadScaledBitmap(HINSTANCE instance, int bitmapId, UINT dpi) {
+    const auto load = [instance](int id) { return LoadBitmapW(instance, MAKEINTRESOURCEW(id)); };
+    if (dpi <= 96) return load(bitmapId);
+    // The drawings: 1x, 1.5x, 2x and 3x the design, in 96ths of it.
+    constexpr int kDrawnFor[] = {96, 144, 192, 288};
+    int variant = 3;
+    while (variant > 0 && kDrawnFor[variant - 1] >= static_cast<int>(dpi)) --variant;
+    HBITMAP drawn = load(bitmapId + variant * IDB_SCALED_STEP);
+    if (drawn == nullptr) return load(bitmapId);
+    if (kDrawnFor[variant] == static_cast<int>(dpi)) return drawn;
+    BITMAP size{};
+    GetObjectW(drawn, sizeof size, &size);
+    const int width = MulDiv(size.bmWidth, static_cast<int>(dpi), kDrawnFor[variant]);
+    const int height = MulDiv(size.bmHeight, static_cast<int>(dpi), kDrawnFor[variant]);
+    const HDC screen = GetDC(nullptr);
+    const HDC from = CreateCompatibleDC(screen);
+    const HDC to = CreateCompatibleDC(screen);
+    const HBITMAP shrunk = CreateCompatibleBitmap(screen, width, height);
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ oldFrom = SelectObject(from, drawn);
+    const HGDIOBJ oldTo = SelectObject(to, shrunk);
+    SetStretchBltMode(to, HALFTONE);
+    SetBrushOrgEx(to, 0, 0, nullptr);
+    StretchBlt(to, 0, 0, width, height, from, 0, 0, size.bmWidth, size.bmHeight, SRCCOPY);
+    SelectObject(from, oldFrom);
+    SelectObject(to, oldTo);
+    DeleteDC(from);
+    DeleteDC(to);
+    DeleteObject(drawn);
+    return shrunk;
 }
 
 }  // namespace velmora

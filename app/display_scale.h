@@ -1,12 +1,33 @@
-// Icons at the display's scale.
+// The display's scale: the DPI of the system and of a window, and icons and bitmaps drawn for
+// it. Windows only.
 #pragma once
 
 #include <windows.h>
 
 namespace velmora {
 
-// An icon of the program's resources at the size the display's scale asks for; the caller
-// destroys it.
-HICON loadScaledIcon(HINSTANCE instance, const wchar_t* name, int pixelsAt96);
+// The DPI of the primary display, and the one a window is on (the same before Windows 10).
+UINT systemDpi();
+UINT windowDpi(HWND window);
+// A system metric at a DPI, where Windows can say it; else the system's, scaled.
+int systemMetricAt(int index, UINT dpi);
+
+// The dialog base units of the system font as a 96-dpi display has them (x the average
+// character width, y the height): GetDialogBaseUnits there; at other scales brought to 96
+// dpi, the height measured from the system font, as some systems (Wine) answer
+// GetDialogBaseUnits with a height out of proportion.
+SIZE designBaseUnits();
+
+// The window rectangle of a client rectangle at a DPI (with a menu bar), where Windows can
+// say it; else at the system's.
+void adjustWindowRectForDpi(RECT& rect, DWORD style, UINT dpi);
+
+// An icon of the program's resources at the size the DPI asks for; the caller destroys it.
+HICON loadScaledIcon(HINSTANCE instance, const wchar_t* name, int pixelsAt96, UINT dpi);
+
+// A bitmap of the program's resources at the DPI's size: the drawing made for 1.5x, 2x or 3x
+// the design where there is one for the DPI, else the next larger shrunk smoothly (the design
+// itself at 96 dpi). The caller deletes it.
+HBITMAP loadScaledBitmap(HINSTANCE instance, int bitmapId, UINT dpi);
 
 }  // namespace velmora

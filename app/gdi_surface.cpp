@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/display_scale.h"
 #include "data/integer_text.h"
 
 namespace velmora {
@@ -50,25 +51,67 @@ using GdiObject = GdiGuard<HGDIOBJ, deleteObject>;
 
 }  // namespace
 
-ProgramFonts::ProgramFonts(GdiLedger& ledger) : ledger_(ledger) {
-    for (std::size_t i = 0; i < fonts_.size(); ++i) {
+void ProgramFonts::scaleTo(UINT dpi) {
+    if (dpi == dpi_) return;
+    release();
+    dpi_ = dpi;
+    const auto create = [](const FontDesign& design, int height, int width) {
+        return CreateFontW(height, width, 0, 0, design.weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_OUTLINE_PRECIS,
+                           CLIP_CHARACTER_PRECIS, ANTIALIASED_QUALITY, FF_DECORATIVE | FIXED_PITCH, design.face);
+    };
+    const auto scaled = [dpi](int pixels) { return MulDiv(pixels, static_cast<int>(dpi), 96); };
+    for (std::size_t i = 0; i < kProgramFontCount; ++i) {
         const FontDesign& design = kFonts[i];
-        fonts_[i] = CreateFontW(design.height, design.width, 0, 0, design.weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                                OUT_OUTLINE_PRECIS, CLIP_CHARACTER_PRECIS, ANTIALIASED_QUALITY,
-                                FF_DECORATIVE | FIXED_PITCH, design.face);
-        if (fonts_[i] != nullptr) ledger_.count(+1);
+        int height = design.height;
+        // A height of 0 is the face's default, the same at every scale: measure it and scale that.
+        if (height == 0 && dpi != 96) {
+            const HFONT standard = create(design, 0, 0);
+            const HDC screen = GetDC(nullptr);
+            const HGDIOBJ old = SelectObject(screen, standard);
+            TEXTMETRICW metrics{};
+            GetTextMetricsW(screen, &metrics);
+            SelectObject(screen, old);
+            ReleaseDC(nullptr, screen);
+            DeleteObject(standard);
+            height = metrics.tmHeight;
+        }
+        fonts_[i] = create(design, scaled(height), scaled(design.width));
+    }
+    // The device context's own font is made for the system's DPI; elsewhere, its like.
+    if (const UINT system = systemDpi(); dpi != system) {
+        LOGFONTW font{};
+        GetObjectW(GetStockObject(SYSTEM_FONT), sizeof font, &font);
+        font.lfHeight = MulDiv(font.lfHeight, static_cast<int>(dpi), static_cast<int>(system));
+        font.lfWidth = MulDiv(font.lfWidth, static_cast<int>(dpi), static_cast<int>(system));
+        fonts_[kProgramFontCount] = CreateFontIndirectW(&font);
+    }
+    for (const HFONT font : fonts_) {
+        if (font != nullptr) ledger_.count(+1);
     }
 }
 
-ProgramFonts::~ProgramFonts() {
-    for (const HFONT font : fonts_) {
+void ProgramFonts::release() {
+    for (HFONT& font : fonts_) {
         if (font != nullptr && DeleteObject(font)) ledger_.count(-1);
+        font = nullptr;
     }
 }
+
+ProgramFonts::~ProgramFonts() { release(); }
 
 HFONT ProgramFonts::get(FontId font) const {
     const auto index = static_cast<std::int32_t>(font);
-    return index >= 0 && index < kProgramFontCount ? fonts_[static_cast<std::size_t>(index)] : nullptr;
+    return index >= 0 && index <= kProgramFontCount ? fonts_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+void BitmapCache::scaleTo(UINT dpi) {
+    if (dpi == dpi_) return;
+    dpi_ = dpi;
+    if (memory_ != nullptr) SelectObject(memory_, originalBitmap_);
+    for (const auto& [id, bitmap] : bitmaps_) {
+        if (bitmap != nullptr && DeleteObject(bitmap)) ledger_.count(-1);
+    }
+    bitmaps_.clear();
 }
 
 BitmapCache::~BitmapCache() {
@@ -84,7 +127,7 @@ BitmapCache::~BitmapCache() {
 HDC BitmapCache::select(int bitmapId) {
     auto found = bitmaps_.find(bitmapId);
     if (found == bitmaps_.end()) {
-        const HBITMAP loaded = LoadBitmapW(instance_, MAKEINTRESOURCEW(bitmapId));
+        const HBITMAP loaded = loadScaledBitmap(instance_, bitmapId, dpi_);
         if (loaded != nullptr) ledger_.count(+1);
         found = bitmaps_.emplace(bitmapId, loaded).first;
     }
@@ -102,6 +145,7 @@ HDC BitmapCache::select(int bitmapId) {
 GdiSurface::GdiSurface(HDC dc, const PaintResources& resources) : dc_(dc), resources_(resources) {
     savedState_ = SaveDC(dc_);
     SetBkMode(dc_, TRANSPARENT);
+    if (const HFONT system = resources_.fonts.get(FontId::systemFont); system != nullptr) SelectObject(dc_, system);
 }
 
 GdiSurface::~GdiSurface() {
@@ -153,10 +197,30 @@ void GdiSurface::fillRoundRect(const Rect& rect, std::int32_t ellipse, Rgb color
     SelectObject(dc_, oldBrush);  // a brush must not be deleted while selected
 }
 
+int GdiSurface::penWidth() const { return std::max(MulDiv(1, static_cast<int>(resources_.fonts.dpi()), 96), 1); }
+
+void GdiSurface::withPen(const std::function<void()>& draw) {
+    if (penWidth() == 1) {
+        draw();
+        return;
+    }
+    const GdiObject pen(CreatePen(PS_SOLID, penWidth(), RGB(0, 0, 0)), resources_.ledger);
+    const HGDIOBJ oldPen = SelectObject(dc_, pen.get());
+    draw();
+    SelectObject(dc_, oldPen);  // a pen must not be deleted while selected
+}
+
 void GdiSurface::frameRoundRect(const Rect& rect, std::int32_t ellipse) {
     const HGDIOBJ oldBrush = SelectObject(dc_, GetStockObject(NULL_BRUSH));
-    RoundRect(dc_, rect.left, rect.top, rect.right, rect.bottom, ellipse, ellipse);
+    withPen([&] { RoundRect(dc_, rect.left, rect.top, rect.right, rect.bottom, ellipse, ellipse); });
     SelectObject(dc_, oldBrush);
+}
+
+void GdiSurface::drawFocusRect(const Rect& rect) {
+    const RECT r{rect.left, rect.top, rect.right, rect.bottom};
+    SetTextColor(dc_, RGB(0, 0, 0));  // the dots are drawn in the text and background colours
+    SetBkColor(dc_, RGB(255, 255, 255));
+    DrawFocusRect(dc_, &r);
 }
 
 void GdiSurface::andBitmap(std::int32_t x, std::int32_t y, std::int32_t bitmapId, std::int32_t width,
@@ -166,8 +230,10 @@ void GdiSurface::andBitmap(std::int32_t x, std::int32_t y, std::int32_t bitmapId
 }
 
 void GdiSurface::drawLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) {
-    MoveToEx(dc_, x0, y0, nullptr);
-    LineTo(dc_, x1, y1);
+    withPen([&] {
+        MoveToEx(dc_, x0, y0, nullptr);
+        LineTo(dc_, x1, y1);
+    });
 }
 
 std::unique_ptr<Surface> GdiSurfaceFactory::open() { return std::make_unique<GdiSurface>(dc_, resources_); }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <map>
 
 #include "render/surface.h"
@@ -22,20 +23,28 @@ class GdiLedger {
     std::int32_t live_ = 0;
 };
 
-// The program's eight fonts, created once and deleted with the object.
+// The program's eight fonts at the window's DPI, made again when it moves to a display of
+// another scale, and deleted with the object.
 class ProgramFonts {
   public:
-    explicit ProgramFonts(GdiLedger& ledger);
+    explicit ProgramFonts(GdiLedger& ledger) : ledger_(ledger) {}
     ~ProgramFonts();
     ProgramFonts(const ProgramFonts&) = delete;
     ProgramFonts& operator=(const ProgramFonts&) = delete;
 
-    // Null for the system font, which the device context has of its own.
+    // Makes the fonts for a DPI (the handles change unless it is the one they have).
+    void scaleTo(UINT dpi);
+    UINT dpi() const { return dpi_; }
+    // Null for the system font while the window's DPI is the system's: the device context
+    // has it of its own. On a display of another scale, the system font made for it.
     HFONT get(FontId font) const;
 
   private:
+    void release();
+
     GdiLedger& ledger_;
-    std::array<HFONT, kProgramFontCount> fonts_{};
+    UINT dpi_ = 0;
+    std::array<HFONT, kProgramFontCount + 1> fonts_{};  // the last: the system font, where made
 };
 
 // The bitmaps of the program's resources, each loaded at its first use and kept for the
@@ -44,6 +53,8 @@ class BitmapCache {
   public:
     BitmapCache(HINSTANCE instance, GdiLedger& ledger) : instance_(instance), ledger_(ledger) {}
     ~BitmapCache();
+    // Forgets what was loaded for another DPI.
+    void scaleTo(UINT dpi);
     BitmapCache(const BitmapCache&) = delete;
     BitmapCache& operator=(const BitmapCache&) = delete;
 
@@ -53,6 +64,7 @@ class BitmapCache {
   private:
     HINSTANCE instance_;
     GdiLedger& ledger_;
+    UINT dpi_ = 96;
     std::map<int, HBITMAP> bitmaps_;
     HDC memory_ = nullptr;
     HGDIOBJ originalBitmap_ = nullptr;
@@ -87,8 +99,13 @@ class GdiSurface : public Surface {
     void andBitmap(std::int32_t x, std::int32_t y, std::int32_t bitmapId, std::int32_t width,
                    std::int32_t height) override;
     void drawLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) override;
+    void drawFocusRect(const Rect& rect) override;
 
   private:
+    // The default pen, as wide as a pixel of the 96-dpi design is at the fonts' DPI.
+    int penWidth() const;
+    void withPen(const std::function<void()>& draw);
+
     HDC dc_ = nullptr;
     const PaintResources& resources_;
     int savedState_ = 0;

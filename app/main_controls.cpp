@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/display_scale.h"
 #include "app/win32_text.h"
 #include "calendar/month_names.h"
 #include "resources/resource_ids.h"
@@ -18,64 +19,112 @@ void showOnly(HWND control, bool shown) {
     if (visible != shown) ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
 }
 
+// The holiday list is drawn by the main window's paint, which shows through it: the list
+// itself paints nothing, and lets the mouse through to the window.
+LRESULT CALLBACK unpaintedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            BeginPaint(window, &paint);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_ERASEBKGND: return 1;
+        case WM_NCHITTEST: return HTTRANSPARENT;
+        default: return DefSubclassProc(window, message, wParam, lParam);
+    }
+}
+
+constexpr int kPictureIds[] = {IDB_NEXT_MONTH, IDB_PREVIOUS_MONTH, IDB_ALL_OCCASIONS};
+
 }  // namespace
 
-MainControls::MainControls(HWND parent, HINSTANCE instance, const ProgramFonts& fonts)
-    : parent_(parent), instance_(instance) {
-    const LONG units = GetDialogBaseUnits();
-    charWidth_ = LOWORD(units);
-    charHeight_ = HIWORD(units);
-    const int bx = charWidth_, by = charHeight_;
-    const int buttonWidth = (bx * 35) / 10, buttonHeight = (by * 15) / 10;
-    allOccasionsButton_ = create(0, L"button", WS_VISIBLE | BS_CENTER | BS_BITMAP, IDC_ALL_OCCASIONS, 60, 20);
-    setBitmap(allOccasionsButton_, IDB_ALL_OCCASIONS);
-    previousMonthButton_ =
-        create(0, L"button", WS_VISIBLE | WS_TABSTOP | BS_BITMAP, IDC_PREVIOUS_MONTH, buttonWidth, buttonHeight);
-    setBitmap(previousMonthButton_, IDB_PREVIOUS_MONTH);
-    nextMonthButton_ =
-        create(0, L"button", WS_VISIBLE | WS_TABSTOP | BS_BITMAP, IDC_NEXT_MONTH, buttonWidth, buttonHeight);
-    setBitmap(nextMonthButton_, IDB_NEXT_MONTH);
-    yearEdit_ = create(WS_EX_CLIENTEDGE, L"edit", WS_VISIBLE | WS_BORDER | WS_TABSTOP, IDC_YEAR_EDIT, (bx * 725) / 100,
-                       buttonHeight);
-    yearUpDown_ = create(0, UPDOWN_CLASSW, WS_VISIBLE | UDS_ARROWKEYS, IDC_YEAR_UP_DOWN, bx * 3, buttonHeight);
+MainControls::MainControls(HWND parent, HINSTANCE instance, const ProgramFonts& fonts, HWND grid)
+    : parent_(parent), instance_(instance), fonts_(fonts), grid_(grid) {
+    allOccasionsButton_ = create(0, L"button", WS_VISIBLE | WS_TABSTOP | BS_CENTER | BS_BITMAP, IDC_ALL_OCCASIONS);
+    previousMonthButton_ = create(0, L"button", WS_VISIBLE | WS_TABSTOP | BS_BITMAP, IDC_PREVIOUS_MONTH);
+    nextMonthButton_ = create(0, L"button", WS_VISIBLE | WS_TABSTOP | BS_BITMAP, IDC_NEXT_MONTH);
+    yearEdit_ = create(WS_EX_CLIENTEDGE, L"edit", WS_VISIBLE | WS_BORDER | WS_TABSTOP, IDC_YEAR_EDIT);
+    yearUpDown_ = create(0, UPDOWN_CLASSW, WS_VISIBLE | UDS_ARROWKEYS, IDC_YEAR_UP_DOWN);
     // No range is set: the arrows keep the default one, whose deltas say up or down.
     SendMessageW(yearUpDown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(yearEdit_), 0);
-    const int comboWidth = (bx * 135) / 10, comboHeight = (by * 186) / 10;
     constexpr int kBoxIds[] = {IDC_JALALI_MONTH_COMBO, IDC_GREGORIAN_MONTH_COMBO, IDC_HIJRI_MONTH_COMBO};
     for (const Calendar calendar : kCalendars) {
         // The Persian and Arabic names stand at the right of their boxes.
         const DWORD exStyle = calendar == Calendar::gregorian ? 0 : WS_EX_RIGHT;
         HWND& box = monthBoxes_[calendarIndex(calendar)];
-        box = create(exStyle, L"combobox", WS_TABSTOP | CBS_DROPDOWNLIST, kBoxIds[calendarIndex(calendar)], comboWidth,
-                     comboHeight, L"SelectMonth");
+        box = create(exStyle, L"combobox", WS_TABSTOP | CBS_DROPDOWNLIST, kBoxIds[calendarIndex(calendar)],
+                     L"SelectMonth");
     }
     fillMonthBoxes(Language::english);
-    for (const HWND box : monthBoxes_) setFont(box, fonts.get(FontId::comboFont));
-    setFont(yearEdit_, fonts.get(FontId::yearEditFont));
-    setFont(allOccasionsButton_, fonts.get(FontId::smallFont));
+    holidayList_ =
+        create(0, L"listbox",
+               WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+               IDC_HOLIDAY_LIST);
+    SetWindowSubclass(holidayList_, unpaintedProc, 1, 0);
+    EnableWindow(holidayList_, FALSE);  // until the month has holidays
+    rescale();
     tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, parent_, nullptr, instance_, nullptr);
 }
 
-HWND MainControls::create(DWORD exStyle, const wchar_t* className, DWORD style, int id, int width, int height,
-                          const wchar_t* text) {
-    return CreateWindowExW(exStyle, className, text, WS_CHILD | style, 0, 0, width, height, parent_,
+MainControls::~MainControls() {
+    for (const HBITMAP picture : pictures_) {
+        if (picture != nullptr) DeleteObject(picture);
+    }
+}
+
+HWND MainControls::create(DWORD exStyle, const wchar_t* className, DWORD style, int id, const wchar_t* text) {
+    return CreateWindowExW(exStyle, className, text, WS_CHILD | style, 0, 0, 0, 0, parent_,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
 }
 
-void MainControls::setBitmap(HWND button, int bitmapId) {
-    SendMessageW(button, BM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(LoadBitmapW(instance_, MAKEINTRESOURCEW(bitmapId))));
+void MainControls::rescale() {
+    const SIZE units = designBaseUnits();
+    units_ = {units.cx, units.cy};
+    const HWND buttons[] = {nextMonthButton_, previousMonthButton_, allOccasionsButton_};
+    for (std::size_t i = 0; i < std::size(buttons); ++i) {
+        const HBITMAP picture = loadScaledBitmap(instance_, kPictureIds[i], fonts_.dpi());
+        SendMessageW(buttons[i], BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+        if (pictures_[i] != nullptr) DeleteObject(pictures_[i]);
+        pictures_[i] = picture;
+    }
+    for (const HWND box : monthBoxes_) setFont(box, fonts_.get(FontId::comboFont));
+    setFont(yearEdit_, fonts_.get(FontId::yearEditFont));
+    setFont(allOccasionsButton_, fonts_.get(FontId::smallFont));
+    setFont(holidayList_, fonts_.get(FontId::smallFont));
 }
 
-void MainControls::layOut(std::int32_t w, std::int32_t h) {
-    const int bx = charWidth_, by = charHeight_;
-    const int top = h / 20, buttonWidth = (bx * 35) / 10, buttonHeight = (by * 15) / 10;
-    MoveWindow(previousMonthButton_, (w * 10) / 12, top, buttonWidth, buttonHeight, TRUE);
-    MoveWindow(nextMonthButton_, (w * 10) / 98, top, buttonWidth, buttonHeight, TRUE);
-    MoveWindow(yearEdit_, (w * 10) / 47, top, (bx * 725) / 100, buttonHeight, TRUE);
-    MoveWindow(yearUpDown_, (bx * 725) / 100 + (w * 10) / 47, top, bx * 2, buttonHeight, TRUE);
-    for (const HWND box : monthBoxes_) MoveWindow(box, w / 2, top, (bx * 135) / 10, (by * 186) / 10, TRUE);
-    MoveWindow(allOccasionsButton_, 27, buttonHeight + h - 35, 60, 20, TRUE);
+HWND MainControls::control(std::int32_t id) const {
+    switch (id) {
+        case IDC_NEXT_MONTH: return nextMonthButton_;
+        case IDC_PREVIOUS_MONTH: return previousMonthButton_;
+        case IDC_YEAR_EDIT: return yearEdit_;
+        case IDC_YEAR_UP_DOWN: return yearUpDown_;
+        case IDC_ALL_OCCASIONS: return allOccasionsButton_;
+        case IDC_DAY_GRID: return grid_;
+        case IDC_HOLIDAY_LIST: return holidayList_;
+        default: return nullptr;
+    }
+}
+
+void MainControls::layOut(std::int32_t w, std::int32_t h, std::int32_t paintCharWidth) {
+    const DisplayScale scale{static_cast<std::int32_t>(fonts_.dpi())};
+    const WindowLayout layout = mainWindowLayout(w, h, units_, paintCharWidth, scale, language_);
+    // Each control after the one before it: Tab follows the order the layout reads in.
+    HWND previous = HWND_TOP;
+    const auto place = [&](HWND window, const Rect& r, bool dropsDown) {
+        const int height = dropsDown ? scale.px((units_.y * 186) / 10) : r.bottom - r.top;
+        SetWindowPos(window, previous, r.left, r.top, r.right - r.left, height, SWP_NOACTIVATE);
+        previous = window;
+    };
+    for (const ControlPlace& at : layout.controls) {
+        if (at.id == IDC_JALALI_MONTH_COMBO) {
+            for (const HWND box : monthBoxes_) place(box, at.rect, true);
+        } else if (const HWND window = control(at.id); window != nullptr) {
+            place(window, at.rect, false);
+        }
+    }
+    SendMessageW(holidayList_, LB_SETITEMHEIGHT, 0, std::max<LPARAM>(scale.px(10), 1));
     places_.clear();
     for (HWND child = GetWindow(parent_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT r;
@@ -83,6 +132,15 @@ void MainControls::layOut(std::int32_t w, std::int32_t h) {
         MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
         places_.push_back({child, r});
     }
+}
+
+void MainControls::setHolidayLines(const std::vector<std::u16string>& lines) {
+    if (lines == holidayLines_) return;
+    holidayLines_ = lines;
+    SendMessageW(holidayList_, LB_RESETCONTENT, 0, 0);
+    for (const std::u16string& line : lines)
+        SendMessageW(holidayList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+    EnableWindow(holidayList_, lines.empty() ? FALSE : TRUE);
 }
 
 std::optional<std::int32_t> MainControls::typedYear() const {
@@ -141,6 +199,8 @@ void MainControls::updateTips(const MonthButtonTips& tips, std::u16string_view a
                     {previousMonthButton_, tips.previous},
                     {allOccasionsButton_, std::u16string(allOccasionsTip)}};
     for (std::size_t i = 0; i < std::size(tools); ++i) {
+        // A picture button's name for screen readers is its text, which it does not draw.
+        if (windowText(tools[i].button) != tools[i].text) setWindowText(tools[i].button, tools[i].text);
         TOOLINFOW info{};
         // The record without its final reserved pointer, which older common controls reject.
         info.cbSize = TTTOOLINFOW_V2_SIZE;

@@ -1,5 +1,7 @@
 // The main window's child controls: the month buttons, the year box with its arrows, the
-// three month boxes, the occasions button, and the tooltips of the buttons.
+// three month boxes, the occasions button, and the tooltips of the buttons; and two windows
+// the paint draws over, which take the keyboard and speak to screen readers: the days' grid
+// and the holiday panel's list.
 #pragma once
 
 #include <windows.h>
@@ -11,13 +13,17 @@
 
 #include "app/gdi_surface.h"
 #include "decisions/navigation.h"
+#include "decisions/window_layout.h"
 
 namespace velmora {
 
 class MainControls {
   public:
-    // Creates the controls on the parent, sized by the dialog base units.
-    MainControls(HWND parent, HINSTANCE instance, const ProgramFonts& fonts);
+    // Creates the controls on the parent; grid is the days' window, made by its owner.
+    MainControls(HWND parent, HINSTANCE instance, const ProgramFonts& fonts, HWND grid);
+    ~MainControls();
+    MainControls(const MainControls&) = delete;
+    MainControls& operator=(const MainControls&) = delete;
 
     HWND yearEdit() const { return yearEdit_; }
     HWND yearUpDown() const { return yearUpDown_; }
@@ -25,15 +31,24 @@ class MainControls {
     HWND previousMonthButton() const { return previousMonthButton_; }
     HWND nextMonthButton() const { return nextMonthButton_; }
     HWND allOccasionsButton() const { return allOccasionsButton_; }
+    HWND holidayList() const { return holidayList_; }
 
-    // Places the controls for a client area of w by h (less the borders, as the paint counts it).
-    void layOut(std::int32_t w, std::int32_t h);
+    // Places the controls for the paint's client area of w by h (in 96-dpi pixels, less the
+    // borders, as the paint counts it) at the fonts' DPI, in the tab order of the language.
+    void layOut(std::int32_t w, std::int32_t h, std::int32_t paintCharWidth);
+    // The fonts, the buttons' pictures and the base units follow the fonts' new DPI.
+    void rescale();
     // Where each control stands, in client coordinates, as last laid out.
     struct Place {
         HWND control;
         RECT rect;
     };
     const std::vector<Place>& places() const { return places_; }
+    // The controls that draw themselves, which the paint leaves alone.
+    bool drawsItself(HWND control) const { return control != grid_ && control != holidayList_; }
+    // The holiday panel's lines, for screen readers; the list is left out of the tab order
+    // while it has none.
+    void setHolidayLines(const std::vector<std::u16string>& lines);
 
     // The year typed in the year box since it was last written; nothing when it holds what
     // the program wrote.
@@ -47,23 +62,27 @@ class MainControls {
     void setLanguage(Language language);
 
   private:
-    HWND create(DWORD exStyle, const wchar_t* className, DWORD style, int id, int width, int height,
-                const wchar_t* text = L"");
+    HWND create(DWORD exStyle, const wchar_t* className, DWORD style, int id, const wchar_t* text = L"");
     void setBitmap(HWND button, int bitmapId);
+    HWND control(std::int32_t id) const;
     void updateTips(const MonthButtonTips& tips, std::u16string_view allOccasionsTip);
     void fillMonthBoxes(Language language);
 
     HWND parent_;
     HINSTANCE instance_;
-    std::int32_t charWidth_ = 0;
-    std::int32_t charHeight_ = 0;
+    const ProgramFonts& fonts_;
+    BaseUnits units_;                    // of the system font, at 96 dpi
+    std::array<HBITMAP, 3> pictures_{};  // of the next, previous and occasions buttons
     HWND yearEdit_ = nullptr;
     HWND yearUpDown_ = nullptr;
     std::array<HWND, 3> monthBoxes_{};
     HWND previousMonthButton_ = nullptr;
     HWND nextMonthButton_ = nullptr;
     HWND allOccasionsButton_ = nullptr;
+    HWND grid_ = nullptr;
+    HWND holidayList_ = nullptr;
     HWND tooltip_ = nullptr;
+    std::vector<std::u16string> holidayLines_;
     std::array<bool, 3> tipAdded_{};  // next, previous, all occasions
     MonthButtonTips tips_;
     std::u16string yearText_;  // what the year box was last given

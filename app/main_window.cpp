@@ -16,12 +16,15 @@
 #include "calendar/month_names.h"
 #include "calendar/native_digits.h"
 #include "data/executable_folder.h"
+#include "decisions/day_reading.h"
 #include "decisions/icon_size.h"
+#include "decisions/keyboard.h"
 #include "decisions/link_area.h"
 #include "decisions/lunar_months.h"
 #include "decisions/my_days_form.h"
 #include "render/main_paint.h"
 #include "render/month_grid.h"
+#include "render/scaled_surface.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -37,6 +40,8 @@ constexpr wchar_t kPredictionNoticeValue[] = L"PredictedMonthsTold";  // the fir
 constexpr wchar_t kRemindersValue[] = L"MyDaysReminders";             // "off" turns the reminders off
 constexpr wchar_t kEveningBeforeValue[] = L"MyDaysEveningBefore";     // "on" reminds the evening before too
 constexpr wchar_t kRemindedValue[] = L"MyDaysReminded";               // the reminders given, a line each
+constexpr int kDesignWidth = 400;                                     // the window at 96 dpi, frame included
+constexpr int kDesignHeight = 569;
 constexpr UINT kModeItems[] = {IDM_OPTION_JALALI_MODE, IDM_OPTION_MILADI_MODE, IDM_OPTION_HIJRI_MODE};
 
 LocalTime readClock() {
@@ -64,9 +69,10 @@ bool MainWindow::registerClass(HINSTANCE instance) {
     windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;  // a double-click on a day opens My Days
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    // Both kept for the life of the process, at the display's scale.
-    windowClass.hIcon = loadScaledIcon(instance, L"calendar", kWindowIconPixels);
-    windowClass.hIconSm = loadScaledIcon(instance, L"calendar", kTrayIconPixels);
+    // Both kept for the life of the process, at the primary display's scale; a window on
+    // another display takes icons of its own.
+    windowClass.hIcon = loadScaledIcon(instance, L"calendar", kWindowIconPixels, systemDpi());
+    windowClass.hIconSm = loadScaledIcon(instance, L"calendar", kTrayIconPixels, systemDpi());
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     // Created once and kept for the life of the process.
     windowClass.hbrBackground = CreateSolidBrush(RGB(243, 246, 247));
@@ -76,8 +82,8 @@ bool MainWindow::registerClass(HINSTANCE instance) {
 }
 
 bool MainWindow::create(int showCommand) {
-    CreateWindowExW(0, kClassName, kTitle, WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 300, 90, 400, 569,
-                    nullptr, nullptr, instance_, this);
+    CreateWindowExW(0, kClassName, kTitle, WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 300, 90, kDesignWidth,
+                    kDesignHeight, nullptr, nullptr, instance_, this);
     if (handle() == nullptr) return false;
     ShowWindow(handle(), showCommand);
     UpdateWindow(handle());
@@ -85,6 +91,19 @@ bool MainWindow::create(int showCommand) {
 }
 
 bool MainWindow::preTranslate(MSG& message) {
+    // The window's keys, wherever the focus is in it (not in a dialog it opened).
+    if (message.message == WM_KEYDOWN && controls_ != nullptr &&
+        (message.hwnd == handle() || GetAncestor(message.hwnd, GA_ROOT) == handle()) && GetKeyState(VK_MENU) >= 0) {
+        KeyFocus focus = KeyFocus::other;
+        const HWND box = controls_->monthBox(shown_.mode);
+        if (message.hwnd == controls_->yearEdit()) focus = KeyFocus::yearBox;
+        if (SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0) != 0) focus = KeyFocus::droppedMonthBox;
+        const bool control = GetKeyState(VK_CONTROL) < 0;
+        if (const auto command = commandOfKey(static_cast<std::uint16_t>(message.wParam), control, focus)) {
+            SendMessageW(handle(), WM_COMMAND, MAKEWPARAM(*command, 1), 0);
+            return true;
+        }
+    }
     // IsDialogMessageW would swallow Enter in the year box: dispatch it first.
     if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN && controls_ != nullptr &&
         message.hwnd == controls_->yearEdit()) {
@@ -118,6 +137,8 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEMOVE: return onMouseMove(lParam);
         case WM_LBUTTONDOWN: return onLeftButtonDown(lParam);
         case WM_LBUTTONDBLCLK: return onDoubleClick(lParam);
+        case WM_DPICHANGED: return onDpiChanged(wParam, lParam);
+        case WM_DRAWITEM: return TRUE;  // the holiday list is drawn by the paint
         case kTrayMessage: return onTrayNotify(wParam, lParam);
         default: break;
     }
@@ -136,10 +157,25 @@ LRESULT MainWindow::onCreate() {
     tray_ = std::make_unique<TrayIcon>(instance_, handle(), kTrayMessage);
     occasionsDialog_ = std::make_unique<OccasionsDialog>(
         instance_, resources_, [this] { return occasionsMonth(); },
-        [this](const MonthLayout& month) { return occasionsTitle(month); });
+        [this](const MonthLayout& month) { return occasionsTitle(month); },
+        [this](const MonthLayout& month, const LaidOutDay& day) { return dayReading(month, day, words_.language()); });
     refreshDataFiles();
 
-    controls_ = std::make_unique<MainControls>(handle(), instance_, fonts_);
+    dpi_ = windowDpi(handle());
+    fonts_.scaleTo(dpi_);
+    bitmaps_.scaleTo(dpi_);
+    DayGrid::Owner gridOwner;
+    gridOwner.keyDown = [this](std::uint16_t key) { onGridKey(key); };
+    gridOwner.focusChanged = [this] { RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN); };
+    gridOwner.name = [this] {
+        const MonthControls written = monthControls(shown_, words_.language());
+        return std::u16string(monthBoxName(shown_.mode, shown_.month, words_.language())) + u" " + written.yearText;
+    };
+    gridOwner.days = [this] { return gridDays(); };
+    gridOwner.cursorDay = [this] { return shown_.day; };
+    grid_ = std::make_unique<DayGrid>(handle(), instance_, IDC_DAY_GRID, std::move(gridOwner));
+    controls_ = std::make_unique<MainControls>(handle(), instance_, fonts_, grid_->handle());
+    if (dpi_ != 96) scaleTo(dpi_, nullptr);
     SetWindowSubclass(controls_->yearEdit(), yearEditProc, kYearEditSubclass, reinterpret_cast<DWORD_PTR>(this));
     SetFocus(controls_->yearEdit());
     registeredAtStartup_ = isRegisteredAtStartup();
@@ -154,10 +190,68 @@ LRESULT MainWindow::onCreate() {
 }
 
 LRESULT MainWindow::onSize(LPARAM lParam) {
-    clientWidth_ = LOWORD(lParam) - GetSystemMetrics(SM_CXBORDER);
-    clientHeight_ = HIWORD(lParam) - GetSystemMetrics(SM_CYBORDER) - GetSystemMetrics(SM_CYSMCAPTION);
-    controls_->layOut(clientWidth_, clientHeight_);
+    // The paint lays out in the pixels of the 96-dpi design.
+    const DisplayScale scale{static_cast<std::int32_t>(dpi_)};
+    clientWidth_ = scale.design(LOWORD(lParam)) - systemMetricAt(SM_CXBORDER, 96);
+    clientHeight_ = scale.design(HIWORD(lParam)) - systemMetricAt(SM_CYBORDER, 96) - systemMetricAt(SM_CYSMCAPTION, 96);
+    if (linkCharWidth_ == 0) {  // until the first paint measures it: the default font's
+        const HDC dc = GetDC(handle());
+        const HGDIOBJ old =
+            fonts_.get(FontId::systemFont) != nullptr ? SelectObject(dc, fonts_.get(FontId::systemFont)) : nullptr;
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        if (old != nullptr) SelectObject(dc, old);
+        ReleaseDC(handle(), dc);
+        linkCharWidth_ = scale.design(metrics.tmAveCharWidth);
+    }
+    controls_->layOut(clientWidth_, clientHeight_, linkCharWidth_);
     return 0;
+}
+
+LRESULT MainWindow::onDpiChanged(WPARAM wParam, LPARAM lParam) {
+    scaleTo(LOWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+    return 0;
+}
+
+void MainWindow::scaleTo(UINT dpi, const RECT* suggested) {
+    dpi_ = dpi;
+    fonts_.scaleTo(dpi);
+    bitmaps_.scaleTo(dpi);
+    canvas_.reset();
+    controls_->rescale();
+    linkCharWidth_ = 0;
+    for (const auto& [which, pixels] :
+         {std::pair{ICON_BIG, kWindowIconPixels}, std::pair{ICON_SMALL, kTrayIconPixels}}) {
+        const HICON icon = loadScaledIcon(instance_, L"calendar", pixels, dpi);
+        const auto old =
+            reinterpret_cast<HICON>(SendMessageW(handle(), WM_SETICON, which, reinterpret_cast<LPARAM>(icon)));
+        if (old != nullptr &&
+            old != reinterpret_cast<HICON>(GetClassLongPtrW(handle(), which == ICON_BIG ? GCLP_HICON : GCLP_HICONSM)))
+            DestroyIcon(old);
+    }
+    // The design's client area (the 96-dpi window less its frame there), at this DPI.
+    RECT frame96{0, 0, 0, 0};
+    RECT frame{0, 0, 0, 0};
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(handle(), GWL_STYLE));
+    adjustWindowRectForDpi(frame96, style, 96);
+    adjustWindowRectForDpi(frame, style, dpi);
+    const DisplayScale scale{static_cast<std::int32_t>(dpi)};
+    const int width = scale.px(kDesignWidth - (frame96.right - frame96.left)) + (frame.right - frame.left);
+    const int height = scale.px(kDesignHeight - (frame96.bottom - frame96.top)) + (frame.bottom - frame.top);
+    RECT place;
+    GetWindowRect(handle(), &place);
+    if (suggested != nullptr) place = *suggested;
+    // Whole on the display it is on, as far as it fits.
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    GetMonitorInfoW(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int left = std::max<int>(std::min<int>(place.left, work.right - width), work.left);
+    const int top = std::max<int>(std::min<int>(place.top, work.bottom - height), work.top);
+    SetWindowPos(handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client;
+    GetClientRect(handle(), &client);
+    onSize(MAKELPARAM(client.right, client.bottom));  // also where the size did not change
+    RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
 }
 
 LRESULT MainWindow::onPaint() {
@@ -173,21 +267,27 @@ LRESULT MainWindow::onPaint() {
     if (!canvas_ || !canvas_->fits(client.right, client.bottom))
         canvas_ = std::make_unique<OffscreenCanvas>(dc, client.right, client.bottom, ledger_);
     const HDC canvas = canvas_->begin(reinterpret_cast<HBRUSH>(GetClassLongPtrW(handle(), GCLP_HBRBACKGROUND)));
-    {
-        GdiSurface paintSurface(canvas, resources_);
-        linkCharWidth_ = drawLink(paintSurface, clientWidth_, clientHeight_);
-    }
+    GdiSurfaceFactory shownSurfaces(canvas, resources_);
+    const DisplayScale scale{static_cast<std::int32_t>(dpi_)};
+    ScaledSurfaceFactory surfaces(shownSurfaces, scale);
+    linkCharWidth_ = drawLink(*surfaces.open(), clientWidth_, clientHeight_);
     const MonthLayout layout = layOutMonth(files_.data(), shown_.mode, shown_.year, shown_.month, today_);
     const bool persian = words_.language() == Language::persian;
     MonthView view{layout, clientWidth_, clientHeight_, {}, {moreHolidays_, persian, persian, predictedMark_}};
+    controls_->setHolidayLines(holidayLines(layout, words_.language()));
+    if (grid_->focused()) view.cursorDay = shown_.day;
+    if (GetFocus() == controls_->holidayList())
+        view.focusedHoliday = static_cast<std::int32_t>(SendMessageW(controls_->holidayList(), LB_GETCURSEL, 0, 0));
     // Keeps the paint off the child controls, as WS_CLIPCHILDREN would: they draw themselves.
     for (const MainControls::Place& place : controls_->places()) {
-        if ((GetWindowLongW(place.control, GWL_STYLE) & WS_VISIBLE) == 0) continue;
+        if ((GetWindowLongW(place.control, GWL_STYLE) & WS_VISIBLE) == 0 || !controls_->drawsItself(place.control))
+            continue;
         const RECT& r = place.rect;
-        if (place.control == controls_->allOccasionsButton()) view.occasionsButton = {r.left, r.top, r.right, r.bottom};
+        if (place.control == controls_->allOccasionsButton())
+            view.occasionsButton = {scale.design(r.left), scale.design(r.top), scale.design(r.right),
+                                    scale.design(r.bottom)};
         ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
     }
-    GdiSurfaceFactory surfaces(canvas, resources_);
     paintDisplayMode(surfaces, view);
     canvas_->present(dc);
     EndPaint(handle(), &paint);
@@ -279,23 +379,57 @@ LRESULT MainWindow::onTellDataProblem(WPARAM which) {
     return 0;
 }
 
+POINT MainWindow::designPoint(LPARAM lParam) const {
+    const DisplayScale scale{static_cast<std::int32_t>(dpi_)};
+    return {scale.design(GET_X_LPARAM(lParam)), scale.design(GET_Y_LPARAM(lParam))};
+}
+
 LRESULT MainWindow::onMouseMove(LPARAM lParam) {
-    const int x = LOWORD(lParam), y = HIWORD(lParam);
-    if (overLink(x, y, clientWidth_, clientHeight_, linkCharWidth_)) SetCursor(LoadCursorW(nullptr, IDC_HAND));
+    const POINT p = designPoint(lParam);
+    if (overLink(p.x, p.y, clientWidth_, clientHeight_, linkCharWidth_)) SetCursor(LoadCursorW(nullptr, IDC_HAND));
     return 0;
 }
 
 LRESULT MainWindow::onDoubleClick(LPARAM lParam) {
     const MonthLayout layout = layOutMonth(files_.data(), shown_.mode, shown_.year, shown_.month, today_);
-    const auto day = dayAtPoint(layout, clientWidth_, clientHeight_, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    const POINT p = designPoint(lParam);
+    const auto day = dayAtPoint(layout, clientWidth_, clientHeight_, p.x, p.y);
     if (day) openMyDays(dayNumberToDate(shown_.mode, files_.data().hijri(), *day));
     return 0;
 }
 
 LRESULT MainWindow::onLeftButtonDown(LPARAM lParam) {
-    if (linkClicked(LOWORD(lParam), HIWORD(lParam), clientWidth_, clientHeight_))
+    const POINT p = designPoint(lParam);
+    if (linkClicked(p.x, p.y, clientWidth_, clientHeight_))
         ShellExecuteW(nullptr, nullptr, kHomePage, nullptr, nullptr, SW_SHOW);
     return 0;
+}
+
+// The arrows move the day cursor, into the next or previous month past its ends; Enter opens
+// the occasions of the cursor's day.
+void MainWindow::onGridKey(std::uint16_t key) {
+    if (key == key::enter) {
+        occasionsDialog_->open(handle());
+        occasionsDialog_->showDay(dayNumberToJalali(shownDayNumber(shown_, files_.data())).day);
+        return;
+    }
+    show(moveDayCursor(shown_, context(), key));
+    grid_->cursorMoved();
+}
+
+std::vector<std::pair<std::u16string, RECT>> MainWindow::gridDays() {
+    const MonthLayout layout = layOutMonth(files_.data(), shown_.mode, shown_.year, shown_.month, today_);
+    const DisplayScale scale{static_cast<std::int32_t>(dpi_)};
+    RECT grid;
+    GetWindowRect(grid_->handle(), &grid);
+    MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&grid), 2);
+    std::vector<std::pair<std::u16string, RECT>> days;
+    for (const LaidOutDay& day : layout.days) {
+        const Rect box = scale.px(gridCell(clientWidth_, clientHeight_, day.cell.row, day.cell.screenColumn).box);
+        days.push_back({dayReading(layout, day, words_.language()),
+                        RECT{box.left - grid.left, box.top - grid.top, box.right - grid.left, box.bottom - grid.top}});
+    }
+    return days;
 }
 
 LRESULT CALLBACK MainWindow::yearEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -382,6 +516,9 @@ bool MainWindow::onNavigationCommand(WORD id, WORD code) {
             show(todayMonth(shown_.mode, context()));
             return true;
         case IDC_ALL_OCCASIONS: occasionsDialog_->open(handle()); return true;
+        case IDM_PREVIOUS_YEAR: show(stepYear(shown_, context(), +1)); return true;
+        case IDM_NEXT_YEAR: show(stepYear(shown_, context(), -1)); return true;
+        case IDM_HIDE_WINDOW: onClose(); return true;
         default: break;
     }
     if (code != CBN_SELCHANGE) return false;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "app/day_grid.h"
 #include "app/driver_queries.h"
 #include "app/gdi_surface.h"
 #include "app/main_controls.h"
@@ -58,6 +59,14 @@ class MainWindow : public WindowObject<MainWindow> {
     LRESULT onMouseMove(LPARAM lParam);
     LRESULT onLeftButtonDown(LPARAM lParam);
     LRESULT onDoubleClick(LPARAM lParam);
+    LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
+    // Fonts, pictures, icons and the window's size for a DPI: at creation and when the
+    // window moves to a display of another scale. suggested is where Windows would have it.
+    void scaleTo(UINT dpi, const RECT* suggested);
+    // A point of the client area in the 96-dpi pixels the paint lays out in.
+    POINT designPoint(LPARAM lParam) const;
+    void onGridKey(std::uint16_t key);
+    std::vector<std::pair<std::u16string, RECT>> gridDays();
     void onYearEntered();
     bool onMenuCommand(WORD id);
     bool onNavigationCommand(WORD id, WORD code);
@@ -107,6 +116,7 @@ class MainWindow : public WindowObject<MainWindow> {
     BitmapCache bitmaps_;
     PaintResources resources_{fonts_, bitmaps_, ledger_};
     std::unique_ptr<OffscreenCanvas> canvas_;  // what the window paints on before it shows the picture
+    std::unique_ptr<DayGrid> grid_;
     std::unique_ptr<MainControls> controls_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<OccasionsDialog> occasionsDialog_;
@@ -122,9 +132,10 @@ class MainWindow : public WindowObject<MainWindow> {
     std::u16string predictedMark_;
 
     ShownMonth shown_;
-    CivilDate today_;            // the local date, as the clock last said it
-    std::int32_t startDay_ = 1;  // the Gregorian day of the month the program started on
-    std::int32_t clientWidth_ = 0;
+    CivilDate today_;               // the local date, as the clock last said it
+    std::int32_t startDay_ = 1;     // the Gregorian day of the month the program started on
+    UINT dpi_ = 96;                 // of the display the window is on
+    std::int32_t clientWidth_ = 0;  // of the paint, in 96-dpi pixels
     std::int32_t clientHeight_ = 0;
     std::int32_t linkCharWidth_ = 0;    // the paint's average character width, which places the link
     std::u16string toldDataProblem_;    // what the user was last told of a damaged calendar.ini

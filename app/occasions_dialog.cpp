@@ -1,5 +1,7 @@
 #include "app/occasions_dialog.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 #include "app/win32_text.h"
@@ -10,8 +12,13 @@ namespace velmora {
 
 OccasionsDialog::OccasionsDialog(HINSTANCE instance, const PaintResources& resources,
                                  std::function<MonthLayout()> monthToList,
-                                 std::function<std::u16string(const MonthLayout&)> titleOf)
-    : instance_(instance), resources_(resources), monthToList_(std::move(monthToList)), titleOf_(std::move(titleOf)) {}
+                                 std::function<std::u16string(const MonthLayout&)> titleOf,
+                                 std::function<std::u16string(const MonthLayout&, const LaidOutDay&)> readDay)
+    : instance_(instance),
+      resources_(resources),
+      monthToList_(std::move(monthToList)),
+      titleOf_(std::move(titleOf)),
+      readDay_(std::move(readDay)) {}
 
 OccasionsDialog::~OccasionsDialog() { close(); }
 
@@ -36,13 +43,26 @@ void OccasionsDialog::follow() {
     if (!isOpen()) return;
     const MonthLayout month = monthToList_();
     setWindowText(handle(), titleOf_(month));
-    // An unseen pass learns how tall the month's lines are.
+    // An unseen pass learns how tall the month's lines are, and which days it lists.
     const HDC dc = GetDC(list_);
+    listed_.clear();
     {
-        GdiSurface surface(dc, resources_);
-        pageHeight_ = paintOccasionsDialog(surface, month) + 4;
+        GdiSurfaceFactory shown(dc, resources_);
+        ScaledSurfaceFactory surfaces(shown, scale());
+        pageHeight_ = scale().px(paintOccasionsDialog(*surfaces.open(), month, 0, &listed_) + 4);
     }
     ReleaseDC(list_, dc);
+    // The same days as items of the list, which screen readers read and the keyboard moves in.
+    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
+    for (std::size_t i = 0; i < listed_.size(); ++i) {
+        const LaidOutDay& day = month.days[static_cast<std::size_t>(listed_[i].day - 1)];
+        std::u16string text = readDay_(month, day);
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(i);
+        item.pszText = reinterpret_cast<wchar_t*>(text.data());
+        SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
     scrolled_ = 0;
     fitPage();
     RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -53,6 +73,15 @@ INT_PTR OccasionsDialog::onInit() {
     GetWindowRect(list_, &designedList_);
     MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&designedList_), 2);
     GetWindowRect(handle(), &designedBox_);
+    // A list of one column without headers, whose items the paint shows in its own way.
+    SetWindowLongW(
+        list_, GWL_STYLE,
+        (GetWindowLongW(list_, GWL_STYLE) & ~LVS_TYPEMASK) | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL);
+    LVCOLUMNW column{};
+    column.mask = LVCF_WIDTH;
+    column.cx = designedList_.right - designedList_.left;
+    SendMessageW(list_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+    SetWindowSubclass(list_, listProc, 1, reinterpret_cast<DWORD_PTR>(this));
     const int width = GetSystemMetrics(SM_CXVSCROLL);
     scrollBar_ =
         CreateWindowExW(0, L"scrollbar", nullptr, WS_CHILD | SBS_VERT, designedList_.right - width, designedList_.top,
@@ -97,10 +126,44 @@ void OccasionsDialog::scrollTo(int offset) {
     RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+void OccasionsDialog::showDay(std::int32_t day) {
+    if (!isOpen()) return;
+    for (std::size_t i = 0; i < listed_.size(); ++i) {
+        if (listed_[i].day != day) continue;
+        LVITEMW item{};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(list_, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&item));
+        SetFocus(list_);
+        return;
+    }
+}
+
+void OccasionsDialog::showChosenDay() {
+    const LRESULT chosen = SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED);
+    if (chosen < 0 || chosen >= static_cast<LRESULT>(listed_.size())) return;
+    const ListedDay& lines = listed_[static_cast<std::size_t>(chosen)];
+    RECT list;
+    GetClientRect(list_, &list);
+    const int top = scale().px(lines.top), bottom = scale().px(lines.bottom);
+    if (top < scrolled_)
+        scrollTo(top);
+    else if (bottom > scrolled_ + list.bottom)
+        scrollTo(bottom - list.bottom);
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
+INT_PTR OccasionsDialog::onNotify(LPARAM lParam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->hwndFrom != list_) return FALSE;
+    if (header->code == LVN_ITEMCHANGED || header->code == NM_SETFOCUS || header->code == NM_KILLFOCUS) showChosenDay();
+    return FALSE;
+}
+
 INT_PTR OccasionsDialog::onScroll(WORD request) {
     SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
     GetScrollInfo(scrollBar_, SB_CTL, &info);
-    const int line = 16;
+    const int line = scale().px(16);
     switch (request) {
         case SB_LINEUP: scrollTo(scrolled_ - line); break;
         case SB_LINEDOWN: scrollTo(scrolled_ + line); break;
@@ -117,27 +180,45 @@ INT_PTR OccasionsDialog::onScroll(WORD request) {
 
 INT_PTR OccasionsDialog::onWheel(WPARAM wParam) {
     if (!IsWindowVisible(scrollBar_)) return FALSE;
-    scrollTo(scrolled_ - GET_WHEEL_DELTA_WPARAM(wParam) * 48 / WHEEL_DELTA);
+    scrollTo(scrolled_ - GET_WHEEL_DELTA_WPARAM(wParam) * scale().px(48) / WHEEL_DELTA);
     return TRUE;
 }
 
-// The list view is the page the lines are drawn on.
-INT_PTR OccasionsDialog::onPaint() {
+// The list view is the page the lines are drawn on; its items are there to be read, not seen.
+void OccasionsDialog::paintList() {
     PAINTSTRUCT paint;
     const MonthLayout month = monthToList_();  // the occasions as the files hold them now
+    std::int32_t focused = 0;
+    if (GetFocus() == list_) {
+        const LRESULT chosen = SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED);
+        if (chosen >= 0 && chosen < static_cast<LRESULT>(listed_.size()))
+            focused = listed_[static_cast<std::size_t>(chosen)].day;
+    }
     const HDC dc = BeginPaint(list_, &paint);
     {
-        GdiSurface surface(dc, resources_);
-        paintOccasionsDialog(surface, month, scrolled_);
+        GdiSurfaceFactory shown(dc, resources_);
+        ScaledSurfaceFactory surfaces(shown, scale());
+        paintOccasionsDialog(*surfaces.open(), month, scale().design(scrolled_), nullptr, focused);
     }
     EndPaint(list_, &paint);
-    return FALSE;
 }
 
-INT_PTR OccasionsDialog::handleMessage(UINT message, WPARAM wParam, LPARAM) {
+LRESULT CALLBACK OccasionsDialog::listProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR self) {
+    if (message == WM_PAINT) {
+        reinterpret_cast<OccasionsDialog*>(self)->paintList();
+        return 0;
+    }
+    // The keys choose a day; the page scrolls by its own bar, not the list's.
+    if (message == WM_VSCROLL) return 0;
+    if (message == WM_MOUSEWHEEL) return SendMessageW(GetParent(window), message, wParam, lParam);
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+INT_PTR OccasionsDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: return onInit();
-        case WM_PAINT: return onPaint();
+        case WM_NOTIFY: return onNotify(lParam);
         case WM_VSCROLL: return onScroll(LOWORD(wParam));
         case WM_MOUSEWHEEL: return onWheel(wParam);
         case WM_COMMAND:

@@ -11,6 +11,8 @@
 #include "app/gdi_surface.h"
 #include "app/window_object.h"
 #include "render/month_layout.h"
+#include "render/occasions_dialog.h"
+#include "render/scaled_surface.h"
 
 namespace velmora {
 
@@ -18,14 +20,19 @@ class OccasionsDialog : public DialogObject<OccasionsDialog> {
   public:
     // monthToList lays out the month to list, with the data as the files hold it now;
     // titleOf names it in the dialog's title.
+    // readDay says a listed day's dates and occasions to screen readers, an item of the list
+    // each.
     OccasionsDialog(HINSTANCE instance, const PaintResources& resources, std::function<MonthLayout()> monthToList,
-                    std::function<std::u16string(const MonthLayout&)> titleOf);
+                    std::function<std::u16string(const MonthLayout&)> titleOf,
+                    std::function<std::u16string(const MonthLayout&, const LaidOutDay&)> readDay);
     ~OccasionsDialog();
 
     // Opens the dialog over the owner, or brings the open one forward.
     void open(HWND owner);
     // The main window shows another month: list it, sized to it, from its first line.
     void follow();
+    // Shows the lines of a day of the listed month, chosen in the list.
+    void showDay(std::int32_t day);
     bool isOpen() const { return handle() != nullptr; }
     void close();
 
@@ -33,7 +40,12 @@ class OccasionsDialog : public DialogObject<OccasionsDialog> {
 
   private:
     INT_PTR onInit();
-    INT_PTR onPaint();
+    void paintList();
+    INT_PTR onNotify(LPARAM lParam);
+    static LRESULT CALLBACK listProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
+    DisplayScale scale() const { return {static_cast<std::int32_t>(resources_.fonts.dpi())}; }
+    // Scrolls as little as shows the lines of the chosen day.
+    void showChosenDay();
     INT_PTR onScroll(WORD request);
     INT_PTR onWheel(WPARAM wParam);
     // Makes the page as tall as the month's lines (never shorter than designed, never taller
@@ -45,6 +57,8 @@ class OccasionsDialog : public DialogObject<OccasionsDialog> {
     const PaintResources& resources_;
     std::function<MonthLayout()> monthToList_;
     std::function<std::u16string(const MonthLayout&)> titleOf_;
+    std::function<std::u16string(const MonthLayout&, const LaidOutDay&)> readDay_;
+    std::vector<ListedDay> listed_;  // the days the page lists, with their lines
     HWND list_ = nullptr;
     HWND scrollBar_ = nullptr;
     RECT designedList_{};  // the list view as the template places it, in dialog client pixels

@@ -27,7 +27,7 @@ NOTIFYICONDATAW TrayIcon::record(const TrayIconContent* content) {
     data.uCallbackMessage = callbackMessage_;
     // At the display's scale, not stretched from 16 pixels.
     const HICON previous = image_;
-    image_ = loadScaledIcon(instance_, MAKEINTRESOURCEW(content->iconId), kTrayIconPixels);
+    image_ = loadScaledIcon(instance_, MAKEINTRESOURCEW(content->iconId), kTrayIconPixels, systemDpi());
     if (previous != nullptr) DestroyIcon(previous);  // the area keeps its own copy
     data.hIcon = image_;
     const std::size_t length = std::min(content->tooltip.size(), std::size(data.szTip) - 1);

@@ -7,21 +7,15 @@
 #include "data/integer_text.h"
 
 namespace velmora {
-namespace {
 
-struct DaySpan {
-    DayNumber first = kFirstShownDay;
-    DayNumber last = kLastShownDay;
-};
-
-// The days a mode may show: Hijri mode those of its table up to endHijri, which the checks
-// of calendar.ini keep inside the table.
 DaySpan daySpanOf(Calendar mode, const CalendarData& data) {
     if (mode != Calendar::hijri) return {};
     const HijriBounds& bounds = data.bounds();
     const DayNumber first = std::clamp(firstDayOfLunarTable(bounds), kFirstShownDay, kLastShownDay);
     return {first, std::clamp(bounds.endHijri, first, kLastShownDay)};
 }
+
+namespace {
 
 std::int32_t lengthOf(const ShownMonth& shown, const CalendarData& data) {
     return std::max(monthLength(shown.mode, data.hijri(), shown.year, shown.month), 1);

@@ -36,6 +36,14 @@ ShownMonth monthHolding(Calendar mode, const CalendarData& data, DayNumber n);
 // The day number of the shown month's day.
 DayNumber shownDayNumber(const ShownMonth& shown, const CalendarData& data);
 
+// The days a mode may show: Hijri mode those of its table up to endHijri, which the checks
+// of calendar.ini keep inside the table; the others the supported span.
+struct DaySpan {
+    DayNumber first = kFirstShownDay;
+    DayNumber last = kLastShownDay;
+};
+DaySpan daySpanOf(Calendar mode, const CalendarData& data);
+
 // Hijri mode shows the lunar table's months and needs a table; the other modes always can.
 bool modeAvailable(Calendar mode, const CalendarData& data);
 

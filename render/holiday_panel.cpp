@@ -72,7 +72,11 @@ void drawHolidayPanel(Surface& surface, const MonthView& view) {
         const std::int32_t shownDay = grid == Calendar::jalali      ? day.jalali.day
                                       : grid == Calendar::gregorian ? day.gregorian.day
                                                                     : day.lunar->day;
-        surface.drawText(x + 17, y, formatCalendarNumber(grid, shownDay).view());
+        const DigitText dayText = formatCalendarNumber(grid, shownDay);
+        surface.drawText(x + 17, y, dayText.view());
+        if (k == view.focusedHoliday)  // the line the keyboard reads now
+            surface.drawFocusRect(
+                {x - room(y) - 2, y - 1, x + 17 + surface.textWidth(dayText.view()) + 2, y + textHeight});
         const std::u16string words = fitted(surface, holidays[static_cast<std::size_t>(k)].words, room(y));
         if (words.empty()) continue;
         surface.setTextAlign(TextAlign::rightTopRightToLeft);

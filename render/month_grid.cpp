@@ -34,6 +34,11 @@ void drawMonthGrid(Surface& surface, const MonthView& view) {
             if (kind != Calendar::gregorian) surface.drawText(place.x, place.y, text.view());
             surface.frameRoundRect(place.box, 10);
         }
+        // The keyboard's cursor: a dotted frame inside the cell, clear of today's round one.
+        if (day.day == view.cursorDay) {
+            const Rect& box = place.box;
+            surface.drawFocusRect({box.left + 3, box.top + 3, box.right - 3, box.bottom - 3});
+        }
     }
 }
 

@@ -66,6 +66,8 @@ struct MonthView {
     std::int32_t clientHeight = 0;
     Rect occasionsButton{};  // where the occasions button stands, when it is shown; nothing is drawn over it
     PanelWords words{};
+    std::int32_t cursorDay = 0;        // the day under the keyboard's cursor, framed while the grid has the focus
+    std::int32_t focusedHoliday = -1;  // the holiday panel's line under the keyboard, framed while it has the focus
 };
 
 // The layout quantities, recomputed from the client size at every paint. Every division

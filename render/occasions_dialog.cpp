@@ -5,7 +5,8 @@
 
 namespace velmora {
 
-std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, std::int32_t scrolled) {
+std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, std::int32_t scrolled,
+                                  std::vector<ListedDay>* listed, std::int32_t focusedDay) {
     const TextMetrics metrics = surface.textMetrics();  // of the default font
     const std::int32_t w = metrics.averageCharWidth;
     const std::int32_t lineHeight = metrics.height + metrics.externalLeading;
@@ -16,6 +17,7 @@ std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, st
         if (!day.lunar) continue;
         const DayOccasions& texts = day.occasions;
         if (texts.empty() && texts.personal.empty()) continue;
+        const std::int32_t firstLine = line;
 
         // Red marks a holiday's day and the occasion that makes it one, nothing else.
         surface.setTextColor(texts.holiday ? kRed : kBlack);
@@ -46,6 +48,10 @@ std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, st
             surface.drawText(right, line * lineHeight - scrolled, u"\u2605 " + mine.text);
             x -= 1;  // the next one goes below
         }
+        const ListedDay lines{day.day, firstLine * lineHeight, (line + 1) * lineHeight};
+        if (listed != nullptr) listed->push_back(lines);
+        if (day.day == focusedDay)
+            surface.drawFocusRect({1, lines.top - scrolled, w + 495 + 3 * w, lines.bottom - scrolled});
         ++line;
     }
     return line * lineHeight;

@@ -1,6 +1,8 @@
 // What the occasions dialog draws: every occasion of a Solar Hijri month.
 #pragma once
 
+#include <vector>
+
 #include "render/month_layout.h"
 #include "render/surface.h"
 
@@ -14,6 +16,15 @@ namespace velmora {
 // in their own colour. Days outside the lunar Hijri table are left out. The page is drawn `scrolled` pixels
 // up. Returns where the last line ends, unscrolled, so that the page can be made tall
 // enough. The month is laid out in Jalali mode.
-std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, std::int32_t scrolled = 0);
+//
+// The days listed, each with the lines it takes (unscrolled), go to `listed` when given; the
+// lines of `focusedDay`, the one the keyboard reads, are framed by a focus rectangle.
+struct ListedDay {
+    std::int32_t day = 0;
+    std::int32_t top = 0;
+    std::int32_t bottom = 0;
+};
+std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, std::int32_t scrolled = 0,
+                                  std::vector<ListedDay>* listed = nullptr, std::int32_t focusedDay = 0);
 
 }  // namespace velmora

@@ -77,6 +77,8 @@ class Surface {
                            std::int32_t height) = 0;
     // A line in the default pen, from the first point up to (not including) the second.
     virtual void drawLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) = 0;
+    // The dotted rectangle of keyboard focus, as Windows draws it.
+    virtual void drawFocusRect(const Rect& rect) = 0;
 };
 
 // Hands each renderer a surface of its own, as each takes a device context of its own.

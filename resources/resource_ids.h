@@ -19,6 +19,9 @@
 #define IDM_OPTION_MY_DAYS 40013
 #define IDM_OPTION_REMINDERS 40014
 #define IDM_OPTION_REMIND_EVENING 40015
+#define IDM_PREVIOUS_YEAR 40016  // keys without a menu item
+#define IDM_NEXT_YEAR 40017
+#define IDM_HIDE_WINDOW 40018
 #define IDM_TRAY_OPEN 10002
 #define IDM_TRAY_EXIT 10004
 
@@ -50,6 +53,8 @@
 #define IDC_PREVIOUS_MONTH 5
 #define IDC_NEXT_MONTH 6
 #define IDC_ALL_OCCASIONS 7
+#define IDC_DAY_GRID 8
+#define IDC_HOLIDAY_LIST 9
 #define IDC_YEAR_UP_DOWN 10
 #define IDC_GREGORIAN_MONTH_COMBO 10
 #define IDC_HIJRI_MONTH_COMBO 100
@@ -59,6 +64,8 @@
 #define IDB_NEXT_MONTH 1700
 #define IDB_PREVIOUS_MONTH 1800
 #define IDB_WEEKDAY_FRIDAY 214  // 214 Friday ... 220 Saturday
+// A bitmap drawn for 1.5x, 2x and 3x the 96-dpi design: its id plus 10000, 20000 and 30000.
+#define IDB_SCALED_STEP 10000
 
 // Strings of the STRINGTABLE
 #define IDS_PROGRAM_NAME 100

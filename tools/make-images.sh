@@ -24,44 +24,58 @@ bmp16() {  # input, output
     "$convert" "$1" -alpha off -type Palette -colors 16 BMP3:"$2"
 }
 
+# The bitmaps are drawn for 1x, 1.5x, 2x and 3x the 96-dpi design, the larger ones under
+# the design's id plus 10000, 20000 and 30000, so that the window is crisp at any scale.
+# n(x): x pixels of the design at the scale being drawn, rounded.
+n() { awk -v x="$1" -v f="$scale" 'BEGIN { v = x * f; printf "%d", (v == int(v)) ? v : int(v + 0.5) }'; }
+
 # Weekday names, 30 x 32: one word, or the number above "شنبه" as Persian calendars print
 # the longer names. Only the top 30 rows are shown, so the words sit in them.
 weekday() {  # id, text
-    persian "$2" "Noto Nastaliq Urdu Bold 11" "$work/w$1.png"
-    "$convert" "$work/w$1.png" -resize '29x29>' -background white -gravity center -extent 30x30 \
-        -gravity north -extent 30x32 "$work/w$1-full.png"
-    bmp16 "$work/w$1-full.png" "$out/weekday-$1.bmp"
+    "$convert" -background white -fill black -density "$(n 72)" \
+        pango:"<span font=\"Noto Nastaliq Urdu Bold 11\" line_height=\"0.8\">$2</span>" -trim +repage "$work/w$1.png"
+    "$convert" "$work/w$1.png" -resize "$(n 29)x$(n 29)>" -background white -gravity center -extent "$(n 30)x$(n 30)" \
+        -gravity north -extent "$(n 30)x$(n 32)" "$work/w$1-full.png"
+    bmp16 "$work/w$1-full.png" "$out/weekday-$(($1 + step))$suffix.bmp"
 }
-weekday 214 'جمعه'
-weekday 215 $'پنج\nشنبه'
-weekday 216 $'چهار\nشنبه'
-weekday 217 $'سه\nشنبه'
-weekday 218 $'دو\nشنبه'
-weekday 219 $'یک\nشنبه'
-weekday 220 'شنبه'
 
 # The month buttons, 23 x 21: a black double chevron on the light grey of a button.
 chevron() {  # direction (left|right), output
     local pts
     if [ "$1" = left ]; then
-        pts=("polyline 11,5 6,10 11,15" "polyline 17,5 12,10 17,15")
+        pts=("polyline $(n 11),$(n 5) $(n 6),$(n 10) $(n 11),$(n 15)" "polyline $(n 17),$(n 5) $(n 12),$(n 10) $(n 17),$(n 15)")
     else
-        pts=("polyline 6,5 11,10 6,15" "polyline 12,5 17,10 12,15")
+        pts=("polyline $(n 6),$(n 5) $(n 11),$(n 10) $(n 6),$(n 15)" "polyline $(n 12),$(n 5) $(n 17),$(n 10) $(n 12),$(n 15)")
     fi
-    "$convert" -size 23x21 xc:'#D4D0C8' -fill none -stroke black -strokewidth 2 \
+    "$convert" -size "$(n 23)x$(n 21)" xc:'#D4D0C8' -fill none -stroke black -strokewidth "$(n 2)" \
         -draw "${pts[0]}" -draw "${pts[1]}" "$work/chevron.png"
     bmp16 "$work/chevron.png" "$2"
 }
-chevron left "$out/next-month-1700.bmp"
-chevron right "$out/previous-month-1800.bmp"
 
 # The occasions button, 53 x 18: an underlined Persian label.
-"$convert" -background '#D4D0C8' -fill '#0A246A' -density 72 \
-    pango:"<span font=\"Noto Naskh Arabic Bold 9\">مناسبت‌ها</span>" -trim +repage -resize 'x12>' \
-    "$work/label.png"
-"$convert" -size 53x18 xc:'#D4D0C8' "$work/label.png" -gravity north -geometry +0+1 -composite \
-    -stroke '#0A246A' -draw 'line 8,15 44,15' "$work/label-full.png"
-bmp16 "$work/label-full.png" "$out/occasions-1037.bmp"
+occasionsLabel() {  # output
+    "$convert" -background '#D4D0C8' -fill '#0A246A' -density "$(n 72)" \
+        pango:"<span font=\"Noto Naskh Arabic Bold 9\">مناسبت‌ها</span>" -trim +repage -resize "x$(n 12)>" \
+        "$work/label.png"
+    "$convert" -size "$(n 53)x$(n 18)" xc:'#D4D0C8' "$work/label.png" -gravity north -geometry "+0+$(n 1)" -composite \
+        -stroke '#0A246A' -strokewidth "$(n 1)" -draw "line $(n 8),$(n 15) $(n 44),$(n 15)" "$work/label-full.png"
+    bmp16 "$work/label-full.png" "$1"
+}
+
+for drawing in "1 0" "1.5 10000" "2 20000" "3 30000"; do
+    read -r scale step <<<"$drawing"
+    suffix=""
+    weekday 214 'جمعه'
+    weekday 215 $'پنج\nشنبه'
+    weekday 216 $'چهار\nشنبه'
+    weekday 217 $'سه\nشنبه'
+    weekday 218 $'دو\nشنبه'
+    weekday 219 $'یک\nشنبه'
+    weekday 220 'شنبه'
+    chevron left "$out/next-month-$((1700 + step)).bmp"
+    chevron right "$out/previous-month-$((1800 + step)).bmp"
+    occasionsLabel "$out/occasions-$((1037 + step)).bmp"
+done
 
 # A calendar page of size x size pixels, 32-bit with alpha: a white page with a dark outline
 # (readable on light and dark taskbars), a red band at its top, and text (a PNG) in the page.

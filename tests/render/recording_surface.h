@@ -11,7 +11,7 @@
 namespace velmora {
 
 struct DrawCall {
-    enum class Kind { text, fillRoundRect, frameRoundRect, andBitmap, line };
+    enum class Kind { text, fillRoundRect, frameRoundRect, andBitmap, line, focusRect };
     Kind kind = Kind::text;
     std::int32_t surface = 0;  // which surface of a paint, in the order they were opened
     std::int32_t x = 0;
@@ -99,6 +99,11 @@ class RecordingSurface : public Surface {
     void drawLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) override {
         DrawCall call = base(DrawCall::Kind::line);
         call.rect = {x0, y0, x1, y1};
+        recording_.calls.push_back(call);
+    }
+    void drawFocusRect(const Rect& rect) override {
+        DrawCall call = base(DrawCall::Kind::focusRect);
+        call.rect = rect;
         recording_.calls.push_back(call);
     }
 

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -16,6 +17,10 @@
 #include <map>
 #include <string>
 #include <vector>
+
+#include "app/display_scale.h"
+#include "decisions/window_layout.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -325,18 +330,20 @@ void windowScenario(const std::wstring& shots) {
         GetMenuStringW(menu, static_cast<UINT>(i), label, 32, MF_BYPOSITION);
         bar += (i ? L"|" : L"") + std::wstring(label);
     }
-    check(bar == L"File|Option|Help", "menu 221: File, Option, Help");
-    check(menuItems(GetSubMenu(menu, 0)) == L"Go To Today=40001; -; Exit=40002", "File: Go To Today, Exit");
+    check(bar == L"&File|&Option|&Help", "menu 221: File, Option, Help, each with its mnemonic");
+    check(menuItems(GetSubMenu(menu, 0)) == L"&Go To Today\tHome=40001; -; E&xit=40002",
+          "File: Go To Today (Home), Exit");
     check(menuItems(GetSubMenu(menu, 1)) ==
-              L"Jalali Mode=40003; Miladi Mode=40004; Hijri Mode=40009; -; Correct Lunar Month\x2026=40012; "
-              L"My Days\x2026=40013; Remind Me of My Days=40014; Remind Me the Evening Before=40015; -; "
-              L"English=40010; \x0641\x0627\x0631\x0633\x06CC=40011; -; Add to Startup=40005",
-          "Option: the three modes, Correct Lunar Month, My Days and its reminders, the two languages and Add to "
-          "Startup");
-    check(menuItems(GetSubMenu(menu, 2)) == L"Contents=40007; -; Check for Updates=50000; -; About=40008",
-          "Help: Contents, Check for Updates, About");
+              L"&Jalali Mode\tCtrl+1=40003; &Miladi Mode\tCtrl+2=40004; &Hijri Mode\tCtrl+3=40009; -; "
+              L"&Correct Lunar Month\x2026=40012; My &Days\x2026=40013; &Remind Me of My Days=40014; "
+              L"Remind Me the &Evening Before=40015; -; E&nglish=40010; &\x0641\x0627\x0631\x0633\x06CC=40011; -; "
+              L"Add to S&tartup=40005",
+          "Option: the three modes (Ctrl+1/2/3), Correct Lunar Month, My Days and its reminders, the two languages and "
+          "Add to Startup");
+    check(menuItems(GetSubMenu(menu, 2)) == L"&Contents\tF1=40007; -; Check for &Updates=50000; -; &About=40008",
+          "Help: Contents (F1), Check for Updates, About");
     const HMENU tray = LoadMenuW(module, L"SYSTRAY");
-    check(menuItems(GetSubMenu(tray, 0)) == L"OPEN=10002; -; Exit=10004", "the tray menu: OPEN, Exit");
+    check(menuItems(GetSubMenu(tray, 0)) == L"&OPEN=10002; -; E&xit=10004", "the tray menu: OPEN, Exit");
     // And as the running program has them.
     check(checked(w, 40003) && !checked(w, 40004) && !checked(w, 40009),
           "\"Jalali Mode\" carries the check mark at start");
@@ -1244,10 +1251,259 @@ void holdScenario(const std::wstring& file) {
     if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
 }
 
+// Keys as the keyboard gives them, to whatever window has the focus.
+void pressKey(WORD key, bool control = false) {
+    if (control) keybd_event(VK_CONTROL, 0, 0, 0);
+    keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+    if (control) keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+    Sleep(200);
+}
+
+HWND focusOf(HWND w) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(w, nullptr), &info);
+    return info.hwndFocus;
+}
+
+// What a screen reader hears of the grid's focused day, asked from this process through oleacc.
+std::wstring accessibleFocusName(HWND grid) {
+    constexpr IID kIAccessible = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(grid, static_cast<DWORD>(OBJID_CLIENT), kIAccessible,
+                                          reinterpret_cast<void**>(&accessible))) ||
+        accessible == nullptr)
+        return L"(no accessible object)";
+    VARIANT focus;
+    VariantInit(&focus);
+    std::wstring name = L"(no focused day)";
+    if (accessible->get_accFocus(&focus) == S_OK && focus.vt == VT_I4) {
+        BSTR text = nullptr;
+        if (accessible->get_accName(focus, &text) == S_OK && text != nullptr) {
+            name = text;
+            SysFreeString(text);
+        }
+    }
+    accessible->Release();
+    return name;
+}
+
+std::string utf8(const std::wstring& text) {
+    std::string out(
+        static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr)),
+        '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+    if (!out.empty()) out.pop_back();
+    return out;
+}
+
+// "9 December 2026" of the local date `days` days from today.
+std::wstring gregorianWords(int days) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    FILETIME time;
+    SystemTimeToFileTime(&now, &time);
+    ULARGE_INTEGER ticks{{time.dwLowDateTime, time.dwHighDateTime}};
+    ticks.QuadPart += static_cast<ULONGLONG>(days) * 864000000000ULL;
+    time = {ticks.LowPart, ticks.HighPart};
+    FileTimeToSystemTime(&time, &now);
+    static const wchar_t* const kMonths[] = {L"January",   L"February", L"March",    L"April",
+                                             L"May",       L"June",     L"July",     L"August",
+                                             L"September", L"October",  L"November", L"December"};
+    return std::to_wstring(now.wDay) + L" " + kMonths[now.wMonth - 1] + L" " + std::to_wstring(now.wYear);
+}
+
+RECT clientRectOf(HWND control, HWND w) {
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, w, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// The window at the display's scale (VELMORA_DPI, 96 when unset): where its controls stand
+// against the layout, a screenshot, the keys, the tab order and what a screen reader hears.
+void scaleScenario(const std::wstring& shots) {
+    const char* asked = std::getenv("VELMORA_DPI");
+    const int dpi = asked != nullptr ? std::atoi(asked) : 96;
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    Program p = start();
+    const HWND w = p.window;
+    check(w != nullptr, "the window opens");
+    if (w == nullptr) return;
+    settle(w);
+    check(velmora::windowDpi(w) == static_cast<UINT>(dpi), "the window is at " + std::to_string(dpi) + " dpi");
+
+    // Every control where the layout puts it, within one pixel of the design at this scale.
+    const velmora::DisplayScale scale{dpi};
+    RECT client;
+    GetClientRect(w, &client);
+    const int paintWidth = scale.design(client.right) - velmora::systemMetricAt(SM_CXBORDER, 96);
+    const int paintHeight = scale.design(client.bottom) - velmora::systemMetricAt(SM_CYBORDER, 96) -
+                            velmora::systemMetricAt(SM_CYSMCAPTION, 96);
+    const LONG units = GetDialogBaseUnits();
+    const int system = static_cast<int>(velmora::systemDpi());
+    const SIZE design = velmora::designBaseUnits();
+    std::printf("# dialog base units %d x %d at %d dpi (%ld x %ld at 96); client %ld x %ld\n", LOWORD(units),
+                HIWORD(units), system, design.cx, design.cy, client.right, client.bottom);
+    const HDC screen = GetDC(nullptr);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    ReleaseDC(nullptr, screen);
+    const velmora::WindowLayout layout =
+        velmora::mainWindowLayout(paintWidth, paintHeight, {design.cx, design.cy}, scale.design(metrics.tmAveCharWidth),
+                                  scale, velmora::Language::english);
+    const int slack = scale.px(1);
+    const auto within = [slack](LONG a, LONG b) { return std::abs(a - b) <= slack; };
+    std::vector<RECT> placed;
+    bool allNear = true;
+    for (const velmora::ControlPlace& place : layout.controls) {
+        HWND control = place.id == IDC_JALALI_MONTH_COMBO ? jalaliCombo(w)
+                       : place.id == IDC_YEAR_UP_DOWN     ? child(w, IDC_YEAR_UP_DOWN, L"msctls_updown32")
+                                                          : GetDlgItem(w, place.id);
+        const RECT r = clientRectOf(control, w);
+        const bool box = place.id == IDC_JALALI_MONTH_COMBO;  // its height is its font's
+        const bool here = within(r.left, place.rect.left) && within(r.top, place.rect.top) &&
+                          within(r.right, place.rect.right) && (box || within(r.bottom, place.rect.bottom));
+        if (!here)
+            std::printf("# control %d at %ld,%ld-%ld,%ld, laid out at %d,%d-%d,%d\n", place.id, r.left, r.top, r.right,
+                        r.bottom, place.rect.left, place.rect.top, place.rect.right, place.rect.bottom);
+        allNear = allNear && here;
+        placed.push_back(r);
+    }
+    check(allNear, "every control stands where the layout puts it at this scale");
+    bool inside = true, apart = true;
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        const RECT& a = placed[i];
+        if (a.left < 0 || a.top < 0 || a.right > client.right || a.bottom > client.bottom)
+            std::printf("# control %d at %ld,%ld-%ld,%ld outside the client area of %ld x %ld\n", layout.controls[i].id,
+                        a.left, a.top, a.right, a.bottom, client.right, client.bottom);
+        inside = inside && a.left >= 0 && a.top >= 0 && a.right <= client.right && a.bottom <= client.bottom;
+        for (std::size_t j = i + 1; j < placed.size(); ++j) {
+            RECT both;
+            if (IntersectRect(&both, &a, &placed[j])) apart = false;
+        }
+    }
+    check(inside, "every control inside the client area");
+    check(apart, "no control over another");
+    screenshot(w, shots.empty() ? L"" : shots + L"\\window-" + std::to_wstring(dpi) + L"-dpi.bmp");
+
+    // The keys, sent as the keyboard sends them to the focused year box.
+    SetForegroundWindow(w);
+    settle(w);
+    const HWND year = yearEdit(w);
+    const std::wstring year0 = textOf(year);
+    const LRESULT month0 = SendMessageW(jalaliCombo(w), CB_GETCURSEL, 0, 0);
+    check(focusOf(w) == year, "the year box has the focus at start");
+    pressKey(VK_NEXT);
+    check(SendMessageW(jalaliCombo(w), CB_GETCURSEL, 0, 0) == (month0 + 1) % 12, "Page Down shows the next month");
+    pressKey(VK_PRIOR);
+    check(SendMessageW(jalaliCombo(w), CB_GETCURSEL, 0, 0) == month0, "Page Up the previous one");
+    pressKey(VK_NEXT, true);
+    check(textOf(year) != year0, "Ctrl+Page Down the next year");
+    pressKey(VK_PRIOR, true);
+    check(textOf(year) == year0, "Ctrl+Page Up the year before");
+    pressKey(VK_NEXT);
+    pressKey(VK_HOME);
+    check(SendMessageW(jalaliCombo(w), CB_GETCURSEL, 0, 0) == (month0 + 1) % 12,
+          "Home in the year box moves its caret, not the month");
+    pressKey('2', true);
+    check(checked(w, IDM_OPTION_MILADI_MODE), "Ctrl+2 takes Miladi mode");
+    pressKey('3', true);
+    check(checked(w, IDM_OPTION_HIJRI_MODE), "Ctrl+3 Hijri mode");
+    pressKey('1', true);
+    check(checked(w, IDM_OPTION_JALALI_MODE), "Ctrl+1 Jalali mode again");
+
+    // Tab in reading order, from the year box round to it.
+    std::vector<int> expected;
+    for (const velmora::ControlPlace& place : layout.controls) {
+        if (place.id == IDC_YEAR_UP_DOWN) continue;  // its arrows are the year box's keys
+        if (place.id == IDC_HOLIDAY_LIST && !IsWindowEnabled(GetDlgItem(w, IDC_HOLIDAY_LIST))) continue;
+        expected.push_back(place.id);
+    }
+    std::rotate(expected.begin(), std::find(expected.begin(), expected.end(), IDC_YEAR_EDIT), expected.end());
+    std::vector<int> visited{GetDlgCtrlID(focusOf(w))};
+    for (std::size_t i = 1; i < expected.size(); ++i) {
+        pressKey(VK_TAB);
+        visited.push_back(GetDlgCtrlID(focusOf(w)));
+    }
+    check(visited == expected, "Tab goes through every control in reading order");
+    pressKey(VK_HOME);  // now outside the year box: today
+    check(SendMessageW(jalaliCombo(w), CB_GETCURSEL, 0, 0) == month0 && textOf(year) == year0,
+          "Home goes to today's month");
+
+    // The grid: today's cell as a screen reader hears it, then the next day after Left.
+    const HWND grid = GetDlgItem(w, IDC_DAY_GRID);
+    while (focusOf(w) != grid && visited.size() < 20) {
+        pressKey(VK_TAB);
+        visited.push_back(0);
+    }
+    const std::wstring todayName = accessibleFocusName(grid);
+    std::printf("# today's cell: %s\n", utf8(todayName).c_str());
+    check(todayName.find(gregorianWords(0) + L",") != std::wstring::npos &&
+              todayName.find(L"today") != std::wstring::npos,
+          "the focused day of the grid is today, with its three dates, read through oleacc");
+    pressKey(VK_LEFT);
+    const std::wstring nextName = accessibleFocusName(grid);
+    std::printf("# after Left: %s\n", utf8(nextName).c_str());
+    check(nextName.find(gregorianWords(1)) != std::wstring::npos,
+          "Left moves the day cursor to the next day (the grid reads right to left)");
+    pressKey(VK_RIGHT);
+    pressKey(VK_DOWN);
+    check(accessibleFocusName(grid).find(gregorianWords(7)) != std::wstring::npos, "Down a week on");
+    pressKey(VK_UP);
+    screenshot(w, shots.empty() ? L"" : shots + L"\\day-cursor-" + std::to_wstring(dpi) + L"-dpi.bmp");
+    pressKey(VK_RETURN);
+    HWND events = nullptr;
+    for (int i = 0; i < 50 && events == nullptr; ++i) {
+        for (HWND h = FindWindowW(L"#32770", nullptr); h != nullptr;
+             h = FindWindowExW(nullptr, h, L"#32770", nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(h, &owner);
+            if (owner == p.process.dwProcessId && textOf(h).rfind(L"Events Dialog: ", 0) == 0) events = h;
+        }
+        if (events == nullptr) Sleep(50);
+    }
+    check(events != nullptr, "Enter on a day opens its occasions");
+    if (events != nullptr) {
+        const HWND list = GetDlgItem(events, IDC_OCCASIONS_LIST);
+        check(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) > 0, "the occasions dialog lists its days as items to read");
+        screenshot(events, shots.empty() ? L"" : shots + L"\\occasions-" + std::to_wstring(dpi) + L"-dpi.bmp");
+        SetForegroundWindow(events);
+        pressKey(VK_ESCAPE);
+        check(!IsWindow(events), "Esc closes it");
+    }
+    // The holiday panel as text: Farvardin 1405 lists Nowruz first.
+    SetForegroundWindow(w);
+    selectMonth(w, jalaliCombo(w), 0);
+    const HWND holidays = GetDlgItem(w, IDC_HOLIDAY_LIST);
+    wchar_t first[256] = {};
+    SendMessageW(holidays, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+    std::printf("# the holiday list's first line: %s\n", utf8(first).c_str());
+    check(SendMessageW(holidays, LB_GETCOUNT, 0, 0) >= 4 && std::wstring(first).rfind(L"1 Farvardin ", 0) == 0,
+          "the holiday panel's lines are a list a screen reader reads");
+    wchar_t second[64] = {};
+    SendMessageW(jalaliCombo(w), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(second));
+    check(second[0] != 0 && textOf(GetDlgItem(w, IDC_NEXT_MONTH)) == second,
+          "the month buttons are named by their tooltips (the next month's name)");
+    screenshot(w, shots.empty() ? L"" : shots + L"\\farvardin-1405-" + std::to_wstring(dpi) + L"-dpi.bmp");
+    SetForegroundWindow(w);
+    SetFocus(nullptr);
+    pressKey(VK_ESCAPE);
+    check(!IsWindowVisible(w), "Esc hides the window to the notification area");
+    stop(p);
+    CoUninitialize();
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv);
 int wmain(int argc, wchar_t** argv) {
+    // Told the display's real scale, as the program is.
+    using SetContext = BOOL(WINAPI*)(HANDLE);
+    if (const auto setContext = reinterpret_cast<SetContext>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDpiAwarenessContext"))))
+        setContext(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4)));
     const std::map<std::wstring, std::function<void(const std::wstring&)>> scenarios = {
         {L"window", windowScenario},
         {L"lifecycle", lifecycleScenario},
@@ -1270,6 +1526,7 @@ int wmain(int argc, wchar_t** argv) {
         {L"present", presentScenario},
         {L"quit", quitScenario},
         {L"hold", holdScenario},
+        {L"scale", scaleScenario},
     };
     if (argc < 2 || !scenarios.contains(argv[1])) {
         std::printf(

@@ -21,7 +21,7 @@ bad=""
 for id in $(seq 102 132); do [ "$(sizes "$id")" = "16 20 24 32 48" ] || bad="$bad $id"; done
 check "each of the 31 day icons holds 16, 20, 24, 32 and 48 pixels, 32-bit:${bad:- all}" test -z "$bad"
 wrestool -x --raw --type=24 "$exe" > "$work/manifest.xml"
-check "the manifest asks for GDI scaling" grep -q '<gdiScaling[^>]*>true</gdiScaling>' "$work/manifest.xml"
+check "the manifest asks for per-monitor DPI awareness (V2)" grep -q "<dpiAwareness[^>]*>PerMonitorV2" "$work/manifest.xml"
 check "the manifest carries the version $version.0" grep -q "name=\"Velmora\" version=\"$version.0\"" "$work/manifest.xml"
 wrestool -x --raw --type=24 "$cli" > "$work/cli-manifest.xml"
 check "velmora-cli.exe runs as the invoker, with UTF-8 as its code page" \

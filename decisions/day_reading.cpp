@@ -1,0 +1,58 @@
+#include "decisions/day_reading.h"
+
+#include "calendar/weekday_names.h"
+#include "decisions/lunar_months.h"
+#include "render/holiday_panel.h"
+
+namespace velmora {
+namespace {
+
+std::optional<CivilDate> dateIn(Calendar calendar, const LaidOutDay& day) {
+    switch (calendar) {
+        case Calendar::jalali: return day.jalali;
+        case Calendar::gregorian: return day.gregorian;
+        case Calendar::hijri: break;
+    }
+    return day.lunar;
+}
+
+}  // namespace
+
+std::u16string dayReading(const MonthLayout& layout, const LaidOutDay& day, Language language) {
+    const bool persian = language == Language::persian;
+    const std::u16string separator = persian ? u"\u060C " : u", ";
+    const WeekdayNames& weekday = kWeekdayNames[static_cast<std::size_t>(day.cell.weekdayColumn)];
+    std::u16string text =
+        persian ? std::u16string(weekday.persian) : std::u16string(weekday.english.begin(), weekday.english.end());
+    static constexpr Calendar kOrder[3][3] = {{Calendar::jalali, Calendar::gregorian, Calendar::hijri},
+                                              {Calendar::gregorian, Calendar::jalali, Calendar::hijri},
+                                              {Calendar::hijri, Calendar::gregorian, Calendar::jalali}};
+    bool first = true;
+    for (const Calendar calendar : kOrder[calendarIndex(layout.mode)]) {
+        const auto date = dateIn(calendar, day);
+        if (!date) continue;
+        text += first ? u" " : separator;
+        first = false;
+        text += dateWords(calendar, *date, language);
+        if (calendar == Calendar::hijri && day.lunarPredicted)
+            text += persian ? u" (پیش‌بینی)" : u" (predicted)";
+    }
+    if (day.day == layout.today) text += separator + (persian ? u"امروز" : u"today");
+    if (day.occasions.holiday) text += separator + (persian ? u"تعطیل" : u"holiday");
+    if (const std::u16string occasions = dayOccasionsText(day.occasions); !occasions.empty())
+        text += separator + occasions;
+    for (const PersonalDay& mine : day.occasions.personal) text += separator + u"\u2605 " + mine.text;
+    return text;
+}
+
+std::vector<std::u16string> holidayLines(const MonthLayout& layout, Language language) {
+    std::vector<std::u16string> lines;
+    for (const PanelHoliday& holiday : collectMonthHolidays(layout)) {
+        const auto date = dateIn(layout.mode, *holiday.day);
+        if (!date) continue;
+        lines.push_back(dateWords(layout.mode, *date, language) + u": " + std::u16string(holiday.words));
+    }
+    return lines;
+}
+
+}  // namespace velmora

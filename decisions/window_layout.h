@@ -1,0 +1,43 @@
+// Where the main window's controls stand at the window's display scale, and the order Tab
+// takes them in. The layout is the 96-dpi design multiplied by the scale, so that at 96 dpi
+// it is the design itself.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "decisions/language.h"
+#include "render/scaled_surface.h"
+
+namespace velmora {
+
+// The dialog base units of the system font (GetDialogBaseUnits), at 96 dpi.
+struct BaseUnits {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+};
+
+struct ControlPlace {
+    std::int32_t id = 0;  // the control's id; the three month boxes share one place
+    Rect rect;            // in the display's pixels
+};
+
+struct WindowLayout {
+    // In the order Tab takes them, the reading order of the interface's language: a row from
+    // the left in English and from the right in Persian, the rows from the top.
+    std::vector<ControlPlace> controls;
+    // What the paint draws, in the display's pixels.
+    Rect calendarPanel;
+    Rect link;
+};
+
+// The layout for the paint's client size w by h (in 96-dpi pixels, the borders taken off as
+// the paint counts them) and paintCharWidth, the average character width of the paint's
+// default font (which places the holiday panel's texts).
+WindowLayout mainWindowLayout(std::int32_t w, std::int32_t h, BaseUnits units, std::int32_t paintCharWidth,
+                              DisplayScale scale, Language language);
+
+// The place of one control; an empty rectangle when the layout has none of that id.
+Rect placeOf(const WindowLayout& layout, std::int32_t id);
+
+}  // namespace velmora

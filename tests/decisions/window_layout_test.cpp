@@ -1,0 +1,73 @@
+#include "decisions/window_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "resources/resource_ids.h"
+
+namespace velmora {
+namespace {
+
+bool overlap(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+// The window at 100, 125, 150, 200 and 300 %: every control and drawn box inside the client
+// area, no control over another or over the calendar panel (but the grid, which is its
+// cells), and each within one scaled pixel of the 96-dpi layout times the scale.
+TEST(WindowLayout, EveryScaleIsTheDesignScaled) {
+    // The paint's client area as the window has it (w, h), its client area (less a border and
+    // a small caption than the paint counts), and the base units of two systems.
+    constexpr std::int32_t w = 393, h = 509;
+    for (const BaseUnits units : {BaseUnits{7, 16}, BaseUnits{8, 16}, BaseUnits{6, 13}}) {
+        const WindowLayout design = mainWindowLayout(w, h, units, 7, DisplayScale{96}, Language::english);
+        for (const std::int32_t dpi : {96, 120, 144, 192, 288}) {
+            const DisplayScale scale{dpi};
+            const WindowLayout layout = mainWindowLayout(w, h, units, 7, scale, Language::english);
+            const Rect client{0, 0, scale.px(w + 1), scale.px(h + 1 + 15)};
+            const auto inside = [&](const Rect& r) {
+                return r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom;
+            };
+            ASSERT_EQ(layout.controls.size(), design.controls.size());
+            EXPECT_TRUE(inside(layout.calendarPanel));
+            EXPECT_TRUE(inside(layout.link));
+            for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+                const ControlPlace& place = layout.controls[i];
+                SCOPED_TRACE(std::to_string(dpi) + " dpi, control " + std::to_string(place.id));
+                EXPECT_TRUE(inside(place.rect));
+                const Rect& r96 = design.controls[i].rect;
+                const auto nearScaled = [&](std::int32_t shown, std::int32_t designed) {
+                    return std::abs(shown * 96 - designed * dpi) <= dpi;  // one scaled pixel
+                };
+                EXPECT_TRUE(nearScaled(place.rect.left, r96.left) && nearScaled(place.rect.top, r96.top) &&
+                            nearScaled(place.rect.right, r96.right) && nearScaled(place.rect.bottom, r96.bottom));
+                if (place.id != IDC_DAY_GRID) {
+                    EXPECT_FALSE(overlap(place.rect, layout.calendarPanel));
+                }
+                for (std::size_t j = i + 1; j < layout.controls.size(); ++j)
+                    EXPECT_FALSE(overlap(place.rect, layout.controls[j].rect)) << layout.controls[j].id;
+            }
+        }
+    }
+}
+
+// Tab reads the top row from the left in English and from the right in Persian, then the
+// grid, the holiday panel's lines and the occasions button below them.
+TEST(WindowLayout, TabGoesInReadingOrder) {
+    for (const Language language : {Language::english, Language::persian}) {
+        const WindowLayout layout = mainWindowLayout(393, 509, {7, 16}, 7, DisplayScale{144}, language);
+        std::vector<ControlPlace> top(layout.controls.begin(), layout.controls.begin() + 5);
+        for (const ControlPlace& place : top) EXPECT_EQ(place.rect.top, top.front().rect.top);
+        EXPECT_TRUE(std::is_sorted(top.begin(), top.end(), [&](const ControlPlace& a, const ControlPlace& b) {
+            return language == Language::english ? a.rect.left < b.rect.left : a.rect.left > b.rect.left;
+        }));
+        const std::int32_t below[] = {layout.controls[5].id, layout.controls[6].id, layout.controls[7].id};
+        EXPECT_EQ(std::vector<std::int32_t>(std::begin(below), std::end(below)),
+                  (std::vector<std::int32_t>{IDC_DAY_GRID, IDC_HOLIDAY_LIST, IDC_ALL_OCCASIONS}));
+    }
+}
+
+}  // namespace
+}  // namespace velmora
