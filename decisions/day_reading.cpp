@@ -5,19 +5,6 @@
 #include "render/holiday_panel.h"
 
 namespace velmora {
-namespace {
-
-std::optional<CivilDate> dateIn(Calendar calendar, const LaidOutDay& day) {
-    switch (calendar) {
-        case Calendar::jalali: return day.jalali;
-        case Calendar::gregorian: return day.gregorian;
-        case Calendar::hijri: break;
-    }
-    return day.lunar;
-}
-
-}  // namespace
-
 std::u16string dayReading(const MonthLayout& layout, const LaidOutDay& day, Language language) {
     const bool persian = language == Language::persian;
     const std::u16string separator = persian ? u"\u060C " : u", ";
@@ -29,7 +16,7 @@ std::u16string dayReading(const MonthLayout& layout, const LaidOutDay& day, Lang
                                               {Calendar::hijri, Calendar::gregorian, Calendar::jalali}};
     bool first = true;
     for (const Calendar calendar : kOrder[calendarIndex(layout.mode)]) {
-        const auto date = dateIn(calendar, day);
+        const auto date = dateOfDay(calendar, day);
         if (!date) continue;
         text += first ? u" " : separator;
         first = false;
@@ -48,7 +35,7 @@ std::u16string dayReading(const MonthLayout& layout, const LaidOutDay& day, Lang
 std::vector<std::u16string> holidayLines(const MonthLayout& layout, Language language) {
     std::vector<std::u16string> lines;
     for (const PanelHoliday& holiday : collectMonthHolidays(layout)) {
-        const auto date = dateIn(layout.mode, *holiday.day);
+        const auto date = dateOfDay(layout.mode, *holiday.day);
         if (!date) continue;
         lines.push_back(dateWords(layout.mode, *date, language) + u": " + std::u16string(holiday.words));
     }

@@ -51,16 +51,6 @@ constexpr Companion kCompanions[3][2] = {
 };
 // clang-format on
 
-// A day's date in the companion's calendar; none outside the lunar table.
-std::optional<CivilDate> companionDate(Calendar calendar, const LaidOutDay& day) {
-    switch (calendar) {
-        case Calendar::gregorian: return day.gregorian;
-        case Calendar::jalali: return day.jalali;
-        case Calendar::hijri: break;
-    }
-    return day.lunar;
-}
-
 // The metrics the header is laid out by: of the system font, or of companionFont for the
 // companion that selects it first.
 TextMetrics headerMetrics(Surface& surface, const Companion& companion) {
@@ -109,7 +99,7 @@ void drawCompanionDays(Surface& surface, const MonthView& view, const Companion&
     const std::int32_t top = view.clientHeight / 16 + row + (view.clientHeight / 52) * 8;
     surface.selectFont(FontId::companionFont);
     for (const LaidOutDay& day : view.layout.days) {
-        const auto date = companionDate(companion.calendar, day);
+        const auto date = dateOfDay(companion.calendar, day);
         if (!date) continue;
         const bool firstMonth = date->year == first.year && date->month == first.month;
         if (companion.calendar == Calendar::hijri && day.lunarPredicted)
@@ -130,7 +120,7 @@ void drawCompanion(Surface& surface, const MonthView& view, std::int32_t slot) {
     const bool secondSlot = slot == 1;
     const Companion& companion = kCompanions[calendarIndex(view.layout.mode)][secondSlot ? 1 : 0];
     if (view.layout.days.empty()) return;
-    const auto first = companionDate(companion.calendar, view.layout.days.front());
+    const auto first = dateOfDay(companion.calendar, view.layout.days.front());
     if (!first) return;  // the lunar Hijri table does not reach this month
     const std::int32_t w = view.clientWidth;
     const std::int32_t h = view.clientHeight;

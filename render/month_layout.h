@@ -32,6 +32,16 @@ struct LaidOutDay {
     DayOccasions occasions;  // with the holiday flag
 };
 
+// A laid-out day's date in one of the three calendars; none outside the lunar table.
+inline std::optional<CivilDate> dateOfDay(Calendar calendar, const LaidOutDay& day) {
+    switch (calendar) {
+        case Calendar::jalali: return day.jalali;
+        case Calendar::gregorian: return day.gregorian;
+        case Calendar::hijri: break;
+    }
+    return day.lunar;
+}
+
 struct MonthLayout {
     Calendar mode = Calendar::jalali;
     std::int32_t year = 0;
