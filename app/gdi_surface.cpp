@@ -107,39 +107,38 @@ HFONT ProgramFonts::get(FontId font) const {
 void BitmapCache::scaleTo(UINT dpi) {
     if (dpi == dpi_) return;
     dpi_ = dpi;
-    if (memory_ != nullptr) SelectObject(memory_, originalBitmap_);
-    for (const auto& [id, bitmap] : bitmaps_) {
-        if (bitmap != nullptr && DeleteObject(bitmap)) ledger_.count(-1);
-    }
-    bitmaps_.clear();
+    release();
 }
 
-BitmapCache::~BitmapCache() {
-    if (memory_ != nullptr) {
-        SelectObject(memory_, originalBitmap_);  // a bitmap must not be deleted while selected
-        if (DeleteDC(memory_)) ledger_.count(-1);
+BitmapCache::~BitmapCache() { release(); }
+
+void BitmapCache::release() {
+    for (auto& [id, loaded] : bitmaps_) {
+        if (loaded.memory != nullptr) {
+            SelectObject(loaded.memory, loaded.original);  // a bitmap must not be deleted while selected
+            if (DeleteDC(loaded.memory)) ledger_.count(-1);
+        }
+        if (loaded.bitmap != nullptr && DeleteObject(loaded.bitmap)) ledger_.count(-1);
     }
-    for (const auto& [id, bitmap] : bitmaps_) {
-        if (bitmap != nullptr && DeleteObject(bitmap)) ledger_.count(-1);
-    }
+    bitmaps_.clear();
 }
 
 HDC BitmapCache::select(int bitmapId) {
     auto found = bitmaps_.find(bitmapId);
     if (found == bitmaps_.end()) {
-        const HBITMAP loaded = loadScaledBitmap(instance_, bitmapId, dpi_);
-        if (loaded != nullptr) ledger_.count(+1);
+        Loaded loaded;
+        loaded.bitmap = loadScaledBitmap(instance_, bitmapId, dpi_);
+        if (loaded.bitmap != nullptr) {
+            ledger_.count(+1);
+            loaded.memory = CreateCompatibleDC(nullptr);
+            if (loaded.memory != nullptr) {
+                ledger_.count(+1);
+                loaded.original = SelectObject(loaded.memory, loaded.bitmap);
+            }
+        }
         found = bitmaps_.emplace(bitmapId, loaded).first;
     }
-    if (found->second == nullptr) return nullptr;
-    if (memory_ == nullptr) {
-        memory_ = CreateCompatibleDC(nullptr);
-        if (memory_ == nullptr) return nullptr;
-        ledger_.count(+1);
-        originalBitmap_ = GetCurrentObject(memory_, OBJ_BITMAP);
-    }
-    SelectObject(memory_, found->second);
-    return memory_;
+    return found->second.memory;
 }
 
 GdiSurface::GdiSurface(HDC dc, const PaintResources& resources) : dc_(dc), resources_(resources) {

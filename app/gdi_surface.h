@@ -62,12 +62,19 @@ class BitmapCache {
     HDC select(int bitmapId);
 
   private:
+    // Each bitmap stays selected in a context of its own: choosing another bitmap into one
+    // shared context costs, under Wine, more than copying the bitmap.
+    struct Loaded {
+        HBITMAP bitmap = nullptr;
+        HDC memory = nullptr;
+        HGDIOBJ original = nullptr;
+    };
+    void release();
+
     HINSTANCE instance_;
     GdiLedger& ledger_;
     UINT dpi_ = 96;
-    std::map<int, HBITMAP> bitmaps_;
-    HDC memory_ = nullptr;
-    HGDIOBJ originalBitmap_ = nullptr;
+    std::map<int, Loaded> bitmaps_;
 };
 
 // What a paint draws with: the fonts, the bitmaps, and the ledger of what it creates.
