@@ -292,6 +292,7 @@ LRESULT DayGrid::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
+            focused_ = message == WM_SETFOCUS;
             owner_.focusChanged();
             if (message == WM_SETFOCUS) NotifyWinEvent(EVENT_OBJECT_FOCUS, window_, OBJID_CLIENT, owner_.cursorDay());
             return 0;

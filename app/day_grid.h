@@ -34,7 +34,7 @@ class DayGrid {
     DayGrid& operator=(const DayGrid&) = delete;
 
     HWND handle() const { return window_; }
-    bool focused() const { return GetFocus() == window_; }
+    bool focused() const { return focused_; }
     // Tells screen readers that the cursor is on another day (or the month changed).
     void cursorMoved();
 
@@ -43,6 +43,7 @@ class DayGrid {
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND window_ = nullptr;
+    bool focused_ = false;  // between WM_SETFOCUS and WM_KILLFOCUS
     Owner owner_;
     GridAccessible* accessible_ = nullptr;
 

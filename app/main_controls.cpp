@@ -19,22 +19,6 @@ void showOnly(HWND control, bool shown) {
     if (visible != shown) ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
 }
 
-// The holiday list is drawn by the main window's paint, which shows through it: the list
-// itself paints nothing, and lets the mouse through to the window.
-LRESULT CALLBACK unpaintedProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            BeginPaint(window, &paint);
-            EndPaint(window, &paint);
-            return 0;
-        }
-        case WM_ERASEBKGND: return 1;
-        case WM_NCHITTEST: return HTTRANSPARENT;
-        default: return DefSubclassProc(window, message, wParam, lParam);
-    }
-}
-
 constexpr int kPictureIds[] = {IDB_NEXT_MONTH, IDB_PREVIOUS_MONTH, IDB_ALL_OCCASIONS};
 
 }  // namespace
@@ -61,7 +45,7 @@ MainControls::MainControls(HWND parent, HINSTANCE instance, const ProgramFonts& 
         create(0, L"listbox",
                WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
                IDC_HOLIDAY_LIST);
-    SetWindowSubclass(holidayList_, unpaintedProc, 1, 0);
+    SetWindowSubclass(holidayList_, holidayListProc, 1, reinterpret_cast<DWORD_PTR>(this));
     EnableWindow(holidayList_, FALSE);  // until the month has holidays
     rescale();
     tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, parent_, nullptr, instance_, nullptr);
@@ -134,13 +118,43 @@ void MainControls::layOut(std::int32_t w, std::int32_t h, std::int32_t paintChar
     }
 }
 
+// The holiday list is drawn by the main window's paint, which shows through it: the list
+// itself paints nothing, and lets the mouse through to the window. Its items are brought up
+// to date when someone looks at them (a screen reader, the keyboard, a message asking for
+// them), not at every month step.
+LRESULT CALLBACK MainControls::holidayListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                               DWORD_PTR self) {
+    MainControls& controls = *reinterpret_cast<MainControls*>(self);
+    switch (message) {
+        case WM_PAINT: ValidateRect(window, nullptr); return 0;
+        case WM_ERASEBKGND: return 1;
+        case WM_NCHITTEST: return HTTRANSPARENT;
+        case WM_SETFOCUS: controls.holidayListFocused_ = true; break;
+        case WM_KILLFOCUS: controls.holidayListFocused_ = false; break;
+        default: break;
+    }
+    if (message == WM_GETOBJECT || message == WM_SETFOCUS || (message >= LB_ADDSTRING && message < LB_MSGMAX))
+        controls.fillHolidayList();
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 void MainControls::setHolidayLines(const std::vector<std::u16string>& lines) {
     if (lines == holidayLines_) return;
     holidayLines_ = lines;
+    holidayListStale_ = true;
+    // Left out of the Tab order while the month has no holidays.
+    if (lines.empty() == holidayListEnabled_) {
+        holidayListEnabled_ = !lines.empty();
+        EnableWindow(holidayList_, holidayListEnabled_ ? TRUE : FALSE);
+    }
+}
+
+void MainControls::fillHolidayList() {
+    if (!holidayListStale_) return;
+    holidayListStale_ = false;  // first: the messages below come back through the list's procedure
     SendMessageW(holidayList_, LB_RESETCONTENT, 0, 0);
-    for (const std::u16string& line : lines)
+    for (const std::u16string& line : holidayLines_)
         SendMessageW(holidayList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-    EnableWindow(holidayList_, lines.empty() ? FALSE : TRUE);
 }
 
 std::optional<std::int32_t> MainControls::typedYear() const {
@@ -185,35 +199,30 @@ void MainControls::show(const ShownMonth& shown, bool rewriteYear, std::u16strin
 }
 
 void MainControls::updateTips(const MonthButtonTips& tips, std::u16string_view allOccasionsTip) {
-    if (tooltip_ == nullptr) return;
-    const bool allAdded = std::all_of(tipAdded_.begin(), tipAdded_.end(), [](bool added) { return added; });
-    if (allAdded && tips == tips_ && allOccasionsTip == allOccasionsTip_) return;
-    allOccasionsTip_ = allOccasionsTip;
-    SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
-    tips_ = tips;
-    struct Tool {
-        HWND button;
-        std::u16string text;
-    };
-    Tool tools[] = {{nextMonthButton_, tips.next},
-                    {previousMonthButton_, tips.previous},
-                    {allOccasionsButton_, std::u16string(allOccasionsTip)}};
-    for (std::size_t i = 0; i < std::size(tools); ++i) {
-        // A picture button's name for screen readers is its text, which it does not draw.
-        if (windowText(tools[i].button) != tools[i].text) setWindowText(tools[i].button, tools[i].text);
+    const std::array<HWND, 3> buttons{nextMonthButton_, previousMonthButton_, allOccasionsButton_};
+    const std::array<std::u16string_view, 3> texts{tips.next, tips.previous, allOccasionsTip};
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const bool renamed = names_[i] != texts[i];
+        if (!renamed && (tipAdded_[i] || tooltip_ == nullptr)) continue;
+        names_[i] = texts[i];
+        // A picture button's name for screen readers is its text, which it does not draw. The
+        // default window procedure only stores it: the button's own would repaint the picture.
+        if (renamed) DefWindowProcW(buttons[i], WM_SETTEXT, 0, reinterpret_cast<LPARAM>(names_[i].c_str()));
+        if (tooltip_ == nullptr) continue;
         TOOLINFOW info{};
         // The record without its final reserved pointer, which older common controls reject.
         info.cbSize = TTTOOLINFOW_V2_SIZE;
         info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         info.hwnd = parent_;
-        info.uId = reinterpret_cast<UINT_PTR>(tools[i].button);
-        info.lpszText = reinterpret_cast<wchar_t*>(tools[i].text.data());
+        info.uId = reinterpret_cast<UINT_PTR>(buttons[i]);
+        info.lpszText = reinterpret_cast<wchar_t*>(names_[i].data());
         // Each tool is added once and its text replaced afterwards: adding it again would
         // pile up copies inside the tooltip control. One that could not be added is tried
         // again the next time.
         if (tipAdded_[i]) {
             SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
         } else {
+            SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
             tipAdded_[i] = SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
         }
     }

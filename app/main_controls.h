@@ -49,6 +49,7 @@ class MainControls {
     // The holiday panel's lines, for screen readers; the list is left out of the tab order
     // while it has none.
     void setHolidayLines(const std::vector<std::u16string>& lines);
+    bool holidayListFocused() const { return holidayListFocused_; }
 
     // The year typed in the year box since it was last written; nothing when it holds what
     // the program wrote.
@@ -67,6 +68,10 @@ class MainControls {
     HWND control(std::int32_t id) const;
     void updateTips(const MonthButtonTips& tips, std::u16string_view allOccasionsTip);
     void fillMonthBoxes(Language language);
+    // Gives the list the lines last set, if it does not hold them yet.
+    void fillHolidayList();
+    static LRESULT CALLBACK holidayListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR self);
 
     HWND parent_;
     HINSTANCE instance_;
@@ -83,10 +88,12 @@ class MainControls {
     HWND holidayList_ = nullptr;
     HWND tooltip_ = nullptr;
     std::vector<std::u16string> holidayLines_;
-    std::array<bool, 3> tipAdded_{};  // next, previous, all occasions
-    MonthButtonTips tips_;
-    std::u16string yearText_;  // what the year box was last given
-    std::u16string allOccasionsTip_;
+    bool holidayListStale_ = false;  // the list's items are not yet holidayLines_
+    bool holidayListFocused_ = false;
+    bool holidayListEnabled_ = false;      // while the month has holidays
+    std::array<bool, 3> tipAdded_{};       // next, previous, all occasions
+    std::array<std::u16string, 3> names_;  // the same buttons' names and tooltips
+    std::u16string yearText_;              // what the year box was last given
     Language language_ = Language::english;
     std::vector<Place> places_;
 };

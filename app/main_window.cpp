@@ -276,7 +276,7 @@ LRESULT MainWindow::onPaint() {
     MonthView view{layout, clientWidth_, clientHeight_, {}, {moreHolidays_, persian, persian, predictedMark_}};
     controls_->setHolidayLines(holidayLines(layout, words_.language()));
     if (grid_->focused()) view.cursorDay = shown_.day;
-    if (GetFocus() == controls_->holidayList())
+    if (controls_->holidayListFocused())
         view.focusedHoliday = static_cast<std::int32_t>(SendMessageW(controls_->holidayList(), LB_GETCURSEL, 0, 0));
     // Keeps the paint off the child controls, as WS_CLIPCHILDREN would: they draw themselves.
     for (const MainControls::Place& place : controls_->places()) {
