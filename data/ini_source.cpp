@@ -8,15 +8,20 @@ namespace velmora {
 IniSource::IniSource(std::filesystem::path path) : path_(std::move(path)), file_(std::make_shared<IniFile>()) {}
 
 bool IniSource::refresh() {
+    // Two looks at the file, the fewest that tell a change: every paint asks. A size is only
+    // had of a regular file, so a folder of the name counts as no file.
     std::error_code error;
-    const bool exists = !path_.empty() && std::filesystem::is_regular_file(path_, error);
-    std::uintmax_t size = 0;
     std::filesystem::file_time_type modified{};
-    if (exists) {
-        size = std::filesystem::file_size(path_, error);
-        if (error) size = 0;
+    std::uintmax_t size = 0;
+    bool exists = false;
+    if (!path_.empty()) {
         modified = std::filesystem::last_write_time(path_, error);
-        if (error) modified = {};
+        if (!error) size = std::filesystem::file_size(path_, error);
+        exists = !error;
+    }
+    if (!exists) {
+        modified = {};
+        size = 0;
     }
     if (loaded_ && exists == exists_ && size == size_ && modified == modified_) return false;
 
