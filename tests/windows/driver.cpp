@@ -642,9 +642,13 @@ void soakScenario(const std::wstring&) {
     stop(p);
 }
 
-// The yardstick of the month step: a bare window of this process whose paint draws 200
-// short text runs in a 14-pixel font.
+// The yardstick of the month step: a bare window whose paint draws 200 short text runs in a
+// 14-pixel font. The message that asks it to repaint itself is kBareInvalidate.
+constexpr UINT kBareInvalidate = WM_APP + 1;
+
 LRESULT CALLBACK bareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kBareInvalidate) return InvalidateRect(window, nullptr, TRUE);
+    if (message == WM_DESTROY) PostQuitMessage(0);
     if (message != WM_PAINT) return DefWindowProcW(window, message, wParam, lParam);
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window, &paint);
@@ -657,6 +661,33 @@ LRESULT CALLBACK bareWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     DeleteObject(font);
     EndPaint(window, &paint);
     return 0;
+}
+
+// The display scale the test runs at (VELMORA_DPI), 96 when unset.
+int testDpi() {
+    const char* asked = std::getenv("VELMORA_DPI");
+    return asked != nullptr ? std::atoi(asked) : 96;
+}
+
+// A bare window as large as the program's window at the test's scale.
+HWND createBareWindow(const wchar_t* title) {
+    WNDCLASSW bareClass{};
+    bareClass.lpfnWndProc = bareWindowProc;
+    bareClass.hInstance = GetModuleHandleW(nullptr);
+    bareClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    bareClass.lpszClassName = L"VelmoraBareWindow";
+    RegisterClassW(&bareClass);
+    return CreateWindowExW(0, L"VelmoraBareWindow", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                           MulDiv(400, testDpi(), 96), MulDiv(569, testDpi(), 96), nullptr, nullptr,
+                           bareClass.hInstance, nullptr);
+}
+
+// velmora-driver bare-window: the bare window in a process of its own, until it is closed.
+void bareWindowScenario(const std::wstring&) {
+    createBareWindow(L"bare elsewhere");
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+    ExitProcess(0);  // a helper: no count of checks
 }
 
 double medianOf(std::vector<double> values) {
@@ -674,47 +705,68 @@ double timing(const std::function<void()>& work) {
     return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+// The median milliseconds of `step` and of `yardstick`, interleaved so that whatever else the
+// machine does weighs on both alike.
+std::pair<double, double> interleavedMedians(const std::function<void()>& step,
+                                             const std::function<void()>& yardstick) {
+    std::vector<double> stepTimes, yardstickTimes;
+    for (int i = 0; i < 300; ++i) {
+        yardstickTimes.push_back(timing(yardstick));
+        stepTimes.push_back(timing(step));
+    }
+    return {medianOf(stepTimes), medianOf(yardstickTimes)};
+}
+
 // What a month step costs (the command, then every paint it causes, child controls
-// included) against one paint of the bare window, both measured here, as medians.
+// included) against one paint of the bare window, as medians. The bound holds for a bare
+// window in a process of its own, reached by the same three messages as the program: under
+// Wine each round trip between processes costs about as much as the bare paint itself. The
+// same window inside this process, painted without a message between processes, is reported.
 void paintCostScenario(const std::wstring&) {
-    WNDCLASSW bareClass{};
-    bareClass.lpfnWndProc = bareWindowProc;
-    bareClass.hInstance = GetModuleHandleW(nullptr);
-    bareClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    bareClass.lpszClassName = L"VelmoraBareWindow";
-    RegisterClassW(&bareClass);
-    // As large as the program's window at the display's scale (VELMORA_DPI, 96 when unset).
-    const char* asked = std::getenv("VELMORA_DPI");
-    const int dpi = asked != nullptr ? std::atoi(asked) : 96;
-    const HWND bare =
-        CreateWindowExW(0, L"VelmoraBareWindow", L"bare", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, MulDiv(400, dpi, 96),
-                        MulDiv(569, dpi, 96), nullptr, nullptr, bareClass.hInstance, nullptr);
+    const int dpi = testDpi();
+    const HWND here = createBareWindow(L"bare here");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION helper{};
+    std::wstring command = L"\"" + folderOfThisProgram() + L"velmora-driver.exe\" bare-window";
+    HWND elsewhere = nullptr;
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &helper)) {
+        for (int i = 0; i < 200 && elsewhere == nullptr; ++i) {
+            elsewhere = FindWindowW(L"VelmoraBareWindow", L"bare elsewhere");
+            if (elsewhere == nullptr) Sleep(50);
+        }
+    }
     Program p = start();
     HWND w = p.window;
-    if (w == nullptr || bare == nullptr) return check(false, "the program and the bare window start");
+    if (w == nullptr || here == nullptr || elsewhere == nullptr)
+        return check(false, "the program and the bare windows start");
     settle(w);
-    const auto barePaint = [&] { RedrawWindow(bare, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); };
-    const auto monthStep = [&] {
-        SendMessageW(w, WM_COMMAND, MAKEWPARAM(6, 0), 0);  // Next
-        RedrawWindow(w, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        SendMessageW(w, WM_NULL, 0, 0);
+    // The same three messages for either window: the change, the paint, and a round trip that
+    // waits for what the change posted.
+    const auto stepOf = [](HWND window, UINT message, WPARAM wParam) {
+        return [window, message, wParam] {
+            SendMessageW(window, message, wParam, 0);
+            RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            SendMessageW(window, WM_NULL, 0, 0);
+        };
     };
-    for (int i = 0; i < 20; ++i) timing(barePaint), timing(monthStep);  // warm up
-    // Interleaved, so that whatever else the machine does weighs on both alike; on a busy
-    // machine the best of three such runs.
+    const auto monthStep = stepOf(w, WM_COMMAND, MAKEWPARAM(6, 0));  // Next
+    const auto barePaint = stepOf(elsewhere, kBareInvalidate, 0);
+    const auto barePaintHere = [&] {
+        RedrawWindow(here, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    };
+    for (int i = 0; i < 20; ++i) timing(barePaint), timing(barePaintHere), timing(monthStep);  // warm up
+    // On a busy machine the best of three runs.
     double best = 1e9;
     std::string report;
-    for (int run = 0; run < 3 && best > 6.0; ++run) {
-        std::vector<double> bareTimes, stepTimes;
-        for (int i = 0; i < 300; ++i) {
-            bareTimes.push_back(timing(barePaint));
-            stepTimes.push_back(timing(monthStep));
-        }
-        const double bareMs = medianOf(bareTimes);
-        const double stepMs = medianOf(stepTimes);
-        char line[160];
-        std::snprintf(line, sizeof line, "month step %.3f ms, bare paint of 200 text runs %.3f ms: ratio %.1f", stepMs,
-                      bareMs, stepMs / bareMs);
+    for (int run = 0; run < 3 && best > 3.0; ++run) {
+        const auto [stepMs, bareMs] = interleavedMedians(monthStep, barePaint);
+        const double hereMs = interleavedMedians(monthStep, barePaintHere).second;
+        char line[240];
+        std::snprintf(line, sizeof line,
+                      "month step %.3f ms, bare paint of 200 text runs %.3f ms: ratio %.1f "
+                      "(the bare window painted in the driver's own process: %.3f ms, ratio %.1f)",
+                      stepMs, bareMs, stepMs / bareMs, hereMs, stepMs / hereMs);
         if (stepMs / bareMs < best) {
             best = stepMs / bareMs;
             report = line;
@@ -722,11 +774,15 @@ void paintCostScenario(const std::wstring&) {
     }
     // The bound holds at 96 dpi; at other scales the figure is reported.
     if (dpi == 96) {
-        check(best <= 6.0, report);
+        check(best <= 3.0, report);
     } else {
         std::printf("# at %d dpi: %s\n", dpi, report.c_str());
     }
-    DestroyWindow(bare);
+    DestroyWindow(here);
+    PostMessageW(elsewhere, WM_CLOSE, 0, 0);
+    WaitForSingleObject(helper.hProcess, 5000);
+    CloseHandle(helper.hThread);
+    CloseHandle(helper.hProcess);
     stop(p);
 }
 
@@ -1203,6 +1259,9 @@ void myDaysScenario(const std::wstring& shots) {
               trayText(again.window, 1).empty(),
           "after a restart the day is still there, and not reminded twice");
     stop(again);
+    // The day would show in the windows of the tests that follow.
+    DeleteFileW(profile.c_str());
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"MyDaysReminded");
 }
 
 // The ProductVersion string of an executable's version resource.
@@ -1495,6 +1554,19 @@ void scaleScenario(const std::wstring& shots) {
     SendMessageW(jalaliCombo(w), CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(second));
     check(second[0] != 0 && textOf(GetDlgItem(w, IDC_NEXT_MONTH)) == second,
           "the month buttons are named by their tooltips (the next month's name)");
+    // A month on, the list holds that month's holidays (it is filled when read).
+    SendMessageW(w, WM_COMMAND, MAKEWPARAM(IDC_NEXT_MONTH, 0), 0);
+    settle(w);
+    const LRESULT count = SendMessageW(holidays, LB_GETCOUNT, 0, 0);
+    wchar_t after[256] = {};
+    if (count > 0) SendMessageW(holidays, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(after));
+    wchar_t firstMonth[64] = {};
+    SendMessageW(jalaliCombo(w), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(firstMonth));
+    check((count > 0) == (IsWindowEnabled(holidays) != FALSE) &&
+              std::wstring(after).find(L"Farvardin") == std::wstring::npos &&
+              textOf(GetDlgItem(w, IDC_PREVIOUS_MONTH)) == firstMonth,
+          "a month on, the list and the buttons' names follow: " + utf8(after));
+    selectMonth(w, jalaliCombo(w), 0);
     screenshot(w, shots.empty() ? L"" : shots + L"\\farvardin-1405-" + std::to_wstring(dpi) + L"-dpi.bmp");
     SetForegroundWindow(w);
     SetFocus(nullptr);
@@ -1522,6 +1594,7 @@ int wmain(int argc, wchar_t** argv) {
         {L"dialogs", dialogsScenario},
         {L"soak", soakScenario},
         {L"paintcost", paintCostScenario},
+        {L"bare-window", bareWindowScenario},
         {L"folders", folderScenario},
         {L"night", nightScenario},
         {L"lunar", lunarScenario},
