@@ -52,6 +52,8 @@ MainControls::MainControls(HWND parent, HINSTANCE instance, const ProgramFonts& 
 }
 
 MainControls::~MainControls() {
+    // The list may outlive these controls by a few messages of its own destruction.
+    RemoveWindowSubclass(holidayList_, holidayListProc, 1);
     for (const HBITMAP picture : pictures_) {
         if (picture != nullptr) DeleteObject(picture);
     }
