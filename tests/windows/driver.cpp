@@ -705,16 +705,16 @@ double timing(const std::function<void()>& work) {
     return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// The median milliseconds of `step` and of `yardstick`, interleaved so that whatever else the
-// machine does weighs on both alike.
-std::pair<double, double> interleavedMedians(const std::function<void()>& step,
-                                             const std::function<void()>& yardstick) {
-    std::vector<double> stepTimes, yardstickTimes;
+// The median milliseconds of each of `works`, run in turn so that whatever else the machine
+// does weighs on all alike.
+std::vector<double> interleavedMedians(const std::vector<std::function<void()>>& works) {
+    std::vector<std::vector<double>> times(works.size());
     for (int i = 0; i < 300; ++i) {
-        yardstickTimes.push_back(timing(yardstick));
-        stepTimes.push_back(timing(step));
+        for (std::size_t k = 0; k < works.size(); ++k) times[k].push_back(timing(works[k]));
     }
-    return {medianOf(stepTimes), medianOf(yardstickTimes)};
+    std::vector<double> medians;
+    for (const std::vector<double>& each : times) medians.push_back(medianOf(each));
+    return medians;
 }
 
 // What a month step costs (the command, then every paint it causes, child controls
@@ -760,8 +760,8 @@ void paintCostScenario(const std::wstring&) {
     double best = 1e9;
     std::string report;
     for (int run = 0; run < 3 && best > 3.0; ++run) {
-        const auto [stepMs, bareMs] = interleavedMedians(monthStep, barePaint);
-        const double hereMs = interleavedMedians(monthStep, barePaintHere).second;
+        const std::vector<double> medians = interleavedMedians({monthStep, barePaint, barePaintHere});
+        const double stepMs = medians[0], bareMs = medians[1], hereMs = medians[2];
         char line[240];
         std::snprintf(line, sizeof line,
                       "month step %.3f ms, bare paint of 200 text runs %.3f ms: ratio %.1f "
