@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -73,6 +74,9 @@ Program start(int showCommand = SW_SHOWNORMAL, const std::wstring& application =
         program.window = FindWindowW(L"calendar", L"Velmora");
         if (program.window == nullptr) Sleep(50);
     }
+    // The window exists from CreateWindow on, before WM_CREATE has made its controls: ready
+    // is when its thread answers a message from its loop.
+    if (program.window != nullptr) SendMessageTimeoutW(program.window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr);
     return program;
 }
 
@@ -558,15 +562,27 @@ void startupScenario(const std::wstring&) {
     RegCloseKey(run);
 }
 
+// A dialog of the process is ready to be read once it is visible: the dialog manager shows
+// it only after WM_INITDIALOG has filled its fields, and a window of its title exists before.
+// Then one answered message, so that what the showing posted is handled too.
+HWND readyDialog(HWND dialog) {
+    SendMessageTimeoutW(dialog, WM_NULL, 0, 0, SMTO_NORMAL, 5000, nullptr);
+    return dialog;
+}
+
+bool ownedBy(HWND window, DWORD process) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    return owner == process;
+}
+
 HWND findDialog(const wchar_t* title, DWORD process, int tries = 100) {
     for (int i = 0; i < tries; ++i) {
         HWND found = nullptr;
         for (HWND h = FindWindowW(L"#32770", title); h != nullptr; h = FindWindowExW(nullptr, h, L"#32770", title)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(h, &owner);
-            if (owner == process) found = h;
+            if (ownedBy(h, process) && IsWindowVisible(h)) found = h;
         }
-        if (found != nullptr) return found;
+        if (found != nullptr) return readyDialog(found);
         Sleep(50);
     }
     return nullptr;
@@ -1526,9 +1542,8 @@ void scaleScenario(const std::wstring& shots) {
     for (int i = 0; i < 50 && events == nullptr; ++i) {
         for (HWND h = FindWindowW(L"#32770", nullptr); h != nullptr;
              h = FindWindowExW(nullptr, h, L"#32770", nullptr)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(h, &owner);
-            if (owner == p.process.dwProcessId && textOf(h).rfind(L"Events Dialog: ", 0) == 0) events = h;
+            if (ownedBy(h, p.process.dwProcessId) && IsWindowVisible(h) && textOf(h).rfind(L"Events Dialog: ", 0) == 0)
+                events = readyDialog(h);
         }
         if (events == nullptr) Sleep(50);
     }
@@ -1576,6 +1591,14 @@ void scaleScenario(const std::wstring& shots) {
     CoUninitialize();
 }
 
+// No settings, no days of the user's own, no start with Windows.
+void startAsANewUser() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Velmora");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Velmora");
+    if (const wchar_t* appData = _wgetenv(L"APPDATA"))
+        DeleteFileW((std::wstring(appData) + L"\\Velmora\\my-days.ini").c_str());
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv);
@@ -1616,6 +1639,12 @@ int wmain(int argc, wchar_t** argv) {
             "[SHOTS]\n       velmora-driver installed FOLDER | absent\n");
         return 2;
     }
+    // The scenarios share one Wine prefix; each of the program's own starts from what a new
+    // user has, whatever an earlier one (or an earlier failure) left. The helpers of the
+    // installer's test work in its prefix, on the state it set up.
+    static const std::set<std::wstring> helpers = {L"installed", L"absent", L"present",
+                                                   L"quit",      L"hold",   L"bare-window"};
+    if (!helpers.contains(argv[1])) startAsANewUser();
     scenarios.at(argv[1])(argc > 2 ? argv[2] : L"");
     std::printf("%d passed, %d failed\n", passed, failed);
     return failed;
