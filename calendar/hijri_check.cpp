@@ -24,7 +24,7 @@ class Checker {
         checkIniShape(
             ini_, problems_,
             [](std::u16string_view name) {
-                return name == u"value" || name == u"source" || decimalNameValue(name).has_value();
+                return sameName(name, u"value") || sameName(name, u"source") || decimalNameValue(name).has_value();
             },
             "");
         const IniFile::Section* values = ini_.findSection(u"value");

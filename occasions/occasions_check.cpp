@@ -20,7 +20,9 @@ std::optional<SectionMonth> sectionMonth(std::u16string_view name) {
     if (name.size() < 2 || name[0] < u'0' || name[0] > u'2') return std::nullopt;
     const std::int32_t calendar = name[0] - u'0';
     std::u16string_view month = name.substr(1);
-    if (calendar == 2 && (month == u"2a" || month == u"2b")) return SectionMonth{2, 2, month == u"2a" ? 29 : 30};
+    // The reader folds case: [22A] is Safar's 29-day section as much as [22a] is.
+    if (calendar == 2 && (sameName(month, u"2a") || sameName(month, u"2b")))
+        return SectionMonth{2, 2, sameName(month, u"2a") ? 29 : 30};
     for (std::int32_t m = 1; m <= 12; ++m) {
         if (month != decimalName(m)) continue;
         std::int32_t longest = 30;
@@ -82,7 +84,7 @@ void checkMonthSection(const IniFile::Section& section, const SectionMonth& mont
         if (*flag > 1) problems.note(entry.line, "flag " + std::to_string(*flag) + " marks no holiday (only 1 does)");
         if (*flag == 1 && month.calendar == 1)
             problems.note(entry.line, "a Gregorian occasion never makes a holiday; its flag is not read");
-        if (summary != nullptr && entry.value.size() > 2 && section.name != u"22b") {  // Safar once
+        if (summary != nullptr && entry.value.size() > 2 && !sameName(section.name, u"22b")) {  // Safar once
             ++summary->occasions[month.calendar];
             if (*flag == 1) ++summary->holidays[month.calendar];
         }

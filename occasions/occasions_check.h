@@ -3,14 +3,15 @@
 
 #include <vector>
 
+#include "calendar/calendar.h"
 #include "data/file_problem.h"
 #include "occasions/occasions.h"
 
 namespace velmora {
 
 struct OccasionsSummary {
-    std::int32_t occasions[3] = {};  // days with an occasion, by calendar
-    std::int32_t holidays[3] = {};   // of which flagged 1
+    std::int32_t occasions[kCalendars.size()] = {};  // days with an occasion, by calendar
+    std::int32_t holidays[kCalendars.size()] = {};   // of which flagged 1
 };
 
 // Section names, days that exist in their month, values the read would cut, flags that are

@@ -141,3 +141,28 @@ TEST_F(CliLunar, ShowNamesTheFirstPredictedMonthAndEachSource) {
 
 }  // namespace
 }  // namespace velmora::cli
+
+namespace velmora::cli {
+namespace {
+
+std::string replaced(std::string text, std::string_view from, std::string_view to) {
+    const auto at = text.find(from);
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
+// The reader folds the case of section names, so the check and the corrector must too.
+TEST_F(CliLunar, SectionNamesInAnyCaseAreTheSameSections) {
+    folder_.write("calendar.ini", replaced(replaced(shipped_, "\n[value]", "\n[Value]"), "\n[source]", "\n[SOURCE]"));
+    folder_.write("events.ini", replaced(readBytes(shippedFile("events.ini")), "\n[22a]", "\n[22A]"));
+    std::string out;
+    EXPECT_EQ(run({"check"}, &out), 0) << out;
+    EXPECT_EQ(out.find("unknown section"), std::string::npos) << out;
+    run({"convert", "2026-12-09"}, &out);
+    EXPECT_EQ(out, "2461384\t2026-12-09\t1405-09-18\t1448-06-29\tWednesday\n");
+    EXPECT_EQ(run({"lunar", "set", "1449-12", "29"}, &out), 0) << out;
+    EXPECT_NE(table().find("[Value]"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmora::cli
