@@ -20,6 +20,10 @@ for file in Velmora.exe velmora-cli.exe; do
 done
 zip=$(basename "$release"/*-win64.zip)
 check "and so is the zip ($(sha256sum "$scratch/release/$zip" | cut -c1-16))" cmp -s "$release/$zip" "$scratch/release/$zip"
+for file in Velmora.exe velmora-cli.exe; do
+    check "the zip's $file carries no debug information ($(stat -c %s "$other/zip/Velmora/$file") bytes; built $(stat -c %s "$other/$file"))" \
+        sh -c "! x86_64-w64-mingw32-objdump -h '$other/zip/Velmora/$file' | grep -q '\.debug_' && test -s '$other/$file.debug'"
+done
 check "SHA256SUMS holds the release's checksums" sh -c "cd '$release' && sha256sum -c --quiet SHA256SUMS"
 
 # A throwaway certificate signs the programs, the uninstaller and the setup.
