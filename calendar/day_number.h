@@ -7,6 +7,8 @@
 // not overflow, and any 32-bit input, however absurd, stays defined behaviour.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <iterator>
 
@@ -39,22 +41,34 @@ struct JalaliYearInfo {
 inline constexpr std::int32_t kJalaliBreakYears[] = {-61,  9,    38,   199,  426,  686,  756,  818,  1111, 1181,
                                                      1210, 1635, 2060, 2097, 2192, 2262, 2324, 2394, 2456, 3178};
 
+// The leap days Borkowski's scan has counted (from -14) by the time it reaches each break
+// year: the sums of the whole intervals before it, made once at compile time.
+inline constexpr auto kJalaliLeapsAtBreak = [] {
+    std::array<std::int32_t, std::size(kJalaliBreakYears)> leaps{};
+    leaps[0] = -14;
+    for (std::size_t i = 1; i < leaps.size(); ++i) {
+        const std::int32_t jump = kJalaliBreakYears[i] - kJalaliBreakYears[i - 1];
+        leaps[i] = leaps[i - 1] + 8 * (jump / 33) + (jump % 33) / 4;
+    }
+    return leaps;
+}();
+
 // Borkowski's leap analysis of the Solar Hijri year jy.
 constexpr JalaliYearInfo jalaliYearInfo(std::int32_t jy) noexcept {
     // Years beyond +-2^30 are no calendar's; keep their arithmetic defined.
     if (jy > (1 << 30)) jy = 1 << 30;
     if (jy < -(1 << 30)) jy = -(1 << 30);
     const std::int32_t gy = jy + 621;
-    std::int32_t leapJ = -14;
-    std::int32_t jp = kJalaliBreakYears[0];
-    std::int32_t jump = 0;
-    for (std::size_t i = 1; i < std::size(kJalaliBreakYears); ++i) {
-        const std::int32_t jm = kJalaliBreakYears[i];
-        jump = jm - jp;
-        if (jy < jm) break;
-        leapJ += 8 * (jump / 33) + (jump % 33) / 4;
-        jp = jm;
-    }
+    // The interval that holds jy: the first break year after it closes it (the last interval
+    // goes on past the table). The scan over the intervals before it is kJalaliLeapsAtBreak.
+    constexpr std::size_t kLast = std::size(kJalaliBreakYears) - 1;
+    const std::size_t i = static_cast<std::size_t>(
+        std::upper_bound(std::begin(kJalaliBreakYears) + 1, std::begin(kJalaliBreakYears) + kLast, jy) -
+        std::begin(kJalaliBreakYears));  // 1..kLast
+    const bool past = jy >= kJalaliBreakYears[kLast];
+    const std::int32_t jump = kJalaliBreakYears[i] - kJalaliBreakYears[i - 1];
+    const std::int32_t jp = past ? kJalaliBreakYears[kLast] : kJalaliBreakYears[i - 1];
+    std::int32_t leapJ = past ? kJalaliLeapsAtBreak[kLast] : kJalaliLeapsAtBreak[i - 1];
     std::int32_t n = jy - jp;
     leapJ += 8 * (n / 33) + (n % 33 + 3) / 4;
     if (jump % 33 == 4 && jump - n == 4) leapJ += 1;

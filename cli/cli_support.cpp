@@ -1,10 +1,11 @@
 #include "cli/cli_support.h"
 
-#include "data/integer_text.h"
-
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <ctime>
+
+#include "data/integer_text.h"
 
 namespace velmora::cli {
 
@@ -39,6 +40,9 @@ CommonOptions takeDataOption(const std::vector<std::string_view>& args, const st
 }
 
 std::string plainDigits(std::string_view text) {
+    // Plain ASCII without a slash is already plain: the batch's usual line.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80 && c != '/'; }))
+        return std::string(text);
     std::u16string wide = fromUtf8(text);
     for (char16_t& c : wide) {
         const std::int32_t digit = decimalDigitValue(c);
@@ -66,10 +70,40 @@ std::optional<CivilDate> parseDate(std::string_view typed) {
     return CivilDate{static_cast<std::int32_t>(*year), *month, *day};
 }
 
+char* writeNumber(char* out, std::int64_t value) {
+    return std::to_chars(out, out + 20, value).ptr;  // "-9223372036854775808" is 20
+}
+
+namespace {
+
+char* writeTwoDigits(char* out, std::int32_t part) {
+    if (part < 0 || part > 99) return writeNumber(out, part);
+    out[0] = static_cast<char>('0' + part / 10);
+    out[1] = static_cast<char>('0' + part % 10);
+    return out + 2;
+}
+
+}  // namespace
+
+char* writeDate(char* out, const CivilDate& date) {
+    if (date.year >= 1000 && date.year <= 9999) {  // the years of nearly every date written
+        out[0] = static_cast<char>('0' + date.year / 1000);
+        out[1] = static_cast<char>('0' + date.year / 100 % 10);
+        out[2] = static_cast<char>('0' + date.year / 10 % 10);
+        out[3] = static_cast<char>('0' + date.year % 10);
+        out += 4;
+    } else {
+        out = writeNumber(out, date.year);
+    }
+    *out++ = '-';
+    out = writeTwoDigits(out, date.month);
+    *out++ = '-';
+    return writeTwoDigits(out, date.day);
+}
+
 void appendNumber(std::string& out, std::int64_t value) {
     char buffer[24];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out.append(buffer, end);
+    out.append(buffer, writeNumber(buffer, value));
 }
 
 void appendTwoDigits(std::string& out, std::int32_t value) {
@@ -82,11 +116,8 @@ void appendTwoDigits(std::string& out, std::int32_t value) {
 }
 
 void appendDate(std::string& out, const CivilDate& date) {
-    appendNumber(out, date.year);
-    out.push_back('-');
-    appendTwoDigits(out, date.month);
-    out.push_back('-');
-    appendTwoDigits(out, date.day);
+    char buffer[32];
+    out.append(buffer, writeDate(buffer, date));
 }
 
 std::string dateText(const CivilDate& date) {

@@ -34,6 +34,11 @@ std::string plainDigits(std::string_view text);
 // "Y-M-D" or "Y/M/D", in the digits of any script; the year may carry a leading "-".
 std::optional<CivilDate> parseDate(std::string_view text);
 
+// The same written into a buffer with room for them (20 characters a number, 30 a date),
+// returning the end: a batch writes a whole line before it appends it.
+char* writeNumber(char* out, std::int64_t value);
+char* writeDate(char* out, const CivilDate& date);
+
 void appendNumber(std::string& out, std::int64_t value);
 void appendTwoDigits(std::string& out, std::int32_t value);
 // The year in plain decimal, then the month and the day with two digits each.

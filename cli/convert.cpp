@@ -54,7 +54,9 @@ Conversion hijriDayNumber(const CalendarData& data, const CivilDate& date) {
 
 Conversion toDayNumber(const CalendarData& data, InputCalendar calendar, std::string_view text) {
     if (calendar == InputCalendar::jdn) {
-        const auto n = wholeInteger(plainDigits(text));
+        // Plain ASCII first: a batch's lines are, and need no widening.
+        auto n = wholeInteger(text);
+        if (!n) n = wholeInteger(plainDigits(text));
         if (!n) return {std::nullopt, "not a day number"};
         if (!inShownRange(*n)) return {std::nullopt, rangeMessage()};
         return {static_cast<DayNumber>(*n), {}};
@@ -90,26 +92,54 @@ Conversion toDayNumber(const CalendarData& data, InputCalendar calendar, std::st
 }
 
 void appendConversion(std::string& out, const CalendarData& data, DayNumber n) {
-    appendNumber(out, n);
-    out.push_back('\t');
-    appendDate(out, dayNumberToGregorian(n));
-    out.push_back('\t');
-    appendDate(out, dayNumberToJalali(n));
-    out.push_back('\t');
+    char line[128];  // a number, three dates, a weekday and the tabs
+    char* end = writeNumber(line, n);
+    *end++ = '\t';
+    end = writeDate(end, dayNumberToGregorian(n));
+    *end++ = '\t';
+    end = writeDate(end, dayNumberToJalali(n));
+    *end++ = '\t';
     if (const auto lunar = lunarDate(data.hijri(), n)) {
-        appendDate(out, *lunar);
+        end = writeDate(end, *lunar);
     } else {
-        out.push_back('-');
+        *end++ = '-';
     }
-    out.push_back('\t');
-    out += kWeekdayNames[static_cast<std::size_t>(weekdayColumn(n))].english;
-    out.push_back('\n');
+    *end++ = '\t';
+    const std::string_view weekday = kWeekdayNames[static_cast<std::size_t>(weekdayColumn(n))].english;
+    end = std::copy(weekday.begin(), weekday.end(), end);
+    *end++ = '\n';
+    out.append(line, end);
 }
 
 std::string_view trimLine(std::string_view line) {
     while (!line.empty() && (line.back() == '\r' || line.back() == ' ' || line.back() == '\t')) line.remove_suffix(1);
     while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
     return line;
+}
+
+// Hands every line of in to take, without its "\n", reading in large pieces: a batch's lines
+// are short and many, and a getline each costs more than converting it.
+template <class Take>
+void forEachLine(std::istream& in, Take take) {
+    std::string pending;
+    std::string piece(std::size_t{1} << 16, '\0');
+    for (;;) {
+        const std::streamsize got = in.rdbuf()->sgetn(piece.data(), static_cast<std::streamsize>(piece.size()));
+        if (got <= 0) break;
+        std::string_view rest(piece.data(), static_cast<std::size_t>(got));
+        for (std::size_t end = rest.find('\n'); end != std::string_view::npos; end = rest.find('\n')) {
+            if (pending.empty()) {
+                take(rest.substr(0, end));
+            } else {
+                pending.append(rest.substr(0, end));
+                take(std::string_view(pending));
+                pending.clear();
+            }
+            rest.remove_prefix(end + 1);
+        }
+        pending.append(rest);
+    }
+    if (!pending.empty()) take(std::string_view(pending));
 }
 
 // What the command line asks: the input calendar and the dates given as arguments.
@@ -226,15 +256,14 @@ int convertCommand(const std::vector<std::string_view>& args, const CommandConte
         if (!request->dates.empty()) {
             for (const std::string_view date : request->dates) converter.convert(date);
         } else {
-            std::string line;
-            while (std::getline(context.in, line)) {
+            forEachLine(context.in, [&](std::string_view line) {
                 const std::string_view text = trimLine(line);
                 if (text.empty()) {
                     converter.skip();
                 } else {
                     converter.convert(text);
                 }
-            }
+            });
         }
         failed = converter.failed();
     }

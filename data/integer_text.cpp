@@ -1,6 +1,7 @@
 #include "data/integer_text.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <string>
 
@@ -46,10 +47,21 @@ std::int32_t saturatedValue(const IntegerScan& scan) {
 
 std::optional<std::int64_t> wholeInteger(std::string_view text) {
     if (text.size() > 12) return std::nullopt;
-    const std::u16string wide(text.begin(), text.end());  // bytes beyond ASCII are no digits
-    for (const char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80) return std::nullopt;
+    // The usual case, "-" and ASCII digits only, read at once: the scan would read it alike.
+    const std::size_t sign = !text.empty() && text.front() == '-' ? 1 : 0;
+    if (text.size() > sign && std::all_of(text.begin() + static_cast<std::ptrdiff_t>(sign), text.end(),
+                                          [](char c) { return c >= '0' && c <= '9'; })) {
+        std::int64_t value = 0;
+        for (const char c : text.substr(sign)) value = value * 10 + (c - '0');
+        return sign == 1 ? -value : value;
     }
+    // Widened on the stack: a batch of a million lines reads one number a line.
+    std::array<char16_t, 12> buffer{};
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (static_cast<unsigned char>(text[i]) >= 0x80) return std::nullopt;  // no digits beyond ASCII
+        buffer[i] = static_cast<char16_t>(text[i]);
+    }
+    const std::u16string_view wide(buffer.data(), text.size());
     const IntegerScan scan = scanInteger(wide, DigitScripts::ascii);
     if (scan.digits == 0 || scan.explicitPlus || scan.end != wide.size()) return std::nullopt;
     return scan.value();
