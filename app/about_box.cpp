@@ -1,7 +1,7 @@
 #include "app/about_box.h"
 
 #include "app/win32_text.h"
-#include "calendar/native_digits.h"
+#include "calendar/date_text.h"
 #include "resources/resource_ids.h"
 #include "version.h"
 
@@ -34,9 +34,7 @@ INT_PTR AboutBox::handleMessage(UINT message, WPARAM wParam, LPARAM) {
     if (message == WM_INITDIALOG) {
         // The version in the interface's digits.
         const bool persian = words_.language() == Language::persian;
-        const auto digits = [persian](std::int32_t n) {
-            return std::u16string((persian ? formatPersianDigits(n) : formatAsciiDigits(n)).view());
-        };
+        const auto digits = [this](std::int32_t n) { return numberText(n, words_.language()); };
         const std::u16string version =
             digits(VELMORA_VERSION_MAJOR) + (persian ? u"\u066B" : u".") + digits(VELMORA_VERSION_MINOR);
         setWindowText(GetDlgItem(handle(), IDC_ABOUT_VERSION), withInsert(words_.text(IDS_ABOUT_VERSION), version));

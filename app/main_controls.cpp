@@ -6,7 +6,7 @@
 
 #include "app/display_scale.h"
 #include "app/win32_text.h"
-#include "calendar/month_names.h"
+#include "calendar/calendar_record.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -32,13 +32,12 @@ MainControls::MainControls(HWND parent, HINSTANCE instance, const ProgramFonts& 
     yearUpDown_ = create(0, UPDOWN_CLASSW, WS_VISIBLE | UDS_ARROWKEYS, IDC_YEAR_UP_DOWN);
     // No range is set: the arrows keep the default one, whose deltas say up or down.
     SendMessageW(yearUpDown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(yearEdit_), 0);
-    constexpr int kBoxIds[] = {IDC_JALALI_MONTH_COMBO, IDC_GREGORIAN_MONTH_COMBO, IDC_HIJRI_MONTH_COMBO};
     for (const Calendar calendar : kCalendars) {
+        const CalendarRecord& record = calendarRecord(calendar);
         // The Persian and Arabic names stand at the right of their boxes.
-        const DWORD exStyle = calendar == Calendar::gregorian ? 0 : WS_EX_RIGHT;
+        const DWORD exStyle = record.rightToLeft ? WS_EX_RIGHT : 0;
         HWND& box = monthBoxes_[calendarIndex(calendar)];
-        box = create(exStyle, L"combobox", WS_TABSTOP | CBS_DROPDOWNLIST, kBoxIds[calendarIndex(calendar)],
-                     L"SelectMonth");
+        box = create(exStyle, L"combobox", WS_TABSTOP | CBS_DROPDOWNLIST, record.monthBoxId, L"SelectMonth");
     }
     fillMonthBoxes(Language::english);
     holidayList_ =

@@ -80,7 +80,7 @@ class MainControls {
     std::array<HBITMAP, 3> pictures_{};  // of the next, previous and occasions buttons
     HWND yearEdit_ = nullptr;
     HWND yearUpDown_ = nullptr;
-    std::array<HWND, 3> monthBoxes_{};
+    std::array<HWND, kCalendars.size()> monthBoxes_{};
     HWND previousMonthButton_ = nullptr;
     HWND nextMonthButton_ = nullptr;
     HWND allOccasionsButton_ = nullptr;

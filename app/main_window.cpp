@@ -13,7 +13,8 @@
 #include "app/startup_registration.h"
 #include "app/user_settings.h"
 #include "app/win32_text.h"
-#include "calendar/month_names.h"
+#include "calendar/calendar_record.h"
+#include "calendar/date_text.h"
 #include "calendar/native_digits.h"
 #include "data/executable_folder.h"
 #include "decisions/day_reading.h"
@@ -42,7 +43,6 @@ constexpr wchar_t kEveningBeforeValue[] = L"MyDaysEveningBefore";     // "on" re
 constexpr wchar_t kRemindedValue[] = L"MyDaysReminded";               // the reminders given, a line each
 constexpr int kDesignWidth = 400;                                     // the window at 96 dpi, frame included
 constexpr int kDesignHeight = 569;
-constexpr UINT kModeItems[] = {IDM_OPTION_JALALI_MODE, IDM_OPTION_MILADI_MODE, IDM_OPTION_HIJRI_MODE};
 
 LocalTime readClock() {
     SYSTEMTIME now;
@@ -548,7 +548,7 @@ void MainWindow::setDisplayMode(Calendar mode) {
 
 void MainWindow::checkModeItem() {
     for (const Calendar calendar : kCalendars) {
-        CheckMenuItem(mainMenu_, kModeItems[calendarIndex(calendar)],
+        CheckMenuItem(mainMenu_, static_cast<UINT>(calendarRecord(calendar).modeMenuItem),
                       calendar == shown_.mode ? MF_CHECKED : MF_UNCHECKED);
     }
 }
@@ -562,13 +562,8 @@ void MainWindow::replaceStartupItem(UINT removed, UINT added, UINT text) {
 }
 
 std::u16string MainWindow::occasionsTitle(const MonthLayout& month) const {
-    std::u16string name;
-    if (words_.language() == Language::persian) {
-        name = std::u16string(monthName(Calendar::jalali, month.month).header) + u" " +
-               std::u16string(formatPersianDigits(month.year).view());
-    } else {
-        name = fromUtf8(std::string(monthName(Calendar::jalali, month.month).latin) + " " + std::to_string(month.year));
-    }
+    const std::u16string name =
+        dateText(Calendar::jalali, {month.year, month.month, 1}, words_.language(), DateForm::monthOf);
     return withInsert(words_.text(IDS_OCCASIONS_TITLE), name);
 }
 
@@ -666,7 +661,7 @@ void MainWindow::tellOfPredictedMonths() {
     const Calendar solar = language == Language::persian ? Calendar::jalali : Calendar::gregorian;
     const std::u16string month =
         lunarMonthTitle(notice->year, notice->month, language) + u" (" +
-        dateWords(solar, dayNumberToDate(solar, files_.data().hijri(), notice->first), language) + u")";
+        dateText(solar, dayNumberToDate(solar, files_.data().hijri(), notice->first), language) + u")";
     if (tray_->balloon(words_.text(IDS_PREDICTED_NOTICE_TITLE), withInsert(words_.text(IDS_PREDICTED_NOTICE), month)))
         writeUserSetting(kPredictionNoticeValue, notice->key);
 }

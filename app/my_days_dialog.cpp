@@ -1,8 +1,8 @@
 #include "app/my_days_dialog.h"
 
 #include "app/win32_text.h"
-#include "calendar/month_names.h"
-#include "calendar/native_digits.h"
+#include "calendar/calendar_record.h"
+#include "calendar/date_text.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -26,7 +26,7 @@ INT_PTR MyDaysDialog::handleMessage(UINT message, WPARAM wParam, LPARAM) {
         INT stops[] = {62, 130, 250};
         SendDlgItemMessageW(handle(), IDC_MYDAYS_LIST, LB_SETTABSTOPS, 3, reinterpret_cast<LPARAM>(stops));
         for (const Calendar calendar : kCalendars) {
-            const std::u16string name = words_.text(IDS_CALENDAR_JALALI + static_cast<UINT>(calendarDigit(calendar)));
+            const std::u16string name = words_.text(static_cast<UINT>(calendarRecord(calendar).nameString));
             SendDlgItemMessageW(handle(), IDC_MYDAYS_CALENDAR, CB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(wide(name.c_str())));
         }
@@ -99,8 +99,7 @@ void MyDaysDialog::fillList(const std::optional<MyDay>& select) {
     const std::u16string dayOff = words_.text(IDS_MYDAYS_DAY_OFF);
     for (std::size_t i = 0; i < days_.size(); ++i) {
         const MyDay& day = days_[i];
-        const std::u16string calendar =
-            words_.text(IDS_CALENDAR_JALALI + static_cast<UINT>(calendarDigit(day.calendar)));
+        const std::u16string calendar = words_.text(static_cast<UINT>(calendarRecord(day.calendar).nameString));
         const std::u16string text = myDayRowText(day, words_.language(), calendar, dayOff);
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text.c_str())));
         if (select && day == *select) SendMessageW(list, LB_SETCURSEL, i, 0);
@@ -114,9 +113,7 @@ void MyDaysDialog::fillMonths(Calendar calendar, std::int32_t month) {
     const HWND box = GetDlgItem(handle(), IDC_MYDAYS_MONTH);
     SendMessageW(box, CB_RESETCONTENT, 0, 0);
     for (std::int32_t m = 1; m <= 12; ++m) {
-        const MonthName& name = monthName(calendar, m);
-        const std::u16string text =
-            words_.language() == Language::persian ? std::u16string(name.header) : fromUtf8(name.latin);
+        const std::u16string text = monthWord(calendar, m, words_.language());
         SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text.c_str())));
     }
     SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(month - 1), 0);
@@ -126,9 +123,7 @@ void MyDaysDialog::showDay(const MyDay& day) {
     SendDlgItemMessageW(handle(), IDC_MYDAYS_CALENDAR, CB_SETCURSEL, static_cast<WPARAM>(calendarDigit(day.calendar)),
                         0);
     fillMonths(day.calendar, day.month);
-    const bool persian = words_.language() == Language::persian;
-    setWindowText(GetDlgItem(handle(), IDC_MYDAYS_DAY),
-                  (persian ? formatPersianDigits(day.day) : formatAsciiDigits(day.day)).view());
+    setWindowText(GetDlgItem(handle(), IDC_MYDAYS_DAY), numberText(day.day, words_.language()));
     setWindowText(GetDlgItem(handle(), IDC_MYDAYS_TEXT), day.text);
     SendDlgItemMessageW(handle(), IDC_MYDAYS_DAYOFF, BM_SETCHECK, day.dayOff ? BST_CHECKED : BST_UNCHECKED, 0);
     explain();

@@ -136,15 +136,6 @@ CivilDate dayNumberToTabularHijri(DayNumber n) {
     return {saturate(y), static_cast<std::int32_t>(m), saturate(n - monthStart + 1)};
 }
 
-CivilDate dayNumberToDate(Calendar calendar, const HijriCalendar& hijri, DayNumber n) {
-    switch (calendar) {
-        case Calendar::jalali: return dayNumberToJalali(n);
-        case Calendar::gregorian: return dayNumberToGregorian(n);
-        case Calendar::hijri: break;
-    }
-    return dayNumberToHijri(hijri, n);
-}
-
 std::optional<CivilDate> lunarDate(const HijriCalendar& calendar, DayNumber n) {
     if (!inLunarTable(calendar.bounds, n)) return std::nullopt;
     return dayNumberToHijri(calendar, n);
@@ -154,26 +145,6 @@ bool yearInLunarTable(const HijriCalendar& calendar, std::int32_t y) {
     const HijriBounds& bounds = calendar.bounds;
     if (!hasLunarTable(bounds) || y < bounds.minYear) return false;
     return y == bounds.minYear || calendar.table.yearTotal(std::int64_t{y} - 1) != 0;
-}
-
-DayNumber dateToDayNumber(Calendar calendar, const HijriCalendar& hijri, std::int32_t y, std::int32_t m,
-                          std::int32_t d) {
-    switch (calendar) {
-        case Calendar::jalali: return jalaliToDayNumber(y, m, d);
-        case Calendar::gregorian: return gregorianToDayNumber(y, m, d);
-        case Calendar::hijri: break;
-    }
-    return yearInLunarTable(hijri, y) ? hijriToDayNumber(hijri, y, m, d) : tabularHijriToDayNumber(y, m, d);
-}
-
-std::int32_t monthLength(Calendar calendar, const HijriCalendar& hijri, std::int32_t y, std::int32_t m) {
-    switch (calendar) {
-        case Calendar::jalali: return jalaliMonthLength(y, m);
-        case Calendar::gregorian: return gregorianMonthLength(y, m);
-        case Calendar::hijri: break;
-    }
-    if (m < 1 || m > 12) return 0;
-    return hijri.table.readHijriMonthLengths(y)[static_cast<std::size_t>(m)];
 }
 
 }  // namespace velmora

@@ -5,10 +5,10 @@
 
 #include <set>
 
+#include "calendar/calendar_record.h"
 #include "calendar/hijri.h"
 #include "calendar/hijri_check.h"
 #include "calendar/lunar_source.h"
-#include "calendar/month_names.h"
 
 namespace velmora {
 namespace {

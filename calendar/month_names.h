@@ -19,9 +19,10 @@ struct MonthName {
     std::string_view latin;
 };
 
-// Indexed by calendar, then month 1 to 12; entry 0 of each calendar is empty.
+// Indexed by calendar, then month 1 to 12; entry 0 of each calendar is empty. Asked through
+// the calendar's record (calendar_record.h).
 // clang-format off
-inline constexpr MonthName kMonthNames[3][13] = {
+inline constexpr MonthName kMonthNames[kCalendars.size()][13] = {
     {
         {},
         {u"\u0641\u0631\u0648\u0631\u062F\u06CC\u0646 ", u"\u0641\u0631\u0648\u0631\u062F\u06CC\u0646", "Farvardin"},
@@ -69,10 +70,5 @@ inline constexpr MonthName kMonthNames[3][13] = {
     },
 };
 // clang-format on
-
-// The names of month 1 to 12 of a calendar; an empty record for any other month.
-constexpr const MonthName& monthName(Calendar calendar, std::int32_t month) {
-    return kMonthNames[calendarIndex(calendar)][month >= 1 && month <= 12 ? month : 0];
-}
 
 }  // namespace velmora

@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "calendar/calendar.h"
-
 namespace velmora {
 
 // The text of one number: the plain decimal text with every ASCII digit replaced by the
@@ -31,16 +29,5 @@ inline DigitText formatArabicDigits(std::int32_t value) { return formatDigits(va
 
 // Gregorian numbers: plain ASCII decimal, as "%d" prints it.
 inline DigitText formatAsciiDigits(std::int32_t value) { return formatDigits(value, u'0'); }
-
-// A number in its calendar's own digits: Solar Hijri numbers in Persian digits, lunar Hijri
-// numbers in Arabic-Indic digits, Gregorian numbers in ASCII.
-inline DigitText formatCalendarNumber(Calendar calendar, std::int32_t value) {
-    switch (calendar) {
-        case Calendar::jalali: return formatPersianDigits(value);
-        case Calendar::hijri: return formatArabicDigits(value);
-        case Calendar::gregorian: break;
-    }
-    return formatAsciiDigits(value);
-}
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "calendar/calendar_record.h"
 #include "calendar/weekday_names.h"
 #include "cli/cli_support.h"
 #include "cli/command_list.h"

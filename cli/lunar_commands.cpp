@@ -3,6 +3,7 @@
 #include <functional>
 #include <ostream>
 
+#include "calendar/calendar_record.h"
 #include "calendar/hijri_check.h"
 #include "calendar/hijri_correction.h"
 #include "cli/cli_support.h"

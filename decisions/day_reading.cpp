@@ -1,5 +1,7 @@
 #include "decisions/day_reading.h"
 
+#include "calendar/calendar_record.h"
+#include "calendar/date_text.h"
 #include "calendar/weekday_names.h"
 #include "decisions/lunar_months.h"
 #include "render/holiday_panel.h"
@@ -11,17 +13,15 @@ std::u16string dayReading(const MonthLayout& layout, const LaidOutDay& day, Lang
     const WeekdayNames& weekday = kWeekdayNames[static_cast<std::size_t>(day.cell.weekdayColumn)];
     std::u16string text =
         persian ? std::u16string(weekday.persian) : std::u16string(weekday.english.begin(), weekday.english.end());
-    static constexpr Calendar kOrder[3][3] = {{Calendar::jalali, Calendar::gregorian, Calendar::hijri},
-                                              {Calendar::gregorian, Calendar::jalali, Calendar::hijri},
-                                              {Calendar::hijri, Calendar::gregorian, Calendar::jalali}};
+    const CalendarRecord& shown = calendarRecord(layout.mode);
     bool first = true;
-    for (const Calendar calendar : kOrder[calendarIndex(layout.mode)]) {
+    for (const Calendar calendar : {layout.mode, shown.companions[0], shown.companions[1]}) {
         const auto date = dateOfDay(calendar, day);
         if (!date) continue;
         text += first ? u" " : separator;
         first = false;
-        text += dateWords(calendar, *date, language);
-        if (calendar == Calendar::hijri && day.lunarPredicted)
+        text += dateText(calendar, *date, language);
+        if (calendarRecord(calendar).fromTable && day.lunarPredicted)
             text += persian ? u" (پیش‌بینی)" : u" (predicted)";
     }
     if (day.day == layout.today) text += separator + (persian ? u"امروز" : u"today");
@@ -37,7 +37,7 @@ std::vector<std::u16string> holidayLines(const MonthLayout& layout, Language lan
     for (const PanelHoliday& holiday : collectMonthHolidays(layout)) {
         const auto date = dateOfDay(layout.mode, *holiday.day);
         if (!date) continue;
-        lines.push_back(dateWords(layout.mode, *date, language) + u": " + std::u16string(holiday.words));
+        lines.push_back(dateText(layout.mode, *date, language) + u": " + std::u16string(holiday.words));
     }
     return lines;
 }

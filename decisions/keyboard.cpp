@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "calendar/calendar_record.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -34,8 +35,8 @@ std::optional<std::uint16_t> commandOfKey(std::uint16_t pressed, bool control, K
 }
 
 ShownMonth moveDayCursor(const ShownMonth& shown, const NavigationContext& context, std::uint16_t arrow) {
-    // The Gregorian grid reads left to right; the others right to left.
-    const std::int32_t leftward = shown.mode == Calendar::gregorian ? -1 : +1;
+    // Left is the next day in a grid that reads from the right.
+    const std::int32_t leftward = calendarRecord(shown.mode).rightToLeft ? +1 : -1;
     std::int32_t step = 0;
     switch (arrow) {
         case key::left: step = leftward; break;

@@ -1,12 +1,12 @@
-// The language of the interface: Persian or English.
+// The language of the interface as the user chose it or Windows suggests it.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
-namespace velmora {
+#include "calendar/language.h"
 
-enum class Language { english, persian };
+namespace velmora {
 
 // The user's choice as stored ("en" or "fa"); otherwise Persian when Windows' display language
 // is Persian (primary language 0x29), English for any other.

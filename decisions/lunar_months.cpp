@@ -2,34 +2,17 @@
 
 #include <algorithm>
 
+#include "calendar/calendar_record.h"
+#include "calendar/date_text.h"
 #include "calendar/hijri_correction.h"
-#include "calendar/month_names.h"
 #include "calendar/native_digits.h"
 #include "calendar/weekday_names.h"
 #include "data/integer_text.h"
 #include "data/text_codec.h"
 
 namespace velmora {
-namespace {
-
-std::u16string number(std::int32_t n, Language language) {
-    return std::u16string((language == Language::persian ? formatPersianDigits(n) : formatAsciiDigits(n)).view());
-}
-
-std::u16string nameOf(Calendar calendar, std::int32_t month, Language language) {
-    const MonthName& name = monthName(calendar, month);
-    return language == Language::persian ? std::u16string(name.header) : fromUtf8(name.latin);
-}
-
-}  // namespace
-
 std::u16string lunarMonthTitle(std::int32_t year, std::int32_t month, Language language) {
-    return nameOf(Calendar::hijri, month, language) + u" " + number(year, language);
-}
-
-std::u16string dateWords(Calendar calendar, const CivilDate& date, Language language) {
-    return number(date.day, language) + u" " + nameOf(calendar, date.month, language) + u" " +
-           number(date.year, language);
+    return dateText(Calendar::hijri, {year, month, 1}, language, DateForm::monthOf);
 }
 
 std::u16string tableMadeWords(const CalendarData& data, Language language) {
@@ -42,9 +25,9 @@ std::u16string tableMadeWords(const CalendarData& data, Language language) {
     const CivilDate date{static_cast<std::int32_t>(year), static_cast<std::int32_t>(month),
                          static_cast<std::int32_t>(day)};
     if (language == Language::persian)
-        return dateWords(Calendar::jalali, dayNumberToJalali(gregorianToDayNumber(date.year, date.month, date.day)),
-                         language);
-    return dateWords(Calendar::gregorian, date, language);
+        return dateText(Calendar::jalali, dayNumberToJalali(gregorianToDayNumber(date.year, date.month, date.day)),
+                        language);
+    return dateText(Calendar::gregorian, date, language);
 }
 
 std::vector<LunarMonthRow> correctableLunarMonths(const CalendarData& data, const CivilDate& today) {
@@ -74,8 +57,8 @@ std::vector<LunarMonthRow> correctableLunarMonths(const CalendarData& data, cons
 
 std::u16string lunarMonthRowText(const LunarMonthRow& row, Language language, std::u16string_view sourceName) {
     return lunarMonthTitle(row.year, row.month, language) + u"\t" +
-           dateWords(Calendar::jalali, dayNumberToJalali(row.first), language) + u"\t" +
-           dateWords(Calendar::gregorian, dayNumberToGregorian(row.first), language) + u"\t" +
+           dateText(Calendar::jalali, dayNumberToJalali(row.first), language) + u"\t" +
+           dateText(Calendar::gregorian, dayNumberToGregorian(row.first), language) + u"\t" +
            std::u16string(sourceName);
 }
 
@@ -83,8 +66,8 @@ std::vector<LunarStartOption> lunarStartOptions(const CalendarData& data, const 
     std::vector<LunarStartOption> options;
     for (const LunarStartChoice& choice : lunarStartChoices(data.hijri(), row.year, row.month)) {
         const WeekdayNames& weekday = kWeekdayNames[static_cast<std::size_t>(weekdayColumn(choice.day))];
-        const std::u16string gregorian = dateWords(Calendar::gregorian, dayNumberToGregorian(choice.day), language);
-        const std::u16string jalali = dateWords(Calendar::jalali, dayNumberToJalali(choice.day), language);
+        const std::u16string gregorian = dateText(Calendar::gregorian, dayNumberToGregorian(choice.day), language);
+        const std::u16string jalali = dateText(Calendar::jalali, dayNumberToJalali(choice.day), language);
         std::u16string text = language == Language::persian
                                   ? std::u16string(weekday.persian) + u" " + jalali + u" (" + gregorian + u")"
                                   : fromUtf8(weekday.english) + u" " + gregorian + u" (" + jalali + u")";

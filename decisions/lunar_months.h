@@ -15,7 +15,6 @@ namespace velmora {
 // "Shawwal 1448", or in Persian "شوال ۱۴۴۸".
 std::u16string lunarMonthTitle(std::int32_t year, std::int32_t month, Language language);
 // A day in one calendar's words: "10 March 2027", "۱۹ اسفند ۱۴۰۵".
-std::u16string dateWords(Calendar calendar, const CivilDate& date, Language language);
 
 // When the lunar table was made, in the interface's words: "8 December 2026", or in Persian
 // the Solar Hijri date "۱۷ آذر ۱۴۰۵"; empty when the table does not say.

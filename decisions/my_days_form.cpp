@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "calendar/month_names.h"
-#include "calendar/native_digits.h"
+#include "calendar/calendar_record.h"
+#include "calendar/date_text.h"
 #include "data/integer_text.h"
 #include "data/text_codec.h"
 #include "render/month_grid.h"
@@ -12,11 +12,8 @@ namespace velmora {
 
 std::u16string myDayRowText(const MyDay& day, Language language, std::u16string_view calendarName,
                             std::u16string_view dayOffWord) {
-    const MonthName& month = monthName(day.calendar, day.month);
-    const std::u16string number(
-        (language == Language::persian ? formatPersianDigits(day.day) : formatAsciiDigits(day.day)).view());
-    const std::u16string name = language == Language::persian ? std::u16string(month.header) : fromUtf8(month.latin);
-    return std::u16string(calendarName) + u"\t" + number + u" " + name + u"\t" + day.text + u"\t" +
+    return std::u16string(calendarName) + u"\t" + numberText(day.day, language) + u" " +
+           monthWord(day.calendar, day.month, language) + u"\t" + day.text + u"\t" +
            (day.dayOff ? std::u16string(dayOffWord) : std::u16string());
 }
 

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "calendar/month_names.h"
+#include "calendar/calendar_record.h"
+#include "calendar/date_text.h"
 #include "calendar/native_digits.h"
 #include "data/integer_text.h"
 
@@ -116,9 +117,8 @@ std::optional<std::int32_t> readYearEdit(std::u16string_view text) {
 }
 
 MonthControls monthControls(const ShownMonth& shown, Language language) {
-    const DigitText year =
-        language == Language::persian ? formatPersianDigits(shown.year) : formatCalendarNumber(shown.mode, shown.year);
-    return {std::u16string(year.view()), std::clamp(shown.month, 1, 12) - 1};
+    const Digits digits = language == Language::persian ? Digits::persian : calendarDigits(shown.mode);
+    return {numberText(shown.year, digits), std::clamp(shown.month, 1, 12) - 1};
 }
 
 std::u16string_view monthBoxName(Calendar calendar, std::int32_t month, Language language) {

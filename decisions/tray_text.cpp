@@ -1,6 +1,6 @@
 #include "decisions/tray_text.h"
 
-#include "calendar/month_names.h"
+#include "calendar/calendar_record.h"
 #include "calendar/native_digits.h"
 #include "calendar/weekday_names.h"
 #include "resources/resource_ids.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "calendar/month_names.h"
+#include "calendar/calendar_record.h"
 #include "calendar/native_digits.h"
 #include "render/weekday_strip.h"
 
@@ -32,7 +32,7 @@ struct Companion {
 // The two companions of each display mode, first slot (blue, upper header) then second
 // (teal, lower header).
 // clang-format off
-constexpr Companion kCompanions[3][2] = {
+constexpr Companion kCompanions[kCalendars.size()][2] = {
     // Jalali mode: Gregorian, then lunar Hijri.
     {{.calendar = Calendar::gregorian, .delta = -1, .secondNameColor = kBlack, .secondNameOffset = -1,
       .measuresAfterFont = false, .drawsFridaysTwice = true, .slashAfterNextYear = false},

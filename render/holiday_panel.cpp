@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "calendar/native_digits.h"
+#include "calendar/calendar_record.h"
 
 namespace velmora {
 namespace {
@@ -69,10 +69,7 @@ void drawHolidayPanel(Surface& surface, const MonthView& view) {
         const LaidOutDay& day = *holidays[static_cast<std::size_t>(k)].day;
         const std::int32_t y = top + step * k;
         surface.setTextAlign(TextAlign::leftTop);
-        const std::int32_t shownDay = grid == Calendar::jalali      ? day.jalali.day
-                                      : grid == Calendar::gregorian ? day.gregorian.day
-                                                                    : day.lunar->day;
-        const DigitText dayText = formatCalendarNumber(grid, shownDay);
+        const DigitText dayText = formatCalendarNumber(grid, dateOfDay(grid, day).value_or(CivilDate{}).day);
         surface.drawText(x + 17, y, dayText.view());
         if (k == view.focusedHoliday)  // the line the keyboard reads now
             surface.drawFocusRect(

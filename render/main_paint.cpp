@@ -20,6 +20,7 @@ std::int32_t drawLink(Surface& paintSurface, std::int32_t clientWidth, std::int3
 void paintDisplayMode(SurfaceFactory& surfaces, const MonthView& view) {
     using Strip = void (*)(Surface&, const MonthView&);
     static constexpr Strip kStrips[] = {drawJalaliWeekdayStrip, drawGregorianWeekdayStrip, drawHijriWeekdayStrip};
+    static_assert(std::size(kStrips) == kCalendars.size(), "a weekday strip for every calendar, in its order");
     kStrips[calendarIndex(view.layout.mode)](*surfaces.open(), view);
     drawMonthGrid(*surfaces.open(), view);
     drawCompanion(*surfaces.open(), view, 0);

@@ -2,21 +2,22 @@
 
 #include <algorithm>
 
-#include "calendar/native_digits.h"
+#include "calendar/calendar_record.h"
 
 namespace velmora {
 void drawMonthGrid(Surface& surface, const MonthView& view) {
     const MonthLayout& layout = view.layout;
     const Calendar kind = layout.mode;
-    surface.selectFont(kind == Calendar::gregorian ? FontId::latinFont : FontId::gridFont);
+    const CalendarRecord& record = calendarRecord(kind);
+    surface.selectFont(record.latinScript ? FontId::latinFont : FontId::gridFont);
     for (const LaidOutDay& day : layout.days) {
         const GridCell place = gridCell(view.clientWidth, view.clientHeight, day.cell.row, day.cell.screenColumn);
         const DigitText text = formatCalendarNumber(kind, day.day);
-        if (kind == Calendar::gregorian) surface.selectFont(FontId::latinFont);
+        if (record.latinScript) surface.selectFont(FontId::latinFont);
         surface.setTextColor(kBlack);
         surface.drawText(place.x, place.y, text.view());
         // Fridays are red whatever their occasions; other days only when they are holidays.
-        if (kind == Calendar::jalali && (day.cell.weekdayColumn == 6 || day.occasions.holiday)) {
+        if (record.gridMarksHolidays && (day.cell.weekdayColumn == 6 || day.occasions.holiday)) {
             surface.setTextColor(kRed);
             surface.drawText(place.x, place.y, text.view());
         }
@@ -31,7 +32,7 @@ void drawMonthGrid(Surface& surface, const MonthView& view) {
                 kPersonalMark);
         }
         if (day.day == layout.today) {
-            if (kind != Calendar::gregorian) surface.drawText(place.x, place.y, text.view());
+            if (!record.latinScript) surface.drawText(place.x, place.y, text.view());
             surface.frameRoundRect(place.box, 10);
         }
         // The keyboard's cursor: a dotted frame inside the cell, clear of today's round one.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "calendar/calendar_record.h"
+
 namespace velmora {
 namespace {
 
@@ -25,8 +27,8 @@ MonthLayout layOutMonth(const CalendarData& data, Calendar mode, std::int32_t ye
     layout.month = month;
     layout.dayZero = dateToDayNumber(mode, hijri, year, month, 0);
     layout.length = monthLength(mode, hijri, year, month);
-    layout.rightToLeft = mode != Calendar::gregorian;
-    layout.predicted = mode == Calendar::hijri && data.lunarPredicted({year, month, 1});
+    layout.rightToLeft = calendarRecord(mode).rightToLeft;
+    layout.predicted = calendarRecord(mode).fromTable && data.lunarPredicted({year, month, 1});
     // A month outside the span has no days.
     if (layout.dayZero < kFirstShownDay - 100 || layout.dayZero > kLastShownDay + 100) {
         layout.dayZero = std::clamp(layout.dayZero, kFirstShownDay, kLastShownDay);

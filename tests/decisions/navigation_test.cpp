@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "calendar/month_names.h"
+#include "calendar/calendar_record.h"
 #include "test_files.h"
 
 namespace velmora {

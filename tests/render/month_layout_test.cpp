@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "calendar/month_names.h"
+#include "calendar/calendar_record.h"
 #include "calendar/native_digits.h"
 #include "decisions/navigation.h"
 #include "recording_surface.h"

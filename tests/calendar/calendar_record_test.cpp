@@ -1,0 +1,58 @@
+#include "calendar/calendar_record.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "data/integer_text.h"
+#include "test_files.h"
+
+namespace velmora {
+namespace {
+
+// Every calendar's record says all a caller asks of it, and no two records share an id.
+TEST(CalendarRecord, EveryRecordIsWhole) {
+    std::set<std::int32_t> ids;
+    std::set<std::string_view> names;
+    for (const Calendar calendar : kCalendars) {
+        const CalendarRecord& record = calendarRecord(calendar);
+        SCOPED_TRACE(record.name);
+        EXPECT_EQ(record.calendar, calendar);
+        EXPECT_EQ(record.sectionDigit(), static_cast<std::int32_t>(calendarIndex(calendar)));
+        EXPECT_TRUE(names.insert(record.name).second && names.insert(record.cliName).second);
+        EXPECT_EQ(decimalDigitValue(record.zeroDigit), 0);
+        EXPECT_EQ(decimalDigitValue(static_cast<char16_t>(record.zeroDigit + 9)), 9);
+        for (const std::int32_t id : {record.modeMenuItem, record.monthBoxId, record.nameString}) {
+            EXPECT_NE(id, 0);
+            EXPECT_TRUE(ids.insert(id).second) << id;
+        }
+        // The two others, each once.
+        EXPECT_NE(record.companions[0], calendar);
+        EXPECT_NE(record.companions[1], calendar);
+        EXPECT_NE(record.companions[0], record.companions[1]);
+        for (std::int32_t m = 1; m <= 12; ++m) {
+            EXPECT_FALSE(record.month(m).box.empty() || record.month(m).header.empty() || record.month(m).latin.empty())
+                << m;
+        }
+        EXPECT_TRUE(record.month(0).latin.empty() && record.month(13).latin.empty());
+    }
+}
+
+// Each record's conversions, through the day number and back, over every day of 1900-2100.
+TEST(CalendarRecord, EachRecordConvertsEveryDayBothWays) {
+    const IniFile ini = shippedIni("calendar.ini");
+    const LunarTable table(ini);
+    const HijriCalendar hijri{table, table.bounds()};
+    for (const Calendar calendar : kCalendars) {
+        const CalendarRecord& record = calendarRecord(calendar);
+        for (DayNumber n = gregorianToDayNumber(1900, 1, 1); n <= gregorianToDayNumber(2100, 12, 31); ++n) {
+            if (record.fromTable && !inLunarTable(hijri.bounds, n)) continue;
+            const CivilDate date = record.fromDayNumber(hijri, n);
+            ASSERT_EQ(record.toDayNumber(hijri, date.year, date.month, date.day), n) << record.name;
+            ASSERT_LE(date.day, record.lengthOfMonth(hijri, date.year, date.month)) << record.name << " " << n;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace velmora
