@@ -53,14 +53,42 @@ LunarTable::LunarTable(const IniFile& ini) {
             yearTotals_.emplace(*year, profileIntValue(entry.value, 0));
         }
     }
+    // The dense copy, over the years the file names when they lie close enough together.
+    std::int64_t first = kInt32Max;
+    std::int64_t last = kInt32Min;
+    const auto cover = [&](std::int64_t year) {
+        first = std::min(first, year);
+        last = std::max(last, year);
+    };
+    for (const auto& entry : monthLengths_) cover(entry.first);
+    for (const auto& entry : yearTotals_) cover(entry.first);
+    constexpr std::int64_t kDenseSpan = 4000;  // a table of 1265 to 1600 needs 337
+    if (first > last || last - first >= kDenseSpan) return;
+    denseFirst_ = first;
+    dense_.resize(static_cast<std::size_t>(last - first + 1));
+    for (const auto& [year, lengths] : monthLengths_) {
+        DenseYear& entry = dense_[static_cast<std::size_t>(year - first)];
+        entry.hasLengths = true;
+        entry.lengths = lengths;
+    }
+    for (const auto& [year, total] : yearTotals_) {
+        DenseYear& entry = dense_[static_cast<std::size_t>(year - first)];
+        entry.hasTotal = true;
+        entry.total = total;
+    }
 }
 
 HijriMonthLengths LunarTable::readHijriMonthLengths(std::int32_t year) const {
+    if (const DenseYear* entry = dense(year)) {
+        if (entry->hasLengths) return entry->lengths;
+        return defaultHijriMonthLengths(year);
+    }
     const auto it = monthLengths_.find(year);
     return it != monthLengths_.end() ? it->second : defaultHijriMonthLengths(year);
 }
 
 std::int32_t LunarTable::yearTotal(std::int64_t year) const {
+    if (const DenseYear* entry = dense(year)) return entry->hasTotal ? entry->total : 0;
     if (year < kInt32Min || year > kInt32Max) return 0;
     const auto it = yearTotals_.find(static_cast<std::int32_t>(year));
     return it != yearTotals_.end() ? it->second : 0;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 #include "calendar/calendar.h"
 #include "calendar/day_number.h"
@@ -40,9 +41,25 @@ class LunarTable {
     std::int32_t yearTotal(std::int64_t year) const;
 
   private:
+    // The years of a sound table lie close together: those from denseFirst_ on are also kept
+    // in arrays by year, which a batch of conversions reads far faster than a hash table.
+    // A year missing from the file has no entry there either (its flag is false).
+    struct DenseYear {
+        bool hasLengths = false;
+        bool hasTotal = false;
+        HijriMonthLengths lengths{};
+        std::int32_t total = 0;
+    };
+    const DenseYear* dense(std::int64_t year) const {
+        const std::int64_t i = year - denseFirst_;
+        return i >= 0 && i < static_cast<std::int64_t>(dense_.size()) ? &dense_[static_cast<std::size_t>(i)] : nullptr;
+    }
+
     HijriBounds bounds_;
     std::unordered_map<std::int32_t, HijriMonthLengths> monthLengths_;
     std::unordered_map<std::int32_t, std::int32_t> yearTotals_;
+    std::int64_t denseFirst_ = 0;
+    std::vector<DenseYear> dense_;
 };
 
 // The lunar Hijri calendar as the program uses it: the table and the bounds read at start.
