@@ -1,7 +1,7 @@
 #include "decisions/tray_text.h"
 
 #include "calendar/calendar_record.h"
-#include "calendar/native_digits.h"
+#include "calendar/date_text.h"
 #include "calendar/weekday_names.h"
 #include "resources/resource_ids.h"
 
@@ -13,36 +13,33 @@ void appendLine(std::u16string& out, std::u16string_view weekday, std::int32_t d
                 std::int32_t year) {
     out += weekday;
     out += u',';
-    out += formatAsciiDigits(day).view();
+    out += numberText(day, Digits::ascii);
     out += u' ';
     out += month;
     out += u',';
-    out += formatAsciiDigits(year).view();
+    out += numberText(year, Digits::ascii);
 }
 
 // One Persian line: "[weekday ]day month year", the numbers in Persian digits.
-void appendPersianLine(std::u16string& out, std::u16string_view weekday, std::int32_t day, std::u16string_view month,
-                       std::int32_t year) {
+void appendPersianLine(std::u16string& out, std::u16string_view weekday, const CivilDate& date,
+                       std::u16string_view month) {
     if (!weekday.empty()) {
         out += weekday;
         out += u' ';
     }
-    out += formatPersianDigits(day).view();
-    out += u' ';
-    out += month;
-    out += u' ';
-    out += formatPersianDigits(year).view();
+    out += numberText(date.day, Digits::persian) + u" " + std::u16string(month) + u" " +
+           numberText(date.year, Digits::persian);
 }
 
 TrayIconContent persianContent(const CivilDate& j, const CivilDate& g, const std::optional<CivilDate>& h,
                                std::u16string_view weekday) {
     TrayIconContent content;
-    appendPersianLine(content.tooltip, weekday, j.day, monthName(Calendar::jalali, j.month).header, j.year);
+    appendPersianLine(content.tooltip, weekday, j, monthName(Calendar::jalali, j.month).header);
     content.tooltip += u'\n';
-    appendPersianLine(content.tooltip, {}, g.day, monthName(Calendar::gregorian, g.month).header, g.year);
+    appendPersianLine(content.tooltip, {}, g, monthName(Calendar::gregorian, g.month).header);
     if (h) {
         content.tooltip += u'\n';
-        appendPersianLine(content.tooltip, {}, h->day, monthName(Calendar::hijri, h->month).box, h->year);
+        appendPersianLine(content.tooltip, {}, *h, monthName(Calendar::hijri, h->month).box);
     }
     return content;
 }

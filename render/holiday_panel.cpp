@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calendar/calendar_record.h"
+#include "calendar/date_text.h"
 
 namespace velmora {
 namespace {
@@ -82,10 +83,9 @@ void drawHolidayPanel(Surface& surface, const MonthView& view) {
     if (!more || lines <= 0) return;
     const std::int32_t y = top + step * listed;
     const auto count = static_cast<std::int32_t>(holidays.size()) - listed;
-    const std::u16string_view format = view.words.moreHolidays;
-    std::u16string line(format);
-    const DigitText number = view.words.persianDigits ? formatPersianDigits(count) : formatAsciiDigits(count);
-    if (const std::size_t at = line.find(u"%s"); at != std::u16string::npos) line.replace(at, 2, number.view());
+    std::u16string line(view.words.moreHolidays);
+    const std::u16string number = numberText(count, view.words.persianDigits ? Digits::persian : Digits::ascii);
+    if (const std::size_t at = line.find(u"%s"); at != std::u16string::npos) line.replace(at, 2, number);
     surface.setTextAlign(view.words.rightToLeft ? TextAlign::rightTopRightToLeft : TextAlign::rightTop);
     surface.drawText(x, y, fitted(surface, line, room(y)));
 }
