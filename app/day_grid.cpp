@@ -3,6 +3,8 @@
 #include <oleacc.h>
 
 #include "app/win32_text.h"
+#include "decisions/day_reading.h"
+#include "render/month_grid.h"
 
 namespace velmora {
 namespace {
@@ -81,7 +83,7 @@ class GridAccessible : public IAccessible {
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
         if (grid_ == nullptr) return RPC_E_DISCONNECTED;
-        *count = static_cast<LONG>(grid_->owner_.days().size());
+        *count = static_cast<LONG>(grid_->days_.days.size());
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch** child) override {
@@ -93,10 +95,10 @@ class GridAccessible : public IAccessible {
         if (grid_ == nullptr) return RPC_E_DISCONNECTED;
         if (child.vt != VT_I4) return E_INVALIDARG;
         if (child.lVal == CHILDID_SELF) {
-            *name = allocate(grid_->owner_.name());
+            *name = allocate(grid_->days_.name);
             return S_OK;
         }
-        const auto days = grid_->owner_.days();
+        const auto& days = grid_->days_.days;
         if (child.lVal < 1 || child.lVal > static_cast<LONG>(days.size())) return E_INVALIDARG;
         *name = allocate(days[static_cast<std::size_t>(child.lVal - 1)].first);
         return S_OK;
@@ -119,7 +121,7 @@ class GridAccessible : public IAccessible {
         LONG bits = STATE_SYSTEM_FOCUSABLE;
         if (child.vt == VT_I4 && child.lVal != CHILDID_SELF) {
             bits |= STATE_SYSTEM_SELECTABLE;
-            if (child.lVal == grid_->owner_.cursorDay())
+            if (child.lVal == grid_->days_.cursorDay)
                 bits |= STATE_SYSTEM_SELECTED | (focused ? STATE_SYSTEM_FOCUSED : 0);
         } else if (focused) {
             bits |= STATE_SYSTEM_FOCUSED;
@@ -144,12 +146,12 @@ class GridAccessible : public IAccessible {
         if (grid_ == nullptr) return RPC_E_DISCONNECTED;
         VariantInit(focus);
         if (!grid_->focused()) return S_FALSE;
-        *focus = childVariant(grid_->owner_.cursorDay());
+        *focus = childVariant(grid_->days_.cursorDay);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
         if (grid_ == nullptr) return RPC_E_DISCONNECTED;
-        *selection = childVariant(grid_->owner_.cursorDay());
+        *selection = childVariant(grid_->days_.cursorDay);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT, BSTR* action) override {
@@ -161,7 +163,7 @@ class GridAccessible : public IAccessible {
         if (grid_ == nullptr) return RPC_E_DISCONNECTED;
         RECT r{};
         if (child.vt == VT_I4 && child.lVal != CHILDID_SELF) {
-            const auto days = grid_->owner_.days();
+            const auto& days = grid_->days_.days;
             if (child.lVal < 1 || child.lVal > static_cast<LONG>(days.size())) return E_INVALIDARG;
             r = days[static_cast<std::size_t>(child.lVal - 1)].second;
         } else {
@@ -177,7 +179,7 @@ class GridAccessible : public IAccessible {
     HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
         if (grid_ == nullptr) return RPC_E_DISCONNECTED;
         VariantInit(end);
-        const LONG count = static_cast<LONG>(grid_->owner_.days().size());
+        const LONG count = static_cast<LONG>(grid_->days_.days.size());
         const LONG from = start.vt == VT_I4 ? start.lVal : CHILDID_SELF;
         LONG to = 0;
         switch (direction) {
@@ -198,7 +200,7 @@ class GridAccessible : public IAccessible {
         if (grid_ == nullptr) return RPC_E_DISCONNECTED;
         POINT p{x, y};
         ScreenToClient(grid_->window_, &p);
-        const auto days = grid_->owner_.days();
+        const auto& days = grid_->days_.days;
         for (std::size_t i = 0; i < days.size(); ++i) {
             if (PtInRect(&days[i].second, p)) {
                 *hit = childVariant(static_cast<LONG>(i + 1));
@@ -224,7 +226,7 @@ class GridAccessible : public IAccessible {
 
 #pragma GCC diagnostic pop
 
-DayGrid::DayGrid(HWND parent, HINSTANCE instance, int id, Owner owner) : owner_(std::move(owner)) {
+DayGrid::DayGrid(HWND parent, HINSTANCE instance, int id) {
     static const bool registered = [instance] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
@@ -250,10 +252,24 @@ DayGrid::~DayGrid() {
     }
 }
 
+void DayGrid::showMonth(const MonthLayout& layout, std::u16string name, std::int32_t cursorDay, Language language,
+                        const DisplayScale& scale, std::int32_t width, std::int32_t height) {
+    RECT grid;
+    GetWindowRect(window_, &grid);
+    MapWindowPoints(nullptr, GetParent(window_), reinterpret_cast<POINT*>(&grid), 2);
+    GridDays shown{std::move(name), {}, cursorDay};
+    for (const LaidOutDay& day : layout.days) {
+        const Rect box = scale.px(gridCell(width, height, day.cell.row, day.cell.screenColumn).box);
+        shown.days.push_back({dayReading(layout, day, language), RECT{box.left - grid.left, box.top - grid.top,
+                                                                      box.right - grid.left, box.bottom - grid.top}});
+    }
+    show(std::move(shown));
+}
+
 void DayGrid::cursorMoved() {
     if (window_ == nullptr) return;
-    NotifyWinEvent(EVENT_OBJECT_SELECTION, window_, OBJID_CLIENT, owner_.cursorDay());
-    if (focused()) NotifyWinEvent(EVENT_OBJECT_FOCUS, window_, OBJID_CLIENT, owner_.cursorDay());
+    NotifyWinEvent(EVENT_OBJECT_SELECTION, window_, OBJID_CLIENT, days_.cursorDay);
+    if (focused()) NotifyWinEvent(EVENT_OBJECT_FOCUS, window_, OBJID_CLIENT, days_.cursorDay);
 }
 
 LRESULT CALLBACK DayGrid::procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -286,15 +302,17 @@ LRESULT DayGrid::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_KEYDOWN:
             if (wParam == VK_LEFT || wParam == VK_RIGHT || wParam == VK_UP || wParam == VK_DOWN ||
                 wParam == VK_RETURN) {
-                owner_.keyDown(static_cast<std::uint16_t>(wParam));
+                SendMessageW(GetParent(window_), WM_COMMAND,
+                             MAKEWPARAM(GetDlgCtrlID(window_), static_cast<WORD>(wParam)),
+                             reinterpret_cast<LPARAM>(window_));
                 return 0;
             }
             break;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             focused_ = message == WM_SETFOCUS;
-            owner_.focusChanged();
-            if (message == WM_SETFOCUS) NotifyWinEvent(EVENT_OBJECT_FOCUS, window_, OBJID_CLIENT, owner_.cursorDay());
+            RedrawWindow(GetParent(window_), nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
+            if (message == WM_SETFOCUS) NotifyWinEvent(EVENT_OBJECT_FOCUS, window_, OBJID_CLIENT, days_.cursorDay);
             return 0;
         case WM_GETOBJECT:
             if (static_cast<LONG>(lParam) == OBJID_CLIENT) {

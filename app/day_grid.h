@@ -7,34 +7,43 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
+
+#include "decisions/language.h"
+#include "render/month_layout.h"
+#include "render/scaled_surface.h"
 
 namespace velmora {
 
 class GridAccessible;
 
+// What the grid holds of the shown month, as its owner hands it over whenever that changes.
+struct GridDays {
+    std::u16string name;  // the grid's own: the month it shows
+    // Each day of the month, day 1 first: what a screen reader says of it, and its cell in the
+    // grid window's client coordinates.
+    std::vector<std::pair<std::u16string, RECT>> days;
+    std::int32_t cursorDay = 0;
+};
+
+// The grid tells its parent of an arrow or Enter by WM_COMMAND, with its id in the low word
+// of wParam and the key in the high word; a change of focus repaints the parent, which draws
+// the cursor only while the grid has the focus.
 class DayGrid {
   public:
-    // What the grid asks of its owner.
-    struct Owner {
-        std::function<void(std::uint16_t key)> keyDown;  // an arrow or Enter
-        std::function<void()> focusChanged;
-        std::function<std::u16string()> name;  // the grid's own: the month it shows
-        // Each day of the shown month, day 1 first: what a screen reader says of it, and its
-        // cell in the grid window's client coordinates.
-        std::function<std::vector<std::pair<std::u16string, RECT>>()> days;
-        std::function<std::int32_t()> cursorDay;
-    };
-
-    DayGrid(HWND parent, HINSTANCE instance, int id, Owner owner);
+    DayGrid(HWND parent, HINSTANCE instance, int id);
     ~DayGrid();
     DayGrid(const DayGrid&) = delete;
     DayGrid& operator=(const DayGrid&) = delete;
 
     HWND handle() const { return window_; }
     bool focused() const { return focused_; }
+    void show(GridDays days) { days_ = std::move(days); }
+    // The days of a laid-out month, as the paint places them in a client area of width by
+    // height (96-dpi pixels) at scale, read in the language; name is the month's.
+    void showMonth(const MonthLayout& layout, std::u16string name, std::int32_t cursorDay, Language language,
+                   const DisplayScale& scale, std::int32_t width, std::int32_t height);
     // Tells screen readers that the cursor is on another day (or the month changed).
     void cursorMoved();
 
@@ -44,7 +53,7 @@ class DayGrid {
 
     HWND window_ = nullptr;
     bool focused_ = false;  // between WM_SETFOCUS and WM_KILLFOCUS
-    Owner owner_;
+    GridDays days_;
     GridAccessible* accessible_ = nullptr;
 
     friend class GridAccessible;

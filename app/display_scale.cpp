@@ -2,7 +2,12 @@
 #include <windows.h>
 
 #include "app/display_scale.h"
+
+#include <algorithm>
+#include <utility>
+
 #include "decisions/icon_size.h"
+#include "render/scaled_surface.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -95,6 +100,50 @@ HBITMAP loadScaledBitmap(HINSTANCE instance, int bitmapId, UINT dpi) {
     DeleteDC(to);
     DeleteObject(drawn);
     return shrunk;
+}
+
+RECT windowPlaceAtDpi(HWND window, UINT dpi, SIZE design, const RECT* suggested) {
+    // The design's client area (the 96-dpi window less its frame there), at this DPI.
+    RECT frame96{0, 0, 0, 0};
+    RECT frame{0, 0, 0, 0};
+    const DWORD style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
+    adjustWindowRectForDpi(frame96, style, 96);
+    adjustWindowRectForDpi(frame, style, dpi);
+    const DisplayScale scale{static_cast<std::int32_t>(dpi)};
+    const int width = scale.px(design.cx - (frame96.right - frame96.left)) + (frame.right - frame.left);
+    const int height = scale.px(design.cy - (frame96.bottom - frame96.top)) + (frame.bottom - frame.top);
+    RECT place;
+    GetWindowRect(window, &place);
+    if (suggested != nullptr) place = *suggested;
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    GetMonitorInfoW(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    const int left = std::max<int>(std::min<int>(place.left, work.right - width), work.left);
+    const int top = std::max<int>(std::min<int>(place.top, work.bottom - height), work.top);
+    return {left, top, left + width, top + height};
+}
+
+void setWindowIconsAtDpi(HWND window, HINSTANCE instance, const wchar_t* name, int bigPixels, int smallPixels,
+                         UINT dpi) {
+    for (const auto& [which, pixels] : {std::pair{ICON_BIG, bigPixels}, std::pair{ICON_SMALL, smallPixels}}) {
+        const HICON icon = loadScaledIcon(instance, name, pixels, dpi);
+        const auto old = reinterpret_cast<HICON>(
+            SendMessageW(window, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon)));
+        // The class's icons live as long as the process; only those set here are the window's.
+        if (old != nullptr &&
+            old != reinterpret_cast<HICON>(GetClassLongPtrW(window, which == ICON_BIG ? GCLP_HICON : GCLP_HICONSM)))
+            DestroyIcon(old);
+    }
+}
+
+int averageCharWidth(HWND window, HFONT font) {
+    const HDC dc = GetDC(window);
+    const HGDIOBJ old = font != nullptr ? SelectObject(dc, font) : nullptr;
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    if (old != nullptr) SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    return metrics.tmAveCharWidth;
 }
 
 }  // namespace velmora

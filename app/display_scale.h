@@ -25,6 +25,16 @@ void adjustWindowRectForDpi(RECT& rect, DWORD style, UINT dpi);
 // An icon of the program's resources at the size the DPI asks for; the caller destroys it.
 HICON loadScaledIcon(HINSTANCE instance, const wchar_t* name, int pixelsAt96, UINT dpi);
 
+// Where a window of the design's size at 96 dpi (frame included) stands at a DPI: its client
+// area scaled, its frame as the DPI has it, at suggested (or where it is), kept whole on the
+// work area of its display as far as it fits.
+RECT windowPlaceAtDpi(HWND window, UINT dpi, SIZE design, const RECT* suggested);
+// The window's big and small icons, at the sizes the DPI asks for.
+void setWindowIconsAtDpi(HWND window, HINSTANCE instance, const wchar_t* name, int bigPixels, int smallPixels,
+                         UINT dpi);
+// The average character width of a font (the system's where none) on the window's display.
+int averageCharWidth(HWND window, HFONT font);
+
 // A bitmap of the program's resources at the DPI's size: the drawing made for 1.5x, 2x or 3x
 // the design where there is one for the DPI, else the next larger shrunk smoothly (the design
 // itself at 96 dpi). The caller deletes it.

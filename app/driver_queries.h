@@ -5,9 +5,12 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
+
+#include "app/tray_icon.h"
+#include "occasions/calendar_files.h"
+#include "render/month_layout.h"
 
 namespace velmora {
 
@@ -22,11 +25,17 @@ struct DriverFacts {
     std::int32_t liveGdiObjects = 0;
     std::u16string trayTooltip;  // what the tray icon's tooltip says
     std::u16string trayBalloon;  // the last balloon's text
-    // The lunar date of a day of the shown month, as LunarOfDay answers it.
-    std::function<LRESULT(std::int32_t day)> lunarOfDay;
-    // Where day wParam of the shown month is drawn, as CellOfDay answers it.
-    std::function<LRESULT(std::int32_t day)> cellOfDay;
+    // The shown month, laid out, and the paint's client size (96-dpi pixels), which the
+    // questions about its days are answered from.
+    MonthLayout shownMonth;
+    std::int32_t clientWidth = 0;
+    std::int32_t clientHeight = 0;
 };
+
+// The facts, from the window's parts: its menu bar, its data files, its GDI objects, its tray
+// icon (none before it is made) and the shown month with the paint's client size.
+DriverFacts gatherDriverFacts(HMENU bar, const CalendarFiles& files, std::int32_t liveGdiObjects, const TrayIcon* tray,
+                              MonthLayout shownMonth, std::int32_t clientWidth, std::int32_t clientHeight);
 
 class DriverQueries {
   public:

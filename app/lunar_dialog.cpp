@@ -11,8 +11,8 @@ constexpr int kOptionIds[] = {IDC_LUNAR_EARLIER, IDC_LUNAR_LATER};
 
 }  // namespace
 
-LunarDialog::LunarDialog(HINSTANCE instance, const Catalogue& words, CivilDate today, DataReader data, TableEditor edit)
-    : instance_(instance), words_(words), today_(today), data_(std::move(data)), edit_(std::move(edit)) {}
+LunarDialog::LunarDialog(HINSTANCE instance, const Catalogue& words, CivilDate today, DataWatch& data)
+    : instance_(instance), words_(words), today_(today), data_(data) {}
 
 void LunarDialog::run(HWND owner) {
     if (const DLGTEMPLATE* box = words_.dialog(L"LUNARBOX"))
@@ -43,7 +43,8 @@ INT_PTR LunarDialog::handleMessage(UINT message, WPARAM wParam, LPARAM) {
 }
 
 void LunarDialog::fill(std::int32_t keep) {
-    const CalendarData& data = data_();
+    data_.look();
+    const CalendarData& data = data_.data();
     rows_ = correctableLunarMonths(data, today_);
     const HWND list = GetDlgItem(handle(), IDC_LUNAR_MONTHS);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
@@ -71,7 +72,8 @@ const LunarMonthRow* LunarDialog::selected() const {
 
 void LunarDialog::showOptions() {
     const LunarMonthRow* row = selected();
-    options_ = row != nullptr ? lunarStartOptions(data_(), *row, words_.language()) : std::vector<LunarStartOption>{};
+    options_ =
+        row != nullptr ? lunarStartOptions(data_.data(), *row, words_.language()) : std::vector<LunarStartOption>{};
     for (std::size_t i = 0; i < 2; ++i) {
         const HWND button = GetDlgItem(handle(), kOptionIds[i]);
         const bool shown = i < options_.size();
@@ -92,7 +94,8 @@ void LunarDialog::apply() {
     }
     if (first == row->first) return;  // it begins there already
     const LunarMonthRow month = *row;
-    if (!written(edit_([&](std::string_view text) { return startLunarMonth(text, month.year, month.month, first); })))
+    if (!written(data_.editCalendar(
+            [&](std::string_view text) { return startLunarMonth(text, month.year, month.month, first); })))
         return;
     fill(month.year * 100 + month.month);
     say(IDS_LUNAR_APPLIED, lunarMonthTitle(month.year, month.month, words_.language()));
@@ -101,7 +104,7 @@ void LunarDialog::apply() {
 void LunarDialog::undo() {
     const LunarMonthRow* row = selected();
     const std::int32_t keep = row != nullptr ? row->year * 100 + row->month : 0;
-    if (!written(edit_([](std::string_view text) { return undoLunarCorrections(text); }))) return;
+    if (!written(data_.editCalendar([](std::string_view text) { return undoLunarCorrections(text); }))) return;
     fill(keep);
     say(IDS_LUNAR_UNDONE);
 }

@@ -4,11 +4,11 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/catalogue.h"
+#include "app/data_watch.h"
 #include "app/window_object.h"
 #include "data/replace_file.h"
 #include "decisions/lunar_months.h"
@@ -17,12 +17,9 @@ namespace velmora {
 
 class LunarDialog : public DialogObject<LunarDialog> {
   public:
-    // The data as the window reads it now; and the window's way of rewriting calendar.ini,
-    // which answers the problem (empty on success) and shows the new table everywhere.
-    using DataReader = std::function<const CalendarData&()>;
-    using TableEditor = std::function<std::string(const std::function<EditedText(std::string_view)>&)>;
-
-    LunarDialog(HINSTANCE instance, const Catalogue& words, CivilDate today, DataReader data, TableEditor edit);
+    // The table is read from, and written through, the window's data watch, which tells the
+    // window of each write.
+    LunarDialog(HINSTANCE instance, const Catalogue& words, CivilDate today, DataWatch& data);
 
     void run(HWND owner);
 
@@ -44,8 +41,7 @@ class LunarDialog : public DialogObject<LunarDialog> {
     HINSTANCE instance_;
     const Catalogue& words_;
     CivilDate today_;
-    DataReader data_;
-    TableEditor edit_;
+    DataWatch& data_;
     std::vector<LunarMonthRow> rows_;
     std::vector<LunarStartOption> options_;
 };

@@ -45,6 +45,7 @@ MainControls::MainControls(HWND parent, HINSTANCE instance, const ProgramFonts& 
                WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
                IDC_HOLIDAY_LIST);
     SetWindowSubclass(holidayList_, holidayListProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(yearEdit_, yearEditProc, 1, reinterpret_cast<DWORD_PTR>(this));
     EnableWindow(holidayList_, FALSE);  // until the month has holidays
     rescale();
     tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP, 0, 0, 0, 0, parent_, nullptr, instance_, nullptr);
@@ -53,6 +54,7 @@ MainControls::MainControls(HWND parent, HINSTANCE instance, const ProgramFonts& 
 MainControls::~MainControls() {
     // The list may outlive these controls by a few messages of its own destruction.
     RemoveWindowSubclass(holidayList_, holidayListProc, 1);
+    RemoveWindowSubclass(yearEdit_, yearEditProc, 1);
     for (const HBITMAP picture : pictures_) {
         if (picture != nullptr) DeleteObject(picture);
     }
@@ -117,6 +119,17 @@ void MainControls::layOut(std::int32_t w, std::int32_t h, std::int32_t paintChar
         MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
         places_.push_back({child, r});
     }
+}
+
+LRESULT CALLBACK MainControls::yearEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR self) {
+    if (message == WM_KEYDOWN && wParam == VK_RETURN) {
+        const MainControls& controls = *reinterpret_cast<const MainControls*>(self);
+        SendMessageW(controls.parent_, WM_COMMAND, MAKEWPARAM(IDC_YEAR_EDIT, kYearEntered),
+                     reinterpret_cast<LPARAM>(window));
+        return 0;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 // The holiday list is drawn by the main window's paint, which shows through it: the list
@@ -227,6 +240,24 @@ void MainControls::updateTips(const MonthButtonTips& tips, std::u16string_view a
             tipAdded_[i] = SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
         }
     }
+}
+
+Rect MainControls::clipSelfDrawn(HDC dc, const DisplayScale& scale) const {
+    Rect occasionsButton;
+    for (const Place& place : places_) {
+        if ((GetWindowLongW(place.control, GWL_STYLE) & WS_VISIBLE) == 0 || !drawsItself(place.control)) continue;
+        const RECT& r = place.rect;
+        if (place.control == allOccasionsButton_)
+            occasionsButton = {scale.design(r.left), scale.design(r.top), scale.design(r.right),
+                               scale.design(r.bottom)};
+        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
+    return occasionsButton;
+}
+
+KeyFocus MainControls::keyFocus(HWND target, Calendar mode) const {
+    if (SendMessageW(monthBox(mode), CB_GETDROPPEDSTATE, 0, 0) != 0) return KeyFocus::droppedMonthBox;
+    return target == yearEdit_ ? KeyFocus::yearBox : KeyFocus::other;
 }
 
 }  // namespace velmora

@@ -12,13 +12,19 @@
 #include <vector>
 
 #include "app/gdi_surface.h"
+#include "decisions/keyboard.h"
 #include "decisions/navigation.h"
 #include "decisions/window_layout.h"
+#include "render/scaled_surface.h"
 
 namespace velmora {
 
 class MainControls {
   public:
+    // Enter in the year box reaches the parent as WM_COMMAND with IDC_YEAR_EDIT and this code
+    // (the edit control itself never sees that Enter).
+    static constexpr WORD kYearEntered = 0x7FFF;
+
     // Creates the controls on the parent; grid is the days' window, made by its owner.
     MainControls(HWND parent, HINSTANCE instance, const ProgramFonts& fonts, HWND grid);
     ~MainControls();
@@ -46,6 +52,13 @@ class MainControls {
     const std::vector<Place>& places() const { return places_; }
     // The controls that draw themselves, which the paint leaves alone.
     bool drawsItself(HWND control) const { return control != grid_ && control != holidayList_; }
+    // Keeps a paint of the parent off the visible controls that draw themselves, as
+    // WS_CLIPCHILDREN would; the occasions button's rectangle in 96-dpi pixels, empty while
+    // it is hidden.
+    Rect clipSelfDrawn(HDC dc, const DisplayScale& scale) const;
+    // Where a key pressed in the window goes, for the window's keys: the year box keeps Home,
+    // and an open month list all keys.
+    KeyFocus keyFocus(HWND target, Calendar mode) const;
     // The holiday panel's lines, for screen readers; the list is left out of the tab order
     // while it has none.
     void setHolidayLines(const std::vector<std::u16string>& lines);
@@ -70,6 +83,8 @@ class MainControls {
     void fillMonthBoxes(Language language);
     // Gives the list the lines last set, if it does not hold them yet.
     void fillHolidayList();
+    static LRESULT CALLBACK yearEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR self);
     static LRESULT CALLBACK holidayListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                             DWORD_PTR self);
 

@@ -12,13 +12,16 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "app/data_watch.h"
 #include "app/day_grid.h"
 #include "app/driver_queries.h"
 #include "app/gdi_surface.h"
 #include "app/main_controls.h"
+#include "app/menu_commands.h"
 #include "app/occasions_dialog.h"
 #include "app/tray_icon.h"
 #include "app/window_object.h"
+#include "app/window_picture.h"
 #include "data/replace_file.h"
 #include "decisions/day_change.h"
 #include "decisions/navigation.h"
@@ -53,9 +56,8 @@ class MainWindow : public WindowObject<MainWindow> {
     LRESULT onDestroy(WPARAM wParam, LPARAM lParam);
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onNotify(WPARAM wParam, LPARAM lParam);
-    LRESULT onClock(ClockEvent event);
+    LRESULT onClock();
     LRESULT onTrayNotify(WPARAM wParam, LPARAM lParam);
-    LRESULT onTellDataProblem(WPARAM which);
     LRESULT onMouseMove(LPARAM lParam);
     LRESULT onLeftButtonDown(LPARAM lParam);
     LRESULT onDoubleClick(LPARAM lParam);
@@ -63,84 +65,55 @@ class MainWindow : public WindowObject<MainWindow> {
     // Fonts, pictures, icons and the window's size for a DPI: at creation and when the
     // window moves to a display of another scale. suggested is where Windows would have it.
     void scaleTo(UINT dpi, const RECT* suggested);
-    // A point of the client area in the 96-dpi pixels the paint lays out in.
-    POINT designPoint(LPARAM lParam) const;
     void onGridKey(std::uint16_t key);
-    std::vector<std::pair<std::u16string, RECT>> gridDays();
+    // What the days' window tells screen readers of the shown month, anew.
+    void showGridDays();
     void onYearEntered();
     bool onMenuCommand(WORD id);
     bool onNavigationCommand(WORD id, WORD code);
 
-    static LRESULT CALLBACK yearEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR self);
-
-    NavigationContext context() const { return {files_.data(), today_, startDay_}; }
+    NavigationContext context() const { return {data_.data(), today_, startDay_}; }
+    MonthLayout shownLayout() const;
     // Shows another month: writes the controls from it and repaints the calendar.
     void show(const ShownMonth& shown, bool rewriteYear = false);
     void setDisplayMode(Calendar mode);
-    void checkModeItem();
-    void updateHijriItem();
-    // Takes the menus and the strings of the interface's language, and marks in the menu
-    // what is chosen now.
+    // Takes the menus and the strings of the interface's language.
     void applyWords();
     void setLanguage(Language language);
-    void replaceStartupItem(UINT removed, UINT added, UINT text);
-    // The dialog's title: the month it lists.
-    std::u16string occasionsTitle(const MonthLayout& month) const;
-    // The Solar Hijri month of the shown day, laid out for the occasions dialog.
-    MonthLayout occasionsMonth();
+    // The Solar Hijri month of the shown day, as the occasions dialog lists it.
+    ListedMonth occasionsListing() const;
     // Today's icon and tooltip, from the data files as they are now.
     TrayIconContent trayContent();
-    // Looks at calendar.ini and events.ini again, as before every use. A newly damaged file
-    // is told once (by a posted message); a table that comes or goes moves the view and the
-    // Hijri mode's menu item with it.
-    void refreshDataFiles();
+    // Looks at the data files again, as before every use; a table that comes or goes moves
+    // the view and the Hijri mode's menu item with it, and any change reaches the occasions
+    // dialog.
+    void lookAtDataFiles();
+    // After the program wrote a data file: the view, the tray icon's tooltip and the
+    // occasions dialog show it at once.
+    void showWrittenData();
     DriverFacts driverFacts() const;
-    // Rewrites calendar.ini through `edit` (checked, atomic, with a backup) and shows the new
-    // table everywhere at once; the problem, or empty.
-    std::string editCalendar(const std::function<EditedText(std::string_view)>& edit);
-    void tellOfPredictedMonths();
     // My Days…, on a day of the shown mode's calendar when a double-click opened it.
     void openMyDays(std::optional<CivilDate> start);
-    std::string saveMyDays(const std::vector<MyDay>& days);
-    bool remindersOn() const;
-    bool eveningBeforeOn() const;
-    void checkReminderItems();
-    void remindOfMyDays(const LocalTime& now);
     std::u16string aboutLunarNote();
 
     HINSTANCE instance_;
-    CalendarFiles files_;
-    GdiLedger ledger_;
-    ProgramFonts fonts_{ledger_};
-    BitmapCache bitmaps_;
-    PaintResources resources_{fonts_, bitmaps_, ledger_};
-    std::unique_ptr<OffscreenCanvas> canvas_;  // what the window paints on before it shows the picture
+    DataWatch data_;
+    WindowPicture picture_;
     std::unique_ptr<DayGrid> grid_;
     std::unique_ptr<MainControls> controls_;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<OccasionsDialog> occasionsDialog_;
     DriverQueries queries_;
-    HMENU mainMenu_ = nullptr;
-    HMENU trayMenuRoot_ = nullptr;
-    HMENU trayMenu_ = nullptr;
+    MenuCommands menus_;
     Catalogue words_;
-    bool registeredAtStartup_ = false;
     UINT taskbarCreatedMessage_ = 0;
     std::u16string allOccasionsTip_;
     std::u16string moreHolidays_;
     std::u16string predictedMark_;
 
     ShownMonth shown_;
-    CivilDate today_;               // the local date, as the clock last said it
-    std::int32_t startDay_ = 1;     // the Gregorian day of the month the program started on
-    UINT dpi_ = 96;                 // of the display the window is on
-    std::int32_t clientWidth_ = 0;  // of the paint, in 96-dpi pixels
-    std::int32_t clientHeight_ = 0;
-    std::int32_t linkCharWidth_ = 0;    // the paint's average character width, which places the link
-    std::u16string toldDataProblem_;    // what the user was last told of a damaged calendar.ini
-    std::u16string toldEventsProblem_;  // and of a damaged events.ini
-    std::u16string toldMyDaysProblem_;  // and of my-days.ini
+    CivilDate today_;            // the local date, as the clock last said it
+    std::int32_t startDay_ = 1;  // the Gregorian day of the month the program started on
 };
 
 }  // namespace velmora

@@ -7,14 +7,9 @@
 
 namespace velmora {
 
-MyDaysDialog::MyDaysDialog(HINSTANCE instance, const Catalogue& words, DataReader data, DaysWriter write,
-                           std::optional<CivilDate> start, Calendar startCalendar)
-    : instance_(instance),
-      words_(words),
-      data_(std::move(data)),
-      write_(std::move(write)),
-      start_(start),
-      startCalendar_(startCalendar) {}
+MyDaysDialog::MyDaysDialog(HINSTANCE instance, const Catalogue& words, DataWatch& data, std::optional<CivilDate> start,
+                           Calendar startCalendar)
+    : instance_(instance), words_(words), data_(data), start_(start), startCalendar_(startCalendar) {}
 
 void MyDaysDialog::run(HWND owner) {
     if (const DLGTEMPLATE* box = words_.dialog(L"MYDAYSBOX"))
@@ -93,7 +88,8 @@ INT_PTR MyDaysDialog::handleMessage(UINT message, WPARAM wParam, LPARAM) {
 }
 
 void MyDaysDialog::fillList(const std::optional<MyDay>& select) {
-    days_ = data_().myDays;
+    data_.look();
+    days_ = data_.data().myDays;
     const HWND list = GetDlgItem(handle(), IDC_MYDAYS_LIST);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
     const std::u16string dayOff = words_.text(IDS_MYDAYS_DAY_OFF);
@@ -155,7 +151,7 @@ void MyDaysDialog::explain() {
 }
 
 void MyDaysDialog::save(std::vector<MyDay> days, const MyDay* select) {
-    const std::string problem = write_(days);
+    const std::string problem = data_.saveMyDays(days);
     if (!problem.empty()) {
         words_.warn(handle(), IDS_MYDAYS_NOT_WRITTEN, fromUtf8(problem));
         return;

@@ -4,12 +4,12 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/catalogue.h"
+#include "app/data_watch.h"
 #include "app/window_object.h"
 #include "decisions/my_days_form.h"
 
@@ -17,13 +17,10 @@ namespace velmora {
 
 class MyDaysDialog : public DialogObject<MyDaysDialog> {
   public:
-    // The data as the window reads it now; and the window's way of writing my-days.ini, which
-    // answers the problem (empty on success) and shows the days everywhere.
-    using DataReader = std::function<const CalendarData&()>;
-    using DaysWriter = std::function<std::string(const std::vector<MyDay>&)>;
-
-    // A double-click opens it on a day: `start` in the calendar of the view it was shown in.
-    MyDaysDialog(HINSTANCE instance, const Catalogue& words, DataReader data, DaysWriter write,
+    // The days are read from, and written through, the window's data watch, which tells the
+    // window of each write. A double-click opens it on a day: `start` in the calendar of the
+    // view it was shown in.
+    MyDaysDialog(HINSTANCE instance, const Catalogue& words, DataWatch& data,
                  std::optional<CivilDate> start = std::nullopt, Calendar startCalendar = Calendar::jalali);
 
     void run(HWND owner);
@@ -42,8 +39,7 @@ class MyDaysDialog : public DialogObject<MyDaysDialog> {
 
     HINSTANCE instance_;
     const Catalogue& words_;
-    DataReader data_;
-    DaysWriter write_;
+    DataWatch& data_;
     std::optional<CivilDate> start_;
     Calendar startCalendar_;
     std::vector<MyDay> days_;  // as listed

@@ -10,19 +10,12 @@
 
 namespace velmora {
 
-OccasionsDialog::OccasionsDialog(HINSTANCE instance, const PaintResources& resources,
-                                 std::function<MonthLayout()> monthToList,
-                                 std::function<std::u16string(const MonthLayout&)> titleOf,
-                                 std::function<std::u16string(const MonthLayout&, const LaidOutDay&)> readDay)
-    : instance_(instance),
-      resources_(resources),
-      monthToList_(std::move(monthToList)),
-      titleOf_(std::move(titleOf)),
-      readDay_(std::move(readDay)) {}
+OccasionsDialog::OccasionsDialog(HINSTANCE instance, const PaintResources& resources)
+    : instance_(instance), resources_(resources) {}
 
 OccasionsDialog::~OccasionsDialog() { close(); }
 
-void OccasionsDialog::open(HWND owner) {
+void OccasionsDialog::open(HWND owner, ListedMonth month) {
     if (isOpen()) {
         ShowWindow(handle(), SW_SHOWNORMAL);
         SetForegroundWindow(handle());
@@ -30,7 +23,7 @@ void OccasionsDialog::open(HWND owner) {
     }
     CreateDialogParamW(instance_, L"EventDlg", owner, procedure, reinterpret_cast<LPARAM>(this));
     if (!isOpen()) return;
-    follow();
+    follow(std::move(month));
     ShowWindow(handle(), SW_SHOW);
 }
 
@@ -39,10 +32,11 @@ void OccasionsDialog::close() {
     if (isOpen()) DestroyWindow(handle());
 }
 
-void OccasionsDialog::follow() {
+void OccasionsDialog::follow(ListedMonth listed) {
     if (!isOpen()) return;
-    const MonthLayout month = monthToList_();
-    setWindowText(handle(), titleOf_(month));
+    month_ = std::move(listed);
+    const MonthLayout& month = month_.layout;
+    setWindowText(handle(), month_.title);
     // An unseen pass learns how tall the month's lines are, and which days it lists.
     const HDC dc = GetDC(list_);
     listed_.clear();
@@ -55,8 +49,7 @@ void OccasionsDialog::follow() {
     // The same days as items of the list, which screen readers read and the keyboard moves in.
     SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
     for (std::size_t i = 0; i < listed_.size(); ++i) {
-        const LaidOutDay& day = month.days[static_cast<std::size_t>(listed_[i].day - 1)];
-        std::u16string text = readDay_(month, day);
+        std::u16string text = month_.readings[static_cast<std::size_t>(listed_[i].day - 1)];
         LVITEMW item{};
         item.mask = LVIF_TEXT;
         item.iItem = static_cast<int>(i);
@@ -187,7 +180,7 @@ INT_PTR OccasionsDialog::onWheel(WPARAM wParam) {
 // The list view is the page the lines are drawn on; its items are there to be read, not seen.
 void OccasionsDialog::paintList() {
     PAINTSTRUCT paint;
-    const MonthLayout month = monthToList_();  // the occasions as the files hold them now
+    const MonthLayout& month = month_.layout;
     std::int32_t focused = 0;
     if (GetFocus() == list_) {
         const LRESULT chosen = SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED);

@@ -5,11 +5,12 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
+#include <vector>
 
 #include "app/gdi_surface.h"
 #include "app/window_object.h"
+#include "decisions/day_reading.h"
 #include "render/month_layout.h"
 #include "render/occasions_dialog.h"
 #include "render/scaled_surface.h"
@@ -18,19 +19,14 @@ namespace velmora {
 
 class OccasionsDialog : public DialogObject<OccasionsDialog> {
   public:
-    // monthToList lays out the month to list, with the data as the files hold it now;
-    // titleOf names it in the dialog's title.
-    // readDay says a listed day's dates and occasions to screen readers, an item of the list
-    // each.
-    OccasionsDialog(HINSTANCE instance, const PaintResources& resources, std::function<MonthLayout()> monthToList,
-                    std::function<std::u16string(const MonthLayout&)> titleOf,
-                    std::function<std::u16string(const MonthLayout&, const LaidOutDay&)> readDay);
+    OccasionsDialog(HINSTANCE instance, const PaintResources& resources);
     ~OccasionsDialog();
 
-    // Opens the dialog over the owner, or brings the open one forward.
-    void open(HWND owner);
-    // The main window shows another month: list it, sized to it, from its first line.
-    void follow();
+    // Opens the dialog over the owner on a month, or brings the open one forward.
+    void open(HWND owner, ListedMonth month);
+    // The main window shows another month, or its data changed: list it, sized to it, from
+    // its first line.
+    void follow(ListedMonth month);
     // Shows the lines of a day of the listed month, chosen in the list.
     void showDay(std::int32_t day);
     bool isOpen() const { return handle() != nullptr; }
@@ -55,9 +51,7 @@ class OccasionsDialog : public DialogObject<OccasionsDialog> {
 
     HINSTANCE instance_;
     const PaintResources& resources_;
-    std::function<MonthLayout()> monthToList_;
-    std::function<std::u16string(const MonthLayout&)> titleOf_;
-    std::function<std::u16string(const MonthLayout&, const LaidOutDay&)> readDay_;
+    ListedMonth month_;
     std::vector<ListedDay> listed_;  // the days the page lists, with their lines
     HWND list_ = nullptr;
     HWND scrollBar_ = nullptr;

@@ -89,4 +89,14 @@ void TrayIcon::remove() {
     added_ = false;
 }
 
+void TrayIcon::showMenu(HMENU menu, bool rightToLeft) const {
+    POINT cursor;
+    GetCursorPos(&cursor);
+    // The window must be foreground before TrackPopupMenu, or the menu will not close when
+    // the user clicks elsewhere; the WM_NULL afterwards lets it close at once.
+    SetForegroundWindow(owner_);
+    TrackPopupMenu(menu, rightToLeft ? TPM_LAYOUTRTL | TPM_RIGHTALIGN : 0, cursor.x, cursor.y, 0, owner_, nullptr);
+    PostMessageW(owner_, WM_NULL, 0, 0);
+}
+
 }  // namespace velmora

@@ -35,6 +35,8 @@ class TrayIcon {
     // A balloon over the icon with a title and a text (cut to what the area holds); false
     // when the area does not hold the icon or refused it.
     bool balloon(std::u16string_view title, std::u16string_view text);
+    // The icon's menu at the mouse, its commands sent to the owner window.
+    void showMenu(HMENU menu, bool rightToLeft) const;
     // Takes the icon out of the notification area; every way out of the program calls it.
     void remove();
 

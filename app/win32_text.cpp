@@ -15,10 +15,4 @@ void setWindowText(HWND window, std::u16string_view text) {
     SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(terminated.c_str()));
 }
 
-std::u16string withInsert(std::u16string text, std::u16string_view insert) {
-    const std::size_t at = text.find(u"%s");
-    if (at != std::u16string::npos) text.replace(at, 2, insert);
-    return text;
-}
-
 }  // namespace velmora

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "decisions/language.h"
+
 namespace velmora {
 
 inline const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
@@ -15,6 +17,5 @@ std::u16string windowText(HWND window);
 void setWindowText(HWND window, std::u16string_view text);
 
 // The text with its first "%s" replaced by the insert.
-std::u16string withInsert(std::u16string text, std::u16string_view insert);
 
 }  // namespace velmora

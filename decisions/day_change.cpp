@@ -11,7 +11,7 @@ constexpr std::int32_t kLongestWaitMs = 60 * 1000;
 
 }  // namespace
 
-DayDecision decideDayChange(const LocalTime& now, const CivilDate& knownDay, ClockEvent) {
+DayDecision decideDayChange(const LocalTime& now, const CivilDate& knownDay) {
     DayDecision decision;
     // Any other date is a new day: a night passed, or the clock or the zone went back.
     decision.newDay = now.date != knownDay;

@@ -17,16 +17,14 @@ struct LocalTime {
     std::int32_t second = 0;
 };
 
-// Why the clock is read: the program's own periodic check, a resume from sleep, or the
-// system's word that the clock or the time zone changed.
-enum class ClockEvent { check, resume, timeChange };
-
 struct DayDecision {
     bool newDay = false;           // the icon, the tooltip and the shown date move to today
     std::int32_t nextCheckMs = 0;  // when to look again
 };
 
-// knownDay is the day the program last took for today (its tray icon's day).
-DayDecision decideDayChange(const LocalTime& now, const CivilDate& knownDay, ClockEvent event);
+// knownDay is the day the program last took for today (its tray icon's day). Whatever made
+// the program look (its own periodic check, a resume from sleep, the system's word that the
+// clock or the zone changed), the clock alone decides.
+DayDecision decideDayChange(const LocalTime& now, const CivilDate& knownDay);
 
 }  // namespace velmora

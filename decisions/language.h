@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "calendar/language.h"
@@ -14,6 +15,13 @@ constexpr Language interfaceLanguage(std::u16string_view choice, std::uint16_t d
     if (choice == u"fa") return Language::persian;
     if (choice == u"en") return Language::english;
     return (displayLanguageId & 0x3FF) == 0x29 ? Language::persian : Language::english;
+}
+
+// A string of the interface's words with its "%s" replaced by insert.
+inline std::u16string withInsert(std::u16string text, std::u16string_view insert) {
+    const std::size_t at = text.find(u"%s");
+    if (at != std::u16string::npos) text.replace(at, 2, insert);
+    return text;
 }
 
 constexpr std::u16string_view languageChoice(Language language) {

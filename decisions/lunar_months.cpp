@@ -89,4 +89,18 @@ std::optional<PredictionNotice> predictionNoticeDue(const CalendarData& data, co
     return notice;
 }
 
+std::u16string predictionNoticeMonth(const CalendarData& data, const PredictionNotice& notice, Language language) {
+    const Calendar solar = language == Language::persian ? Calendar::jalali : Calendar::gregorian;
+    return lunarMonthTitle(notice.year, notice.month, language) + u" (" +
+           dateText(solar, dayNumberToDate(solar, data.hijri(), notice.first), language) + u")";
+}
+
+std::u16string aboutLunarNote(const CalendarData& data, Language language, std::u16string_view pattern) {
+    if (!data.lunarSource.firstPredicted || !hasLunarTable(data.bounds())) return {};
+    const LunarMonth first = lunarMonthOfIndex(*data.lunarSource.firstPredicted);
+    const std::u16string note = withInsert(std::u16string(pattern), lunarMonthTitle(first.year, first.month, language));
+    const std::u16string made = tableMadeWords(data, language);
+    return made.empty() ? note.substr(0, note.find(u'.') + 1) : withInsert(note, made);
+}
+
 }  // namespace velmora

@@ -19,6 +19,10 @@ std::u16string lunarMonthTitle(std::int32_t year, std::int32_t month, Language l
 // When the lunar table was made, in the interface's words: "8 December 2026", or in Persian
 // the Solar Hijri date "۱۷ آذر ۱۴۰۵"; empty when the table does not say.
 std::u16string tableMadeWords(const CalendarData& data, Language language);
+// About's line on the lunar dates, from its pattern (the first "%s" the first predicted month,
+// the second the table's date, and the sentence of the date left out where there is none);
+// empty without a table that predicts.
+std::u16string aboutLunarNote(const CalendarData& data, Language language, std::u16string_view pattern);
 
 struct LunarMonthRow {
     std::int32_t year = 0;
@@ -57,5 +61,8 @@ struct PredictionNotice {
 };
 std::optional<PredictionNotice> predictionNoticeDue(const CalendarData& data, const CivilDate& today,
                                                     std::u16string_view toldFor);
+// The notice's month with its first day in the Solar Hijri (Persian) or Gregorian (English)
+// calendar: "Shawwal 1448 (10 March 2027)".
+std::u16string predictionNoticeMonth(const CalendarData& data, const PredictionNotice& notice, Language language);
 
 }  // namespace velmora

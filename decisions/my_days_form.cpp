@@ -56,10 +56,8 @@ std::vector<DueReminder> dueReminders(const CalendarData& data, const LocalTime&
     std::vector<DueReminder> due;
     const DayNumber today = gregorianToDayNumber(now.date.year, now.date.month, now.date.day);
     const auto add = [&](DayNumber n, bool tomorrow) {
-        const CivilDate date = dayNumberToGregorian(n);
-        std::u16string stamp =
-            fromUtf8(std::to_string(date.year) + (date.month < 10 ? "-0" : "-") + std::to_string(date.month) +
-                     (date.day < 10 ? "-0" : "-") + std::to_string(date.day) + " ");
+        const std::u16string stamp =
+            dateText(Calendar::gregorian, dayNumberToGregorian(n), Language::english, DateForm::iso) + u" ";
         for (PersonalDay& mine : personalDaysOf(data, n)) {
             DueReminder reminder{stamp + mine.text + (tomorrow ? u" (eve)" : u""), std::move(mine), tomorrow};
             if (std::find(told.begin(), told.end(), reminder.key) == told.end()) due.push_back(std::move(reminder));
@@ -68,6 +66,32 @@ std::vector<DueReminder> dueReminders(const CalendarData& data, const LocalTime&
     add(today, false);
     if (eveningBefore && now.hour >= 18) add(today + 1, true);
     return due;
+}
+
+std::optional<ReminderBalloon> reminderBalloon(const CalendarData& data, const LocalTime& now, bool eveningBefore,
+                                               std::u16string_view kept, std::u16string_view tomorrowWord) {
+    std::vector<std::u16string> told;
+    for (std::size_t start = 0; start < kept.size();) {
+        const std::size_t end = std::min(kept.find(u'\n', start), kept.size());
+        if (end > start) told.emplace_back(kept.substr(start, end - start));
+        start = end + 1;
+    }
+    const std::vector<DueReminder> due = dueReminders(data, now, eveningBefore, told);
+    if (due.empty()) return std::nullopt;
+    ReminderBalloon balloon;
+    balloon.today = !due.front().tomorrow;
+    for (const DueReminder& reminder : due) {
+        if (!balloon.text.empty()) balloon.text += u"\n";
+        if (balloon.today && reminder.tomorrow) balloon.text += std::u16string(tomorrowWord) + u": ";
+        balloon.text += reminder.day.text;
+    }
+    // Only the reminders of today and later are worth keeping; today is the clock's, whichever
+    // day the first due reminder is of (tomorrow's, in the evening, when today's were told).
+    const std::u16string today = dateText(Calendar::gregorian, now.date, Language::english, DateForm::iso);
+    for (const std::u16string& key : told)
+        if (key.compare(0, 10, today) >= 0) balloon.keptAfter += key + u"\n";
+    for (const DueReminder& reminder : due) balloon.keptAfter += reminder.key + u"\n";
+    return balloon;
 }
 
 }  // namespace velmora

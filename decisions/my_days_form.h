@@ -47,4 +47,14 @@ struct DueReminder {
 std::vector<DueReminder> dueReminders(const CalendarData& data, const LocalTime& now, bool eveningBefore,
                                       const std::vector<std::u16string>& told);
 
+// The balloon that reminds of the due days, and what to keep as told once it is shown.
+struct ReminderBalloon {
+    bool today = true;         // titled with today's word, else with tomorrow's
+    std::u16string text;       // a line a day; tomorrow's under today's title marked with its word
+    std::u16string keptAfter;  // the told keys of today and later, a line each, with the new ones
+};
+// From the told keys as kept (a line each); none when nothing is due.
+std::optional<ReminderBalloon> reminderBalloon(const CalendarData& data, const LocalTime& now, bool eveningBefore,
+                                               std::u16string_view kept, std::u16string_view tomorrowWord);
+
 }  // namespace velmora

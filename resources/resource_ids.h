@@ -55,6 +55,10 @@
 #define IDC_ALL_OCCASIONS 7
 #define IDC_DAY_GRID 8
 #define IDC_HOLIDAY_LIST 9
+// The year's arrows and the Gregorian month box share 10, as they always have (scripts that
+// drive the window by id rely on it): the arrows speak only through WM_NOTIFY (UDN_DELTAPOS)
+// and the box only through WM_COMMAND, so the two never meet. Look a control up by its id
+// and its class.
 #define IDC_YEAR_UP_DOWN 10
 #define IDC_GREGORIAN_MONTH_COMBO 10
 #define IDC_HIJRI_MONTH_COMBO 100

@@ -48,6 +48,8 @@ TEST(LunarMonths, TheNoticeComesOnceFromThirtyDaysBeforeTheFirstPredictedMonth) 
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->key, u"1448/10");
     EXPECT_EQ(dayNumberToGregorian(notice->first), (CivilDate{2027, 3, 10}));
+    EXPECT_EQ(predictionNoticeMonth(data, *notice, Language::english), u"Shawwal 1448 (10 March 2027)");
+    EXPECT_EQ(predictionNoticeMonth(data, *notice, Language::persian), u"شوال ۱۴۴۸ (۱۹ اسفند ۱۴۰۵)");
     EXPECT_TRUE(predictionNoticeDue(data, {2030, 1, 1}, u"1448/9"));  // an older table's notice
     EXPECT_FALSE(predictionNoticeDue(data, {2030, 1, 1}, u"1448/10"));
     EXPECT_FALSE(predictionNoticeDue(CalendarData(), {2030, 1, 1}, u""));

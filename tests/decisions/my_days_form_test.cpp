@@ -49,3 +49,28 @@ TEST(MyDaysForm, RemindersComeOnTheDayAndTheEveningBeforeOnce) {
 
 }  // namespace
 }  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// Today's day was told in the morning; at 18:00 tomorrow's comes, and today's is not told
+// again a minute later.
+TEST(Reminders, TheEveningBeforeKeepsTodaysToldOnes) {
+    CalendarData data = shippedData();
+    data.myDays = {{Calendar::jalali, 9, 18, u"today", false}, {Calendar::jalali, 9, 19, u"tomorrow", true}};
+    const auto morning = reminderBalloon(data, {{2026, 12, 9}, 9, 0, 0}, true, u"2026-12-08 yesterday\n", u"Tomorrow");
+    ASSERT_TRUE(morning && morning->today);
+    EXPECT_EQ(morning->text, u"today");
+    EXPECT_EQ(morning->keptAfter, u"2026-12-09 today\n");  // yesterday's is dropped
+    const auto evening = reminderBalloon(data, {{2026, 12, 9}, 18, 0, 0}, true, morning->keptAfter, u"Tomorrow");
+    ASSERT_TRUE(evening && !evening->today);
+    EXPECT_EQ(evening->text, u"tomorrow");
+    EXPECT_FALSE(reminderBalloon(data, {{2026, 12, 9}, 18, 1, 0}, true, evening->keptAfter, u"Tomorrow"));
+    // Both at once, under today's title, tomorrow's marked.
+    const auto both = reminderBalloon(data, {{2026, 12, 9}, 19, 0, 0}, true, u"", u"Tomorrow");
+    ASSERT_TRUE(both && both->today);
+    EXPECT_EQ(both->text, u"today\nTomorrow: tomorrow");
+}
+
+}  // namespace
+}  // namespace velmora

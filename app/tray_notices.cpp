@@ -1,0 +1,33 @@
+#include "app/tray_notices.h"
+
+#include "app/user_settings.h"
+#include "decisions/lunar_months.h"
+#include "decisions/my_days_form.h"
+#include "resources/resource_ids.h"
+
+namespace velmora {
+namespace {
+
+constexpr wchar_t kPredictionNoticeValue[] = L"PredictedMonthsTold";  // the first predicted month told of
+constexpr wchar_t kRemindedValue[] = L"MyDaysReminded";               // the reminders given, a line each
+
+}  // namespace
+
+void remindOfMyDays(TrayIcon& tray, const CalendarData& data, const LocalTime& now, const Catalogue& words,
+                    bool remindersOn, bool eveningBefore) {
+    if (!remindersOn || !tray.added()) return;
+    const auto balloon =
+        reminderBalloon(data, now, eveningBefore, readUserSetting(kRemindedValue), words.text(IDS_REMINDER_TOMORROW));
+    if (balloon && tray.balloon(words.text(balloon->today ? IDS_REMINDER_TODAY : IDS_REMINDER_TOMORROW), balloon->text))
+        writeUserSetting(kRemindedValue, balloon->keptAfter);
+}
+
+void tellOfPredictedMonths(TrayIcon& tray, const CalendarData& data, const CivilDate& today, const Catalogue& words) {
+    const auto notice = predictionNoticeDue(data, today, readUserSetting(kPredictionNoticeValue));
+    if (!notice) return;
+    const std::u16string month = predictionNoticeMonth(data, *notice, words.language());
+    if (tray.balloon(words.text(IDS_PREDICTED_NOTICE_TITLE), withInsert(words.text(IDS_PREDICTED_NOTICE), month)))
+        writeUserSetting(kPredictionNoticeValue, notice->key);
+}
+
+}  // namespace velmora

@@ -1,0 +1,19 @@
+// What the tray icon tells in a balloon by itself, each once across restarts and sleep (kept
+// under HKCU\Software\Velmora): the user's own days of today (and, when asked, tomorrow's in
+// the evening), and that the lunar dates ahead are predictions. Windows only.
+#pragma once
+
+#include "app/catalogue.h"
+#include "app/tray_icon.h"
+#include "decisions/day_change.h"
+#include "occasions/occasions.h"
+
+namespace velmora {
+
+// At a look at the clock; nothing while the icon is not there, or with reminders off.
+void remindOfMyDays(TrayIcon& tray, const CalendarData& data, const LocalTime& now, const Catalogue& words,
+                    bool remindersOn, bool eveningBefore);
+// Once for each table, from 30 days before its first predicted month.
+void tellOfPredictedMonths(TrayIcon& tray, const CalendarData& data, const CivilDate& today, const Catalogue& words);
+
+}  // namespace velmora
