@@ -5,6 +5,7 @@
 #include <chrono>
 #include <ctime>
 
+#include "calendar/date_text.h"
 #include "data/integer_text.h"
 
 namespace velmora::cli {
@@ -52,22 +53,10 @@ std::string plainDigits(std::string_view text) {
     return toUtf8(wide);
 }
 
-std::optional<CivilDate> parseDate(std::string_view typed) {
-    const std::string plain = plainDigits(typed);
-    const std::string_view text = plain;
-    const std::size_t yearEnd = text.find('-', 1);
-    if (yearEnd == std::string_view::npos) return std::nullopt;
-    const std::size_t monthEnd = text.find('-', yearEnd + 1);
-    if (monthEnd == std::string_view::npos) return std::nullopt;
-    const auto smallNumber = [](std::string_view s) -> std::optional<std::int32_t> {
-        if (s.empty() || s.size() > 2 || s.find_first_not_of("0123456789") != s.npos) return std::nullopt;
-        return static_cast<std::int32_t>(*wholeInteger(s));
-    };
-    const auto month = smallNumber(text.substr(yearEnd + 1, monthEnd - yearEnd - 1));
-    const auto day = smallNumber(text.substr(monthEnd + 1));
-    const auto year = wholeInteger(text.substr(0, yearEnd));
-    if (!month || !day || !year || *year < -99999 || *year > 99999) return std::nullopt;
-    return CivilDate{static_cast<std::int32_t>(*year), *month, *day};
+std::optional<CivilDate> parseDate(std::string_view typed, Calendar calendar) {
+    const auto date = readDate(calendar, fromUtf8(typed));
+    if (!date || date->year < -99999 || date->year > 99999) return std::nullopt;
+    return date;
 }
 
 char* writeNumber(char* out, std::int64_t value) {

@@ -31,8 +31,10 @@ CommonOptions takeDataOption(const std::vector<std::string_view>& args, const st
 // A date or a number as the user may type it: digits of any script (Persian and
 // Arabic-Indic ones included) become ASCII digits, and "/" becomes "-".
 std::string plainDigits(std::string_view text);
-// "Y-M-D" or "Y/M/D", in the digits of any script; the year may carry a leading "-".
-std::optional<CivilDate> parseDate(std::string_view text);
+// A date as readDate reads it ("Y-M-D", "Y/M/D" or "D MONTH Y", in the digits of any script;
+// the year may carry a leading "-"), with the month names of the calendar; years beyond
+// +-99999 are none.
+std::optional<CivilDate> parseDate(std::string_view text, Calendar calendar = Calendar::gregorian);
 
 // The same written into a buffer with room for them (20 characters a number, 30 a date),
 // returning the end: a batch writes a whole line before it appends it.

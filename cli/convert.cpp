@@ -62,7 +62,10 @@ Conversion toDayNumber(const CalendarData& data, InputCalendar calendar, std::st
         if (!inShownRange(*n)) return {std::nullopt, rangeMessage()};
         return {static_cast<DayNumber>(*n), {}};
     }
-    const auto date = parseDate(text);
+    const Calendar named = calendar == InputCalendar::jalali  ? Calendar::jalali
+                           : calendar == InputCalendar::hijri ? Calendar::hijri
+                                                              : Calendar::gregorian;
+    const auto date = parseDate(text, named);
     if (!date) return {std::nullopt, "not a date of the form Y-M-D"};
     if (date->month < 1 || date->month > 12) {
         return {std::nullopt, "there is no month " + std::to_string(date->month)};

@@ -161,13 +161,13 @@ int startCommand(std::vector<std::string_view> words, const std::filesystem::pat
         jalali = words[1] == "jalali";
         words.erase(words.begin(), words.begin() + 2);
     }
+    const Calendar calendar = jalali ? Calendar::jalali : Calendar::gregorian;
     const auto month = words.size() == 2 ? parseYearMonth(words[0]) : std::nullopt;
-    const auto date = words.size() == 2 ? parseDate(words[1]) : std::nullopt;
+    const auto date = words.size() == 2 ? parseDate(words[1], calendar) : std::nullopt;
     if (!month || !date) {
         context.err << "velmora-cli: lunar start takes YEAR-MONTH DATE, as in 1448-10 2027-03-09\n";
         return 2;
     }
-    const Calendar calendar = jalali ? Calendar::jalali : Calendar::gregorian;
     const DayNumber first = dateToDayNumber(calendar, CalendarData().hijri(), date->year, date->month, date->day);
     if (dayNumberToDate(calendar, CalendarData().hijri(), first) != *date) {
         context.err << "velmora-cli: " << shown(words[1]) << " is not a day of the "

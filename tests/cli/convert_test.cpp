@@ -25,6 +25,8 @@ TEST(CliConvert, EachInputCalendarReachesTheSameDay) {
     const Result gregorian = runCli({"convert", "--from", "gregorian", "2025-03-20"});
     EXPECT_EQ(jalali.out, gregorian.out);
     EXPECT_EQ(jdn.out, gregorian.out);
+    // A date with its month's name, in the calendar given.
+    EXPECT_EQ(runCli({"convert", "--from", "jalali", "30 Esfand 1403"}).out, gregorian.out);
 }
 
 TEST(CliConvert, NegativeYearsAreWrittenPlain) {
