@@ -34,10 +34,20 @@ std::string DataWatch::editCalendar(const std::function<EditedText(std::string_v
     return problem;
 }
 
-std::string DataWatch::saveMyDays(const std::vector<MyDay>& days) {
+std::string DataWatch::saveMyDays(const MyDayEdit& change) {
     std::filesystem::path path = files_.myDaysSource().path();
     if (path.empty()) path = executableFolder() / "my-days.ini";
-    const std::string problem = saveFile(path, writeMyDays(days));
+    std::error_code error;
+    std::string current;
+    if (std::filesystem::exists(path, error)) {
+        const auto read = readWholeFile(path);
+        // Never a file made from less than the file: another program may hold it for a moment.
+        if (!read) return "my-days.ini cannot be read now (is another program using it?); nothing was written";
+        current = *read;
+    }
+    const EditedMyDays edited = editMyDays(current, change);
+    if (!edited.problem.empty()) return edited.problem;
+    const std::string problem = saveFile(path, edited.bytes);
     if (!problem.empty()) return problem;
     files_.myDaysWritten();
     if (window_ != nullptr) SendMessageW(window_, kWrittenMessage, 0, 0);

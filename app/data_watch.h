@@ -39,8 +39,10 @@ class DataWatch {
     // Rewrites calendar.ini through edit (checked, atomic, with a backup); the problem, or
     // empty.
     std::string editCalendar(const std::function<EditedText(std::string_view)>& edit);
-    // Writes my-days.ini where it is read from (beside the program when there is none yet).
-    std::string saveMyDays(const std::vector<MyDay>& days);
+    // Makes a change of My Days in my-days.ini as the file is now (another program may have
+    // written it meanwhile), where it is read from (beside the program when there is none
+    // yet); the problem, or empty.
+    std::string saveMyDays(const MyDayEdit& change);
 
   private:
     CalendarFiles files_;

@@ -65,21 +65,16 @@ INT_PTR MyDaysDialog::handleMessage(UINT message, WPARAM wParam, LPARAM) {
                 MessageBeep(MB_OK);
                 return TRUE;
             }
-            std::vector<MyDay> days = days_;
             const std::int32_t index = selectedIndex();
-            if (LOWORD(wParam) == IDC_MYDAYS_ADD || index < 0)
-                days.push_back(typed.day);
-            else
-                days[static_cast<std::size_t>(index)] = typed.day;
-            save(std::move(days), &typed.day);
+            MyDayEdit change{std::nullopt, typed.day};
+            if (LOWORD(wParam) != IDC_MYDAYS_ADD && index >= 0) change.before = days_[static_cast<std::size_t>(index)];
+            save(change, &typed.day);
             return TRUE;
         }
         case IDC_MYDAYS_REMOVE: {
             const std::int32_t index = selectedIndex();
             if (index < 0) return TRUE;
-            std::vector<MyDay> days = days_;
-            days.erase(days.begin() + index);
-            save(std::move(days), nullptr);
+            save({days_[static_cast<std::size_t>(index)], std::nullopt}, nullptr);
             return TRUE;
         }
         case IDCANCEL: EndDialog(handle(), 0); return TRUE;
@@ -150,8 +145,8 @@ void MyDaysDialog::explain() {
     setWindowText(GetDlgItem(handle(), IDC_MYDAYS_NOTE), note);
 }
 
-void MyDaysDialog::save(std::vector<MyDay> days, const MyDay* select) {
-    const std::string problem = data_.saveMyDays(days);
+void MyDaysDialog::save(const MyDayEdit& change, const MyDay* select) {
+    const std::string problem = data_.saveMyDays(change);
     if (!problem.empty()) {
         words_.warn(handle(), IDS_MYDAYS_NOT_WRITTEN, fromUtf8(problem));
         return;

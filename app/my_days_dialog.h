@@ -34,7 +34,8 @@ class MyDaysDialog : public DialogObject<MyDaysDialog> {
     MyDayForm form() const;
     // Says whether the typed day comes every year.
     void explain();
-    void save(std::vector<MyDay> days, const MyDay* select);
+    // Makes the change in my-days.ini as it is now, then lists the file's days.
+    void save(const MyDayEdit& change, const MyDay* select);
     std::int32_t selectedIndex() const;
 
     HINSTANCE instance_;

@@ -28,9 +28,29 @@ struct MyDay {
 };
 
 // The days of the file in its order; what cannot be read is left out and said in `problems`.
+// A value ends in a blank and 0 or 1, its flag; a value without one is all text, not a day
+// off, and `problems` notes it.
 std::vector<MyDay> readMyDays(const IniFile& ini, std::vector<FileProblem>* problems = nullptr);
 // The file's text (UTF-8, CRLF) for these days, read back as the same days.
 std::string writeMyDays(const std::vector<MyDay>& days);
+
+// What the user does in My Days: adds a day (no `before`), changes one, or removes one (no
+// `after`).
+struct MyDayEdit {
+    std::optional<MyDay> before;
+    std::optional<MyDay> after;
+};
+// The file's bytes with the edit made in them, as the file is now: every line the edit does
+// not touch stays byte for byte (comments, lines that cannot be read, text in another
+// encoding); the day changed or removed is the first line that reads as it; a new day goes
+// at the end of the first section of its month (or a new section at the end). UTF-16 files
+// stay UTF-16, others take the new line in UTF-8. Fails, saying why, where the day to change
+// or remove is no longer in the file.
+struct EditedMyDays {
+    std::string bytes;
+    std::string problem;  // empty on success
+};
+EditedMyDays editMyDays(std::string_view bytes, const MyDayEdit& edit);
 
 // Whether the day falls on day n: on its own date, and in a year whose month is shorter than
 // the day (30 Esfand in a common year, the 30th of a 29-day lunar month) on the month's last

@@ -2,11 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "occasions/occasions.h"
 #include "test_files.h"
 
 namespace velmora {
 namespace {
+
+std::string replaced(std::string text, std::string_view from, std::string_view to) {
+    const auto at = text.find(from);
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
 
 TEST(MyDays, WrittenAndReadBackWithSeveralOnADateAndBadLinesLeftOut) {
     const std::vector<MyDay> days = {
@@ -30,9 +38,57 @@ TEST(MyDays, WrittenAndReadBackWithSeveralOnADateAndBadLinesLeftOut) {
         IniFile::parse(
             "[01]\n1=fine 1\n32=no such day 0\nx=what 0\n2=no flag\n[35]\n1=no calendar 0\n[112]\n31=ok 0\n"),
         &problems);
-    ASSERT_EQ(bad.size(), 2u);
-    EXPECT_EQ(bad[1].calendar, Calendar::gregorian);
+    ASSERT_EQ(bad.size(), 3u);
+    EXPECT_EQ(bad[1].text, u"no flag");  // all text, and noted
+    EXPECT_EQ(bad[2].calendar, Calendar::gregorian);
     EXPECT_EQ(problems.size(), 4u);
+    EXPECT_EQ(std::count_if(problems.begin(), problems.end(),
+                            [](const FileProblem& p) { return p.severity == FileProblem::Severity::note; }),
+              1);
+}
+
+// Only a blank and 0 or 1 at the end is a flag; the rest of a value is its text, whole.
+TEST(MyDays, OnlyABlankAndZeroOrOneEndsAValue) {
+    const auto days = readMyDays(IniFile::parse("[09]\n18=Anniversary 2010\n19=Birthday1\n20=Trip 1\n21=Room 1 0\n"));
+    ASSERT_EQ(days.size(), 4u);
+    EXPECT_EQ(days[0].text, u"Anniversary 2010");
+    EXPECT_FALSE(days[0].dayOff);
+    EXPECT_EQ(days[1].text, u"Birthday1");
+    EXPECT_TRUE(days[2].text == u"Trip" && days[2].dayOff);
+    EXPECT_TRUE(days[3].text == u"Room 1" && !days[3].dayOff);
+    // What is written reads back the same.
+    EXPECT_EQ(readMyDays(IniFile::parse(writeMyDays(days))), days);
+}
+
+// An add, a change or a remove touches its own line only: comments, lines that cannot be
+// read, a section's typo and text of another encoding stay byte for byte.
+TEST(MyDays, AnEditKeepsEveryLineItDoesNotChange) {
+    const std::string file =
+        "; my notes\r\n[09]\r\n18=Mother 1\r\n\xCA\xE6\xE1\xCF=ansi 0\r\nbroken line\r\n[9]\r\n1=typo 0\r\n"
+        "[112]\r\n25=Christmas 1";
+    const MyDay mother{Calendar::jalali, 9, 18, u"Mother", true};
+    const MyDay father{Calendar::jalali, 9, 18, u"Father", false};
+    const EditedMyDays added = editMyDays(file, {std::nullopt, father});
+    ASSERT_EQ(added.problem, "");
+    EXPECT_EQ(added.bytes,
+              "; my notes\r\n[09]\r\n18=Mother 1\r\n\xCA\xE6\xE1\xCF=ansi 0\r\n18-2=Father 0\r\nbroken line\r\n"
+              "[9]\r\n1=typo 0\r\n[112]\r\n25=Christmas 1");
+    const EditedMyDays changed = editMyDays(added.bytes, {mother, MyDay{Calendar::jalali, 9, 18, u"Mum", true}});
+    EXPECT_EQ(changed.bytes, replaced(added.bytes, "18=Mother 1", "18=Mum 1"));
+    const EditedMyDays removed = editMyDays(changed.bytes, {father, std::nullopt});
+    EXPECT_EQ(removed.bytes, replaced(changed.bytes, "18-2=Father 0\r\n", ""));
+    // A new month goes at the end, in a section of its own.
+    const EditedMyDays dey = editMyDays(file, {std::nullopt, MyDay{Calendar::jalali, 10, 1, u"Yalda", false}});
+    EXPECT_EQ(dey.bytes, file + "\r\n\r\n[010]\r\n1=Yalda 0\r\n");
+    // A day someone else removed meanwhile is not there to change.
+    EXPECT_NE(editMyDays(removed.bytes, {father, mother}).problem, "");
+    // UTF-16 stays UTF-16.
+    std::string utf16 = "\xFF\xFE";
+    for (const char c : std::string("[09]\r\n18=Mother 1\r\n")) utf16 += std::string{c, '\0'};
+    const EditedMyDays wide = editMyDays(utf16, {std::nullopt, father});
+    EXPECT_TRUE(wide.bytes.starts_with(utf16));
+    EXPECT_EQ(readMyDays(IniFile::parse(wide.bytes)),
+              (std::vector<MyDay>{mother, {Calendar::jalali, 9, 18, u"Father", false}}));
 }
 
 // Every day of the file comes once a year: on its date, or on the month's last day in a year
