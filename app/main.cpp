@@ -17,10 +17,18 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
     InitCommonControlsEx(&controls);
     const bool registered = MainWindow::registerClass(instance);
 
-    // A running instance, by class and title: show its window and leave. ShowWindow answers
-    // whether that window was visible, which becomes this start's exit code.
-    if (const HWND running = FindWindowW(MainWindow::kClassName, MainWindow::kTitle); running != nullptr) {
-        return ShowWindow(running, showCommand);
+    // One instance in the session, by a named mutex: two starts at once would both miss the
+    // other's window. The later shows the first one's window (which may still be on its way)
+    // and leaves; ShowWindow answers whether that window was visible, which becomes this
+    // start's exit code. The mutex is the process's until it ends.
+    CreateMutexW(nullptr, FALSE, L"Local\\Velmora.Running");
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        for (int tries = 0; tries < 100; ++tries) {
+            if (const HWND running = FindWindowW(MainWindow::kClassName, MainWindow::kTitle))
+                return ShowWindow(running, showCommand);
+            Sleep(50);
+        }
+        return 0;
     }
     if (!registered) return 1;
 

@@ -409,6 +409,7 @@ TrayIconContent MainWindow::trayContent() {
 
 void MainWindow::lookAtDataFiles() {
     if (!data_.look() || controls_ == nullptr) return;
+    if (tray_->wanted()) tray_->show(trayIconContent(data_.data(), today_, words_.language()));
     menus_.offerLunar(modeAvailable(Calendar::hijri, data_.data()));
     showGridDays();
     if (occasionsDialog_->isOpen()) occasionsDialog_->follow(occasionsListing());

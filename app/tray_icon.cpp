@@ -65,7 +65,11 @@ void TrayIcon::retryIfRefused(const TrayIconContent& content) {
 void TrayIcon::restore(const TrayIconContent& content) {
     if (!wanted_) return;
     added_ = false;
-    add(content);
+    if (add(content)) return;
+    // NIM_ADD refuses an icon that is still there (a "TaskbarCreated" without a restart of
+    // the shell): then it is there, and takes the content as any other change.
+    NOTIFYICONDATAW data = record(&content);
+    added_ = Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 bool TrayIcon::balloon(std::u16string_view title, std::u16string_view text) {

@@ -1,7 +1,8 @@
 #include "data/ini_source.h"
 
-#include <fstream>
 #include <system_error>
+
+#include "data/replace_file.h"
 
 namespace velmora {
 
@@ -25,17 +26,22 @@ bool IniSource::refresh() {
     }
     if (loaded_ && exists == exists_ && size == size_ && modified == modified_) return false;
 
+    std::string bytes;
+    if (exists) {
+        auto read = readWholeFile(path_);
+        if (!read || read->size() != size) {
+            // Held by another program (a backup, an antivirus, a sync tool), or changed while
+            // read: what was read before stands, and the next look tries again.
+            unreadable_ = true;
+            return false;
+        }
+        bytes = std::move(*read);
+    }
+    unreadable_ = false;
     loaded_ = true;
     exists_ = exists;
     size_ = size;
     modified_ = modified;
-    std::string bytes;
-    if (exists) {
-        std::ifstream in(path_, std::ios::binary);
-        bytes.resize(static_cast<std::size_t>(size));
-        in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
-    }
     file_ = std::make_shared<const IniFile>(IniFile::parse(bytes));
     ++parseCount_;
     return true;

@@ -23,6 +23,9 @@ class IniSource {
     std::shared_ptr<const IniFile> shared() const { return file_; }
     const std::filesystem::path& path() const { return path_; }
     bool exists() const { return exists_; }
+    // The file is there but could not be read at the last look (another program holds it):
+    // what it held before stands until it can be.
+    bool unreadable() const { return unreadable_; }
     // How many times the file has been parsed (a measure for tests and benchmarks).
     std::int32_t parseCount() const { return parseCount_; }
 
@@ -34,6 +37,7 @@ class IniSource {
     std::shared_ptr<const IniFile> file_;
     std::int32_t parseCount_ = 0;
     bool loaded_ = false;
+    bool unreadable_ = false;
 };
 
 }  // namespace velmora

@@ -37,6 +37,8 @@ std::string replaceFileKeepingBackup(const std::filesystem::path& path, std::str
 }
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;  // a folder opens, and aborts a read
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string text(std::istreambuf_iterator<char>(in), {});

@@ -54,8 +54,9 @@ struct Program {
 };
 
 // Starts a Velmora.exe: this folder's, by a quoted command line, unless told otherwise. With
-// an application name the command line reaches the program exactly as written.
-Program start(int showCommand = SW_SHOWNORMAL, const std::wstring& application = L"", std::wstring commandLine = L"") {
+// an application name the command line reaches the program exactly as written. Does not wait
+// for it.
+Program launch(int showCommand = SW_SHOWNORMAL, const std::wstring& application = L"", std::wstring commandLine = L"") {
     Program program;
     if (commandLine.empty()) commandLine = L"\"" + folderOfThisProgram() + L"Velmora.exe\"";
     STARTUPINFOW startup{};
@@ -67,8 +68,15 @@ Program start(int showCommand = SW_SHOWNORMAL, const std::wstring& application =
     GetTempPathW(MAX_PATH, elsewhere);
     if (!CreateProcessW(application.empty() ? nullptr : application.c_str(), commandLine.data(), nullptr, nullptr,
                         FALSE, 0, nullptr, elsewhere, &startup, &program.process)) {
-        return program;
+        program.process = {};
     }
+    return program;
+}
+
+// The same, and waits until its window answers.
+Program start(int showCommand = SW_SHOWNORMAL, const std::wstring& application = L"", std::wstring commandLine = L"") {
+    Program program = launch(showCommand, application, std::move(commandLine));
+    if (program.process.hProcess == nullptr) return program;
     WaitForInputIdle(program.process.hProcess, 10000);
     for (int i = 0; i < 200 && program.window == nullptr; ++i) {
         program.window = FindWindowW(L"calendar", L"Velmora");
@@ -382,6 +390,33 @@ void lifecycleScenario(const std::wstring&) {
     check(waitForExit(first, 10000) == 0, "File > Exit ends the process with code 0");
     CloseHandle(first.process.hThread);
     CloseHandle(first.process.hProcess);
+
+    // Two starts at once, as a double click on a shortcut and Windows' start-up may make them:
+    // one program, one window.
+    int single = 0;
+    constexpr int kRounds = 5;
+    for (int round = 0; round < kRounds; ++round) {
+        Program a = launch();
+        Program b = launch();
+        const HANDLE both[] = {a.process.hProcess, b.process.hProcess};
+        WaitForMultipleObjects(2, both, FALSE, 8000);  // the later start leaves
+        WaitForInputIdle(a.process.hProcess, 3000);
+        WaitForInputIdle(b.process.hProcess, 3000);
+        Sleep(500);
+        const DWORD codeA = waitForExit(a, 0);
+        const DWORD codeB = waitForExit(b, 0);
+        int windows = 0;
+        for (HWND h = FindWindowW(L"calendar", L"Velmora"); h != nullptr;
+             h = FindWindowExW(nullptr, h, L"calendar", L"Velmora"))
+            ++windows;
+        single += windows == 1 && ((codeA == STILL_ACTIVE) != (codeB == STILL_ACTIVE));
+        for (Program* p : {&a, &b}) {
+            p->window = FindWindowW(L"calendar", L"Velmora");
+            stop(*p);
+        }
+    }
+    check(single == kRounds, "two starts at once leave one running program, in " + std::to_string(single) + " of " +
+                                 std::to_string(kRounds) + " rounds");
 }
 
 // A right click (or the menu key) on the tray icon, as the notification area reports it to an
@@ -427,6 +462,7 @@ void trayScenario(const std::wstring& shots) {
     SendMessageW(w, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     settle(w);
     check(IsWindow(w) != 0, "TaskbarCreated is handled");
+    check(LOWORD(trayIdentity(w)) == 1, "and a TaskbarCreated while the icon is there leaves it known as there");
     // A right click (or the menu key) opens the tray menu at the mouse.
     const HWND popup = openTrayMenu(w);
     check(popup != nullptr, "a right click opens the tray menu");
@@ -817,7 +853,8 @@ std::wstring copyProgram(const std::wstring& folderName, const std::vector<std::
     const std::wstring here = folderOfThisProgram();
     const std::wstring folder = here + folderName + L"\\";
     CreateDirectoryW(folder.c_str(), nullptr);
-    for (const wchar_t* name : {L"calendar.ini", L"events.ini", L"content.htm"}) DeleteFileW((folder + name).c_str());
+    for (const wchar_t* name : {L"calendar.ini", L"events.ini", L"content.htm", L"my-days.ini"})
+        DeleteFileW((folder + name).c_str());
     CopyFileW((here + L"Velmora.exe").c_str(), (folder + L"Velmora.exe").c_str(), FALSE);
     for (const std::wstring& name : files) CopyFileW((here + name).c_str(), (folder + name).c_str(), FALSE);
     return folder;
@@ -1280,6 +1317,29 @@ void myDaysScenario(const std::wstring& shots) {
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"MyDaysReminded");
 }
 
+// my-days.ini held by another program while Velmora starts (a backup or a sync tool): the
+// days show once it is let go.
+void heldMyDaysScenario(const std::wstring&) {
+    const std::wstring folder = copyProgram(L"my-days-held", {L"calendar.ini", L"events.ini"});
+    const std::wstring path = folder + L"my-days.ini";  // a portable copy's own
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    writeText(path, "; mine\r\n[1" + std::to_string(now.wMonth) + "]\r\n" + std::to_string(now.wDay) +
+                        "=Held at start 0\r\n");
+    const HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    check(held != INVALID_HANDLE_VALUE, "another program holds my-days.ini");
+    Program p = startCopy(folder);
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    settle(w);
+    CloseHandle(held);
+    InvalidateRect(w, nullptr, FALSE);  // a paint looks at the files
+    settle(w);
+    check(trayText(w, 0).ends_with(L"\n\x2605 Held at start"), "once it is let go, the next look reads it");
+    stop(p);
+    DeleteFileW(path.c_str());
+}
+
 // The ProductVersion string of an executable's version resource.
 std::wstring productVersionOf(const std::wstring& path) {
     DWORD ignored = 0;
@@ -1622,6 +1682,7 @@ int wmain(int argc, wchar_t** argv) {
         {L"night", nightScenario},
         {L"lunar", lunarScenario},
         {L"my-days", myDaysScenario},
+        {L"held-my-days", heldMyDaysScenario},
         {L"installed", installedScenario},
         {L"absent", absentScenario},
         {L"language", languageScenario},
