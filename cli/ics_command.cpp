@@ -1,5 +1,6 @@
 // velmora-cli ics: a Solar Hijri year's holidays and occasions (and the user's own days) as an
 // iCalendar file (RFC 5545) that Outlook, Thunderbird or a phone calendar imports.
+#include <algorithm>
 #include <chrono>
 #include <ostream>
 
@@ -10,11 +11,13 @@
 namespace velmora::cli {
 namespace {
 
-// "20260321", as DTSTART;VALUE=DATE writes a day.
+// "20260321", as DTSTART;VALUE=DATE writes a day: four digits of the year, whatever it is
+// (iCalendar has no year before 1, which the command refuses).
 std::string basicDate(DayNumber n) {
     const CivilDate date = dayNumberToGregorian(n);
     std::string text;
-    appendNumber(text, date.year);
+    appendTwoDigits(text, date.year / 100);
+    appendTwoDigits(text, date.year % 100);
     appendTwoDigits(text, date.month);
     appendTwoDigits(text, date.day);
     return text;
@@ -46,6 +49,16 @@ int icsCommand(const std::vector<std::string_view>& args, const CommandContext& 
     if (options.status != 0) return options.status;
     CivilDate asked;
     if (!readJalaliYearMonth(options.rest, false, asked, context.err)) return 2;
+    // iCalendar's dates are Gregorian years 1 to 9999; the program's span ends sooner.
+    const DayNumber first = jalaliToDayNumber(asked.year, 1, 1);
+    const DayNumber last = jalaliToDayNumber(asked.year + 1, 1, 1) - 1;
+    if (first < gregorianToDayNumber(1, 1, 1) || last > kLastShownDay) {
+        context.err << "velmora-cli: Solar Hijri " << asked.year << " is not within the years iCalendar can hold "
+                    << "and the program shows (Solar Hijri "
+                    << dayNumberToJalali(gregorianToDayNumber(1, 1, 1)).year + 1 << " to "
+                    << dayNumberToJalali(kLastShownDay).year - 1 << ")\n";
+        return 1;
+    }
     const CalendarFiles files(options.dataFolder);
     if (!files.eventsSource().exists()) {
         context.err << "velmora-cli: cannot read " << files.eventsSource().path().string() << "\n";
@@ -73,10 +86,14 @@ int icsCommand(const std::vector<std::string_view>& args, const CommandContext& 
                     {"velmora-" + basicDate(n) + "@velmora.co.ir", summary, texts.holiday ? "holiday" : "occasion"});
             }
             if (myDays) {
-                for (const PersonalDay& personal : texts.personal)
-                    events.push_back(
-                        {"velmora-my-day-" + basicDate(n) + "-" + stableHash(personal.text) + "@velmora.co.ir",
-                         personal.text, "personal"});
+                for (const PersonalDay& personal : texts.personal) {
+                    // Two days of the same text on a date are two events, each its own UID.
+                    std::string uid = "velmora-my-day-" + basicDate(n) + "-" + stableHash(personal.text);
+                    const std::size_t same = static_cast<std::size_t>(std::count_if(
+                        events.begin(), events.end(), [&](const IcsEvent& e) { return e.uid.starts_with(uid); }));
+                    if (same > 0) uid += "-" + std::to_string(same + 1);
+                    events.push_back({uid + "@velmora.co.ir", personal.text, "personal"});
+                }
             }
             for (const IcsEvent& event : events) {
                 ics.line("BEGIN:VEVENT");

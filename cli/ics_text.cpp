@@ -14,7 +14,9 @@ std::string icsText(std::string_view utf8) {
             text += c;
         } else if (c == '\n') {
             text += "\\n";
-        } else if (c != '\r') {
+        } else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            text += ' ';  // a control character is no TEXT of iCalendar (a tab reads as a blank)
+        } else {
             text += c;
         }
     }

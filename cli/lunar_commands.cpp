@@ -21,7 +21,8 @@ std::optional<CivilDate> parseYearMonth(std::string_view typed) {
     if (dash == std::string_view::npos) return std::nullopt;
     const auto year = wholeInteger(text.substr(0, dash));
     const auto month = wholeInteger(text.substr(dash + 1));
-    if (!year || !month || *year < 1 || *year > 100000) return std::nullopt;
+    // Numbers past 32 bits would wrap to another month; no calendar has a month past 12.
+    if (!year || !month || *year < 1 || *year > 100000 || *month < 1 || *month > 12) return std::nullopt;
     return CivilDate{static_cast<std::int32_t>(*year), static_cast<std::int32_t>(*month), 1};
 }
 
@@ -110,7 +111,7 @@ int setCommand(std::vector<std::string_view> words, const std::filesystem::path&
     for (std::size_t i = 0; i < words.size(); i += 2) {
         const auto month = parseYearMonth(words[i]);
         const auto days = wholeInteger(plainDigits(words[i + 1]));
-        if (!month || !days) {
+        if (!month || !days || *days < 1 || *days > 99) {  // a length to check, not one to wrap
             context.err << "velmora-cli: \"" << shown(words[i]) << ' ' << shown(words[i + 1])
                         << "\" is not YEAR-MONTH DAYS, as in 1448-10 30\n";
             return 2;

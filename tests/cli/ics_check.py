@@ -85,5 +85,24 @@ check(sorted(str(e["DTSTART"].dt) for e in personal) == ["2026-12-22", "2027-03-
       "12 Rajab 1448 and 30 Esfand on 29 Esfand 1405: " + str(sorted(str(e["DTSTART"].dt) for e in personal)))
 check(any(str(e["SUMMARY"]).endswith(", \u0628\u0627 \u0648\u06cc\u0631\u06af\u0648\u0644") for e in personal),
       "a comma in a text comes back as written")
+# Two days of the same text on one date, and a tab in a text: two events, two UIDs, no raw
+# control character.
+with open(os.path.join(mine, "my-days.ini"), "w", encoding="utf-8", newline="\r\n") as f:
+    f.write("[09]\n18=Twins 0\n18-2=Twins 0\n19=Tab\there 0\n")
+twins = [e for e in events(run("ics", "--my-days", "1405", folder=mine))
+         if str(e["CATEGORIES"].to_ical(), "utf-8") == "personal"]
+check(len(twins) == 3 and len(set(str(e["UID"]) for e in twins)) == 3, "two days of one text on a date: two UIDs")
+check(all("\t" not in str(e["SUMMARY"]) for e in twins), "no control character in a SUMMARY")
+
+# The span's ends: the first and last years iCalendar and the program can both hold are read
+# back; a year before Gregorian 1 or past the span is refused.
+refused = subprocess.run([cli, "ics", "-621", "--data", data], capture_output=True)
+check(refused.returncode == 1 and b"iCalendar" in refused.stderr, "ics -621 is refused: " + refused.stderr.decode()[:80])
+check(subprocess.run([cli, "ics", "3000", "--data", data], capture_output=True).returncode == 1,
+      "a year past the span is refused")
+for year in ("-620", "1", "2999"):
+    ends = events(run("ics", year))
+    starts = [e["DTSTART"].dt for e in ends]
+    check(len(ends) > 0 and all(d.year >= 1 for d in starts), f"ics {year} reads back ({len(ends)} events)")
 print(f"{passed} passed, {failed} failed")
 sys.exit(1 if failed else 0)

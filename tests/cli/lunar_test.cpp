@@ -57,12 +57,19 @@ TEST_F(CliLunar, RefusedRequestsLeaveTheFileAlone) {
                                                          {"lunar", "set", "1601-01", "29"},
                                                          {"lunar", "set", "1448-10", "30"},
                                                          {"lunar", "set", "1448-10"},
-                                                         {"lunar", "set", "x", "29"}}) {
+                                                         {"lunar", "set", "x", "29"},
+                                                         // numbers past 32 bits, which wrapped to 29 days and month 12
+                                                         {"lunar", "set", "1449-12", "4294967325"},
+                                                         {"lunar", "set", "1449-4294967308", "29"},
+                                                         {"lunar", "start", "1449-4294967308", "2028-03-01"}}) {
         EXPECT_NE(run(request, nullptr, &err), 0);
         EXPECT_FALSE(err.empty());
         EXPECT_EQ(table(), shipped_);
     }
     EXPECT_FALSE(std::filesystem::exists(folder_.path() / "calendar.ini.bak"));
+    const std::string here = folder_.path().string();
+    EXPECT_EQ(run({"lunar", "carry", here}, nullptr, &err), 1);  // a folder is no table to carry
+    EXPECT_EQ(table(), shipped_);
     folder_.write("calendar.ini", "[value]\nminJulianday=5\n");
     EXPECT_EQ(run({"lunar", "set", "1448-10", "30"}, nullptr, &err), 1);
     EXPECT_NE(err.find("fails its check"), std::string::npos) << err;
