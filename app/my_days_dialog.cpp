@@ -86,15 +86,26 @@ void MyDaysDialog::fillList(const std::optional<MyDay>& select) {
     data_.look();
     days_ = data_.data().myDays;
     const HWND list = GetDlgItem(handle(), IDC_MYDAYS_LIST);
+    // Drawn once when filled, not at every line: a list of thousands of days otherwise takes
+    // seconds, and each save fills it again.
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    SendMessageW(list, LB_INITSTORAGE, days_.size(), days_.size() * 64 * sizeof(wchar_t));
     const std::u16string dayOff = words_.text(IDS_MYDAYS_DAY_OFF);
+    std::u16string calendarNames[kCalendars.size()];
+    for (const Calendar calendar : kCalendars)
+        calendarNames[calendarIndex(calendar)] = words_.text(static_cast<UINT>(calendarRecord(calendar).nameString));
+    std::optional<std::size_t> chosen;
     for (std::size_t i = 0; i < days_.size(); ++i) {
         const MyDay& day = days_[i];
-        const std::u16string calendar = words_.text(static_cast<UINT>(calendarRecord(day.calendar).nameString));
-        const std::u16string text = myDayRowText(day, words_.language(), calendar, dayOff);
+        const std::u16string text =
+            myDayRowText(day, words_.language(), calendarNames[calendarIndex(day.calendar)], dayOff);
         SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide(text.c_str())));
-        if (select && day == *select) SendMessageW(list, LB_SETCURSEL, i, 0);
+        if (select && !chosen && day == *select) chosen = i;
     }
+    if (chosen) SendMessageW(list, LB_SETCURSEL, *chosen, 0);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
     const bool any = !days_.empty();
     EnableWindow(GetDlgItem(handle(), IDC_MYDAYS_CHANGE), any);
     EnableWindow(GetDlgItem(handle(), IDC_MYDAYS_REMOVE), any);

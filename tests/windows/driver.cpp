@@ -1340,6 +1340,53 @@ void heldMyDaysScenario(const std::wstring&) {
     DeleteFileW(path.c_str());
 }
 
+// A my-days.ini of many days (VELMORA_MANY_DAYS of them, 10,000 unless told): one Add in My
+// Days, from the click to the list shown again, costs time in proportion to the file, not
+// to its square.
+void manyDaysScenario(const std::wstring&) {
+    const wchar_t* asked = _wgetenv(L"VELMORA_MANY_DAYS");
+    const int count = asked != nullptr ? _wtoi(asked) : 10000;
+    const std::wstring folder = copyProgram(L"my-days-many", {L"calendar.ini", L"events.ini"});
+    std::string text = "; many\r\n";
+    for (int month = 1; month <= 12; ++month) {
+        text += "[0" + std::to_string(month) + "]\r\n";
+        for (int i = 0; i < count / 12; ++i)
+            text += std::to_string(1 + i % 29) + "-" + std::to_string(2 + i / 29) + "=Someone's day " +
+                    std::to_string(i) + " 0\r\n";
+    }
+    writeText(folder + L"my-days.ini", text);
+    Program p = startCopy(folder);
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    PostMessageW(w, WM_COMMAND, 40013, 0);
+    const HWND box = findDialog(L"My Days", p.process.dwProcessId, 600);
+    if (box == nullptr) return check(false, "My Days opens on " + std::to_string(count) + " days");
+    const LRESULT before = SendDlgItemMessageW(box, 1060, LB_GETCOUNT, 0, 0);
+    SendDlgItemMessageW(box, 1063, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"5"));
+    SendDlgItemMessageW(box, 1064, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"One more"));
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    SendMessageW(GetDlgItem(box, 1067), BM_CLICK, 0, 0);  // returns when saved and listed again
+    QueryPerformanceCounter(&end);
+    const double seconds = static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+    std::printf("# an Add among %ld days: %.2f s\n", static_cast<long>(before), seconds);
+    check(SendDlgItemMessageW(box, 1060, LB_GETCOUNT, 0, 0) == before + 1, "the Add lists one day more");
+    // The file is what it was with one line more.
+    std::string now = readText(folder + L"my-days.ini");
+    const std::size_t added = now.find("=One more 0\r\n");
+    if (added != std::string::npos) {
+        const std::size_t lineStart = now.rfind('\n', added) + 1;
+        now.erase(lineStart, added + 13 - lineStart);
+    }
+    check(added != std::string::npos && now == text, "and keeps every other line of the file as it was");
+    check(seconds < 0.00025 * static_cast<double>(before) + 1.0,
+          "within a quarter of a millisecond a day (" + std::to_string(seconds) + " s)");
+    SendMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    stop(p);
+    DeleteFileW((folder + L"my-days.ini").c_str());
+}
+
 // The ProductVersion string of an executable's version resource.
 std::wstring productVersionOf(const std::wstring& path) {
     DWORD ignored = 0;
@@ -1683,6 +1730,7 @@ int wmain(int argc, wchar_t** argv) {
         {L"lunar", lunarScenario},
         {L"my-days", myDaysScenario},
         {L"held-my-days", heldMyDaysScenario},
+        {L"many-days", manyDaysScenario},
         {L"installed", installedScenario},
         {L"absent", absentScenario},
         {L"language", languageScenario},
