@@ -1318,7 +1318,7 @@ void myDaysScenario(const std::wstring& shots) {
 }
 
 // my-days.ini held by another program while Velmora starts (a backup or a sync tool): the
-// days show once it is let go.
+// days show once it is let go; and a day another program writes meanwhile survives an Add.
 void heldMyDaysScenario(const std::wstring&) {
     const std::wstring folder = copyProgram(L"my-days-held", {L"calendar.ini", L"events.ini"});
     const std::wstring path = folder + L"my-days.ini";  // a portable copy's own
@@ -1336,6 +1336,21 @@ void heldMyDaysScenario(const std::wstring&) {
     InvalidateRect(w, nullptr, FALSE);  // a paint looks at the files
     settle(w);
     check(trayText(w, 0).ends_with(L"\n\x2605 Held at start"), "once it is let go, the next look reads it");
+    // A day another program writes while My Days is open stays when the user adds one.
+    PostMessageW(w, WM_COMMAND, 40013, 0);
+    const HWND box = findDialog(L"My Days", p.process.dwProcessId);
+    if (box != nullptr) {
+        writeText(path, readText(path) + "[112]\r\n26=Written meanwhile 0\r\n");
+        SendDlgItemMessageW(box, 1064, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Added in the dialog"));
+        SendMessageW(GetDlgItem(box, 1067), BM_CLICK, 0, 0);
+        const std::string saved = readText(path);
+        check(saved.find("Held at start") != std::string::npos &&
+                  saved.find("Written meanwhile") != std::string::npos &&
+                  saved.find("Added in the dialog") != std::string::npos && saved.starts_with("; mine\r\n"),
+              "an Add keeps a day written meanwhile, and the file's comment");
+        SendMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    }
+    check(box != nullptr, "My Days opens");
     stop(p);
     DeleteFileW(path.c_str());
 }
