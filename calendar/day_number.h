@@ -106,9 +106,9 @@ constexpr DayNumber jalaliToDayNumber(std::int32_t jy, std::int32_t jm, std::int
                                   (jm / 7) * (std::int64_t{jm} - 7) + jd - 32);
 }
 
-// Day number to Solar Hijri date; the inverse of jalaliToDayNumber.
-constexpr CivilDate dayNumberToJalali(DayNumber d) noexcept {
-    const std::int32_t gy = dayNumberToGregorian(d).year;
+// Day number to Solar Hijri date, where the Gregorian year gy of the day is known already (a
+// batch writes both).
+constexpr CivilDate dayNumberToJalali(DayNumber d, std::int32_t gy) noexcept {
     std::int32_t jy = gy - 621;
     const JalaliYearInfo info = jalaliYearInfo(jy);
     std::int32_t k = d - gregorianToDayNumber(gy, 3, info.marchDay);
@@ -120,6 +120,11 @@ constexpr CivilDate dayNumberToJalali(DayNumber d) noexcept {
         if (info.leap == 1) k += 1;  // the later year's leap 1 means the earlier one was leap
     }
     return {jy, 7 + k / 30, k % 30 + 1};
+}
+
+// Day number to Solar Hijri date; the inverse of jalaliToDayNumber.
+constexpr CivilDate dayNumberToJalali(DayNumber d) noexcept {
+    return dayNumberToJalali(d, dayNumberToGregorian(d).year);
 }
 
 constexpr CivilDate gregorianToJalali(std::int32_t gy, std::int32_t gm, std::int32_t gd) noexcept {

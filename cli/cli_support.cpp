@@ -1,8 +1,10 @@
 #include "cli/cli_support.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <chrono>
+#include <cstring>
 #include <ctime>
 
 #include "calendar/date_text.h"
@@ -59,28 +61,45 @@ std::optional<CivilDate> parseDate(std::string_view typed, Calendar calendar) {
     return date;
 }
 
-char* writeNumber(char* out, std::int64_t value) {
-    return std::to_chars(out, out + 20, value).ptr;  // "-9223372036854775808" is 20
-}
-
 namespace {
+
+// "00" to "99": a batch writes three dates and a day number a line, two digits at a time.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+char* writePair(char* out, std::int32_t value) {  // 0..99
+    std::memcpy(out, &kDigitPairs[static_cast<std::size_t>(2 * value)], 2);
+    return out + 2;
+}
 
 char* writeTwoDigits(char* out, std::int32_t part) {
     if (part < 0 || part > 99) return writeNumber(out, part);
-    out[0] = static_cast<char>('0' + part / 10);
-    out[1] = static_cast<char>('0' + part % 10);
-    return out + 2;
+    return writePair(out, part);
 }
 
 }  // namespace
 
+char* writeNumber(char* out, std::int64_t value) {
+    if (value >= 1000000 && value < 10000000) {  // a day number of the years shown
+        const auto v = static_cast<std::int32_t>(value);
+        *out++ = static_cast<char>('0' + v / 1000000);
+        out = writePair(out, v / 10000 % 100);
+        out = writePair(out, v / 100 % 100);
+        return writePair(out, v % 100);
+    }
+    return std::to_chars(out, out + 20, value).ptr;  // "-9223372036854775808" is 20
+}
+
 char* writeDate(char* out, const CivilDate& date) {
     if (date.year >= 1000 && date.year <= 9999) {  // the years of nearly every date written
-        out[0] = static_cast<char>('0' + date.year / 1000);
-        out[1] = static_cast<char>('0' + date.year / 100 % 10);
-        out[2] = static_cast<char>('0' + date.year / 10 % 10);
-        out[3] = static_cast<char>('0' + date.year % 10);
-        out += 4;
+        out = writePair(out, date.year / 100);
+        out = writePair(out, date.year % 100);
     } else {
         out = writeNumber(out, date.year);
     }

@@ -99,9 +99,10 @@ void appendConversion(std::string& out, const CalendarData& data, DayNumber n) {
     char line[128];  // a number, three dates, a weekday and the tabs
     char* end = writeNumber(line, n);
     *end++ = '\t';
-    end = writeDate(end, dayNumberToGregorian(n));
+    const CivilDate gregorian = dayNumberToGregorian(n);
+    end = writeDate(end, gregorian);
     *end++ = '\t';
-    end = writeDate(end, dayNumberToJalali(n));
+    end = writeDate(end, dayNumberToJalali(n, gregorian.year));
     *end++ = '\t';
     if (const auto lunar = lunarDate(data.hijri(), n)) {
         end = writeDate(end, *lunar);
