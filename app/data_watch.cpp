@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "data/executable_folder.h"
+#include "decisions/problem_words.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -10,12 +11,12 @@ namespace velmora {
 bool DataWatch::look() {
     const bool changed = files_.refresh();
     const auto firstError = [](const std::vector<FileProblem>& errors, const IniSource& source) {
-        if (errors.empty()) return std::u16string();
-        return fromUtf8(describeProblem(source.path().filename().string(), errors.front()));
+        if (errors.empty()) return std::string();
+        return describeProblem(source.path().filename().string(), errors.front());
     };
-    const std::u16string problems[3] = {firstError(files_.calendarErrors(), files_.calendarSource()),
-                                        firstError(files_.eventsErrors(), files_.eventsSource()),
-                                        firstError(files_.myDaysErrors(), files_.myDaysSource())};
+    const std::string problems[3] = {firstError(files_.calendarErrors(), files_.calendarSource()),
+                                     firstError(files_.eventsErrors(), files_.eventsSource()),
+                                     firstError(files_.myDaysErrors(), files_.myDaysSource())};
     for (WPARAM which : {WPARAM{2}, WPARAM{0}, WPARAM{1}}) {  // my-days.ini's first: the user's own
         if (problems[which] == told_[which]) continue;
         told_[which] = problems[which];
@@ -56,7 +57,8 @@ std::string DataWatch::saveMyDays(const MyDayEdit& change) {
 
 void DataWatch::warn(WPARAM which, const Catalogue& words, HWND owner) const {
     const UINT texts[] = {IDS_DATA_PROBLEM, IDS_EVENTS_PROBLEM, IDS_MYDAYS_PROBLEM};
-    if (!problem(which).empty()) words.warn(owner, texts[std::min<WPARAM>(which, 2)], problem(which));
+    if (!problem(which).empty())
+        words.warn(owner, texts[std::min<WPARAM>(which, 2)], problemWords(problem(which), words.language()));
 }
 
 }  // namespace velmora

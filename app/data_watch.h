@@ -31,8 +31,8 @@ class DataWatch {
     bool look();
     const CalendarData& data() const { return files_.data(); }
     const CalendarFiles& files() const { return files_; }
-    // The first error of a file, as check says it; empty while it is sound.
-    const std::u16string& problem(WPARAM which) const { return told_[std::min<WPARAM>(which, 2)]; }
+    // The first error of a file, as check says it (in English); empty while it is sound.
+    const std::string& problem(WPARAM which) const { return told_[std::min<WPARAM>(which, 2)]; }
     // The warning box of a kProblemMessage, over owner: a tray program has no better moment.
     void warn(WPARAM which, const Catalogue& words, HWND owner) const;
 
@@ -47,7 +47,7 @@ class DataWatch {
   private:
     CalendarFiles files_;
     HWND window_ = nullptr;
-    std::u16string told_[3];  // what the user was last told of each file
+    std::string told_[3];  // what the user was last told of each file
 };
 
 }  // namespace velmora

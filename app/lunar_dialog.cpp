@@ -2,6 +2,7 @@
 
 #include "app/win32_text.h"
 #include "calendar/hijri_correction.h"
+#include "decisions/problem_words.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -111,7 +112,7 @@ void LunarDialog::undo() {
 
 bool LunarDialog::written(const std::string& problem) {
     if (problem.empty()) return true;
-    words_.warn(handle(), IDS_LUNAR_NOT_WRITTEN, fromUtf8(problem));
+    words_.warn(handle(), IDS_LUNAR_NOT_WRITTEN, problemWords(problem, words_.language()));
     return false;
 }
 

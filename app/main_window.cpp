@@ -14,6 +14,7 @@
 #include "decisions/keyboard.h"
 #include "decisions/link_area.h"
 #include "decisions/my_days_form.h"
+#include "decisions/problem_words.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -330,7 +331,8 @@ bool MainWindow::onMenuCommand(WORD id) {
         case IDM_OPTION_ENGLISH: setLanguage(Language::english); return true;
         case IDM_OPTION_PERSIAN: setLanguage(Language::persian); return true;
         case IDM_HELP_ABOUT:
-            AboutBox(instance_, words_, data_.problem(0), aboutLunarNote()).run(handle());
+            AboutBox(instance_, words_, problemWords(data_.problem(0), words_.language()), aboutLunarNote())
+                .run(handle());
             return false;
         case IDM_OPTION_MY_DAYS: openMyDays(std::nullopt); return false;
         case IDM_OPTION_CORRECT_LUNAR: LunarDialog(instance_, words_, today_, data_).run(handle()); return false;

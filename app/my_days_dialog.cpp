@@ -3,6 +3,7 @@
 #include "app/win32_text.h"
 #include "calendar/calendar_record.h"
 #include "calendar/date_text.h"
+#include "decisions/problem_words.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -159,7 +160,7 @@ void MyDaysDialog::explain() {
 void MyDaysDialog::save(const MyDayEdit& change, const MyDay* select) {
     const std::string problem = data_.saveMyDays(change);
     if (!problem.empty()) {
-        words_.warn(handle(), IDS_MYDAYS_NOT_WRITTEN, fromUtf8(problem));
+        words_.warn(handle(), IDS_MYDAYS_NOT_WRITTEN, problemWords(problem, words_.language()));
         return;
     }
     fillList(select != nullptr ? std::optional<MyDay>(*select) : std::nullopt);
