@@ -169,6 +169,21 @@ std::optional<CivilDate> lunarDate(const HijriCalendar& calendar, DayNumber n) {
     return dayNumberToHijri(calendar, n);
 }
 
+std::optional<CivilDate> LunarDates::of(DayNumber n) {
+    if (n >= first_ && n <= last_) return CivilDate{month_.year, month_.month, n - first_ + 1};
+    const std::optional<CivilDate> date = lunarDate(calendar_, n);
+    if (!date) return date;
+    month_ = *date;
+    first_ = n - (date->day - 1);
+    const std::int32_t length =
+        calendar_.table.readHijriMonthLengths(date->year)[static_cast<std::size_t>(date->month)];
+    last_ = static_cast<DayNumber>(
+        std::min<std::int64_t>(std::int64_t{first_} + length - 1, calendar_.bounds.maxJulianday));
+    if (last_ < n) last_ = n;  // a table whose month is shorter than its day: this day alone
+    first_ = static_cast<DayNumber>(std::max<std::int64_t>(first_, std::int64_t{calendar_.bounds.minJulianday} + 1));
+    return date;
+}
+
 bool yearInLunarTable(const HijriCalendar& calendar, std::int32_t y) {
     const HijriBounds& bounds = calendar.bounds;
     if (!hasLunarTable(bounds) || y < bounds.minYear) return false;

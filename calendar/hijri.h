@@ -101,6 +101,20 @@ constexpr bool hasLunarTable(const HijriBounds& bounds) { return bounds.maxJulia
 // not, so it is never shown as the date).
 std::optional<CivilDate> lunarDate(const HijriCalendar& calendar, DayNumber n);
 
+// lunarDate of one day after another, remembering the month of the last: a batch of days
+// (velmora-cli convert) asks the table once a month rather than once a day.
+class LunarDates {
+  public:
+    explicit LunarDates(const HijriCalendar& calendar) : calendar_(calendar) {}
+    std::optional<CivilDate> of(DayNumber n);
+
+  private:
+    HijriCalendar calendar_;
+    DayNumber first_ = 1;  // the remembered month's first and last day in the table
+    DayNumber last_ = 0;
+    CivilDate month_;
+};
+
 // Whether year y is one of the table's years; the others are reckoned by the tabular calendar.
 bool yearInLunarTable(const HijriCalendar& calendar, std::int32_t y);
 

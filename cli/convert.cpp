@@ -95,7 +95,7 @@ Conversion toDayNumber(const CalendarData& data, InputCalendar calendar, std::st
     return {n, {}};
 }
 
-void appendConversion(std::string& out, const CalendarData& data, DayNumber n) {
+void appendConversion(std::string& out, LunarDates& lunarDates, DayNumber n) {
     char line[128];  // a number, three dates, a weekday and the tabs
     char* end = writeNumber(line, n);
     *end++ = '\t';
@@ -104,7 +104,7 @@ void appendConversion(std::string& out, const CalendarData& data, DayNumber n) {
     *end++ = '\t';
     end = writeDate(end, dayNumberToJalali(n, gregorian.year));
     *end++ = '\t';
-    if (const auto lunar = lunarDate(data.hijri(), n)) {
+    if (const auto lunar = lunarDates.of(n)) {
         end = writeDate(end, *lunar);
     } else {
         *end++ = '-';
@@ -204,7 +204,12 @@ std::optional<ConvertRequest> readConvertRequest(const std::vector<std::string_v
 class Converter {
   public:
     Converter(const CalendarData& data, InputCalendar calendar, const CommandContext& context, bool fromArguments)
-        : data_(data), calendar_(calendar), out_(context.out), err_(context.err), fromArguments_(fromArguments) {
+        : data_(data),
+          lunarDates_(data.hijri()),
+          calendar_(calendar),
+          out_(context.out),
+          err_(context.err),
+          fromArguments_(fromArguments) {
         buffer_.reserve(kFlushSize);
     }
     ~Converter() { flush(); }
@@ -215,7 +220,7 @@ class Converter {
         ++lineNumber_;
         const Conversion result = toDayNumber(data_, calendar_, text);
         if (result.day) {
-            appendConversion(buffer_, data_, *result.day);
+            appendConversion(buffer_, lunarDates_, *result.day);
             if (buffer_.size() > kFlushSize - 128) flush();
             return;
         }
@@ -238,6 +243,7 @@ class Converter {
     }
 
     const CalendarData& data_;
+    LunarDates lunarDates_;  // the lunar month of the last line, for the next
     InputCalendar calendar_;
     std::ostream& out_;
     std::ostream& err_;
@@ -291,7 +297,8 @@ int todayCommand(const std::vector<std::string_view>& args, const CommandContext
     const CivilDate today = localDate();
     const DayNumber n = gregorianToDayNumber(today.year, today.month, today.day);
     std::string out;
-    appendConversion(out, files.data(), n);
+    LunarDates lunarDates(files.data().hijri());
+    appendConversion(out, lunarDates, n);
     // Its occasions, a line each, and whether they make it a holiday.
     const DayOccasions day = occasionsOfDay(files.data(), n);
     const struct {

@@ -49,12 +49,10 @@ std::optional<std::int64_t> wholeInteger(std::string_view text) {
     if (text.size() > 12) return std::nullopt;
     // The usual case, "-" and ASCII digits only, read at once: the scan would read it alike.
     const std::size_t sign = !text.empty() && text.front() == '-' ? 1 : 0;
-    if (text.size() > sign && std::all_of(text.begin() + static_cast<std::ptrdiff_t>(sign), text.end(),
-                                          [](char c) { return c >= '0' && c <= '9'; })) {
-        std::int64_t value = 0;
-        for (const char c : text.substr(sign)) value = value * 10 + (c - '0');
-        return sign == 1 ? -value : value;
-    }
+    std::int64_t value = 0;
+    std::size_t end = sign;
+    for (; end < text.size() && text[end] >= '0' && text[end] <= '9'; ++end) value = value * 10 + (text[end] - '0');
+    if (end == text.size() && end > sign) return sign == 1 ? -value : value;
     // Widened on the stack: a batch of a million lines reads one number a line.
     std::array<char16_t, 12> buffer{};
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -228,6 +228,18 @@ TEST_F(ShippedTable, EveryDayRoundTrips) {
     EXPECT_EQ(previous, (CivilDate{1600, 12, 30}));
 }
 
+// A batch's remembered month answers as lunarDate does, walking forward, backward and
+// jumping, past both ends of the table.
+TEST_F(ShippedTable, LunarDatesOfARunAreLunarDate) {
+    const HijriBounds& b = calendar_.bounds;
+    LunarDates forward(calendar_);
+    for (DayNumber n = b.minJulianday - 40; n <= b.maxJulianday + 40; ++n)
+        ASSERT_EQ(forward.of(n), lunarDate(calendar_, n)) << n;
+    LunarDates backward(calendar_);
+    for (DayNumber n = b.maxJulianday + 40; n >= b.minJulianday - 40; n -= 3)
+        ASSERT_EQ(backward.of(n), lunarDate(calendar_, n)) << n;
+}
+
 TEST_F(ShippedTable, MonthStartsAgreeWithTheSources) {
     const auto iran = readMonthTable("hijri-iran-official.tsv");
     // The crescent-visibility prediction of the data set's maintainers, computed apart from
