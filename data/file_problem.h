@@ -1,4 +1,5 @@
-// What the checks of calendar.ini and events.ini report, and the checks of shape they share.
+// What the checks of calendar.ini, events.ini and my-days.ini report, and the checks of shape
+// they share.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
-// calendar.ini and events.ini of the program's folder, watched and checked.
+// The data files as the program watches and checks them: calendar.ini and events.ini of its
+// folder, and the user's own days of my-days.ini.
 #pragma once
 
 #include <filesystem>
@@ -12,7 +13,8 @@
 
 namespace velmora {
 
-// The two data files of a folder, looked at again when a paint asks. calendar.ini is checked
+// The data files of a folder and the user's my-days.ini, looked at again when a paint asks (a
+// file another program holds keeps what was read of it until it can be read). calendar.ini is checked
 // whenever it is read, as `velmora-cli check` checks it: a table with errors is not used (as
 // if there were none) and its errors are kept to tell the user; a sound table's bounds are
 // taken anew, so that a corrected table is used whole.

@@ -46,6 +46,13 @@ inline std::string readBytes(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// text with the first `from` replaced by `to`.
+inline std::string replaced(std::string text, std::string_view from, std::string_view to) {
+    const auto at = text.find(from);
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
 // calendar.ini or events.ini as shipped, parsed.
 inline IniFile shippedIni(const std::string& name) { return IniFile::parse(readBytes(shippedFile(name))); }
 inline CalendarData shippedData() {

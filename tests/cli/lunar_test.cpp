@@ -152,12 +152,6 @@ TEST_F(CliLunar, ShowNamesTheFirstPredictedMonthAndEachSource) {
 namespace velmora::cli {
 namespace {
 
-std::string replaced(std::string text, std::string_view from, std::string_view to) {
-    const auto at = text.find(from);
-    if (at != std::string::npos) text.replace(at, from.size(), to);
-    return text;
-}
-
 // The reader folds the case of section names, so the check and the corrector must too.
 TEST_F(CliLunar, SectionNamesInAnyCaseAreTheSameSections) {
     folder_.write("calendar.ini", replaced(replaced(shipped_, "\n[value]", "\n[Value]"), "\n[source]", "\n[SOURCE]"));

@@ -10,12 +10,6 @@
 namespace velmora {
 namespace {
 
-std::string replaced(std::string text, std::string_view from, std::string_view to) {
-    const auto at = text.find(from);
-    if (at != std::string::npos) text.replace(at, from.size(), to);
-    return text;
-}
-
 TEST(MyDays, WrittenAndReadBackWithSeveralOnADateAndBadLinesLeftOut) {
     const std::vector<MyDay> days = {
         {Calendar::jalali, 12, 30, u"\u0633\u0627\u0644\u06AF\u0631\u062F \u0627\u0632\u062F\u0648\u0627\u062C", true},
