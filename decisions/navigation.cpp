@@ -10,7 +10,7 @@
 namespace velmora {
 
 DaySpan daySpanOf(Calendar mode, const CalendarData& data) {
-    if (mode != Calendar::hijri) return {};
+    if (!calendarRecord(mode).fromTable) return {};
     const HijriBounds& bounds = data.bounds();
     const DayNumber first = std::clamp(firstDayOfLunarTable(bounds), kFirstShownDay, kLastShownDay);
     return {first, std::clamp(bounds.endHijri, first, kLastShownDay)};
@@ -49,7 +49,7 @@ DayNumber shownDayNumber(const ShownMonth& shown, const CalendarData& data) {
 }
 
 bool modeAvailable(Calendar mode, const CalendarData& data) {
-    return mode != Calendar::hijri || hasLunarTable(data.bounds());
+    return !calendarRecord(mode).fromTable || hasLunarTable(data.bounds());
 }
 
 ShownMonth keepInSpan(ShownMonth shown, const NavigationContext& context) {
@@ -123,7 +123,7 @@ MonthControls monthControls(const ShownMonth& shown, Language language) {
 
 std::u16string_view monthBoxName(Calendar calendar, std::int32_t month, Language language) {
     const MonthName& name = monthName(calendar, month);
-    return calendar == Calendar::gregorian && language == Language::persian ? name.header : name.box;
+    return calendarRecord(calendar).latinScript && language == Language::persian ? name.header : name.box;
 }
 
 MonthButtonTips monthButtonTips(const ShownMonth& shown, Language language) {

@@ -4,6 +4,7 @@
 #include <type_traits>
 #include <utility>
 
+#include "calendar/calendar_record.h"
 #include "data/integer_text.h"
 #include "data/text_codec.h"
 #include "occasions/occasions.h"
@@ -267,9 +268,10 @@ EditedMyDays editMyDays(std::string_view bytes, const MyDayEdit& edit) {
 }
 
 bool myDayFallsOn(const MyDay& day, const HijriCalendar& hijri, DayNumber n) {
-    return myDayFallsOnDate(
-        day, hijri,
-        day.calendar == Calendar::hijri ? lunarDate(hijri, n) : std::optional(dayNumberToDate(day.calendar, hijri, n)));
+    return myDayFallsOnDate(day, hijri,
+                            calendarRecord(day.calendar).fromTable
+                                ? lunarDate(hijri, n)
+                                : std::optional(dayNumberToDate(day.calendar, hijri, n)));
 }
 
 bool myDayFallsOnDate(const MyDay& day, const HijriCalendar& hijri, const std::optional<CivilDate>& date) {

@@ -102,7 +102,7 @@ void drawCompanionDays(Surface& surface, const MonthView& view, const Companion&
         const auto date = dateOfDay(companion.calendar, day);
         if (!date) continue;
         const bool firstMonth = date->year == first.year && date->month == first.month;
-        if (companion.calendar == Calendar::hijri && day.lunarPredicted)
+        if (calendarRecord(companion.calendar).fromTable && day.lunarPredicted)
             surface.setTextColor(firstMonth ? kPredictedTeal : kPredictedGrey);
         else
             surface.setTextColor(firstMonth ? slotColor : kBlack);
