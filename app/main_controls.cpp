@@ -208,7 +208,7 @@ void MainControls::show(const ShownMonth& shown, bool rewriteYear, std::u16strin
     if (SendMessageW(shownBox, CB_GETCURSEL, 0, 0) != controls.monthIndex)
         SendMessageW(shownBox, CB_SETCURSEL, static_cast<WPARAM>(controls.monthIndex), 0);
     for (const HWND box : monthBoxes_) showOnly(box, box == shownBox);
-    showOnly(allOccasionsButton_, shown.mode == Calendar::jalali);
+    showOnly(allOccasionsButton_, calendarRecord(shown.mode).showsOccasionsButton);
     updateTips(monthButtonTips(shown, language), allOccasionsTip);
 }
 

@@ -23,6 +23,13 @@ struct CalendarRecord {
     bool latinScript = false;        // its words are in Latin letters, drawn in the Latin font
     bool fromTable = false;          // its dates come only from calendar.ini's table
     bool gridMarksHolidays = false;  // its grid draws Fridays and holidays red
+    // Its mode: a month step lands on the 1st (not on the day the program started on), and
+    // the occasions button shows.
+    bool stepsToFirstDay = false;
+    bool showsOccasionsButton = false;
+    // How long month 1 to 12 can be, in the longest and in the shortest year (entry 0 unused).
+    std::array<std::int8_t, 13> longestMonth{};
+    std::array<std::int8_t, 13> shortestMonth{};
     // Its month names, month 1 to 12 (entry 0 empty).
     const MonthName (*months)[13] = nullptr;
     // The other two calendars, in the order a day's words name them after this one.

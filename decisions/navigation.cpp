@@ -34,7 +34,7 @@ ShownMonth monthAt(const ShownMonth& shown, const CalendarData& data, std::int32
 
 // The day a month step lands on: the 1st in Jalali mode, the start day in the others.
 std::int32_t landingDay(Calendar mode, const NavigationContext& context) {
-    return mode == Calendar::jalali ? 1 : context.startDay;
+    return calendarRecord(mode).stepsToFirstDay ? 1 : context.startDay;
 }
 
 }  // namespace
@@ -78,7 +78,7 @@ ShownMonth previousMonth(const ShownMonth& shown, const NavigationContext& conte
 
 ShownMonth pickMonth(const ShownMonth& shown, const NavigationContext& context, std::int32_t month) {
     if (month < 1 || month > 12) return shown;
-    const std::int32_t day = shown.mode == Calendar::jalali ? shown.day : context.startDay;
+    const std::int32_t day = calendarRecord(shown.mode).stepsToFirstDay ? shown.day : context.startDay;
     return keepInSpan(monthAt(shown, context.data, month - shown.month, day), context);
 }
 

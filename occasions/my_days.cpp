@@ -54,17 +54,9 @@ std::u16string valueOf(const MyDay& day) {
 }  // namespace
 
 MonthSpan monthSpan(Calendar calendar, std::int32_t month) {
-    switch (calendar) {
-        case Calendar::jalali:
-            return month <= 6 ? MonthSpan{31, 31} : month <= 11 ? MonthSpan{30, 30} : MonthSpan{30, 29};
-        case Calendar::gregorian: {
-            constexpr std::int32_t kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-            const std::int32_t longest = kDays[month - 1];
-            return {longest, month == 2 ? 28 : longest};
-        }
-        case Calendar::hijri: break;
-    }
-    return {30, 29};
+    const CalendarRecord& record = calendarRecord(calendar);
+    const auto m = static_cast<std::size_t>(std::clamp(month, 1, 12));
+    return {record.longestMonth[m], record.shortestMonth[m]};
 }
 
 std::vector<MyDay> readMyDays(const IniFile& ini, std::vector<FileProblem>* problems) {

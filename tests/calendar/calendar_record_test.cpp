@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "data/integer_text.h"
@@ -35,6 +36,26 @@ TEST(CalendarRecord, EveryRecordIsWhole) {
                 << m;
         }
         EXPECT_TRUE(record.month(0).latin.empty() && record.month(13).latin.empty());
+    }
+}
+
+// The longest and shortest each month can be are those its years give it.
+TEST(CalendarRecord, MonthSpansAreTheYearsOwn) {
+    const IniFile ini = shippedIni("calendar.ini");
+    const LunarTable table(ini);
+    const HijriCalendar hijri{table, table.bounds()};
+    for (const Calendar calendar : kCalendars) {
+        const CalendarRecord& record = calendarRecord(calendar);
+        const std::int32_t first = record.fromTable ? 1265 : 1300;
+        for (std::int32_t m = 1; m <= 12; ++m) {
+            std::int32_t longest = 0, shortest = 99;
+            for (std::int32_t y = first; y < first + 336; ++y) {
+                longest = std::max(longest, record.lengthOfMonth(hijri, y, m));
+                shortest = std::min(shortest, record.lengthOfMonth(hijri, y, m));
+            }
+            EXPECT_EQ(record.longestMonth[static_cast<std::size_t>(m)], longest) << record.name << " " << m;
+            EXPECT_EQ(record.shortestMonth[static_cast<std::size_t>(m)], shortest) << record.name << " " << m;
+        }
     }
 }
 
