@@ -14,6 +14,22 @@
 
 namespace velmora {
 
+// How the window draws one of a mode's two companions (the first in blue under the upper
+// header, the second in teal under the lower): the small differences their drawings have.
+struct CompanionLook {
+    Calendar calendar = Calendar::gregorian;
+    std::int32_t delta = 0;                         // added to both coordinates of the day numbers
+    std::array<std::uint8_t, 3> secondNameColor{};  // red, green, blue
+    std::int32_t secondNameOffset = 0;              // added to the x of the second month name
+    bool measuresAfterFont = false;                 // metrics of companionFont rather than the system font
+    bool drawsFridaysTwice = false;
+    bool slashAfterNextYear = false;  // the slash placed by the length of the next year
+};
+
+// What the weekday strip of a mode shows: the weekdays' pictures, their Latin labels, or
+// their Arabic names.
+enum class WeekdayStrip { pictures, latinLabels, arabicNames };
+
 struct CalendarRecord {
     Calendar calendar = Calendar::jalali;
     std::string_view name;           // as the converter and the my-days check write it: "Solar Hijri"
@@ -32,8 +48,10 @@ struct CalendarRecord {
     std::array<std::int8_t, 13> shortestMonth{};
     // Its month names, month 1 to 12 (entry 0 empty).
     const MonthName (*months)[13] = nullptr;
-    // The other two calendars, in the order a day's words name them after this one.
-    std::array<Calendar, 2> companions{};
+    // Its mode's two companions, the other calendars, in the order their headers stand and a
+    // day's words name them after this one; and its weekday strip.
+    std::array<CompanionLook, 2> companions{};
+    WeekdayStrip strip = WeekdayStrip::pictures;
     // Its ids in the window: the mode's menu item, the month box, the calendar's name.
     std::int32_t modeMenuItem = 0;
     std::int32_t monthBoxId = 0;

@@ -15,7 +15,7 @@ std::u16string dayReading(const MonthLayout& layout, const LaidOutDay& day, Lang
         persian ? std::u16string(weekday.persian) : std::u16string(weekday.english.begin(), weekday.english.end());
     const CalendarRecord& shown = calendarRecord(layout.mode);
     bool first = true;
-    for (const Calendar calendar : {layout.mode, shown.companions[0], shown.companions[1]}) {
+    for (const Calendar calendar : {layout.mode, shown.companions[0].calendar, shown.companions[1].calendar}) {
         const auto date = dateOfDay(calendar, day);
         if (!date) continue;
         text += first ? u" " : separator;

@@ -18,49 +18,16 @@ std::u16string_view headerName(Calendar calendar, std::int32_t month) {
 
 std::int32_t length(std::u16string_view text) { return static_cast<std::int32_t>(text.size()); }
 
-// How one companion differs from the others.
-struct Companion {
-    Calendar calendar;
-    std::int32_t delta;  // added to both coordinates of the day numbers
-    Rgb secondNameColor;
-    std::int32_t secondNameOffset;  // added to the x of the second month name
-    bool measuresAfterFont;         // metrics of companionFont rather than the system font
-    bool drawsFridaysTwice;
-    bool slashAfterNextYear;  // the slash placed by the length of Yc + 1
-};
-
-// The two companions of each display mode, first slot (blue, upper header) then second
-// (teal, lower header).
-// clang-format off
-constexpr Companion kCompanions[kCalendars.size()][2] = {
-    // Jalali mode: Gregorian, then lunar Hijri.
-    {{.calendar = Calendar::gregorian, .delta = -1, .secondNameColor = kBlack, .secondNameOffset = -1,
-      .measuresAfterFont = false, .drawsFridaysTwice = true, .slashAfterNextYear = false},
-     {.calendar = Calendar::hijri, .delta = 0, .secondNameColor = kMaroon, .secondNameOffset = 0,
-      .measuresAfterFont = false, .drawsFridaysTwice = true, .slashAfterNextYear = true}},
-    // Miladi mode: Solar Hijri, then lunar Hijri.
-    {{.calendar = Calendar::jalali, .delta = 0, .secondNameColor = kBlack, .secondNameOffset = -1,
-      .measuresAfterFont = false, .drawsFridaysTwice = false, .slashAfterNextYear = false},
-     {.calendar = Calendar::hijri, .delta = 0, .secondNameColor = kBlack, .secondNameOffset = 0,
-      .measuresAfterFont = false, .drawsFridaysTwice = false, .slashAfterNextYear = false}},
-    // Hijri mode: Gregorian, then Solar Hijri.
-    {{.calendar = Calendar::gregorian, .delta = -1, .secondNameColor = kBlack, .secondNameOffset = -1,
-      .measuresAfterFont = false, .drawsFridaysTwice = false, .slashAfterNextYear = false},
-     {.calendar = Calendar::jalali, .delta = 0, .secondNameColor = kBlack, .secondNameOffset = -2,
-      .measuresAfterFont = true, .drawsFridaysTwice = false, .slashAfterNextYear = false}},
-};
-// clang-format on
-
 // The metrics the header is laid out by: of the system font, or of companionFont for the
 // companion that selects it first.
-TextMetrics headerMetrics(Surface& surface, const Companion& companion) {
+TextMetrics headerMetrics(Surface& surface, const CompanionLook& companion) {
     if (companion.measuresAfterFont) surface.selectFont(FontId::companionFont);
     return surface.textMetrics();
 }
 
 // The year in the context's default black, and the next one after a slash when the primary
 // month begins in the companion's last month.
-void drawCompanionYear(Surface& surface, const Companion& companion, const CivilDate& first, std::int32_t x,
+void drawCompanionYear(Surface& surface, const CompanionLook& companion, const CivilDate& first, std::int32_t x,
                        std::int32_t y, std::int32_t charWidth) {
     surface.selectFont(FontId::companionFont);
     const DigitText year = formatCalendarNumber(companion.calendar, first.year);
@@ -73,8 +40,8 @@ void drawCompanionYear(Surface& surface, const Companion& companion, const Civil
 }
 
 // The two month names, placed leftwards from the anchor with an arrow between.
-void drawCompanionMonthNames(Surface& surface, const Companion& companion, const CivilDate& first, std::int32_t anchor,
-                             std::int32_t y, std::int32_t charWidth, Rgb slotColor) {
+void drawCompanionMonthNames(Surface& surface, const CompanionLook& companion, const CivilDate& first,
+                             std::int32_t anchor, std::int32_t y, std::int32_t charWidth, Rgb slotColor) {
     const std::u16string_view name1 = headerName(companion.calendar, first.month);
     const std::u16string_view name2 = headerName(companion.calendar, first.month + 1);
     surface.selectFont(FontId::smallFont);
@@ -82,7 +49,8 @@ void drawCompanionMonthNames(Surface& surface, const Companion& companion, const
     surface.drawText(anchor - (length(name1) - 2) * charWidth, y, name1);
     surface.setTextColor(kBlack);
     surface.drawText(anchor - length(name1) * charWidth, y, kMonthArrow);
-    surface.setTextColor(companion.secondNameColor);
+    const auto& [red, green, blue] = companion.secondNameColor;
+    surface.setTextColor(Rgb{red, green, blue});
     // Clear of the arrow, also where the name is wider than its letters reckoned at the
     // average width.
     const std::int32_t arrowLeft = anchor - length(name1) * charWidth;
@@ -92,7 +60,7 @@ void drawCompanionMonthNames(Surface& surface, const Companion& companion, const
 
 // Each day's number in the companion's calendar, in the slot's colour until the companion's
 // month changes and in black after.
-void drawCompanionDays(Surface& surface, const MonthView& view, const Companion& companion, const CivilDate& first,
+void drawCompanionDays(Surface& surface, const MonthView& view, const CompanionLook& companion, const CivilDate& first,
                        std::int32_t left, Rgb slotColor) {
     const std::int32_t cell = cellWidth(view.clientWidth);
     const std::int32_t row = rowHeight(view.clientHeight);
@@ -118,7 +86,7 @@ void drawCompanionDays(Surface& surface, const MonthView& view, const Companion&
 
 void drawCompanion(Surface& surface, const MonthView& view, std::int32_t slot) {
     const bool secondSlot = slot == 1;
-    const Companion& companion = kCompanions[calendarIndex(view.layout.mode)][secondSlot ? 1 : 0];
+    const CompanionLook& companion = calendarRecord(view.layout.mode).companions[secondSlot ? 1 : 0];
     if (view.layout.days.empty()) return;
     const auto first = dateOfDay(companion.calendar, view.layout.days.front());
     if (!first) return;  // the lunar Hijri table does not reach this month

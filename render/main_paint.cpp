@@ -1,5 +1,6 @@
 #include "render/main_paint.h"
 
+#include "calendar/calendar_record.h"
 #include "render/companions.h"
 #include "render/holiday_panel.h"
 #include "render/weekday_strip.h"
@@ -18,10 +19,11 @@ std::int32_t drawLink(Surface& paintSurface, std::int32_t clientWidth, std::int3
 }
 
 void paintDisplayMode(SurfaceFactory& surfaces, const MonthView& view) {
-    using Strip = void (*)(Surface&, const MonthView&);
-    static constexpr Strip kStrips[] = {drawJalaliWeekdayStrip, drawGregorianWeekdayStrip, drawHijriWeekdayStrip};
-    static_assert(std::size(kStrips) == kCalendars.size(), "a weekday strip for every calendar, in its order");
-    kStrips[calendarIndex(view.layout.mode)](*surfaces.open(), view);
+    switch (calendarRecord(view.layout.mode).strip) {
+        case WeekdayStrip::pictures: drawJalaliWeekdayStrip(*surfaces.open(), view); break;
+        case WeekdayStrip::latinLabels: drawGregorianWeekdayStrip(*surfaces.open(), view); break;
+        case WeekdayStrip::arabicNames: drawHijriWeekdayStrip(*surfaces.open(), view); break;
+    }
     drawMonthGrid(*surfaces.open(), view);
     drawCompanion(*surfaces.open(), view, 0);
     drawCompanion(*surfaces.open(), view, 1);

@@ -28,9 +28,9 @@ TEST(CalendarRecord, EveryRecordIsWhole) {
             EXPECT_TRUE(ids.insert(id).second) << id;
         }
         // The two others, each once.
-        EXPECT_NE(record.companions[0], calendar);
-        EXPECT_NE(record.companions[1], calendar);
-        EXPECT_NE(record.companions[0], record.companions[1]);
+        EXPECT_NE(record.companions[0].calendar, calendar);
+        EXPECT_NE(record.companions[1].calendar, calendar);
+        EXPECT_NE(record.companions[0].calendar, record.companions[1].calendar);
         for (std::int32_t m = 1; m <= 12; ++m) {
             EXPECT_FALSE(record.month(m).box.empty() || record.month(m).header.empty() || record.month(m).latin.empty())
                 << m;

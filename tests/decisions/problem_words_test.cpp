@@ -43,7 +43,9 @@ std::vector<std::string> spoiled(const std::string& file, std::size_t lines) {
         with("stray");
         const std::size_t equals = line.find('=');
         if (equals != std::string::npos) {
-            for (const char* value : {"x", "31", "2", "\x01 1", "text 2", "text 1", "-5", std::string(90, 'a').c_str()})
+            for (const std::string& value :
+                 {std::string("x"), std::string("31"), std::string("2"), std::string("\x01 1"), std::string("text 2"),
+                  std::string("text 1"), std::string("-5"), std::string(90, 'a')})
                 with(line.substr(0, equals + 1) + value);
             with("zz" + line.substr(equals));
             with("40" + line.substr(equals));
@@ -92,8 +94,10 @@ TEST(ProblemWords, EveryProblemTheWindowTellsIsInPersian) {
     const auto collect = [&](const char* file, const std::vector<FileProblem>& problems) {
         for (const FileProblem& problem : problems) said.insert(describeProblem(file, problem));
     };
-    for (const std::string& table : spoiled(readBytes(shippedFile("calendar.ini")), 60))
-        collect("calendar.ini", checkHijriTable(IniFile::parse(table), nullptr));
+    // The table's head and first years are enough to spoil; the rest would only take time.
+    const std::vector<std::string> table = linesOf(readBytes(shippedFile("calendar.ini")));
+    for (const std::string& spoilt : spoiled(joined({table.begin(), table.begin() + 400}), 60))
+        collect("calendar.ini", checkHijriTable(IniFile::parse(spoilt), nullptr));
     collect("calendar.ini", checkHijriTable(IniFile::parse("[source]\n"), nullptr));
     for (const std::string& events : spoiled(readBytes(shippedFile("events.ini")), 40))
         collect("events.ini", checkOccasions(IniFile::parse(events), nullptr));
