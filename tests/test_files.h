@@ -55,6 +55,12 @@ inline std::string replaced(std::string text, std::string_view from, std::string
 
 // calendar.ini or events.ini as shipped, parsed.
 inline IniFile shippedIni(const std::string& name) { return IniFile::parse(readBytes(shippedFile(name))); }
+
+// The shipped lunar table, as the conversions take it.
+struct ShippedLunarTable {
+    LunarTable table{shippedIni("calendar.ini")};
+    HijriCalendar hijri{table, table.bounds()};
+};
 inline CalendarData shippedData() {
     return CalendarData::fromText(readBytes(shippedFile("calendar.ini")), readBytes(shippedFile("events.ini")));
 }

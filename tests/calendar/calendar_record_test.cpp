@@ -41,9 +41,8 @@ TEST(CalendarRecord, EveryRecordIsWhole) {
 
 // The longest and shortest each month can be are those its years give it.
 TEST(CalendarRecord, MonthSpansAreTheYearsOwn) {
-    const IniFile ini = shippedIni("calendar.ini");
-    const LunarTable table(ini);
-    const HijriCalendar hijri{table, table.bounds()};
+    const ShippedLunarTable shipped;
+    const HijriCalendar& hijri = shipped.hijri;
     for (const Calendar calendar : kCalendars) {
         const CalendarRecord& record = calendarRecord(calendar);
         const std::int32_t first = record.fromTable ? 1265 : 1300;
@@ -61,9 +60,8 @@ TEST(CalendarRecord, MonthSpansAreTheYearsOwn) {
 
 // Each record's conversions, through the day number and back, over every day of 1900-2100.
 TEST(CalendarRecord, EachRecordConvertsEveryDayBothWays) {
-    const IniFile ini = shippedIni("calendar.ini");
-    const LunarTable table(ini);
-    const HijriCalendar hijri{table, table.bounds()};
+    const ShippedLunarTable shipped;
+    const HijriCalendar& hijri = shipped.hijri;
     for (const Calendar calendar : kCalendars) {
         const CalendarRecord& record = calendarRecord(calendar);
         for (DayNumber n = gregorianToDayNumber(1900, 1, 1); n <= gregorianToDayNumber(2100, 12, 31); ++n) {

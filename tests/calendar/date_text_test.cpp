@@ -10,9 +10,8 @@ namespace {
 // What the module writes, it reads back: every day of the years 1300 to 1500 of each
 // calendar, in each language, digit set and form.
 TEST(DateText, EveryDayWrittenIsReadBack) {
-    const IniFile ini = shippedIni("calendar.ini");
-    const LunarTable table(ini);
-    const HijriCalendar hijri{table, table.bounds()};
+    const ShippedLunarTable shipped;
+    const HijriCalendar& hijri = shipped.hijri;
     for (const Calendar calendar : kCalendars) {
         const CalendarRecord& record = calendarRecord(calendar);
         const DayNumber first = record.toDayNumber(hijri, 1300, 1, 1);
