@@ -2,6 +2,7 @@
 
 #include "app/user_settings.h"
 #include "app/win32_text.h"
+#include "decisions/reading_order.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -62,7 +63,7 @@ const DLGTEMPLATE* Catalogue::dialog(const wchar_t* name) const {
 }
 
 void Catalogue::warn(HWND owner, UINT textId, std::u16string_view insert) const {
-    const std::u16string message = withInsert(text(textId), insert);
+    const std::u16string message = messageText(text(textId), insert, language_);
     const std::u16string title = text(IDS_PROGRAM_NAME);
     MessageBoxW(owner, wide(message.c_str()), wide(title.c_str()), MB_OK | MB_ICONWARNING | messageBoxFlags());
 }

@@ -148,11 +148,7 @@ void MyDaysDialog::explain() {
     if (typed.problem == MyDayProblem::noSuchDay && !windowText(GetDlgItem(handle(), IDC_MYDAYS_DAY)).empty()) {
         note = words_.text(IDS_MYDAYS_NO_SUCH_DAY);
     } else if (typed.problem != MyDayProblem::noSuchDay && !comesEveryYear(typed.day)) {
-        MyDay named = typed.day;
-        named.text.clear();
-        std::u16string date = myDayRowText(named, words_.language(), u"", u"");
-        date = date.substr(1, date.find(u'\t', 1) - 1);  // "30 Esfand"
-        note = withInsert(words_.text(IDS_MYDAYS_NOT_EVERY_YEAR), date);
+        note = withInsert(words_.text(IDS_MYDAYS_NOT_EVERY_YEAR), myDayDate(typed.day, words_.language()));
     }
     setWindowText(GetDlgItem(handle(), IDC_MYDAYS_NOTE), note);
 }

@@ -3,6 +3,7 @@
 #include "app/user_settings.h"
 #include "decisions/lunar_months.h"
 #include "decisions/my_days_form.h"
+#include "decisions/reading_order.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -18,7 +19,9 @@ void remindOfMyDays(TrayIcon& tray, const CalendarData& data, const LocalTime& n
     if (!remindersOn || !tray.added()) return;
     const auto balloon =
         reminderBalloon(data, now, eveningBefore, readUserSetting(kRemindedValue), words.text(IDS_REMINDER_TOMORROW));
-    if (balloon && tray.balloon(words.text(balloon->today ? IDS_REMINDER_TODAY : IDS_REMINDER_TOMORROW), balloon->text))
+    if (balloon && tray.balloon(balloonText(words.text(balloon->today ? IDS_REMINDER_TODAY : IDS_REMINDER_TOMORROW),
+                                            words.language()),
+                                balloonText(balloon->text, words.language())))
         writeUserSetting(kRemindedValue, balloon->keptAfter);
 }
 
@@ -26,7 +29,8 @@ void tellOfPredictedMonths(TrayIcon& tray, const CalendarData& data, const Civil
     const auto notice = predictionNoticeDue(data, today, readUserSetting(kPredictionNoticeValue));
     if (!notice) return;
     const std::u16string month = predictionNoticeMonth(data, *notice, words.language());
-    if (tray.balloon(words.text(IDS_PREDICTED_NOTICE_TITLE), withInsert(words.text(IDS_PREDICTED_NOTICE), month)))
+    if (tray.balloon(balloonText(words.text(IDS_PREDICTED_NOTICE_TITLE), words.language()),
+                     balloonText(withInsert(words.text(IDS_PREDICTED_NOTICE), month), words.language())))
         writeUserSetting(kPredictionNoticeValue, notice->key);
 }
 

@@ -9,6 +9,7 @@
 #include "calendar/weekday_names.h"
 #include "data/integer_text.h"
 #include "data/text_codec.h"
+#include "decisions/reading_order.h"
 
 namespace velmora {
 std::u16string lunarMonthTitle(std::int32_t year, std::int32_t month, Language language) {
@@ -56,10 +57,11 @@ std::vector<LunarMonthRow> correctableLunarMonths(const CalendarData& data, cons
 }
 
 std::u16string lunarMonthRowText(const LunarMonthRow& row, Language language, std::u16string_view sourceName) {
-    return lunarMonthTitle(row.year, row.month, language) + u"\t" +
-           dateText(Calendar::jalali, dayNumberToJalali(row.first), language) + u"\t" +
-           dateText(Calendar::gregorian, dayNumberToGregorian(row.first), language) + u"\t" +
-           std::u16string(sourceName);
+    return inReadingOrder(lunarMonthTitle(row.year, row.month, language) + u"\t" +
+                              dateText(Calendar::jalali, dayNumberToJalali(row.first), language) + u"\t" +
+                              dateText(Calendar::gregorian, dayNumberToGregorian(row.first), language) + u"\t" +
+                              std::u16string(sourceName),
+                          language);
 }
 
 std::vector<LunarStartOption> lunarStartOptions(const CalendarData& data, const LunarMonthRow& row, Language language) {
@@ -71,7 +73,7 @@ std::vector<LunarStartOption> lunarStartOptions(const CalendarData& data, const 
         std::u16string text = language == Language::persian
                                   ? std::u16string(weekday.persian) + u" " + jalali + u" (" + gregorian + u")"
                                   : fromUtf8(weekday.english) + u" " + gregorian + u" (" + jalali + u")";
-        options.push_back({choice.day, choice.possible, std::move(text)});
+        options.push_back({choice.day, choice.possible, inReadingOrder(text, language)});
     }
     return options;
 }

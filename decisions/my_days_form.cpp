@@ -6,15 +6,20 @@
 #include "calendar/date_text.h"
 #include "data/integer_text.h"
 #include "data/text_codec.h"
+#include "decisions/reading_order.h"
 #include "render/month_grid.h"
 
 namespace velmora {
 
 std::u16string myDayRowText(const MyDay& day, Language language, std::u16string_view calendarName,
                             std::u16string_view dayOffWord) {
-    return std::u16string(calendarName) + u"\t" + numberText(day.day, language) + u" " +
-           monthWord(day.calendar, day.month, language) + u"\t" + day.text + u"\t" +
-           (day.dayOff ? std::u16string(dayOffWord) : std::u16string());
+    return inReadingOrder(std::u16string(calendarName) + u"\t" + myDayDate(day, language) + u"\t" + day.text + u"\t" +
+                              (day.dayOff ? std::u16string(dayOffWord) : std::u16string()),
+                          language);
+}
+
+std::u16string myDayDate(const MyDay& day, Language language) {
+    return numberText(day.day, language) + u" " + monthWord(day.calendar, day.month, language);
 }
 
 MyDayForm readMyDayForm(std::int32_t calendar, std::int32_t month, std::u16string_view dayText,

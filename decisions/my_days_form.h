@@ -13,9 +13,12 @@
 
 namespace velmora {
 
-// "30 Esfand\tOur anniversary\tday off" (the calendar's name goes in front, from the words).
+// "Solar Hijri\t30 Esfand\tOur anniversary\tday off" (the calendar's name and the word for a
+// day off from the words); each column reads right to left in Persian.
 std::u16string myDayRowText(const MyDay& day, Language language, std::u16string_view calendarName,
                             std::u16string_view dayOffWord);
+// The day and its month: "30 Esfand", "۳۰ اسفند".
+std::u16string myDayDate(const MyDay& day, Language language);
 
 // The dialog's fields read as a day: calendar 0 to 2, month 1 to 12, the day as typed (in
 // any script's digits) and the text. The problem is 0 for none, else which: no text, or a

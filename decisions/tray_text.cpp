@@ -3,50 +3,46 @@
 #include "calendar/calendar_record.h"
 #include "calendar/date_text.h"
 #include "calendar/weekday_names.h"
+#include "decisions/reading_order.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
 namespace {
 
-// One line: "weekday,day month,year" with the numbers in ASCII.
-void appendLine(std::u16string& out, std::u16string_view weekday, std::int32_t day, std::u16string_view month,
-                std::int32_t year) {
+// One English line: "Wednesday, 18 Azar, 1405".
+void appendLine(std::u16string& out, std::u16string_view weekday, Calendar calendar, const CivilDate& date) {
     out += weekday;
-    out += u',';
-    out += numberText(day, Digits::ascii);
-    out += u' ';
-    out += month;
-    out += u',';
-    out += numberText(year, Digits::ascii);
+    out += u", ";
+    out += numberText(date.day, Digits::ascii) + u" " + monthWord(calendar, date.month, Language::english) + u", " +
+           numberText(date.year, Digits::ascii);
 }
 
 // One Persian line: "[weekday ]day month year", the numbers in Persian digits.
-void appendPersianLine(std::u16string& out, std::u16string_view weekday, const CivilDate& date,
-                       std::u16string_view month) {
+void appendPersianLine(std::u16string& out, std::u16string_view weekday, Calendar calendar, const CivilDate& date) {
     if (!weekday.empty()) {
         out += weekday;
         out += u' ';
     }
-    out += numberText(date.day, Digits::persian) + u" " + std::u16string(month) + u" " +
-           numberText(date.year, Digits::persian);
-}
-
-TrayIconContent persianContent(const CivilDate& j, const CivilDate& g, const std::optional<CivilDate>& h,
-                               std::u16string_view weekday) {
-    TrayIconContent content;
-    appendPersianLine(content.tooltip, weekday, j, monthName(Calendar::jalali, j.month).header);
-    content.tooltip += u'\n';
-    appendPersianLine(content.tooltip, {}, g, monthName(Calendar::gregorian, g.month).header);
-    if (h) {
-        content.tooltip += u'\n';
-        appendPersianLine(content.tooltip, {}, *h, monthName(Calendar::hijri, h->month).box);
-    }
-    return content;
+    out += dateText(calendar, date, Language::persian);
 }
 
 // The user's own days of today, a line each under a star.
 void appendPersonalDays(std::u16string& tooltip, const CalendarData& data, DayNumber n) {
     for (const PersonalDay& mine : personalDaysOf(data, n)) tooltip += u"\n\u2605 " + mine.text;
+}
+
+// The tip holds 127 characters and a terminator; a line that does not fit whole is left out,
+// so that no line is cut in the middle of its embedding.
+std::u16string fitted(std::u16string tooltip) {
+    while (tooltip.size() > 127) {
+        const std::size_t lastBreak = tooltip.rfind(u'\n');
+        if (lastBreak == std::u16string::npos) {
+            tooltip.resize(127);
+            break;
+        }
+        tooltip.resize(lastBreak);
+    }
+    return tooltip;
 }
 
 }  // namespace
@@ -58,24 +54,29 @@ TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& g, La
     const WeekdayNames& weekday = kWeekdayNames[static_cast<std::size_t>(weekdayColumn(n))];
 
     TrayIconContent content;
-    if (language == Language::persian) content = persianContent(j, g, h, weekday.persian);
     content.jalaliDay = j.day;
     content.iconId = IDI_DAY_BASE + j.day;
+    std::u16string& tip = content.tooltip;
     if (language == Language::persian) {
-        appendPersonalDays(content.tooltip, data, n);
-        if (content.tooltip.size() > 127) content.tooltip.resize(127);
-        return content;
+        appendPersianLine(tip, weekday.persian, Calendar::jalali, j);
+        tip += u'\n';
+        appendPersianLine(tip, {}, Calendar::gregorian, g);
+        if (h) {  // no line where there is no lunar date
+            tip += u'\n';
+            appendPersianLine(tip, {}, Calendar::hijri, *h);
+        }
+    } else {
+        const std::u16string english(weekday.english.begin(), weekday.english.end());
+        appendLine(tip, english, Calendar::jalali, j);
+        tip += u'\n';
+        appendLine(tip, english, Calendar::gregorian, g);
+        if (h) {
+            tip += u'\n';
+            appendLine(tip, english, Calendar::hijri, *h);
+        }
     }
-    content.tooltip = u" ";
-    appendLine(content.tooltip, weekday.persian, j.day, monthName(Calendar::jalali, j.month).box, j.year);
-    content.tooltip += u'\n';
-    appendLine(content.tooltip, weekday.englishInTray, g.day, monthName(Calendar::gregorian, g.month).box, g.year);
-    if (h) {  // no line where there is no lunar date
-        content.tooltip += u'\n';
-        appendLine(content.tooltip, weekday.arabic, h->day, monthName(Calendar::hijri, h->month).box, h->year);
-    }
-    appendPersonalDays(content.tooltip, data, n);
-    if (content.tooltip.size() > 127) content.tooltip.resize(127);  // the tip holds 127 and a terminator
+    appendPersonalDays(tip, data, n);
+    tip = fitted(inReadingOrder(tip, language));
     return content;
 }
 

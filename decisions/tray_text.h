@@ -16,10 +16,11 @@ struct TrayIconContent {
 
 // The icon of today's Solar Hijri day and the tooltip, at most 127 characters, one line a
 // calendar (the lunar line only where there is a lunar date). In English
-// " weekday,day month ,year\nweekday,day month,year\nweekday,day month,year" with the
-// weekdays in Persian, English and Arabic; in Persian a sentence a line, in Persian words and
-// digits: "چهارشنبه ۱۸ آذر ۱۴۰۵", "۹ دسامبر ۲۰۲۶", "۲۸ جمادی الثانی ۱۴۴۸". Then a line
-// "★ TEXT" for each of the user's own days of today, as far as the 127 characters go.
+// "Wednesday, 18 Azar, 1405", "Wednesday, 9 December, 2026", "Wednesday, 29 Jumada al-Thani,
+// 1448"; in Persian a sentence a line, in Persian words and digits, each reading right to left
+// wherever the tooltip is drawn: "چهارشنبه ۱۸ آذر ۱۴۰۵", "۹ دسامبر ۲۰۲۶", "۲۹ جمادی الثانی ۱۴۴۸".
+// Then a line "★ TEXT" for each of the user's own days of today, as far as the 127 characters
+// go (a line that does not fit is left out whole).
 TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& localDate,
                                 Language language = Language::english);
 

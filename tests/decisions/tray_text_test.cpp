@@ -18,9 +18,9 @@ TEST(TrayIcon, NowruzTooltip) {
     EXPECT_EQ(content.iconId, 102);
     // 9 Ramadan 1445 in Iran.
     EXPECT_EQ(content.tooltip,
-              u" \u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647,1 \u0641\u0631\u0648\u0631\u062F\u06CC\u0646 ,1403\n"
-              u"Wednesday,20 March,2024\n"
-              u"\u0627\u0644\u0627\u0631\u0628\u0639\u0627\u0621,9 \u0631\u0645\u0636\u0627\u0646,1445");
+              u"Wednesday, 1 Farvardin, 1403\n"
+              u"Wednesday, 20 March, 2024\n"
+              u"Wednesday, 9 Ramadan, 1445");
 }
 
 TEST(TrayIcon, DayThirtyOneAndFriday) {
@@ -29,7 +29,7 @@ TEST(TrayIcon, DayThirtyOneAndFriday) {
     EXPECT_EQ(content.jalaliDay, 31);  // 31 Farvardin 1404
     EXPECT_EQ(content.iconId, 132);
     const TrayIconContent friday = trayIconContent(files, {2025, 3, 21});
-    EXPECT_NE(friday.tooltip.find(u"\nFriDay,21 March,2025\n"), std::u16string::npos);
+    EXPECT_NE(friday.tooltip.find(u"\nFriday, 21 March, 2025\n"), std::u16string::npos);
     for (std::int32_t day = 0; day < 400; ++day) {
         const CivilDate date = dayNumberToGregorian(2460000 + day);
         const TrayIconContent c = trayIconContent(files, date);
@@ -39,17 +39,20 @@ TEST(TrayIcon, DayThirtyOneAndFriday) {
     }
 }
 
-// In the Persian interface a Persian sentence a line, Persian digits, no stray blanks or commas.
+// In the Persian interface a Persian sentence a line, Persian digits, no stray blanks or commas,
+// each line held in a right-to-left embedding.
 TEST(TrayIcon, PersianSentences) {
     const CalendarData files = shippedData();
     const TrayIconContent content = trayIconContent(files, {2026, 12, 9}, Language::persian);
-    EXPECT_EQ(content.tooltip,
-              u"\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647 \u06F1\u06F8 \u0622\u0630\u0631 "
-              u"\u06F1\u06F4\u06F0\u06F5\n"  // چهارشنبه ۱۸ آذر ۱۴۰۵
-              u"\u06F9 \u062F\u0633\u0627\u0645\u0628\u0631 \u06F2\u06F0\u06F2\u06F6\n"  // ۹ دسامبر ۲۰۲۶
-                  + std::u16string(
-                        formatPersianDigits(lunarDate(files.hijri(), gregorianToDayNumber(2026, 12, 9))->day).view()) +
-                  u" \u062C\u0645\u0627\u062F\u06CC \u0627\u0644\u062B\u0627\u0646\u06CC \u06F1\u06F4\u06F4\u06F8");
+    EXPECT_EQ(
+        content.tooltip,
+        u"\u202B\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647 \u06F1\u06F8 \u0622\u0630\u0631 "
+        u"\u06F1\u06F4\u06F0\u06F5\u202C\n"  // چهارشنبه ۱۸ آذر ۱۴۰۵
+        u"\u202B\u06F9 \u062F\u0633\u0627\u0645\u0628\u0631 \u06F2\u06F0\u06F2\u06F6\u202C\n"  // ۹ دسامبر ۲۰۲۶
+        u"\u202B" +
+            std::u16string(
+                formatPersianDigits(lunarDate(files.hijri(), gregorianToDayNumber(2026, 12, 9))->day).view()) +
+            u" \u062C\u0645\u0627\u062F\u06CC \u0627\u0644\u062B\u0627\u0646\u06CC \u06F1\u06F4\u06F4\u06F8\u202C");
     EXPECT_EQ(content.iconId, IDI_DAY_BASE + 18);
     EXPECT_EQ(content.tooltip.find(u','), std::u16string::npos);
     EXPECT_EQ(content.tooltip.find(u"  "), std::u16string::npos);
@@ -61,7 +64,7 @@ TEST(TrayIcon, NoLunarLineWithoutALunarDate) {
     const TrayIconContent content = trayIconContent(files, {2025, 3, 2});
     EXPECT_EQ(content.iconId, IDI_DAY_BASE + 12);  // 12 Esfand
     EXPECT_EQ(std::count(content.tooltip.begin(), content.tooltip.end(), u'\n'), 1);
-    EXPECT_TRUE(content.tooltip.ends_with(u",2025"));
+    EXPECT_TRUE(content.tooltip.ends_with(u", 2025"));
 }
 
 TEST(TrayIcon, TheUsersOwnDaysOfTodayCloseTheTooltip) {
@@ -70,7 +73,8 @@ TEST(TrayIcon, TheUsersOwnDaysOfTodayCloseTheTooltip) {
                    {Calendar::jalali, 9, 19, u"not today", true}};
     for (const Language language : {Language::english, Language::persian}) {
         const std::u16string tip = trayIconContent(data, {2026, 12, 9}, language).tooltip;  // 29 Jumada II 1448
-        EXPECT_TRUE(tip.ends_with(u"\n\u2605 Mother's birthday"));
+        EXPECT_TRUE(tip.ends_with(language == Language::persian ? u"\n\u202B\u2605 Mother's birthday\u202C"
+                                                                : u"\n\u2605 Mother's birthday"));
         EXPECT_EQ(tip.find(u"not today"), std::u16string::npos);
     }
 }
