@@ -1,5 +1,6 @@
 #include "app/about_box.h"
 
+#include "app/right_to_left.h"
 #include "app/win32_text.h"
 #include "calendar/date_text.h"
 #include "resources/resource_ids.h"
@@ -40,6 +41,10 @@ INT_PTR AboutBox::handleMessage(UINT message, WPARAM wParam, LPARAM) {
         setWindowText(GetDlgItem(handle(), IDC_ABOUT_VERSION), withInsert(words_.text(IDS_ABOUT_VERSION), version));
         setWindowText(GetDlgItem(handle(), IDC_ABOUT_LUNAR), lunarNote_);
         showDataProblem();
+        if (words_.rightToLeft()) {
+            readTextsRightToLeft(handle());
+            keepUnmirrored(GetDlgItem(handle(), IDC_ABOUT_ICON));  // its "14" reads as drawn
+        }
         return TRUE;
     }
     // Only the Ok button (and Enter, which presses it) closes the box; Escape sends IDCANCEL.

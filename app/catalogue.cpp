@@ -35,27 +35,9 @@ std::u16string Catalogue::text(UINT id) const {
     return std::u16string(block + 1, *block);
 }
 
-namespace {
-
-// The bar's items at its right edge: its first item right-justified carries the others with
-// it (the Persian bar lists its menus from the right). MFT_RIGHTORDER would do this and more,
-// but Wine draws no text for items that carry it.
-void justifyRight(HMENU bar) {
-    MENUITEMINFOW item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_FTYPE;
-    if (!GetMenuItemInfoW(bar, 0, TRUE, &item)) return;
-    item.fType |= MFT_RIGHTJUSTIFY;
-    SetMenuItemInfoW(bar, 0, TRUE, &item);
-}
-
-}  // namespace
-
-HMENU Catalogue::menu(const wchar_t* name, bool bar) const {
+HMENU Catalogue::menu(const wchar_t* name) const {
     const void* resource = find(RT_MENU, name);
-    const HMENU loaded = resource != nullptr ? LoadMenuIndirectW(resource) : nullptr;
-    if (loaded != nullptr && bar && rightToLeft()) justifyRight(loaded);
-    return loaded;
+    return resource != nullptr ? LoadMenuIndirectW(resource) : nullptr;
 }
 
 const DLGTEMPLATE* Catalogue::dialog(const wchar_t* name) const {

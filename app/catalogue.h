@@ -19,9 +19,12 @@ class Catalogue {
     bool rightToLeft() const { return language_ == Language::persian; }
     // The string of the STRINGTABLE; empty when no block has it.
     std::u16string text(UINT id) const;
-    // A new menu, the caller's to destroy; a menu bar when `bar`, which in Persian stands at
-    // the window's right edge.
-    HMENU menu(const wchar_t* name, bool bar) const;
+    // A new menu, the caller's to destroy. A Persian menu bar reads from the right in a
+    // mirrored window (WS_EX_LAYOUTRTL), which drops its menus down from their right edges.
+    HMENU menu(const wchar_t* name) const;
+    // The extended styles of a top-level window of this language: mirrored in Persian (its
+    // caption, frame and menus), its children laid out as they are.
+    DWORD windowLayout() const { return rightToLeft() ? WS_EX_LAYOUTRTL | WS_EX_NOINHERITLAYOUT : 0; }
     // A dialog template, for DialogBoxIndirectParamW and CreateDialogIndirectParamW.
     const DLGTEMPLATE* dialog(const wchar_t* name) const;
     // A warning box over owner: string textId with its "%s" replaced by insert, under the

@@ -253,10 +253,7 @@ DayGrid::~DayGrid() {
 }
 
 void DayGrid::showMonth(const MonthLayout& layout, std::u16string name, std::int32_t cursorDay, Language language,
-                        const DisplayScale& scale, std::int32_t width, std::int32_t height) {
-    RECT grid;
-    GetWindowRect(window_, &grid);
-    MapWindowPoints(nullptr, GetParent(window_), reinterpret_cast<POINT*>(&grid), 2);
+                        const DisplayScale& scale, std::int32_t width, std::int32_t height, const RECT& grid) {
     GridDays shown{std::move(name), {}, cursorDay};
     for (const LaidOutDay& day : layout.days) {
         const Rect box = scale.px(gridCell(width, height, day.cell.row, day.cell.screenColumn).box);

@@ -41,9 +41,10 @@ class DayGrid {
     bool focused() const { return focused_; }
     void show(GridDays days) { days_ = std::move(days); }
     // The days of a laid-out month, as the paint places them in a client area of width by
-    // height (96-dpi pixels) at scale, read in the language; name is the month's.
+    // height (96-dpi pixels) at scale, read in the language; name is the month's. place is
+    // where the grid's window stands in the paint's pixels, from the left of the client area.
     void showMonth(const MonthLayout& layout, std::u16string name, std::int32_t cursorDay, Language language,
-                   const DisplayScale& scale, std::int32_t width, std::int32_t height);
+                   const DisplayScale& scale, std::int32_t width, std::int32_t height, const RECT& place);
     // Tells screen readers that the cursor is on another day (or the month changed).
     void cursorMoved();
 

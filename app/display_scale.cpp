@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/right_to_left.h"
 #include "decisions/icon_size.h"
 #include "render/scaled_surface.h"
 #include "resources/resource_ids.h"
@@ -123,10 +124,17 @@ RECT windowPlaceAtDpi(HWND window, UINT dpi, SIZE design, const RECT* suggested)
     return {left, top, left + width, top + height};
 }
 
-void setWindowIconsAtDpi(HWND window, HINSTANCE instance, const wchar_t* name, int bigPixels, int smallPixels,
-                         UINT dpi) {
+void setWindowIconsAtDpi(HWND window, HINSTANCE instance, const wchar_t* name, int bigPixels, int smallPixels, UINT dpi,
+                         bool mirrored) {
     for (const auto& [which, pixels] : {std::pair{ICON_BIG, bigPixels}, std::pair{ICON_SMALL, smallPixels}}) {
-        const HICON icon = loadScaledIcon(instance, name, pixels, dpi);
+        HICON icon = loadScaledIcon(instance, name, pixels, dpi);
+        // The caption of a mirrored window mirrors its small icon: given mirrored, it shows as drawn.
+        if (mirrored && which == ICON_SMALL) {
+            if (const HICON turned = mirroredIcon(icon); turned != nullptr) {
+                DestroyIcon(icon);
+                icon = turned;
+            }
+        }
         const auto old = reinterpret_cast<HICON>(
             SendMessageW(window, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon)));
         // The class's icons live as long as the process; only those set here are the window's.

@@ -29,9 +29,10 @@ HICON loadScaledIcon(HINSTANCE instance, const wchar_t* name, int pixelsAt96, UI
 // area scaled, its frame as the DPI has it, at suggested (or where it is), kept whole on the
 // work area of its display as far as it fits.
 RECT windowPlaceAtDpi(HWND window, UINT dpi, SIZE design, const RECT* suggested);
-// The window's big and small icons, at the sizes the DPI asks for.
-void setWindowIconsAtDpi(HWND window, HINSTANCE instance, const wchar_t* name, int bigPixels, int smallPixels,
-                         UINT dpi);
+// The window's big and small icons, at the sizes the DPI asks for; the small one turned for a
+// mirrored caption when mirrored.
+void setWindowIconsAtDpi(HWND window, HINSTANCE instance, const wchar_t* name, int bigPixels, int smallPixels, UINT dpi,
+                         bool mirrored = false);
 // The average character width of a font (the system's where none) on the window's display.
 int averageCharWidth(HWND window, HFONT font);
 

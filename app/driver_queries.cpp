@@ -56,7 +56,8 @@ std::optional<LRESULT> DriverQueries::answer(UINT message, WPARAM wParam, const 
         if (message == cellOfDay_) {
             const GridCell place =
                 gridCell(facts.clientWidth, facts.clientHeight, laid.cell.row, laid.cell.screenColumn);
-            return MAKELONG(place.x, place.y);
+            const std::int32_t x = facts.scale.px(place.x);
+            return MAKELONG(facts.mirroredWidth > 0 ? facts.mirroredWidth - 1 - x : x, facts.scale.px(place.y));
         }
         if (!laid.lunar) return 0;
         return laid.lunar->year * 10000 + laid.lunar->month * 100 + laid.lunar->day +

@@ -11,6 +11,7 @@
 #include "app/tray_icon.h"
 #include "occasions/calendar_files.h"
 #include "render/month_layout.h"
+#include "render/scaled_surface.h"
 
 namespace velmora {
 
@@ -30,6 +31,11 @@ struct DriverFacts {
     MonthLayout shownMonth;
     std::int32_t clientWidth = 0;
     std::int32_t clientHeight = 0;
+    // How a point of the paint reaches a mouse message: at the window's scale, and counted
+    // from the right of a mirrored window's client area, this many device pixels wide (0 for
+    // a window that is not mirrored).
+    DisplayScale scale{96};
+    std::int32_t mirroredWidth = 0;
 };
 
 // The facts, from the window's parts: its menu bar, its data files, its GDI objects, its tray
@@ -50,7 +56,8 @@ class DriverQueries {
     // Velmora.LunarOfDay: the lunar date of day wParam of the shown month as year * 10000 +
     // month * 100 + day, plus 1 << 30 when it is a prediction and 1 << 29 when the shown month
     // is headed as predicted; 0 for none. Velmora.CellOfDay: the client point where day wParam
-    // of the shown month is drawn, x in the low word and y in the high word; 0 for none.
+    // of the shown month is drawn, as a mouse message there carries it: x in the low word and y
+    // in the high word; 0 for none.
     std::optional<LRESULT> answer(UINT message, WPARAM wParam, const DriverFacts& facts) const;
 
   private:

@@ -1,5 +1,6 @@
 #include "app/lunar_dialog.h"
 
+#include "app/right_to_left.h"
 #include "app/win32_text.h"
 #include "calendar/hijri_correction.h"
 #include "decisions/problem_words.h"
@@ -26,6 +27,7 @@ INT_PTR LunarDialog::handleMessage(UINT message, WPARAM wParam, LPARAM) {
         INT stops[] = {80, 158, 236};
         SendDlgItemMessageW(handle(), IDC_LUNAR_MONTHS, LB_SETTABSTOPS, 3, reinterpret_cast<LPARAM>(stops));
         fill(0);
+        if (words_.rightToLeft()) readTextsRightToLeft(handle());
         return TRUE;
     }
     if (message != WM_COMMAND) return FALSE;

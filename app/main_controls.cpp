@@ -97,12 +97,21 @@ HWND MainControls::control(std::int32_t id) const {
 void MainControls::layOut(std::int32_t w, std::int32_t h, std::int32_t paintCharWidth) {
     const DisplayScale scale{static_cast<std::int32_t>(fonts_.dpi())};
     const WindowLayout layout = mainWindowLayout(w, h, units_, paintCharWidth, scale, language_);
-    // Each control after the one before it: Tab follows the order the layout reads in.
+    // Each control after the one before it: Tab follows the order the layout reads in. The
+    // Persian window is mirrored and counts its client area from the right.
+    RECT client;
+    GetClientRect(parent_, &client);
+    const bool mirrored = (GetWindowLongW(parent_, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0;
     HWND previous = HWND_TOP;
+    places_.clear();
     const auto place = [&](HWND window, const Rect& r, bool dropsDown) {
         const int height = dropsDown ? scale.px((units_.y * 186) / 10) : r.bottom - r.top;
-        SetWindowPos(window, previous, r.left, r.top, r.right - r.left, height, SWP_NOACTIVATE);
+        SetWindowPos(window, previous, mirrored ? client.right - r.right : r.left, r.top, r.right - r.left, height,
+                     SWP_NOACTIVATE);
         previous = window;
+        RECT shown;  // a month box stands as tall as its box, not its list
+        GetWindowRect(window, &shown);
+        places_.push_back({window, {r.left, r.top, r.right, r.top + (shown.bottom - shown.top)}});
     };
     for (const ControlPlace& at : layout.controls) {
         if (at.id == IDC_JALALI_MONTH_COMBO) {
@@ -112,13 +121,12 @@ void MainControls::layOut(std::int32_t w, std::int32_t h, std::int32_t paintChar
         }
     }
     SendMessageW(holidayList_, LB_SETITEMHEIGHT, 0, std::max<LPARAM>(scale.px(10), 1));
-    places_.clear();
-    for (HWND child = GetWindow(parent_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
-        RECT r;
-        GetWindowRect(child, &r);
-        MapWindowPoints(nullptr, parent_, reinterpret_cast<POINT*>(&r), 2);
-        places_.push_back({child, r});
-    }
+}
+
+RECT MainControls::placeOf(HWND control) const {
+    for (const Place& place : places_)
+        if (place.control == control) return place.rect;
+    return {};
 }
 
 LRESULT CALLBACK MainControls::yearEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -243,6 +251,9 @@ void MainControls::updateTips(const MonthButtonTips& tips, std::u16string_view a
 }
 
 Rect MainControls::clipSelfDrawn(HDC dc, const DisplayScale& scale) const {
+    RECT client;
+    GetClientRect(parent_, &client);
+    const bool mirrored = (GetLayout(dc) & LAYOUT_RTL) != 0;
     Rect occasionsButton;
     for (const Place& place : places_) {
         if ((GetWindowLongW(place.control, GWL_STYLE) & WS_VISIBLE) == 0 || !drawsItself(place.control)) continue;
@@ -250,7 +261,10 @@ Rect MainControls::clipSelfDrawn(HDC dc, const DisplayScale& scale) const {
         if (place.control == allOccasionsButton_)
             occasionsButton = {scale.design(r.left), scale.design(r.top), scale.design(r.right),
                                scale.design(r.bottom)};
-        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+        if (mirrored)
+            ExcludeClipRect(dc, client.right - r.right, r.top, client.right - r.left, r.bottom);
+        else
+            ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
     }
     return occasionsButton;
 }

@@ -44,12 +44,14 @@ class MainControls {
     void layOut(std::int32_t w, std::int32_t h, std::int32_t paintCharWidth);
     // The fonts, the buttons' pictures and the base units follow the fonts' new DPI.
     void rescale();
-    // Where each control stands, in client coordinates, as last laid out.
+    // Where each control stands, in client pixels from the left (also in a mirrored window,
+    // which places its children from the right), as last laid out.
     struct Place {
         HWND control;
         RECT rect;
     };
     const std::vector<Place>& places() const { return places_; }
+    RECT placeOf(HWND control) const;
     // The controls that draw themselves, which the paint leaves alone.
     bool drawsItself(HWND control) const { return control != grid_ && control != holidayList_; }
     // Keeps a paint of the parent off the visible controls that draw themselves, as
@@ -72,7 +74,8 @@ class MainControls {
     // (also where the user typed in the box, with rewriteYear), the mode's month box, which
     // boxes and buttons are visible, and the buttons' tooltips.
     void show(const ShownMonth& shown, bool rewriteYear, std::u16string_view allOccasionsTip, Language language);
-    // Lists the month names of the interface's language in the boxes.
+    // Lists the month names of the interface's language in the boxes; a Persian window is
+    // mirrored, and the next layOut places the controls for it.
     void setLanguage(Language language);
 
   private:

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include "app/about_box.h"
 #include "app/display_scale.h"
@@ -60,8 +61,8 @@ bool MainWindow::registerClass(HINSTANCE instance) {
 }
 
 bool MainWindow::create(int showCommand) {
-    CreateWindowExW(0, kClassName, kTitle, WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 300, 90, kDesignWidth,
-                    kDesignHeight, nullptr, nullptr, instance_, this);
+    CreateWindowExW(words_.windowLayout(), kClassName, kTitle, WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                    300, 90, kDesignWidth, kDesignHeight, nullptr, nullptr, instance_, this);
     if (handle() == nullptr) return false;
     ShowWindow(handle(), showCommand);
     UpdateWindow(handle());
@@ -140,7 +141,11 @@ LRESULT MainWindow::onCreate() {
     picture_.scaleTo(dpi);
     grid_ = std::make_unique<DayGrid>(handle(), instance_, IDC_DAY_GRID);
     controls_ = std::make_unique<MainControls>(handle(), instance_, picture_.fonts(), grid_->handle());
-    if (dpi != 96) scaleTo(dpi, nullptr);
+    if (dpi != 96) {
+        scaleTo(dpi, nullptr);
+    } else if (words_.rightToLeft()) {  // the caption's icon, turned for the mirrored caption
+        setWindowIconsAtDpi(handle(), instance_, L"calendar", kWindowIconPixels, kTrayIconPixels, dpi, true);
+    }
     SetFocus(controls_->yearEdit());
     applyWords();
     controls_->setLanguage(words_.language());
@@ -166,7 +171,8 @@ LRESULT MainWindow::onDpiChanged(WPARAM wParam, LPARAM lParam) {
 void MainWindow::scaleTo(UINT dpi, const RECT* suggested) {
     picture_.scaleTo(dpi);
     controls_->rescale();
-    setWindowIconsAtDpi(handle(), instance_, L"calendar", kWindowIconPixels, kTrayIconPixels, dpi);
+    setWindowIconsAtDpi(handle(), instance_, L"calendar", kWindowIconPixels, kTrayIconPixels, dpi,
+                        words_.rightToLeft());
     const RECT place = windowPlaceAtDpi(handle(), dpi, {kDesignWidth, kDesignHeight}, suggested);
     SetWindowPos(handle(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -179,6 +185,9 @@ void MainWindow::scaleTo(UINT dpi, const RECT* suggested) {
 LRESULT MainWindow::onPaint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(handle(), &paint);
+    // A mirrored (Persian) window shows its calendar as drawn, not mirrored; the controls it
+    // leaves alone are where the mirrored client area counts them.
+    if (words_.rightToLeft()) SetLayout(dc, LAYOUT_RTL | LAYOUT_BITMAPORIENTATIONPRESERVED);
     if (IsRectEmpty(&paint.rcPaint)) {  // a second WM_PAINT for what was painted already
         EndPaint(handle(), &paint);
         return 0;
@@ -269,24 +278,32 @@ LRESULT MainWindow::onTrayNotify(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT MainWindow::onMouseMove(LPARAM lParam) {
-    const POINT p = picture_.designPoint(lParam);
+    const POINT p = pointer(lParam);
     if (overLink(p.x, p.y, picture_.width(), picture_.height(), picture_.linkCharWidth()))
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
     return 0;
 }
 
 LRESULT MainWindow::onDoubleClick(LPARAM lParam) {
-    const POINT p = picture_.designPoint(lParam);
+    const POINT p = pointer(lParam);
     const auto day = dayAtPoint(shownLayout(), picture_.width(), picture_.height(), p.x, p.y);
     if (day) openMyDays(dayNumberToDate(shown_.mode, data_.data().hijri(), *day));
     return 0;
 }
 
 LRESULT MainWindow::onLeftButtonDown(LPARAM lParam) {
-    const POINT p = picture_.designPoint(lParam);
+    const POINT p = pointer(lParam);
     if (linkClicked(p.x, p.y, picture_.width(), picture_.height()))
         ShellExecuteW(nullptr, nullptr, kHomePage, nullptr, nullptr, SW_SHOW);
     return 0;
+}
+
+POINT MainWindow::pointer(LPARAM lParam) const {
+    if (!words_.rightToLeft()) return picture_.designPoint(lParam);
+    // A mirrored window counts its client area from the right.
+    RECT client;
+    GetClientRect(handle(), &client);
+    return picture_.designPoint(MAKELPARAM(client.right - 1 - GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
 }
 
 // The arrows move the day cursor, into the next or previous month past its ends; Enter opens
@@ -306,7 +323,7 @@ void MainWindow::showGridDays() {
     const std::u16string name = std::u16string(monthBoxName(shown_.mode, shown_.month, words_.language())) + u" " +
                                 monthControls(shown_, words_.language()).yearText;
     grid_->showMonth(shownLayout(), name, shown_.day, words_.language(), picture_.scale(), picture_.width(),
-                     picture_.height());
+                     picture_.height(), controls_->placeOf(grid_->handle()));
 }
 
 void MainWindow::onYearEntered() {
@@ -433,16 +450,33 @@ void MainWindow::setLanguage(Language language) {
     storeInterfaceLanguage(language);
     if (language == words_.language()) return;
     words_ = Catalogue(instance_, language);
+    // Mirrored in Persian, plain in English: the caption, the frame and the menus follow.
+    const LONG_PTR style = GetWindowLongPtrW(handle(), GWL_EXSTYLE) & ~(WS_EX_LAYOUTRTL | WS_EX_NOINHERITLAYOUT);
+    SetWindowLongPtrW(handle(), GWL_EXSTYLE, style | static_cast<LONG_PTR>(words_.windowLayout()));
+    SetWindowPos(handle(), nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     applyWords();
     controls_->setLanguage(language);
+    RECT client;
+    GetClientRect(handle(), &client);
+    onSize(MAKELPARAM(client.right, client.bottom));  // the controls where they stand in this layout
+    setWindowIconsAtDpi(handle(), instance_, L"calendar", kWindowIconPixels, kTrayIconPixels, picture_.dpi(),
+                        words_.rightToLeft());
     show(shown_, true);
     if (tray_->wanted()) tray_->show(trayContent());
     if (occasionsDialog_->isOpen()) occasionsDialog_->follow(occasionsListing());
 }
 
 DriverFacts MainWindow::driverFacts() const {
-    return gatherDriverFacts(menus_.bar(), data_.files(), picture_.liveGdiObjects(), tray_.get(), shownLayout(),
-                             picture_.width(), picture_.height());
+    DriverFacts facts = gatherDriverFacts(menus_.bar(), data_.files(), picture_.liveGdiObjects(), tray_.get(),
+                                          shownLayout(), picture_.width(), picture_.height());
+    facts.scale = picture_.scale();
+    if (words_.rightToLeft()) {
+        RECT client;
+        GetClientRect(handle(), &client);
+        facts.mirroredWidth = client.right;
+    }
+    return facts;
 }
 
 }  // namespace velmora

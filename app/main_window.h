@@ -61,6 +61,9 @@ class MainWindow : public WindowObject<MainWindow> {
     LRESULT onMouseMove(LPARAM lParam);
     LRESULT onLeftButtonDown(LPARAM lParam);
     LRESULT onDoubleClick(LPARAM lParam);
+    // A mouse message's point in the paint's 96-dpi pixels, from the left also where the
+    // (Persian) window is mirrored.
+    POINT pointer(LPARAM lParam) const;
     LRESULT onDpiChanged(WPARAM wParam, LPARAM lParam);
     // Fonts, pictures, icons and the window's size for a DPI: at creation and when the
     // window moves to a display of another scale. suggested is where Windows would have it.

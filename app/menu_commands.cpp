@@ -26,11 +26,11 @@ MenuCommands::~MenuCommands() {
 
 void MenuCommands::applyWords(HWND window, const Catalogue& words, Calendar mode, bool lunarTable) {
     const HMENU old = GetMenu(window);
-    bar_ = words.menu(MAKEINTRESOURCEW(IDM_MAIN_MENU), true);
+    bar_ = words.menu(MAKEINTRESOURCEW(IDM_MAIN_MENU));
     SetMenu(window, bar_);
     if (old != nullptr) DestroyMenu(old);
     if (trayRoot_ != nullptr) DestroyMenu(trayRoot_);
-    trayRoot_ = words.menu(L"SYSTRAY", false);
+    trayRoot_ = words.menu(L"SYSTRAY");
     tray_ = GetSubMenu(trayRoot_, 0);
     if (registeredAtStartup_)
         replaceStartupItem(IDM_OPTION_ADD_TO_STARTUP, IDM_OPTION_REMOVE_FROM_STARTUP, IDS_REMOVE_FROM_STARTUP, words);
@@ -98,7 +98,7 @@ void MenuCommands::replaceStartupItem(UINT removed, UINT added, UINT text, const
     const HMENU option = GetSubMenu(bar_, 1);  // in the middle in either language
     DeleteMenu(option, removed, MF_BYCOMMAND);
     const std::u16string item = words.text(text);
-    AppendMenuW(option, MF_STRING | (words.rightToLeft() ? MFT_RIGHTORDER : 0), added, wide(item.c_str()));
+    AppendMenuW(option, MF_STRING, added, wide(item.c_str()));
 }
 
 void MenuCommands::checkReminderItems() {

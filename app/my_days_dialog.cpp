@@ -1,5 +1,6 @@
 #include "app/my_days_dialog.h"
 
+#include "app/right_to_left.h"
 #include "app/win32_text.h"
 #include "calendar/calendar_record.h"
 #include "calendar/date_text.h"
@@ -27,6 +28,7 @@ INT_PTR MyDaysDialog::handleMessage(UINT message, WPARAM wParam, LPARAM) {
                                 reinterpret_cast<LPARAM>(wide(name.c_str())));
         }
         SendDlgItemMessageW(handle(), IDC_MYDAYS_TEXT, EM_SETLIMITTEXT, 200, 0);
+        if (words_.rightToLeft()) readTextsRightToLeft(handle());
         fillList(std::nullopt);
         MyDay first{startCalendar_, 1, 1, {}, false};
         if (start_) first = {startCalendar_, start_->month, start_->day, {}, false};

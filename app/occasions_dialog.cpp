@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/right_to_left.h"
 #include "app/win32_text.h"
 #include "render/occasions_dialog.h"
 #include "resources/resource_ids.h"
@@ -21,7 +22,12 @@ void OccasionsDialog::open(HWND owner, ListedMonth month) {
         SetForegroundWindow(handle());
         return;
     }
-    CreateDialogParamW(instance_, L"EventDlg", owner, procedure, reinterpret_cast<LPARAM>(this));
+    // One template for both languages, mirrored for Persian: its caption at the right.
+    language_ = month.language;
+    const std::vector<BYTE> box = dialogTemplate(instance_, L"EventDlg", language_ == Language::persian);
+    if (box.empty()) return;
+    CreateDialogIndirectParamW(instance_, reinterpret_cast<const DLGTEMPLATE*>(box.data()), owner, procedure,
+                               reinterpret_cast<LPARAM>(this));
     if (!isOpen()) return;
     follow(std::move(month));
     ShowWindow(handle(), SW_SHOW);
@@ -34,6 +40,12 @@ void OccasionsDialog::close() {
 
 void OccasionsDialog::follow(ListedMonth listed) {
     if (!isOpen()) return;
+    if (listed.language != language_) {  // made again in the other language's layout
+        const HWND owner = GetWindow(handle(), GW_OWNER);
+        close();
+        open(owner, std::move(listed));
+        return;
+    }
     month_ = std::move(listed);
     const MonthLayout& month = month_.layout;
     setWindowText(handle(), month_.title);
@@ -43,7 +55,8 @@ void OccasionsDialog::follow(ListedMonth listed) {
     {
         GdiSurfaceFactory shown(dc, resources_);
         ScaledSurfaceFactory surfaces(shown, scale());
-        pageHeight_ = scale().px(paintOccasionsDialog(*surfaces.open(), month, 0, &listed_) + 4);
+        pageHeight_ =
+            scale().px(paintOccasionsDialog(*surfaces.open(), month, 0, &listed_, 0, interfaceDigits(language_)) + 4);
     }
     ReleaseDC(list_, dc);
     // The same days as items of the list, which screen readers read and the keyboard moves in.
@@ -188,10 +201,12 @@ void OccasionsDialog::paintList() {
             focused = listed_[static_cast<std::size_t>(chosen)].day;
     }
     const HDC dc = BeginPaint(list_, &paint);
+    SetLayout(dc, 0);  // the page lays its columns out itself, from the right, in either language
     {
         GdiSurfaceFactory shown(dc, resources_);
         ScaledSurfaceFactory surfaces(shown, scale());
-        paintOccasionsDialog(*surfaces.open(), month, scale().design(scrolled_), nullptr, focused);
+        paintOccasionsDialog(*surfaces.open(), month, scale().design(scrolled_), nullptr, focused,
+                             interfaceDigits(language_));
     }
     EndPaint(list_, &paint);
 }

@@ -59,6 +59,7 @@ class OccasionsDialog : public DialogObject<OccasionsDialog> {
     RECT designedBox_{};   // the dialog as created, in screen pixels
     int pageHeight_ = 0;   // the month's lines, unscrolled
     int scrolled_ = 0;
+    Language language_ = Language::english;  // of the dialog as made: mirrored in Persian
 };
 
 }  // namespace velmora

@@ -45,7 +45,7 @@ std::vector<std::u16string> holidayLines(const MonthLayout& layout, Language lan
 ListedMonth listedMonth(const CalendarData& data, DayNumber shownDay, const CivilDate& today, Language language,
                         std::u16string_view titlePattern) {
     const CivilDate month = dayNumberToJalali(shownDay);
-    ListedMonth listed{layOutMonth(data, Calendar::jalali, month.year, month.month, today), {}, {}};
+    ListedMonth listed{layOutMonth(data, Calendar::jalali, month.year, month.month, today), {}, {}, language};
     listed.title = withInsert(std::u16string(titlePattern),
                               dateText(Calendar::jalali, {month.year, month.month, 1}, language, DateForm::monthOf));
     for (const LaidOutDay& day : listed.layout.days)

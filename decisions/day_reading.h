@@ -22,6 +22,7 @@ struct ListedMonth {
     MonthLayout layout;
     std::u16string title;
     std::vector<std::u16string> readings;
+    Language language = Language::english;  // of the title and the readings; the days' digits too
 };
 ListedMonth listedMonth(const CalendarData& data, DayNumber shownDay, const CivilDate& today, Language language,
                         std::u16string_view titlePattern);

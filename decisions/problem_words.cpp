@@ -161,7 +161,7 @@ std::u16string persianWords(std::string_view problem, int depth) {
 }  // namespace
 
 std::u16string problemWords(std::string_view problem, Language language) {
-    if (language != Language::persian) return fromUtf8(problem);
+    if (language != Language::persian || problem.empty()) return fromUtf8(problem);
     // A right-to-left mark first: most problems begin with a file's Latin name, which would
     // make the paragraph read left to right.
     return u"\u200F" + persianWords(problem, 0);

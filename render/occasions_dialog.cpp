@@ -1,12 +1,11 @@
 #include "render/occasions_dialog.h"
 
-#include "calendar/native_digits.h"
 #include "render/month_grid.h"
 
 namespace velmora {
 
 std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, std::int32_t scrolled,
-                                  std::vector<ListedDay>* listed, std::int32_t focusedDay) {
+                                  std::vector<ListedDay>* listed, std::int32_t focusedDay, Digits dayDigits) {
     const TextMetrics metrics = surface.textMetrics();  // of the default font
     const std::int32_t w = metrics.averageCharWidth;
     const std::int32_t lineHeight = metrics.height + metrics.externalLeading;
@@ -23,7 +22,7 @@ std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, st
         surface.setTextColor(texts.holiday ? kRed : kBlack);
         surface.selectFont(FontId::smallFont);
         surface.setTextAlign(TextAlign::leftTop);
-        surface.drawText(w + 495, line * lineHeight - scrolled, formatAsciiDigits(day.day).view());
+        surface.drawText(w + 495, line * lineHeight - scrolled, numberText(day.day, dayDigits));
         surface.setTextAlign(TextAlign::rightTopRightToLeft);
         // Right to left: the Solar Hijri, lunar Hijri and Gregorian texts, each ending where
         // the one before it began, two characters apart; a text that would cross the left

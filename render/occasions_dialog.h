@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "calendar/date_text.h"
 #include "render/month_layout.h"
 #include "render/surface.h"
 
@@ -24,7 +25,9 @@ struct ListedDay {
     std::int32_t top = 0;
     std::int32_t bottom = 0;
 };
+// The day numbers are written in `dayDigits`: the interface's.
 std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, std::int32_t scrolled = 0,
-                                  std::vector<ListedDay>* listed = nullptr, std::int32_t focusedDay = 0);
+                                  std::vector<ListedDay>* listed = nullptr, std::int32_t focusedDay = 0,
+                                  Digits dayDigits = Digits::ascii);
 
 }  // namespace velmora

@@ -123,6 +123,7 @@ TEST(ProblemWords, TheFilesWordsStandAsWritten) {
         problemWords("calendar.ini:8: error: month 1 of 5 has \"10\" days (29 or 30 expected)", Language::persian),
         u"\u200Fcalendar.ini، سطر ۸: ماه ۱ سال ۵ «10» روز دارد (باید ۲۹ یا ۳۰ روز باشد)");
     EXPECT_EQ(problemWords("something new", Language::persian), u"\u200Fsomething new");
+    EXPECT_EQ(problemWords("", Language::persian), u"");  // no problem: About says none
 }
 
 }  // namespace
