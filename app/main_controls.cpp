@@ -21,6 +21,11 @@ void showOnly(HWND control, bool shown) {
 
 constexpr int kPictureIds[] = {IDB_NEXT_MONTH, IDB_PREVIOUS_MONTH, IDB_ALL_OCCASIONS};
 
+// The occasions button's picture carries its word, in the interface's language.
+int pictureId(std::size_t button, Language language) {
+    return button == 2 && language == Language::english ? IDB_ALL_OCCASIONS_ENGLISH : kPictureIds[button];
+}
+
 }  // namespace
 
 MainControls::MainControls(HWND parent, HINSTANCE instance, const ProgramFonts& fonts, HWND grid)
@@ -33,11 +38,9 @@ MainControls::MainControls(HWND parent, HINSTANCE instance, const ProgramFonts& 
     // No range is set: the arrows keep the default one, whose deltas say up or down.
     SendMessageW(yearUpDown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(yearEdit_), 0);
     for (const Calendar calendar : kCalendars) {
-        const CalendarRecord& record = calendarRecord(calendar);
-        // The Persian and Arabic names stand at the right of their boxes.
-        const DWORD exStyle = record.rightToLeft ? WS_EX_RIGHT : 0;
         HWND& box = monthBoxes_[calendarIndex(calendar)];
-        box = create(exStyle, L"combobox", WS_TABSTOP | CBS_DROPDOWNLIST, record.monthBoxId, L"SelectMonth");
+        box =
+            create(0, L"combobox", WS_TABSTOP | CBS_DROPDOWNLIST, calendarRecord(calendar).monthBoxId, L"SelectMonth");
     }
     fillMonthBoxes(Language::english);
     holidayList_ =
@@ -70,7 +73,7 @@ void MainControls::rescale() {
     units_ = {units.cx, units.cy};
     const HWND buttons[] = {nextMonthButton_, previousMonthButton_, allOccasionsButton_};
     for (std::size_t i = 0; i < std::size(buttons); ++i) {
-        const HBITMAP picture = loadScaledBitmap(instance_, kPictureIds[i], fonts_.dpi());
+        const HBITMAP picture = loadScaledBitmap(instance_, pictureId(i, language_), fonts_.dpi());
         SendMessageW(buttons[i], BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
         if (pictures_[i] != nullptr) DeleteObject(pictures_[i]);
         pictures_[i] = picture;
@@ -191,7 +194,7 @@ void MainControls::fillMonthBoxes(Language language) {
         const LRESULT selected = SendMessageW(box, CB_GETCURSEL, 0, 0);
         SendMessageW(box, CB_RESETCONTENT, 0, 0);
         for (std::int32_t month = 1; month <= 12; ++month) {
-            const std::u16string name(monthBoxName(calendar, month, language));
+            const std::u16string name = monthBoxName(calendar, month, language);
             SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
         }
         if (selected != CB_ERR) SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
@@ -201,7 +204,13 @@ void MainControls::fillMonthBoxes(Language language) {
 void MainControls::setLanguage(Language language) {
     if (language == language_) return;
     language_ = language;
+    // Persian names stand at the right of their boxes, Latin ones at the left.
+    for (const HWND box : monthBoxes_) {
+        const LONG style = GetWindowLongW(box, GWL_EXSTYLE) & ~WS_EX_RIGHT;
+        SetWindowLongW(box, GWL_EXSTYLE, style | (language == Language::persian ? WS_EX_RIGHT : 0));
+    }
     fillMonthBoxes(language);
+    rescale();  // the occasions button's word
 }
 
 void MainControls::show(const ShownMonth& shown, bool rewriteYear, std::u16string_view allOccasionsTip,

@@ -195,7 +195,11 @@ LRESULT MainWindow::onPaint() {
     lookAtDataFiles();  // an edited calendar.ini or events.ini shows now
     const MonthLayout layout = shownLayout();
     const bool persian = words_.language() == Language::persian;
-    MonthView view{layout, picture_.width(), picture_.height(), {}, {moreHolidays_, persian, persian, predictedMark_}};
+    MonthView view{layout,
+                   picture_.width(),
+                   picture_.height(),
+                   {},
+                   {moreHolidays_, persian, persian, predictedMark_, words_.language()}};
     controls_->setHolidayLines(holidayLines(layout, words_.language()));
     if (grid_->focused()) view.cursorDay = shown_.day;
     if (controls_->holidayListFocused())
@@ -320,7 +324,7 @@ void MainWindow::onGridKey(std::uint16_t key) {
 
 void MainWindow::showGridDays() {
     if (grid_ == nullptr) return;
-    const std::u16string name = std::u16string(monthBoxName(shown_.mode, shown_.month, words_.language())) + u" " +
+    const std::u16string name = monthBoxName(shown_.mode, shown_.month, words_.language()) + u" " +
                                 monthControls(shown_, words_.language()).yearText;
     grid_->showMonth(shownLayout(), name, shown_.day, words_.language(), picture_.scale(), picture_.width(),
                      picture_.height(), controls_->placeOf(grid_->handle()));

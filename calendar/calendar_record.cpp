@@ -77,7 +77,7 @@ constexpr CalendarRecord kRecords[] = {
      // Miladi mode: Solar Hijri, then lunar Hijri.
      .companions = {{{.calendar = Calendar::jalali, .delta = 0, .secondNameColor = {0, 0, 0}, .secondNameOffset = -1},
                      {.calendar = Calendar::hijri, .delta = 0, .secondNameColor = {0, 0, 0}, .secondNameOffset = 0}}},
-     .strip = WeekdayStrip::latinLabels,
+     .strip = WeekdayStrip::persianNames,
      .modeMenuItem = IDM_OPTION_MILADI_MODE,
      .monthBoxId = IDC_GREGORIAN_MONTH_COMBO,
      .nameString = IDS_CALENDAR_GREGORIAN,

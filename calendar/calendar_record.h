@@ -26,9 +26,9 @@ struct CompanionLook {
     bool slashAfterNextYear = false;  // the slash placed by the length of the next year
 };
 
-// What the weekday strip of a mode shows: the weekdays' pictures, their Latin labels, or
-// their Arabic names.
-enum class WeekdayStrip { pictures, latinLabels, arabicNames };
+// What the weekday strip of a mode shows in the Persian interface: the weekdays' pictures, or
+// their Persian or Arabic names. (The English interface writes "Sat" to "Fri" in every mode.)
+enum class WeekdayStrip { pictures, persianNames, arabicNames };
 
 struct CalendarRecord {
     Calendar calendar = Calendar::jalali;

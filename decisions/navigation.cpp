@@ -121,15 +121,16 @@ MonthControls monthControls(const ShownMonth& shown, Language language) {
     return {numberText(shown.year, digits), std::clamp(shown.month, 1, 12) - 1};
 }
 
-std::u16string_view monthBoxName(Calendar calendar, std::int32_t month, Language language) {
+std::u16string monthBoxName(Calendar calendar, std::int32_t month, Language language) {
+    if (language == Language::english) return monthWord(calendar, month, language);
     const MonthName& name = monthName(calendar, month);
-    return calendarRecord(calendar).latinScript && language == Language::persian ? name.header : name.box;
+    return std::u16string(calendarRecord(calendar).latinScript ? name.header : name.box);
 }
 
 MonthButtonTips monthButtonTips(const ShownMonth& shown, Language language) {
     const std::int32_t month = std::clamp(shown.month, 1, 12);
-    return {std::u16string(monthBoxName(shown.mode, month == 12 ? 1 : month + 1, language)),
-            std::u16string(monthBoxName(shown.mode, month == 1 ? 12 : month - 1, language))};
+    return {monthBoxName(shown.mode, month == 12 ? 1 : month + 1, language),
+            monthBoxName(shown.mode, month == 1 ? 12 : month - 1, language)};
 }
 
 }  // namespace velmora

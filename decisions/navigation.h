@@ -94,8 +94,8 @@ struct MonthButtonTips {
 };
 MonthButtonTips monthButtonTips(const ShownMonth& shown, Language language = Language::english);
 
-// A month's name as the month box of the interface's language lists it: the Gregorian
-// months in Persian in the Persian interface.
-std::u16string_view monthBoxName(Calendar calendar, std::int32_t month, Language language);
+// A month's name as the month box of the interface's language lists it: in Latin letters in
+// English ("Azar", "Rajab"), in Persian letters (the Gregorian months too) in Persian.
+std::u16string monthBoxName(Calendar calendar, std::int32_t month, Language language);
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "calendar/calendar_record.h"
+#include "calendar/date_text.h"
 #include "calendar/native_digits.h"
 #include "render/weekday_strip.h"
 
@@ -39,9 +40,32 @@ void drawCompanionYear(Surface& surface, const CompanionLook& companion, const C
     surface.drawText(x + (n + 1) * charWidth, y, nextYear.view());
 }
 
+// In English the names in Latin letters, reading from the left ("November \u2192 December"),
+// ending where the Persian names end.
+void drawLatinMonthNames(Surface& surface, const CompanionLook& companion, const CivilDate& first, std::int32_t anchor,
+                         std::int32_t y, std::int32_t charWidth, Rgb slotColor) {
+    const std::u16string name1 = monthWord(companion.calendar, first.month, Language::english);
+    const std::u16string name2 = monthWord(companion.calendar, first.month % 12 + 1, Language::english);
+    constexpr std::u16string_view kArrow = u" \u2192 ";
+    surface.selectFont(FontId::smallFont);
+    const std::int32_t right = anchor + 2 * charWidth;
+    const std::int32_t x2 = right - surface.textWidth(name2);
+    const std::int32_t arrow = x2 - surface.textWidth(kArrow);
+    const auto& [red, green, blue] = companion.secondNameColor;
+    surface.setTextColor(Rgb{red, green, blue});
+    surface.drawText(x2, y, name2);
+    surface.setTextColor(kBlack);
+    surface.drawText(arrow, y, kArrow);
+    surface.setTextColor(slotColor);
+    surface.drawText(arrow - surface.textWidth(name1), y, name1);
+}
+
 // The two month names, placed leftwards from the anchor with an arrow between.
 void drawCompanionMonthNames(Surface& surface, const CompanionLook& companion, const CivilDate& first,
-                             std::int32_t anchor, std::int32_t y, std::int32_t charWidth, Rgb slotColor) {
+                             std::int32_t anchor, std::int32_t y, std::int32_t charWidth, Rgb slotColor,
+                             Language language) {
+    if (language == Language::english)
+        return drawLatinMonthNames(surface, companion, first, anchor, y, charWidth, slotColor);
     const std::u16string_view name1 = headerName(companion.calendar, first.month);
     const std::u16string_view name2 = headerName(companion.calendar, first.month + 1);
     surface.selectFont(FontId::smallFont);
@@ -98,7 +122,8 @@ void drawCompanion(Surface& surface, const MonthView& view, std::int32_t slot) {
     const std::int32_t headerTop = secondSlot ? (h / 52) * 10 - lineHeight - 15 : (h / 52) * 10 - 20;
     const Rgb slotColor = secondSlot ? kSecondSlotTeal : kFirstSlotBlue;
     drawCompanionYear(surface, companion, *first, (w * 10) / 46, headerTop, charWidth);
-    drawCompanionMonthNames(surface, companion, *first, (w * 100) / 137, headerTop, charWidth, slotColor);
+    drawCompanionMonthNames(surface, companion, *first, (w * 100) / 137, headerTop, charWidth, slotColor,
+                            view.words.language);
     const std::int32_t left = secondSlot ? w / 16 + w / 14 + 7 : w / 70 + w / 14 + 7;
     drawCompanionDays(surface, view, companion, *first, left, slotColor);
 }

@@ -19,11 +19,7 @@ std::int32_t drawLink(Surface& paintSurface, std::int32_t clientWidth, std::int3
 }
 
 void paintDisplayMode(SurfaceFactory& surfaces, const MonthView& view) {
-    switch (calendarRecord(view.layout.mode).strip) {
-        case WeekdayStrip::pictures: drawJalaliWeekdayStrip(*surfaces.open(), view); break;
-        case WeekdayStrip::latinLabels: drawGregorianWeekdayStrip(*surfaces.open(), view); break;
-        case WeekdayStrip::arabicNames: drawHijriWeekdayStrip(*surfaces.open(), view); break;
-    }
+    drawWeekdayStrip(*surfaces.open(), view);
     drawMonthGrid(*surfaces.open(), view);
     drawCompanion(*surfaces.open(), view, 0);
     drawCompanion(*surfaces.open(), view, 1);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "calendar/day_number.h"
+#include "calendar/language.h"
 #include "occasions/occasions.h"
 #include "render/surface.h"
 
@@ -63,10 +64,11 @@ MonthLayout layOutMonth(const CalendarData& data, Calendar mode, std::int32_t ye
 
 // The words a paint writes of its own, in the interface's language.
 struct PanelWords {
-    std::u16string_view moreHolidays;  // the holiday panel's last line when more are left; "%s" the count
-    bool persianDigits = false;        // for the count
-    bool rightToLeft = false;          // the words read right to left
-    std::u16string_view predicted;     // the header's mark of a predicted lunar month
+    std::u16string_view moreHolidays;       // the holiday panel's last line when more are left; "%s" the count
+    bool persianDigits = false;             // for the count
+    bool rightToLeft = false;               // the words read right to left
+    std::u16string_view predicted;          // the header's mark of a predicted lunar month
+    Language language = Language::english;  // of the weekdays' and the months' names
 };
 
 // The state a paint draws from: the laid-out month, the client area and what stands on it.

@@ -65,7 +65,8 @@
 #define IDC_HIJRI_MONTH_COMBO 100
 
 // Bitmaps
-#define IDB_ALL_OCCASIONS 1037
+#define IDB_ALL_OCCASIONS 1037  // its word in Persian; 1038 in English
+#define IDB_ALL_OCCASIONS_ENGLISH 1038
 #define IDB_NEXT_MONTH 1700
 #define IDB_PREVIOUS_MONTH 1800
 #define IDB_WEEKDAY_FRIDAY 214  // 214 Friday ... 220 Saturday

@@ -52,10 +52,10 @@ chevron() {  # direction (left|right), output
     bmp16 "$work/chevron.png" "$2"
 }
 
-# The occasions button, 53 x 18: an underlined Persian label.
-occasionsLabel() {  # output
+# The occasions button, 53 x 18: an underlined label, in Persian or in English.
+occasionsLabel() {  # output, text, font
     "$convert" -background '#D4D0C8' -fill '#0A246A' -density "$(n 72)" \
-        pango:"<span font=\"Noto Naskh Arabic Bold 9\">مناسبت‌ها</span>" -trim +repage -resize "x$(n 12)>" \
+        pango:"<span font=\"$3\">$2</span>" -trim +repage -resize "x$(n 12)>" \
         "$work/label.png"
     "$convert" -size "$(n 53)x$(n 18)" xc:'#D4D0C8' "$work/label.png" -gravity north -geometry "+0+$(n 1)" -composite \
         -stroke '#0A246A' -strokewidth "$(n 1)" -draw "line $(n 8),$(n 15) $(n 44),$(n 15)" "$work/label-full.png"
@@ -74,7 +74,8 @@ for drawing in "1 0" "1.5 10000" "2 20000" "3 30000"; do
     weekday 220 'شنبه'
     chevron left "$out/next-month-$((1700 + step)).bmp"
     chevron right "$out/previous-month-$((1800 + step)).bmp"
-    occasionsLabel "$out/occasions-$((1037 + step)).bmp"
+    occasionsLabel "$out/occasions-$((1037 + step)).bmp" 'مناسبت‌ها' 'Noto Naskh Arabic Bold 9'
+    occasionsLabel "$out/occasions-$((1038 + step)).bmp" 'Events' 'Noto Sans Bold 8'
 done
 
 # A calendar page of size x size pixels, 32-bit with alpha: a white page with a dark outline

@@ -161,14 +161,17 @@ TEST_F(NavigationTest, ControlsAndTips) {
     EXPECT_EQ(monthControls({Calendar::jalali, 1403, 12, 1}), (MonthControls{u"\u06F1\u06F4\u06F0\u06F3", 11}));
     EXPECT_EQ(monthControls({Calendar::hijri, 1446, 9, 1}), (MonthControls{u"\u0661\u0664\u0664\u0666", 8}));
     EXPECT_EQ(monthControls({Calendar::gregorian, -45, 1, 1}), (MonthControls{u"-45", 0}));
-    MonthButtonTips tips = monthButtonTips({Calendar::jalali, 1403, 12, 1});
+    // In English the months' Latin names, in Persian their Persian ones, the Gregorian too.
+    EXPECT_EQ(monthButtonTips({Calendar::jalali, 1403, 12, 1}), (MonthButtonTips{u"Farvardin", u"Bahman"}));
+    EXPECT_EQ(monthButtonTips({Calendar::gregorian, 2025, 1, 1}), (MonthButtonTips{u"February", u"December"}));
+    EXPECT_EQ(monthButtonTips({Calendar::hijri, 1446, 9, 1}), (MonthButtonTips{u"Shawwal", u"Shaban"}));
+    MonthButtonTips tips = monthButtonTips({Calendar::jalali, 1403, 12, 1}, Language::persian);
     EXPECT_EQ(tips.next, monthName(Calendar::jalali, 1).box);
     EXPECT_EQ(tips.previous, monthName(Calendar::jalali, 11).box);
-    tips = monthButtonTips({Calendar::gregorian, 2025, 1, 1});
-    EXPECT_EQ(tips, (MonthButtonTips{u"February", u"December"}));
-    tips = monthButtonTips({Calendar::hijri, 1446, 9, 1});
+    tips = monthButtonTips({Calendar::gregorian, 2025, 1, 1}, Language::persian);
+    EXPECT_EQ(tips.next, monthName(Calendar::gregorian, 2).header);
+    tips = monthButtonTips({Calendar::hijri, 1446, 9, 1}, Language::persian);
     EXPECT_EQ(tips.next, monthName(Calendar::hijri, 10).box);
-    EXPECT_EQ(tips.previous, monthName(Calendar::hijri, 8).box);
 }
 
 }  // namespace

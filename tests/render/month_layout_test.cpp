@@ -5,6 +5,7 @@
 
 #include "calendar/calendar_record.h"
 #include "calendar/native_digits.h"
+#include "data/text_codec.h"
 #include "decisions/navigation.h"
 #include "recording_surface.h"
 #include "render/companions.h"
@@ -29,10 +30,13 @@ class MonthViewTest : public ::testing::Test {
 
     MonthLayout layout_;
 
-    // The month of the mode that holds the shown date, laid out anew.
+    // The month of the mode that holds the shown date, laid out anew, in the Persian
+    // interface of the worked examples.
     MonthView view(CivilDate shown, Calendar mode, CivilDate today = {2000, 1, 1}) {
         layout_ = layoutHolding(files_, mode, shown, today);
-        return MonthView{layout_, kW, kH};
+        MonthView shownView{layout_, kW, kH};
+        shownView.words.language = Language::persian;
+        return shownView;
     }
     // What the year box and the month box show for the month of the mode holding this date.
     MonthControls controlsOf(CivilDate shown, Calendar mode) const {
@@ -71,30 +75,70 @@ TEST_F(MonthViewTest, JalaliStripAndPanel) {
     }
 }
 
-TEST_F(MonthViewTest, GregorianAndHijriStrips) {
-    drawGregorianWeekdayStrip(surface_, view({2025, 3, 1}, Calendar::gregorian));
-    auto texts = recording_.texts();
-    ASSERT_EQ(texts.size(), 7u);
-    EXPECT_EQ(texts.front().text, u"SAT");
-    EXPECT_EQ(texts.back().text, u"FRI");
-    for (std::int32_t k = 0; k < 7; ++k) {
-        EXPECT_EQ(texts[k].x, 41 + 48 * k);
-        EXPECT_EQ(texts[k].y, 105);
-        EXPECT_EQ(texts[k].font, FontId::latinFont);
+// Every strip of names, in both languages: each weekday's name stands over the grid's cells of
+// that weekday (the recording's text is as wide as its characters at the font's average).
+TEST_F(MonthViewTest, WeekdayNamesStandOverTheirDays) {
+    struct Case {
+        Calendar mode;
+        Language language;
+        std::u16string saturday;
+    };
+    for (const Case& c :
+         {Case{Calendar::jalali, Language::english, u"Sat"}, Case{Calendar::gregorian, Language::english, u"Sat"},
+          Case{Calendar::hijri, Language::english, u"Sat"},
+          Case{Calendar::gregorian, Language::persian, u"\u0634\u0646\u0628\u0647"},
+          Case{Calendar::hijri, Language::persian, u"\u0627\u0644\u0633\u0628\u062A"}}) {
+        recording_.calls.clear();
+        MonthView shown = view({2025, 3, 1}, c.mode);
+        shown.words.language = c.language;
+        drawWeekdayStrip(surface_, shown);
+        const auto texts = recording_.texts();
+        ASSERT_GE(texts.size(), 7u);
+        EXPECT_TRUE(recording_.ofKind(DrawCall::Kind::andBitmap).empty());
+        for (const LaidOutDay& day : layout_.days) {
+            const Rect cellBox = gridCell(kW, kH, day.cell.row, day.cell.screenColumn).box;
+            // The names of this weekday: one line, or two in a narrower font.
+            bool found = false;
+            for (const DrawCall& text : texts) {
+                const std::int32_t width =
+                    static_cast<std::int32_t>(text.text.size()) * (text.font == FontId::smallFont ? 5 : 8);
+                if (text.x + width / 2 < cellBox.left || text.x + width / 2 >= cellBox.right) continue;
+                found = true;
+                EXPECT_GE(text.x, cellBox.left) << toUtf8(text.text);
+                EXPECT_LE(text.x + width, cellBox.right) << toUtf8(text.text);
+            }
+            EXPECT_TRUE(found) << "no name over weekday " << day.cell.weekdayColumn;
+        }
+        // Saturday over the grid's Saturdays: the rightmost column in the right-to-left grids.
+        const auto saturday =
+            std::find_if(texts.begin(), texts.end(), [&](const DrawCall& t) { return t.text == c.saturday; });
+        ASSERT_NE(saturday, texts.end());
+        EXPECT_EQ(saturday->x > kW / 2, calendarRecord(c.mode).rightToLeft);
     }
+    // The Persian Jalali strip stays the weekdays' pictures.
     recording_.calls.clear();
-    drawHijriWeekdayStrip(surface_, view({2025, 3, 1}, Calendar::hijri));
-    texts = recording_.texts();
-    ASSERT_EQ(texts.size(), 7u);
-    // Saturday first, in the rightmost column; Friday last, in the leftmost.
-    EXPECT_EQ(texts.front().text, u"\u0627\u0644\u0633\u0628\u062A");
-    EXPECT_EQ(texts.front().x, 322);
-    EXPECT_EQ(texts.back().text, u"\u0627\u0644\u062C\u0645\u0639\u0647");
-    EXPECT_EQ(texts.back().x, 34);
-    EXPECT_EQ(texts[2].text.substr(0, 1), u" ");  // Monday's leading blank
-    EXPECT_EQ(texts[2].x, 226);
-    EXPECT_EQ(texts[0].y, 100);
-    EXPECT_EQ(recording_.ofKind(DrawCall::Kind::fillRoundRect).size(), 1u);
+    MonthView jalali = view({2025, 3, 1}, Calendar::jalali);
+    jalali.words.language = Language::persian;
+    drawWeekdayStrip(surface_, jalali);
+    EXPECT_EQ(recording_.ofKind(DrawCall::Kind::andBitmap).size(), 7u);
+}
+
+// In English a companion's months read from the left in Latin letters: "February → March".
+TEST_F(MonthViewTest, EnglishHeaderReadsFromTheLeft) {
+    MonthView shown = view(gregorianOf(1403, 12, 5), Calendar::jalali);
+    shown.words.language = Language::english;
+    drawCompanion(surface_, shown, 0);
+    std::vector<DrawCall> names;
+    for (const DrawCall& call : recording_.texts())
+        if (call.font == FontId::smallFont) names.push_back(call);
+    ASSERT_EQ(names.size(), 3u);
+    std::sort(names.begin(), names.end(), [](const DrawCall& a, const DrawCall& b) { return a.x < b.x; });
+    EXPECT_EQ(names[0].text, u"February");
+    EXPECT_EQ(names[0].color, kFirstSlotBlue);
+    EXPECT_EQ(names[1].text, u" \u2192 ");
+    EXPECT_EQ(names[2].text, u"March");
+    for (std::size_t i = 0; i + 1 < names.size(); ++i)
+        EXPECT_EQ(names[i].x + 5 * static_cast<std::int32_t>(names[i].text.size()), names[i + 1].x);
 }
 
 TEST_F(MonthViewTest, GridLayout) {

@@ -29,6 +29,10 @@ TEST(ScaledSurface, APaintAt192DpiIsThe96DpiPaintDoubled) {
     view.cursorDay = 18;
     Recording designed, shown;
     RecordingSurfaceFactory designedSurfaces(designed), shownSurfaces(shown);
+    for (std::int32_t font = 0; font <= static_cast<std::int32_t>(FontId::systemFont); ++font) {
+        designed.metrics.try_emplace(static_cast<FontId>(font), TextMetrics{8, 18, 3, 1});
+        shown.metrics.try_emplace(static_cast<FontId>(font), TextMetrics{8, 18, 3, 1});
+    }
     for (auto& [font, metrics] : shown.metrics) {
         metrics = {metrics.averageCharWidth * 2, metrics.height * 2, metrics.internalLeading * 2,
                    metrics.externalLeading * 2};
