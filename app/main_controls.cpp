@@ -33,7 +33,9 @@ MainControls::MainControls(HWND parent, HINSTANCE instance, const ProgramFonts& 
     allOccasionsButton_ = create(0, L"button", WS_VISIBLE | WS_TABSTOP | BS_CENTER | BS_BITMAP, IDC_ALL_OCCASIONS);
     previousMonthButton_ = create(0, L"button", WS_VISIBLE | WS_TABSTOP | BS_BITMAP, IDC_PREVIOUS_MONTH);
     nextMonthButton_ = create(0, L"button", WS_VISIBLE | WS_TABSTOP | BS_BITMAP, IDC_NEXT_MONTH);
-    yearEdit_ = create(WS_EX_CLIENTEDGE, L"edit", WS_VISIBLE | WS_BORDER | WS_TABSTOP, IDC_YEAR_EDIT);
+    // ES_AUTOHSCROLL: without it the box takes no more than it can show ("1410" in wide digits
+    // stopped at "141").
+    yearEdit_ = create(WS_EX_CLIENTEDGE, L"edit", WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, IDC_YEAR_EDIT);
     yearUpDown_ = create(0, UPDOWN_CLASSW, WS_VISIBLE | UDS_ARROWKEYS, IDC_YEAR_UP_DOWN);
     // No range is set: the arrows keep the default one, whose deltas say up or down.
     SendMessageW(yearUpDown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(yearEdit_), 0);
@@ -108,7 +110,12 @@ void MainControls::layOut(std::int32_t w, std::int32_t h, std::int32_t paintChar
     HWND previous = HWND_TOP;
     places_.clear();
     const auto place = [&](HWND window, const Rect& r, bool dropsDown) {
-        const int height = dropsDown ? scale.px((units_.y * 186) / 10) : r.bottom - r.top;
+        int height = r.bottom - r.top;
+        if (dropsDown) {  // the box and its list of twelve months, every one whole
+            const auto item = static_cast<int>(SendMessageW(window, CB_GETITEMHEIGHT, 0, 0));
+            const auto field = static_cast<int>(SendMessageW(window, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+            height = std::max(scale.px((units_.y * 186) / 10), field + 12 * item + scale.px(8));
+        }
         SetWindowPos(window, previous, mirrored ? client.right - r.right : r.left, r.top, r.right - r.left, height,
                      SWP_NOACTIVATE);
         previous = window;

@@ -146,7 +146,7 @@ LRESULT MainWindow::onCreate() {
     } else if (words_.rightToLeft()) {  // the caption's icon, turned for the mirrored caption
         setWindowIconsAtDpi(handle(), instance_, L"calendar", kWindowIconPixels, kTrayIconPixels, dpi, true);
     }
-    SetFocus(controls_->yearEdit());
+    SetFocus(grid_->handle());  // the keys the menu promises (Home, the arrows) work from the start
     applyWords();
     controls_->setLanguage(words_.language());
     show(shown_);
@@ -199,7 +199,7 @@ LRESULT MainWindow::onPaint() {
                    picture_.width(),
                    picture_.height(),
                    {},
-                   {moreHolidays_, persian, persian, predictedMark_, words_.language()}};
+                   {moreHolidays_, persian, persian, predictedMark_, words_.language(), moreHolidaysHere_}};
     controls_->setHolidayLines(holidayLines(layout, words_.language()));
     if (grid_->focused()) view.cursorDay = shown_.day;
     if (controls_->holidayListFocused())
@@ -214,7 +214,14 @@ LRESULT MainWindow::onClose() {
     tray_->show(trayContent());
     ShowWindow(handle(), SW_HIDE);
     occasionsDialog_->close();
+    tellOfClosingToTray(*tray_, words_);
     return 0;  // the window stays; the program goes on in the notification area
+}
+
+void MainWindow::open() {
+    ShowWindow(handle(), SW_SHOWNORMAL);
+    SetForegroundWindow(handle());
+    SetFocus(grid_->handle());
 }
 
 LRESULT MainWindow::onDestroy(WPARAM wParam, LPARAM lParam) {
@@ -265,16 +272,15 @@ LRESULT MainWindow::onNotify(WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(handle(), WM_NOTIFY, wParam, lParam);
 }
 
-// Under NOTIFYICON_VERSION_4 the event is LOWORD(lParam) and a right click, or the menu key
-// on the icon, comes as WM_CONTEXTMENU.
+// Under NOTIFYICON_VERSION_4 the event is LOWORD(lParam): a click or Enter on the icon comes
+// as NIN_SELECT or NIN_KEYSELECT (a shell that sends plain mouse messages, as WM_LBUTTONUP),
+// and a right click, or the menu key on the icon, as WM_CONTEXTMENU.
 LRESULT MainWindow::onTrayNotify(WPARAM wParam, LPARAM lParam) {
     switch (LOWORD(lParam)) {
-        case WM_LBUTTONDOWN: ShowWindow(handle(), SW_HIDE); break;
-        case WM_LBUTTONDBLCLK:
-            ShowWindow(handle(), SW_SHOWNORMAL);
-            SetForegroundWindow(handle());
-            SetFocus(controls_->yearEdit());
-            break;
+        case NIN_SELECT:
+        case NIN_KEYSELECT:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK: open(); break;
         case WM_CONTEXTMENU: tray_->showMenu(menus_.tray(), words_.rightToLeft()); break;
         default: break;
     }
@@ -290,8 +296,7 @@ LRESULT MainWindow::onMouseMove(LPARAM lParam) {
 
 LRESULT MainWindow::onDoubleClick(LPARAM lParam) {
     const POINT p = pointer(lParam);
-    const auto day = dayAtPoint(shownLayout(), picture_.width(), picture_.height(), p.x, p.y);
-    if (day) openMyDays(dayNumberToDate(shown_.mode, data_.data().hijri(), *day));
+    if (const auto day = dayAtPoint(shownLayout(), picture_.width(), picture_.height(), p.x, p.y)) openMyDays(*day);
     return 0;
 }
 
@@ -333,6 +338,12 @@ void MainWindow::showGridDays() {
 void MainWindow::onYearEntered() {
     const auto year = readYearEdit(windowText(controls_->yearEdit()));
     if (!year) MessageBeep(MB_OK);  // not a year: the shown one stays, written back
+    const YearSpan span = yearSpanOf(shown_.mode, data_.data());
+    if (year && !span.holds(*year)) {  // said so, and the shown month stays
+        show(shown_, true);
+        words_.warn(handle(), IDS_YEAR_OUTSIDE_SPAN, yearSpanText(span, words_.language()));
+        return;
+    }
     show(year ? enterYear(shown_, context(), *year) : shown_, true);
 }
 
@@ -343,7 +354,7 @@ bool MainWindow::onMenuCommand(WORD id) {
         case IDM_OPTION_JALALI_MODE: setDisplayMode(Calendar::jalali); return true;
         case IDM_OPTION_MILADI_MODE: setDisplayMode(Calendar::gregorian); return true;
         case IDM_OPTION_HIJRI_MODE: setDisplayMode(Calendar::hijri); return true;
-        case IDM_TRAY_OPEN: ShowWindow(handle(), SW_SHOWNORMAL); return true;
+        case IDM_TRAY_OPEN: open(); return true;
         case IDM_TRAY_EXIT:
         case IDM_FILE_EXIT:
             PostQuitMessage(0);
@@ -355,7 +366,7 @@ bool MainWindow::onMenuCommand(WORD id) {
             AboutBox(instance_, words_, problemWords(data_.problem(0), words_.language()), aboutLunarNote())
                 .run(handle());
             return false;
-        case IDM_OPTION_MY_DAYS: openMyDays(std::nullopt); return false;
+        case IDM_OPTION_MY_DAYS: openMyDays(std::nullopt); return false;  // a new day starts on the shown one
         case IDM_OPTION_CORRECT_LUNAR: LunarDialog(instance_, words_, today_, data_).run(handle()); return false;
         default: return false;
     }
@@ -416,8 +427,11 @@ void MainWindow::showWrittenData() {
     show(shown_);
 }
 
-void MainWindow::openMyDays(std::optional<CivilDate> start) {
-    MyDaysDialog(instance_, words_, data_, start, shown_.mode).run(handle());
+void MainWindow::openMyDays(std::optional<DayNumber> clicked) {
+    const DayNumber day = clicked.value_or(shownDayNumber(shown_, data_.data()));
+    MyDaysDialog(instance_, words_, data_, dayNumberToDate(shown_.mode, data_.data().hijri(), day), shown_.mode,
+                 clicked)
+        .run(handle());
 }
 
 std::u16string MainWindow::aboutLunarNote() {
@@ -446,6 +460,7 @@ void MainWindow::applyWords() {
     menus_.applyWords(handle(), words_, shown_.mode, modeAvailable(Calendar::hijri, data_.data()));
     allOccasionsTip_ = words_.text(IDS_ALL_OCCASIONS_TIP);
     moreHolidays_ = words_.text(IDS_MORE_HOLIDAYS);
+    moreHolidaysHere_ = words_.text(IDS_MORE_HOLIDAYS_HERE);
     predictedMark_ = words_.text(IDS_PREDICTED_MARK);
 }
 

@@ -53,6 +53,8 @@ class MainWindow : public WindowObject<MainWindow> {
     LRESULT onSize(LPARAM lParam);
     LRESULT onPaint();
     LRESULT onClose();
+    // Shows the window from the notification area, the keyboard on its days.
+    void open();
     LRESULT onDestroy(WPARAM wParam, LPARAM lParam);
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onNotify(WPARAM wParam, LPARAM lParam);
@@ -95,8 +97,8 @@ class MainWindow : public WindowObject<MainWindow> {
     // occasions dialog show it at once.
     void showWrittenData();
     DriverFacts driverFacts() const;
-    // My Days…, on a day of the shown mode's calendar when a double-click opened it.
-    void openMyDays(std::optional<CivilDate> start);
+    // My Days…, on the shown day, or on the day a double-click was on.
+    void openMyDays(std::optional<DayNumber> clicked);
     std::u16string aboutLunarNote();
 
     HINSTANCE instance_;
@@ -112,6 +114,7 @@ class MainWindow : public WindowObject<MainWindow> {
     UINT taskbarCreatedMessage_ = 0;
     std::u16string allOccasionsTip_;
     std::u16string moreHolidays_;
+    std::u16string moreHolidaysHere_;
     std::u16string predictedMark_;
 
     ShownMonth shown_;

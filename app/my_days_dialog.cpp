@@ -1,17 +1,25 @@
 #include "app/my_days_dialog.h"
 
+#include <commctrl.h>
+
 #include "app/right_to_left.h"
 #include "app/win32_text.h"
 #include "calendar/calendar_record.h"
 #include "calendar/date_text.h"
 #include "decisions/problem_words.h"
+#include "decisions/reading_order.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
 
-MyDaysDialog::MyDaysDialog(HINSTANCE instance, const Catalogue& words, DataWatch& data, std::optional<CivilDate> start,
-                           Calendar startCalendar)
-    : instance_(instance), words_(words), data_(data), start_(start), startCalendar_(startCalendar) {}
+MyDaysDialog::MyDaysDialog(HINSTANCE instance, const Catalogue& words, DataWatch& data, CivilDate start,
+                           Calendar startCalendar, std::optional<DayNumber> clicked)
+    : instance_(instance),
+      words_(words),
+      data_(data),
+      start_(start),
+      startCalendar_(startCalendar),
+      clicked_(clicked) {}
 
 void MyDaysDialog::run(HWND owner) {
     if (const DLGTEMPLATE* box = words_.dialog(L"MYDAYSBOX"))
@@ -28,12 +36,20 @@ INT_PTR MyDaysDialog::handleMessage(UINT message, WPARAM wParam, LPARAM) {
                                 reinterpret_cast<LPARAM>(wide(name.c_str())));
         }
         SendDlgItemMessageW(handle(), IDC_MYDAYS_TEXT, EM_SETLIMITTEXT, 200, 0);
+        SetWindowSubclass(GetDlgItem(handle(), IDC_MYDAYS_DAY), dayBoxProc, 1, 0);
         if (words_.rightToLeft()) readTextsRightToLeft(handle());
         fillList(std::nullopt);
-        MyDay first{startCalendar_, 1, 1, {}, false};
-        if (start_) first = {startCalendar_, start_->month, start_->day, {}, false};
-        showDay(first);
-        if (start_) {  // opened on a day: the text is what is left to write
+        // A double-click on a day of the user's opens that day; else a new day on the shown or
+        // clicked date, its text still to write.
+        if (const auto mine = clicked_ ? firstMyDayOn(days_, data_.data().hijri(), *clicked_) : std::nullopt) {
+            SendDlgItemMessageW(handle(), IDC_MYDAYS_LIST, LB_SETCURSEL, *mine, 0);
+            showDay(days_[*mine]);
+            offerChoice();
+            SetFocus(GetDlgItem(handle(), IDC_MYDAYS_TEXT));
+            return FALSE;
+        }
+        showDay({startCalendar_, start_.month, start_.day, {}, false});
+        if (clicked_) {
             SetFocus(GetDlgItem(handle(), IDC_MYDAYS_TEXT));
             return FALSE;
         }
@@ -45,6 +61,7 @@ INT_PTR MyDaysDialog::handleMessage(UINT message, WPARAM wParam, LPARAM) {
         case IDC_MYDAYS_LIST:
             if (code == LBN_SELCHANGE && selectedIndex() >= 0)
                 showDay(days_[static_cast<std::size_t>(selectedIndex())]);
+            if (code == LBN_SELCHANGE) offerChoice();
             return TRUE;
         case IDC_MYDAYS_CALENDAR:
             if (code == CBN_SELCHANGE) {
@@ -69,17 +86,13 @@ INT_PTR MyDaysDialog::handleMessage(UINT message, WPARAM wParam, LPARAM) {
                 return TRUE;
             }
             const std::int32_t index = selectedIndex();
+            if (LOWORD(wParam) == IDC_MYDAYS_CHANGE && index < 0) return TRUE;  // nothing chosen to change
             MyDayEdit change{std::nullopt, typed.day};
-            if (LOWORD(wParam) != IDC_MYDAYS_ADD && index >= 0) change.before = days_[static_cast<std::size_t>(index)];
+            if (LOWORD(wParam) != IDC_MYDAYS_ADD) change.before = days_[static_cast<std::size_t>(index)];
             save(change, &typed.day);
             return TRUE;
         }
-        case IDC_MYDAYS_REMOVE: {
-            const std::int32_t index = selectedIndex();
-            if (index < 0) return TRUE;
-            save({days_[static_cast<std::size_t>(index)], std::nullopt}, nullptr);
-            return TRUE;
-        }
+        case IDC_MYDAYS_REMOVE: removeChosen(); return TRUE;
         case IDCANCEL: EndDialog(handle(), 0); return TRUE;
         default: return FALSE;
     }
@@ -87,7 +100,7 @@ INT_PTR MyDaysDialog::handleMessage(UINT message, WPARAM wParam, LPARAM) {
 
 void MyDaysDialog::fillList(const std::optional<MyDay>& select) {
     data_.look();
-    days_ = data_.data().myDays;
+    days_ = inDateOrder(data_.data().myDays);
     const HWND list = GetDlgItem(handle(), IDC_MYDAYS_LIST);
     // Drawn once when filled, not at every line: a list of thousands of days otherwise takes
     // seconds, and each save fills it again.
@@ -109,9 +122,36 @@ void MyDaysDialog::fillList(const std::optional<MyDay>& select) {
     if (chosen) SendMessageW(list, LB_SETCURSEL, *chosen, 0);
     SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
-    const bool any = !days_.empty();
-    EnableWindow(GetDlgItem(handle(), IDC_MYDAYS_CHANGE), any);
-    EnableWindow(GetDlgItem(handle(), IDC_MYDAYS_REMOVE), any);
+    offerChoice();
+}
+
+void MyDaysDialog::offerChoice() {
+    const bool chosen = selectedIndex() >= 0;
+    EnableWindow(GetDlgItem(handle(), IDC_MYDAYS_CHANGE), chosen);
+    EnableWindow(GetDlgItem(handle(), IDC_MYDAYS_REMOVE), chosen);
+}
+
+void MyDaysDialog::removeChosen() {
+    const std::int32_t index = selectedIndex();
+    if (index < 0) return;
+    const MyDay& day = days_[static_cast<std::size_t>(index)];
+    const std::u16string question = messageText(
+        words_.text(IDS_MYDAYS_REMOVE_ASK), myDayDate(day, words_.language()) + u": " + day.text, words_.language());
+    const std::u16string title = words_.text(IDS_PROGRAM_NAME);
+    if (MessageBoxW(handle(), wide(question.c_str()), wide(title.c_str()),
+                    MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2 | words_.messageBoxFlags()) != IDYES)
+        return;
+    save({day, std::nullopt}, nullptr);
+}
+
+LRESULT CALLBACK MyDaysDialog::dayBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR) {
+    if (message == WM_CHAR && !takenInDayBox(static_cast<char16_t>(wParam))) {
+        MessageBeep(MB_OK);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, dayBoxProc, id);
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 void MyDaysDialog::fillMonths(Calendar calendar, std::int32_t month) {

@@ -18,10 +18,11 @@ namespace velmora {
 class MyDaysDialog : public DialogObject<MyDaysDialog> {
   public:
     // The days are read from, and written through, the window's data watch, which tells the
-    // window of each write. A double-click opens it on a day: `start` in the calendar of the
-    // view it was shown in.
-    MyDaysDialog(HINSTANCE instance, const Catalogue& words, DataWatch& data,
-                 std::optional<CivilDate> start = std::nullopt, Calendar startCalendar = Calendar::jalali);
+    // window of each write. A new day starts on `start`, the shown or clicked day in the
+    // calendar of the view. A double-click opens it on a day (`clicked`): on the user's first
+    // day there when it has one, else on a new day of that date with the text to write.
+    MyDaysDialog(HINSTANCE instance, const Catalogue& words, DataWatch& data, CivilDate start, Calendar startCalendar,
+                 std::optional<DayNumber> clicked = std::nullopt);
 
     void run(HWND owner);
 
@@ -37,12 +38,19 @@ class MyDaysDialog : public DialogObject<MyDaysDialog> {
     // Makes the change in my-days.ini as it is now, then lists the file's days.
     void save(const MyDayEdit& change, const MyDay* select);
     std::int32_t selectedIndex() const;
+    // Change and Remove act on the chosen day: greyed while none is.
+    void offerChoice();
+    // Removes the chosen day once the user says yes.
+    void removeChosen();
+    // The day's box takes digits only.
+    static LRESULT CALLBACK dayBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR);
 
     HINSTANCE instance_;
     const Catalogue& words_;
     DataWatch& data_;
-    std::optional<CivilDate> start_;
+    CivilDate start_;
     Calendar startCalendar_;
+    std::optional<DayNumber> clicked_;
     std::vector<MyDay> days_;  // as listed
 };
 

@@ -6,6 +6,7 @@
 
 #include "app/right_to_left.h"
 #include "app/win32_text.h"
+#include "decisions/window_layout.h"
 #include "render/occasions_dialog.h"
 #include "resources/resource_ids.h"
 
@@ -96,20 +97,32 @@ INT_PTR OccasionsDialog::onInit() {
 }
 
 void OccasionsDialog::fitPage() {
-    RECT area;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-    RECT box;
-    GetWindowRect(handle(), &box);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT taskbar{};
+    if (const HWND bar = FindWindowW(L"Shell_TrayWnd", nullptr); bar != nullptr) GetWindowRect(bar, &taskbar);
+    const Rect work =
+        clearOfTaskbar({monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom},
+                       {taskbar.left, taskbar.top, taskbar.right, taskbar.bottom});
+    const RECT area{work.left, work.top, work.right, work.bottom};
     const int designed = designedList_.bottom - designedList_.top;
     const int frame = (designedBox_.bottom - designedBox_.top) - designed;  // caption, borders and margins
-    const int room = std::max<int>(designed, area.bottom - box.top - frame);
+    const int room = std::max<int>(designed, area.bottom - area.top - frame);
     const int listHeight = std::clamp(pageHeight_, designed, room);
     const bool scrolls = pageHeight_ > listHeight;
     const int scrollWidth = scrolls ? GetSystemMetrics(SM_CXVSCROLL) : 0;
     const int listWidth = designedList_.right - designedList_.left - scrollWidth;
     SetWindowPos(list_, nullptr, 0, 0, listWidth, listHeight, SWP_NOMOVE | SWP_NOZORDER);
-    SetWindowPos(handle(), nullptr, 0, 0, designedBox_.right - designedBox_.left, listHeight + frame,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    // As tall as the page, and whole on the work area of its display (never off its edge or
+    // under the taskbar).
+    RECT box;
+    GetWindowRect(handle(), &box);
+    const Rect kept = keptInside(
+        {box.left, box.top, box.left + (designedBox_.right - designedBox_.left), box.top + listHeight + frame},
+        {area.left, area.top, area.right, area.bottom});
+    SetWindowPos(handle(), nullptr, kept.left, kept.top, kept.right - kept.left, kept.bottom - kept.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(scrollBar_, scrolls ? SW_SHOW : SW_HIDE);
     if (!scrolls) return;
     SetWindowPos(scrollBar_, nullptr, designedList_.left + listWidth, designedList_.top, scrollWidth, listHeight,

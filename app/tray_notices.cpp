@@ -11,6 +11,7 @@ namespace {
 
 constexpr wchar_t kPredictionNoticeValue[] = L"PredictedMonthsTold";  // the first predicted month told of
 constexpr wchar_t kRemindedValue[] = L"MyDaysReminded";               // the reminders given, a line each
+constexpr wchar_t kClosingToldValue[] = L"ClosingToTrayTold";         // "yes" once told
 
 }  // namespace
 
@@ -32,6 +33,13 @@ void tellOfPredictedMonths(TrayIcon& tray, const CalendarData& data, const Civil
     if (tray.balloon(balloonText(words.text(IDS_PREDICTED_NOTICE_TITLE), words.language()),
                      balloonText(withInsert(words.text(IDS_PREDICTED_NOTICE), month), words.language())))
         writeUserSetting(kPredictionNoticeValue, notice->key);
+}
+
+void tellOfClosingToTray(TrayIcon& tray, const Catalogue& words) {
+    if (readUserSetting(kClosingToldValue) == u"yes") return;
+    if (tray.balloon(balloonText(words.text(IDS_CLOSED_TO_TRAY_TITLE), words.language()),
+                     balloonText(words.text(IDS_CLOSED_TO_TRAY), words.language())))
+        writeUserSetting(kClosingToldValue, u"yes");
 }
 
 }  // namespace velmora

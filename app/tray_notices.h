@@ -1,6 +1,7 @@
 // What the tray icon tells in a balloon by itself, each once across restarts and sleep (kept
 // under HKCU\Software\Velmora): the user's own days of today (and, when asked, tomorrow's in
-// the evening), and that the lunar dates ahead are predictions. Windows only.
+// the evening), that the lunar dates ahead are predictions, and where a closed window went.
+// Windows only.
 #pragma once
 
 #include "app/catalogue.h"
@@ -15,5 +16,8 @@ void remindOfMyDays(TrayIcon& tray, const CalendarData& data, const LocalTime& n
                     bool remindersOn, bool eveningBefore);
 // Once for each table, from 30 days before its first predicted month.
 void tellOfPredictedMonths(TrayIcon& tray, const CalendarData& data, const CivilDate& today, const Catalogue& words);
+// The first time the window is closed: that Velmora goes on in the notification area, and how
+// to end it.
+void tellOfClosingToTray(TrayIcon& tray, const Catalogue& words);
 
 }  // namespace velmora

@@ -20,10 +20,8 @@ struct CompanionLook {
     Calendar calendar = Calendar::gregorian;
     std::int32_t delta = 0;                         // added to both coordinates of the day numbers
     std::array<std::uint8_t, 3> secondNameColor{};  // red, green, blue
-    std::int32_t secondNameOffset = 0;              // added to the x of the second month name
     bool measuresAfterFont = false;                 // metrics of companionFont rather than the system font
     bool drawsFridaysTwice = false;
-    bool slashAfterNextYear = false;  // the slash placed by the length of the next year
 };
 
 // What the weekday strip of a mode shows in the Persian interface: the weekdays' pictures, or

@@ -99,7 +99,11 @@ std::u16string predictionNoticeMonth(const CalendarData& data, const PredictionN
 
 std::u16string aboutLunarNote(const CalendarData& data, Language language, std::u16string_view pattern) {
     if (!data.lunarSource.firstPredicted || !hasLunarTable(data.bounds())) return {};
-    const LunarMonth first = lunarMonthOfIndex(*data.lunarSource.firstPredicted);
+    // The first month that is still a prediction: a corrected one is as announced.
+    LunarMonth first = lunarMonthOfIndex(*data.lunarSource.firstPredicted);
+    while (yearInLunarTable(data.hijri(), first.year) && !data.lunarSource.predicted(first.year, first.month))
+        first = monthAfter(first.year, first.month);
+    if (!yearInLunarTable(data.hijri(), first.year)) return {};
     const std::u16string note = withInsert(std::u16string(pattern), lunarMonthTitle(first.year, first.month, language));
     const std::u16string made = tableMadeWords(data, language);
     return made.empty() ? note.substr(0, note.find(u'.') + 1) : withInsert(note, made);

@@ -19,7 +19,8 @@ std::u16string lunarMonthTitle(std::int32_t year, std::int32_t month, Language l
 // When the lunar table was made, in the interface's words: "8 December 2026", or in Persian
 // the Solar Hijri date "۱۷ آذر ۱۴۰۵"; empty when the table does not say.
 std::u16string tableMadeWords(const CalendarData& data, Language language);
-// About's line on the lunar dates, from its pattern (the first "%s" the first predicted month,
+// About's line on the lunar dates, from its pattern (the first "%s" the first month still
+// predicted, corrected months being as announced,
 // the second the table's date, and the sentence of the date left out where there is none);
 // empty without a table that predicts.
 std::u16string aboutLunarNote(const CalendarData& data, Language language, std::u16string_view pattern);

@@ -1,6 +1,7 @@
 #include "decisions/my_days_form.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "calendar/calendar_record.h"
 #include "calendar/date_text.h"
@@ -44,6 +45,22 @@ MyDayForm readMyDayForm(std::int32_t calendar, std::int32_t month, std::u16strin
         form.problem = MyDayProblem::noText;
     return form;
 }
+
+std::vector<MyDay> inDateOrder(std::vector<MyDay> days) {
+    std::stable_sort(days.begin(), days.end(), [](const MyDay& a, const MyDay& b) {
+        return std::tuple(calendarIndex(a.calendar), a.month, a.day, a.text) <
+               std::tuple(calendarIndex(b.calendar), b.month, b.day, b.text);
+    });
+    return days;
+}
+
+std::optional<std::size_t> firstMyDayOn(const std::vector<MyDay>& days, const HijriCalendar& hijri, DayNumber n) {
+    for (std::size_t i = 0; i < days.size(); ++i)
+        if (myDayFallsOn(days[i], hijri, n)) return i;
+    return std::nullopt;
+}
+
+bool takenInDayBox(char16_t c) { return c < u' ' || decimalDigitValue(c) >= 0; }
 
 bool comesEveryYear(const MyDay& day) { return day.day <= monthSpan(day.calendar, day.month).shortest; }
 

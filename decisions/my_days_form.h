@@ -20,6 +20,14 @@ std::u16string myDayRowText(const MyDay& day, Language language, std::u16string_
 // The day and its month: "30 Esfand", "۳۰ اسفند".
 std::u16string myDayDate(const MyDay& day, Language language);
 
+// The days as the dialog lists them: by calendar, then month and day, then text.
+std::vector<MyDay> inDateOrder(std::vector<MyDay> days);
+// The first of the days that falls on day n (a double-click on a day of the user's opens it).
+std::optional<std::size_t> firstMyDayOn(const std::vector<MyDay>& days, const HijriCalendar& hijri, DayNumber n);
+// Whether a character typed into the day's box is taken: a digit of any script, or a key
+// such as Backspace.
+bool takenInDayBox(char16_t c);
+
 // The dialog's fields read as a day: calendar 0 to 2, month 1 to 12, the day as typed (in
 // any script's digits) and the text. The problem is 0 for none, else which: no text, or a
 // day the month never has.

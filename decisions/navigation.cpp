@@ -88,6 +88,16 @@ ShownMonth enterYear(const ShownMonth& shown, const NavigationContext& context, 
     return keepInSpan({shown.mode, year, shown.month, day}, context);
 }
 
+YearSpan yearSpanOf(Calendar mode, const CalendarData& data) {
+    const DaySpan span = daySpanOf(mode, data);
+    return {dayNumberToDate(mode, data.hijri(), span.first).year, dayNumberToDate(mode, data.hijri(), span.last).year};
+}
+
+std::u16string yearSpanText(const YearSpan& span, Language language) {
+    return numberText(span.first, language) + (language == Language::persian ? u" \u062A\u0627 " : u" to ") +
+           numberText(span.last, language);
+}
+
 ShownMonth stepYear(const ShownMonth& shown, const NavigationContext& context, std::int32_t delta) {
     if (delta != -1 && delta != 1) return shown;
     ShownMonth target = shown;

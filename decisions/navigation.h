@@ -61,6 +61,17 @@ ShownMonth previousMonth(const ShownMonth& shown, const NavigationContext& conte
 ShownMonth pickMonth(const ShownMonth& shown, const NavigationContext& context, std::int32_t month);
 // Enter in the year box: the shown month of the typed year, on today's day of the month.
 ShownMonth enterYear(const ShownMonth& shown, const NavigationContext& context, std::int32_t year);
+// The years a mode shows, first to last: a year typed outside them is said to be so, not
+// replaced by the month at the nearer end.
+struct YearSpan {
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+
+    bool holds(std::int32_t year) const { return year >= first && year <= last; }
+};
+YearSpan yearSpanOf(Calendar mode, const CalendarData& data);
+// The span in the interface's words and digits: "-5000 to 3000", "-۵۰۰۰ تا ۳۰۰۰".
+std::u16string yearSpanText(const YearSpan& span, Language language);
 // The up-down arrows: iDelta -1 is one year on, +1 one year back; others do nothing.
 ShownMonth stepYear(const ShownMonth& shown, const NavigationContext& context, std::int32_t delta);
 // Today's month in a mode.

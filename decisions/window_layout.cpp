@@ -24,7 +24,8 @@ WindowLayout mainWindowLayout(std::int32_t w, std::int32_t h, BaseUnits units, s
     const Rect next = box((w * 10) / 98, top, buttonWidth, buttonHeight);
     const Rect year = box((w * 10) / 47, top, (bx * 725) / 100, buttonHeight);
     const Rect upDown = box(year.right, top, bx * 2, buttonHeight);
-    const Rect monthBox = box(w / 2, top, (bx * 135) / 10, buttonHeight);  // closed; it drops down below
+    // Closed; it drops down below. Wide enough for "December" and "جمادی الثانی" at any scale.
+    const Rect monthBox = box(w / 2, top, (bx * 150) / 10, buttonHeight);
     const Rect previous = box((w * 10) / 12, top, buttonWidth, buttonHeight);
     const Rect occasions = box(27, buttonHeight + h - 35, 60, 20);
     // The days' cells, whose window takes the keyboard and speaks to screen readers.
@@ -62,6 +63,28 @@ Rect placeOf(const WindowLayout& layout, std::int32_t id) {
         if (place.id == id) return place.rect;
     }
     return {};
+}
+
+Rect keptInside(const Rect& window, const Rect& workArea) {
+    const std::int32_t width = window.right - window.left, height = window.bottom - window.top;
+    const std::int32_t left = std::max(std::min(window.left, workArea.right - width), workArea.left);
+    const std::int32_t top = std::max(std::min(window.top, workArea.bottom - height), workArea.top);
+    return {left, top, left + width, top + height};
+}
+
+Rect clearOfTaskbar(const Rect& workArea, const Rect& taskbar) {
+    Rect area = workArea;
+    const bool across = taskbar.left <= area.left && taskbar.right >= area.right;
+    const bool along = taskbar.top <= area.top && taskbar.bottom >= area.bottom;
+    if (across && taskbar.bottom >= area.bottom && taskbar.top > area.top)
+        area.bottom = std::min(area.bottom, taskbar.top);
+    else if (across && taskbar.top <= area.top && taskbar.bottom < area.bottom)
+        area.top = std::max(area.top, taskbar.bottom);
+    else if (along && taskbar.right >= area.right && taskbar.left > area.left)
+        area.right = std::min(area.right, taskbar.left);
+    else if (along && taskbar.left <= area.left && taskbar.right < area.right)
+        area.left = std::max(area.left, taskbar.right);
+    return area;
 }
 
 }  // namespace velmora

@@ -40,4 +40,14 @@ WindowLayout mainWindowLayout(std::int32_t w, std::int32_t h, BaseUnits units, s
 // The place of one control; an empty rectangle when the layout has none of that id.
 Rect placeOf(const WindowLayout& layout, std::int32_t id);
 
+// A window's rectangle moved, not resized, into the work area of its display: its right and
+// bottom edges pulled in, and then its left and top edges kept on the area where the window is
+// larger than it.
+Rect keptInside(const Rect& window, const Rect& workArea);
+
+// The work area less the taskbar where the taskbar lies along one of its edges, as wide (or as
+// tall) as the area: Windows leaves the taskbar out of the work area already, Wine's desktop
+// does not.
+Rect clearOfTaskbar(const Rect& workArea, const Rect& taskbar);
+
 }  // namespace velmora

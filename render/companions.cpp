@@ -17,8 +17,6 @@ std::u16string_view headerName(Calendar calendar, std::int32_t month) {
     return monthName(calendar, month == 13 ? 1 : month).header;
 }
 
-std::int32_t length(std::u16string_view text) { return static_cast<std::int32_t>(text.size()); }
-
 // The metrics the header is laid out by: of the system font, or of companionFont for the
 // companion that selects it first.
 TextMetrics headerMetrics(Surface& surface, const CompanionLook& companion) {
@@ -27,65 +25,59 @@ TextMetrics headerMetrics(Surface& surface, const CompanionLook& companion) {
 }
 
 // The year in the context's default black, and the next one after a slash when the primary
-// month begins in the companion's last month.
+// month begins in the companion's last month, each where the one before it ends.
 void drawCompanionYear(Surface& surface, const CompanionLook& companion, const CivilDate& first, std::int32_t x,
-                       std::int32_t y, std::int32_t charWidth) {
+                       std::int32_t y) {
     surface.selectFont(FontId::companionFont);
     const DigitText year = formatCalendarNumber(companion.calendar, first.year);
     surface.drawText(x, y, year.view());
     if (first.month != 12) return;
     const DigitText nextYear = formatCalendarNumber(companion.calendar, first.year + 1);
-    const std::int32_t n = companion.slashAfterNextYear ? nextYear.length : year.length;
-    surface.drawText(x + n * charWidth, y, u"/");
-    surface.drawText(x + (n + 1) * charWidth, y, nextYear.view());
+    const std::int32_t slash = x + surface.textWidth(year.view());
+    surface.drawText(slash, y, u"/");
+    surface.drawText(slash + surface.textWidth(u"/"), y, nextYear.view());
 }
 
-// In English the names in Latin letters, reading from the left ("November \u2192 December"),
-// ending where the Persian names end.
-void drawLatinMonthNames(Surface& surface, const CompanionLook& companion, const CivilDate& first, std::int32_t anchor,
-                         std::int32_t y, std::int32_t charWidth, Rgb slotColor) {
-    const std::u16string name1 = monthWord(companion.calendar, first.month, Language::english);
-    const std::u16string name2 = monthWord(companion.calendar, first.month % 12 + 1, Language::english);
-    constexpr std::u16string_view kArrow = u" \u2192 ";
-    surface.selectFont(FontId::smallFont);
-    const std::int32_t right = anchor + 2 * charWidth;
-    const std::int32_t x2 = right - surface.textWidth(name2);
-    const std::int32_t arrow = x2 - surface.textWidth(kArrow);
-    const auto& [red, green, blue] = companion.secondNameColor;
-    surface.setTextColor(Rgb{red, green, blue});
-    surface.drawText(x2, y, name2);
-    surface.setTextColor(kBlack);
-    surface.drawText(arrow, y, kArrow);
-    surface.setTextColor(slotColor);
-    surface.drawText(arrow - surface.textWidth(name1), y, name1);
-}
-
-// The two month names, placed leftwards from the anchor with an arrow between.
+// The two month names with an arrow between, the first month's name ending where a name of
+// the design's average letters would (two letters right of the anchor): in Persian from the
+// right ("آذر ← دی"), in English from the left in Latin letters ("November → December"). Each
+// stands where the one before it ends.
 void drawCompanionMonthNames(Surface& surface, const CompanionLook& companion, const CivilDate& first,
                              std::int32_t anchor, std::int32_t y, std::int32_t charWidth, Rgb slotColor,
                              Language language) {
-    if (language == Language::english)
-        return drawLatinMonthNames(surface, companion, first, anchor, y, charWidth, slotColor);
-    const std::u16string_view name1 = headerName(companion.calendar, first.month);
-    const std::u16string_view name2 = headerName(companion.calendar, first.month + 1);
+    const bool english = language == Language::english;
+    const std::u16string name1 = english ? monthWord(companion.calendar, first.month, language)
+                                         : std::u16string(headerName(companion.calendar, first.month));
+    const std::u16string name2 = english ? monthWord(companion.calendar, first.month % 12 + 1, language)
+                                         : std::u16string(headerName(companion.calendar, first.month + 1));
+    const std::u16string arrow = english ? u" \u2192 " : std::u16string(u" ") + kMonthArrow + u" ";
     surface.selectFont(FontId::smallFont);
-    surface.setTextColor(slotColor);
-    surface.drawText(anchor - (length(name1) - 2) * charWidth, y, name1);
-    surface.setTextColor(kBlack);
-    surface.drawText(anchor - length(name1) * charWidth, y, kMonthArrow);
+    const std::int32_t right = anchor + 2 * charWidth;
     const auto& [red, green, blue] = companion.secondNameColor;
-    surface.setTextColor(Rgb{red, green, blue});
-    // Clear of the arrow, also where the name is wider than its letters reckoned at the
-    // average width.
-    const std::int32_t arrowLeft = anchor - length(name1) * charWidth;
-    const std::int32_t x = anchor - (length(name1) + length(name2)) * charWidth + companion.secondNameOffset;
-    surface.drawText(std::min(x, arrowLeft - surface.textWidth(name2) - 2), y, name2);
+    // From the right: name1, the arrow, name2 in Persian; name2, the arrow, name1 in English.
+    const std::u16string& rightmost = english ? name2 : name1;
+    const std::u16string& leftmost = english ? name1 : name2;
+    const std::int32_t arrowX = right - surface.textWidth(rightmost) - surface.textWidth(arrow);
+    surface.setTextColor(english ? Rgb{red, green, blue} : slotColor);
+    surface.drawText(right - surface.textWidth(rightmost), y, rightmost);
+    surface.setTextColor(kBlack);
+    surface.drawText(arrowX, y, arrow);
+    surface.setTextColor(english ? slotColor : Rgb{red, green, blue});
+    surface.drawText(arrowX - surface.textWidth(leftmost), y, leftmost);
+}
+
+// Where the first companion's numbers stand, and the second's, which keeps clear of the first's
+// number of the same day: at a larger scale the digits widen more than the distance between.
+std::int32_t companionLeft(std::int32_t w, bool secondSlot) {
+    return secondSlot ? w / 16 + w / 14 + 7 : w / 70 + w / 14 + 7;
 }
 
 // Each day's number in the companion's calendar, in the slot's colour until the companion's
 // month changes and in black after.
 void drawCompanionDays(Surface& surface, const MonthView& view, const CompanionLook& companion, const CivilDate& first,
-                       std::int32_t left, Rgb slotColor) {
+                       bool secondSlot, Rgb slotColor) {
+    const CompanionLook& before = calendarRecord(view.layout.mode).companions[0];
+    const std::int32_t left = companionLeft(view.clientWidth, secondSlot);
     const std::int32_t cell = cellWidth(view.clientWidth);
     const std::int32_t row = rowHeight(view.clientHeight);
     const std::int32_t top = view.clientHeight / 16 + row + (view.clientHeight / 52) * 8;
@@ -98,8 +90,14 @@ void drawCompanionDays(Surface& surface, const MonthView& view, const CompanionL
             surface.setTextColor(firstMonth ? kPredictedTeal : kPredictedGrey);
         else
             surface.setTextColor(firstMonth ? slotColor : kBlack);
-        const std::int32_t x = left + day.cell.screenColumn * cell + companion.delta;
+        std::int32_t x = left + day.cell.screenColumn * cell + companion.delta;
         const std::int32_t y = top + (day.cell.row - 1) * row + companion.delta;
+        if (const auto beside = dateOfDay(before.calendar, day); secondSlot && beside) {
+            const DigitText number = formatCalendarNumber(before.calendar, beside->day);
+            const std::int32_t end = companionLeft(view.clientWidth, false) + day.cell.screenColumn * cell +
+                                     before.delta + surface.textWidth(number.view());
+            x = std::max(x, end + 2);
+        }
         const DigitText text = formatCalendarNumber(companion.calendar, date->day);
         surface.drawText(x, y, text.view());
         if (companion.drawsFridaysTwice && day.cell.weekdayColumn == 6) surface.drawText(x, y, text.view());
@@ -121,11 +119,10 @@ void drawCompanion(Surface& surface, const MonthView& view, std::int32_t slot) {
     const std::int32_t lineHeight = metrics.height + metrics.internalLeading;
     const std::int32_t headerTop = secondSlot ? (h / 52) * 10 - lineHeight - 15 : (h / 52) * 10 - 20;
     const Rgb slotColor = secondSlot ? kSecondSlotTeal : kFirstSlotBlue;
-    drawCompanionYear(surface, companion, *first, (w * 10) / 46, headerTop, charWidth);
+    drawCompanionYear(surface, companion, *first, (w * 10) / 46, headerTop);
     drawCompanionMonthNames(surface, companion, *first, (w * 100) / 137, headerTop, charWidth, slotColor,
                             view.words.language);
-    const std::int32_t left = secondSlot ? w / 16 + w / 14 + 7 : w / 70 + w / 14 + 7;
-    drawCompanionDays(surface, view, companion, *first, left, slotColor);
+    drawCompanionDays(surface, view, companion, *first, secondSlot, slotColor);
 }
 
 void drawPredictedMark(Surface& surface, const MonthView& view) {

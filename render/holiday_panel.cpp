@@ -83,7 +83,8 @@ void drawHolidayPanel(Surface& surface, const MonthView& view) {
     if (!more || lines <= 0) return;
     const std::int32_t y = top + step * listed;
     const auto count = static_cast<std::int32_t>(holidays.size()) - listed;
-    std::u16string line(view.words.moreHolidays);
+    const bool listShown = calendarRecord(grid).showsOccasionsButton || view.words.moreHolidaysWithoutList.empty();
+    std::u16string line(listShown ? view.words.moreHolidays : view.words.moreHolidaysWithoutList);
     const std::u16string number = numberText(count, view.words.persianDigits ? Digits::persian : Digits::ascii);
     if (const std::size_t at = line.find(u"%s"); at != std::u16string::npos) line.replace(at, 2, number);
     surface.setTextAlign(view.words.rightToLeft ? TextAlign::rightTopRightToLeft : TextAlign::rightTop);

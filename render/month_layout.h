@@ -64,11 +64,14 @@ MonthLayout layOutMonth(const CalendarData& data, Calendar mode, std::int32_t ye
 
 // The words a paint writes of its own, in the interface's language.
 struct PanelWords {
-    std::u16string_view moreHolidays;       // the holiday panel's last line when more are left; "%s" the count
+    // The holiday panel's last line when more are left, "%s" the count: pointing to the
+    // occasions list in the mode that shows its button, and without it in the others.
+    std::u16string_view moreHolidays;
     bool persianDigits = false;             // for the count
     bool rightToLeft = false;               // the words read right to left
     std::u16string_view predicted;          // the header's mark of a predicted lunar month
     Language language = Language::english;  // of the weekdays' and the months' names
+    std::u16string_view moreHolidaysWithoutList;
 };
 
 // The state a paint draws from: the laid-out month, the client area and what stands on it.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "calendar/hijri_correction.h"
+
 #include "test_files.h"
 
 namespace velmora {
@@ -41,6 +43,17 @@ TEST(LunarMonths, TheDialogListsFromTheLastOfficialMonthToAYearAhead) {
     EXPECT_EQ(tableMadeWords(data, Language::english), u"8 December 2026");
     EXPECT_EQ(tableMadeWords(data, Language::persian), u"\u06F1\u06F7 \u0622\u0630\u0631 \u06F1\u06F4\u06F0\u06F5");
     EXPECT_EQ(tableMadeWords(CalendarData(), Language::english), u"");
+}
+
+// Once Shawwal 1448 is corrected, About says the predictions begin with Dhu al-Qada.
+TEST(LunarMonths, AboutNamesTheFirstMonthStillPredicted) {
+    const std::string calendar = readBytes(shippedFile("calendar.ini")), events = readBytes(shippedFile("events.ini"));
+    const CalendarData shipped = CalendarData::fromText(calendar, events);
+    EXPECT_TRUE(aboutLunarNote(shipped, Language::english, u"from %s on").starts_with(u"from Shawwal 1448 on"));
+    const CorrectedTable corrected = startLunarMonth(calendar, 1448, 10, gregorianToDayNumber(2027, 3, 9));
+    ASSERT_EQ(corrected.problem, "");
+    EXPECT_TRUE(aboutLunarNote(CalendarData::fromText(corrected.text, events), Language::english, u"from %s on")
+                    .starts_with(u"from Dhu al-Qada 1448 on"));
 }
 
 TEST(LunarMonths, TheNoticeComesOnceFromThirtyDaysBeforeTheFirstPredictedMonth) {

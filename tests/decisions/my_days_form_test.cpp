@@ -72,5 +72,27 @@ TEST(Reminders, TheEveningBeforeKeepsTodaysToldOnes) {
     EXPECT_EQ(both->text, u"today\nTomorrow: tomorrow");
 }
 
+// The list in date order; a double-click on a day of the user's finds it; the day's box takes
+// digits of any script and the editing keys only.
+TEST(MyDaysForm, OrderTheDoubleClickedDayAndTheDayBox) {
+    const CalendarData data = shippedData();
+    const std::vector<MyDay> days{{Calendar::hijri, 6, 29, u"b", false},
+                                  {Calendar::jalali, 12, 30, u"z", true},
+                                  {Calendar::jalali, 9, 18, u"y", false},
+                                  {Calendar::jalali, 9, 18, u"a", false}};
+    const std::vector<MyDay> ordered = inDateOrder(days);
+    EXPECT_EQ(ordered[0].text, u"a");
+    EXPECT_EQ(ordered[1].text, u"y");
+    EXPECT_EQ(ordered[2].text, u"z");
+    EXPECT_EQ(ordered[3].text, u"b");
+    // 9 December 2026 is 18 Azar 1405 and 29 Jumada al-Thani 1448.
+    EXPECT_EQ(firstMyDayOn(ordered, data.hijri(), gregorianToDayNumber(2026, 12, 9)), 0u);
+    EXPECT_EQ(firstMyDayOn(days, data.hijri(), gregorianToDayNumber(2026, 12, 9)), 0u);  // the lunar one first there
+    EXPECT_EQ(firstMyDayOn(days, data.hijri(), gregorianToDayNumber(2027, 3, 20)), 1u);  // 30 Esfand's day in 1405
+    EXPECT_FALSE(firstMyDayOn(days, data.hijri(), gregorianToDayNumber(2026, 12, 10)));
+    for (const char16_t c : {u'7', u'\u06F7', u'\u0667', u'\b'}) EXPECT_TRUE(takenInDayBox(c));
+    for (const char16_t c : {u'a', u'-', u' ', u'\u0627'}) EXPECT_FALSE(takenInDayBox(c));
+}
+
 }  // namespace
 }  // namespace velmora

@@ -157,6 +157,19 @@ TEST_F(NavigationTest, ModesKeepTheShownDay) {
     EXPECT_EQ(todayMonth(Calendar::gregorian, context_), (ShownMonth{Calendar::gregorian, 2025, 3, 5}));
 }
 
+// A year outside what a mode shows is said to be so, in the interface's words.
+TEST_F(NavigationTest, TheYearsAModeShows) {
+    const YearSpan solar = yearSpanOf(Calendar::jalali, files_);
+    EXPECT_EQ(solar.last, dayNumberToJalali(kLastShownDay).year);
+    EXPECT_TRUE(solar.holds(1405) && !solar.holds(solar.last + 1) && !solar.holds(solar.first - 1));
+    const YearSpan lunar = yearSpanOf(Calendar::hijri, files_);
+    EXPECT_EQ(lunar.first, 1265);
+    EXPECT_EQ(lunar.last, 1600);
+    EXPECT_EQ(yearSpanText(lunar, Language::english), u"1265 to 1600");
+    EXPECT_EQ(yearSpanText(lunar, Language::persian),
+              u"\u06F1\u06F2\u06F6\u06F5 \u062A\u0627 \u06F1\u06F6\u06F0\u06F0");
+}
+
 TEST_F(NavigationTest, ControlsAndTips) {
     EXPECT_EQ(monthControls({Calendar::jalali, 1403, 12, 1}), (MonthControls{u"\u06F1\u06F4\u06F0\u06F3", 11}));
     EXPECT_EQ(monthControls({Calendar::hijri, 1446, 9, 1}), (MonthControls{u"\u0661\u0664\u0664\u0666", 8}));

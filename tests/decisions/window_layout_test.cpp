@@ -69,5 +69,27 @@ TEST(WindowLayout, TabGoesInReadingOrder) {
     }
 }
 
+// A dialog opened off the screen or under the taskbar comes back onto the work area whole;
+// one larger than the area keeps its top-left corner on it.
+TEST(WindowLayout, AWindowIsKeptInsideTheWorkArea) {
+    const Rect work{0, 0, 1024, 728};  // a taskbar of 40 below
+    EXPECT_EQ(keptInside({100, 318, 600, 768}, work), (Rect{100, 278, 600, 728}));
+    EXPECT_EQ(keptInside({-130, 50, 370, 300}, work), (Rect{0, 50, 500, 300}));
+    EXPECT_EQ(keptInside({900, 10, 1400, 200}, work), (Rect{524, 10, 1024, 200}));
+    EXPECT_EQ(keptInside({10, 10, 1200, 900}, work), (Rect{0, 0, 1190, 890}));
+    EXPECT_EQ(keptInside({10, 10, 110, 110}, work), (Rect{10, 10, 110, 110}));
+    EXPECT_EQ(keptInside({-50, -50, 50, 50}, Rect{-1024, 0, 0, 768}),
+              (Rect{-100, 0, 0, 100}));  // a display at the left
+    // Wine's desktop counts its taskbar in the work area: taken off at whichever edge it lies along.
+    const Rect screen{0, 0, 1024, 768};
+    EXPECT_EQ(clearOfTaskbar(screen, {0, 740, 1024, 768}), (Rect{0, 0, 1024, 740}));
+    EXPECT_EQ(clearOfTaskbar(screen, {0, 0, 1024, 30}), (Rect{0, 30, 1024, 768}));
+    EXPECT_EQ(clearOfTaskbar(screen, {0, 0, 60, 768}), (Rect{60, 0, 1024, 768}));
+    EXPECT_EQ(clearOfTaskbar(screen, {964, 0, 1024, 768}), (Rect{0, 0, 964, 768}));
+    EXPECT_EQ(clearOfTaskbar(work, {0, 728, 1024, 768}), work);       // Windows took it off already
+    EXPECT_EQ(clearOfTaskbar(screen, {300, 740, 600, 768}), screen);  // not a taskbar along an edge
+    EXPECT_EQ(clearOfTaskbar(screen, {}), screen);                    // none
+}
+
 }  // namespace
 }  // namespace velmora

@@ -27,7 +27,8 @@ class MonthOccasionsTest : public ::testing::Test {
                                    std::int32_t h = 400, Rect button = {}) {
         RecordingSurface surface(recording_);
         const MonthLayout layout = layoutHolding(files, mode, shown);
-        drawHolidayPanel(surface, MonthView{layout, w, h, button, {u"%s more", true, false, {}}});
+        drawHolidayPanel(surface,
+                         MonthView{layout, w, h, button, {u"%s more", true, false, {}, Language::english, u"%s here"}});
         return recording_.texts();
     }
 };
@@ -64,6 +65,14 @@ TEST_F(MonthOccasionsTest, AsManyLinesAsFitThenACount) {
     EXPECT_EQ(texts[10].text, u"\u06F5 more");  // days 18 to 30
     EXPECT_EQ(texts[10].y, 320 + 5 * 12);
     EXPECT_LE(texts[10].y + 14, 400);
+    // Miladi mode hides the occasions button: the count does not send the reader to it.
+    recording_.calls.clear();
+    std::string esfand = "[012]\n";  // Esfand 1403: 20 February to 20 March 2025
+    for (std::int32_t day = 10; day <= 30; day += 2)
+        esfand += std::to_string(day) + "=day " + std::to_string(day) + " 1\n";
+    const auto miladi = draw(esfand, {2025, 3, 10}, Calendar::gregorian);
+    ASSERT_FALSE(miladi.empty());
+    EXPECT_TRUE(miladi.back().text.ends_with(u" here")) << toUtf8(miladi.back().text);
     recording_.calls.clear();
     events = "[01]\n1=one 1\n2=two 1\n3=three 1\n4=four 1\n5=five 1\n6=six 1\n";
     EXPECT_EQ(draw(events, {2025, 3, 25}, Calendar::jalali).back().text, u"six");  // six fit whole

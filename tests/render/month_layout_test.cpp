@@ -260,12 +260,15 @@ TEST_F(MonthViewTest, EsfandCompanionWorkedExample) {
     EXPECT_EQ(texts[1].text, monthName(Calendar::gregorian, 2).header);
     EXPECT_EQ(texts[1].color, kFirstSlotBlue);
     EXPECT_EQ(texts[1].font, FontId::smallFont);
-    EXPECT_EQ(texts[1].x, 286 - 3 * 7);
-    EXPECT_EQ(texts[2].text, u"\u2190");
-    EXPECT_EQ(texts[2].x, 286 - 5 * 7);
+    // From the right: the first month's name ending two letters right of the anchor (286), the
+    // arrow and the second month's name each where the one before begins (the recording's
+    // small font is 5 pixels a letter).
+    EXPECT_EQ(texts[1].x + 5 * 5, 286 + 2 * 7);
+    EXPECT_EQ(texts[2].text, u" \u2190 ");
+    EXPECT_EQ(texts[2].x + 3 * 5, texts[1].x);
     EXPECT_EQ(texts[3].text, monthName(Calendar::gregorian, 3).header);
     EXPECT_EQ(texts[3].color, kBlack);
-    EXPECT_EQ(texts[3].x, 286 - 9 * 7 - 1);
+    EXPECT_EQ(texts[3].x + 4 * 5, texts[2].x);
     // Days: 19 to 28 blue, then 1 to 20 black; the 3rd (a Friday) twice at (39, 154).
     std::vector<DrawCall> numbers(texts.begin() + 4, texts.end());
     EXPECT_EQ(numbers.front().text, u"19");
@@ -288,10 +291,10 @@ TEST_F(MonthViewTest, DeyHeaderSpansTwoYears) {
     drawCompanion(surface_, view({2025, 1, 1}, Calendar::jalali), 0);  // Dey 1403 from Saturday 21 December 2024
     const auto texts = recording_.texts();
     EXPECT_EQ(texts[0].text, u"2024");
-    EXPECT_EQ(texts[1].text, u"/");
-    EXPECT_EQ(texts[1].x, 85 + 4 * 7);
+    EXPECT_EQ(texts[1].text, u"/");  // after the year as it is drawn (6 pixels a digit), not over it
+    EXPECT_EQ(texts[1].x, 85 + 4 * 6);
     EXPECT_EQ(texts[2].text, u"2025");
-    EXPECT_EQ(texts[2].x, 85 + 5 * 7);
+    EXPECT_EQ(texts[2].x, 85 + 5 * 6);
     EXPECT_EQ(texts[3].text, monthName(Calendar::gregorian, 12).header);
     EXPECT_EQ(texts[5].text, monthName(Calendar::gregorian, 1).header);
     EXPECT_EQ(texts[6].text, u"21");
@@ -299,6 +302,29 @@ TEST_F(MonthViewTest, DeyHeaderSpansTwoYears) {
     EXPECT_EQ(texts[6].color, kFirstSlotBlue);
     EXPECT_EQ(texts.back().text, u"19");
     EXPECT_EQ(texts.back().color, kBlack);
+}
+
+// Where the digits are wide (a larger scale), the second companion's number keeps clear of the
+// first's number of the same day instead of touching it.
+TEST_F(MonthViewTest, TheCompanionsNumbersKeepApart) {
+    recording_.metrics[FontId::companionFont] = {12, 15, 2, 0};
+    const MonthView v = view({2026, 12, 9}, Calendar::gregorian);
+    drawCompanion(surface_, v, 0);
+    const auto first = recording_.texts();
+    recording_.calls.clear();
+    drawCompanion(surface_, v, 1);
+    const auto second = recording_.texts();
+    std::int32_t checked = 0;
+    for (const DrawCall& b : second) {
+        for (const DrawCall& a : first) {
+            if (a.font != FontId::companionFont || b.font != FontId::companionFont || a.y != b.y || a.x >= b.x ||
+                b.x - a.x > 48)
+                continue;
+            EXPECT_GE(b.x, a.x + 12 * static_cast<std::int32_t>(a.text.size()) + 2) << toUtf8(b.text);
+            ++checked;
+        }
+    }
+    EXPECT_GE(checked, 28);
 }
 
 TEST_F(MonthViewTest, FebruaryInMiladiMode) {

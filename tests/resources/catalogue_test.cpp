@@ -49,5 +49,22 @@ TEST(Catalogue, EveryTextInEveryLanguage) {
         EXPECT_TRUE(english.strings.contains((*it)[1])) << (*it)[1];
 }
 
+// The help in each language names that language's menus, and lists every key the window takes.
+TEST(Catalogue, TheHelpNamesItsLanguagesMenusAndEveryKey) {
+    const std::string help = readBytes(sourceFile("resources/content.htm"));
+    const std::size_t english = help.find("<section lang=\"en\"");
+    ASSERT_NE(english, std::string::npos);
+    const std::string persianPart = help.substr(0, english), englishPart = help.substr(english);
+    for (const char* englishMenu : {"Option", "Jalali Mode", "Go To Today", "Add to Startup", "OPEN", "My Days"})
+        EXPECT_EQ(persianPart.find(englishMenu), std::string::npos) << englishMenu;
+    for (const char* persianMenu : {"گزینه‌ها", "نمای خورشیدی", "برو به امروز", "روزهای من", "اصلاح ماه قمری"})
+        EXPECT_NE(persianPart.find(persianMenu), std::string::npos) << persianMenu;
+    for (const char* key :
+         {"Page Up", "Ctrl+Page Up", "Home", "F1", "Esc", "Ctrl+1", "Ctrl+2", "Ctrl+3", "Tab", "Enter", "Alt"}) {
+        EXPECT_NE(persianPart.find(std::string("<kbd>") + key + "</kbd>"), std::string::npos) << key;
+        EXPECT_NE(englishPart.find(std::string("<kbd>") + key + "</kbd>"), std::string::npos) << key;
+    }
+}
+
 }  // namespace
 }  // namespace velmora

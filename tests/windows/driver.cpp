@@ -9,6 +9,7 @@
 
 #include <commctrl.h>
 #include <oleacc.h>
+#include <shellapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -327,8 +328,7 @@ void windowScenario(const std::wstring& shots) {
     SendMessageW(gregorianCombo(w), CB_GETLBTEXT, 11, reinterpret_cast<LPARAM>(item));
     check(std::wstring(item) == L"December", "the Gregorian box ends with December");
     SendMessageW(jalaliCombo(w), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(item));
-    check(std::wstring(item) == L"\x0641\x0631\x0648\x0631\x062F\x06CC\x0646 ",
-          "the Solar Hijri box begins with \"Farvardin \", blank included");
+    check(std::wstring(item) == L"Farvardin", "the Solar Hijri box begins with Farvardin, in English");
     check(textOf(yearEdit(w)) == persianDigits(jalaliYearOfToday()),
           "the year box shows this Solar Hijri year in Persian digits");
     check(selection(jalaliCombo(w)) >= 0, "the Solar Hijri box has this month selected");
@@ -355,7 +355,7 @@ void windowScenario(const std::wstring& shots) {
     check(menuItems(GetSubMenu(menu, 2)) == L"&Contents\tF1=40007; -; Check for &Updates=50000; -; &About=40008",
           "Help: Contents (F1), Check for Updates, About");
     const HMENU tray = LoadMenuW(module, L"SYSTRAY");
-    check(menuItems(GetSubMenu(tray, 0)) == L"&OPEN=10002; -; E&xit=10004", "the tray menu: OPEN, Exit");
+    check(menuItems(GetSubMenu(tray, 0)) == L"&Open=10002; -; E&xit=10004", "the tray menu: Open, Exit");
     // And as the running program has them.
     check(checked(w, 40003) && !checked(w, 40004) && !checked(w, 40009),
           "\"Jalali Mode\" carries the check mark at start");
@@ -442,22 +442,37 @@ void closeMenu(HWND w) {
     Sleep(300);
 }
 
+std::wstring trayText(HWND w, int which);
+HWND findDialog(const wchar_t* title, DWORD process, int tries = 100);
+std::wstring staticTextHolding(HWND dialog, const std::wstring& part);
+
 void trayScenario(const std::wstring& shots) {
     Program p = start();
     HWND w = p.window;
     if (w == nullptr) return check(false, "the program starts");
     check(trayDay(w) == jalaliDayOfToday(), "the tray icon shows today's day from the start");
     check(LOWORD(trayIdentity(w)) == 1 && HIWORD(trayIdentity(w)) == 1, "under the identifier 1, added once");
-    SendMessageW(w, WM_USER + 1, 1, WM_LBUTTONDOWN);
+    // The first close says, once, where the program went; a click on the icon opens it again.
+    SendMessageW(w, WM_CLOSE, 0, 0);
     settle(w);
-    check(!IsWindowVisible(w), "a click on the tray icon hides the window");
+    check(!IsWindowVisible(w) && trayText(w, 1).find(L"notification area") != std::wstring::npos,
+          "the first close hides the window and a balloon says it goes on in the notification area: " +
+              narrow(trayText(w, 1)));
+    SendMessageW(w, WM_USER + 1, 1, NIN_SELECT);
+    settle(w);
+    check(IsWindowVisible(w) != 0, "a click on the tray icon opens the window");
+    SendMessageW(w, WM_CLOSE, 0, 0);
+    SendMessageW(w, WM_USER + 1, 1, NIN_KEYSELECT);
+    settle(w);
+    check(IsWindowVisible(w) != 0, "and so does Enter on it");
+    SendMessageW(w, WM_CLOSE, 0, 0);
     SendMessageW(w, WM_USER + 1, 1, WM_LBUTTONDOWN);
     SendMessageW(w, WM_USER + 1, 1, WM_LBUTTONDBLCLK);
     settle(w);
-    check(IsWindowVisible(w) != 0, "a double click shows it again");
-    SendMessageW(w, WM_USER + 1, 1, WM_LBUTTONDOWN);
+    check(IsWindowVisible(w) != 0, "and a double click");
+    SendMessageW(w, WM_CLOSE, 0, 0);
     command(w, 10002);
-    check(IsWindowVisible(w) != 0, "the tray menu's OPEN shows it");
+    check(IsWindowVisible(w) != 0, "the tray menu's Open shows it");
     // The shell's notification area restarted: the program answers without trouble.
     SendMessageW(w, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     settle(w);
@@ -478,6 +493,13 @@ void trayScenario(const std::wstring& shots) {
     }
     PostMessageW(w, WM_COMMAND, 10004, 0);
     check(waitForExit(p, 10000) == 0, "the tray menu's Exit ends the process with code 0");
+    p = start();
+    w = p.window;
+    if (w == nullptr) return check(false, "the program starts again");
+    SendMessageW(w, WM_CLOSE, 0, 0);
+    settle(w);
+    check(trayText(w, 1).empty(), "the next start's close says nothing: it was said once");
+    stop(p);
 }
 
 void navigationScenario(const std::wstring& shots) {
@@ -559,10 +581,18 @@ void navigationScenario(const std::wstring& shots) {
     SendMessageW(w, WM_TIMECHANGE, 0, 0);
     settle(w);
     check(textOf(yearEdit(w)) == persianDigits(1390), "a clock change that keeps the date leaves the browsed month");
-    // Out of range years are clamped.
+    // A year outside those shown is said to be so; the shown month stays.
     command(w, 40004);
-    typeYear(w, L"5000");
-    check(textOf(yearEdit(w)) == L"3621", "5000 typed in Miladi mode shows 3621");
+    const std::wstring shownYear = textOf(yearEdit(w));
+    SendMessageW(yearEdit(w), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"5000"));
+    PostMessageW(yearEdit(w), WM_KEYDOWN, VK_RETURN, 0);
+    const HWND said = findDialog(L"Velmora", p.process.dwProcessId);
+    const std::wstring words = said != nullptr ? staticTextHolding(said, L"3621") : L"";
+    check(words.find(L"-4379 to 3621") != std::wstring::npos,
+          "5000 typed in Miladi mode is said to be outside the years shown: " + narrow(words));
+    if (said != nullptr) SendMessageW(said, WM_COMMAND, IDOK, 0);
+    settle(w);
+    check(textOf(yearEdit(w)) == shownYear, "and the shown year stays");
     stop(p);
 }
 
@@ -612,7 +642,7 @@ bool ownedBy(HWND window, DWORD process) {
     return owner == process;
 }
 
-HWND findDialog(const wchar_t* title, DWORD process, int tries = 100) {
+HWND findDialog(const wchar_t* title, DWORD process, int tries) {
     for (int i = 0; i < tries; ++i) {
         HWND found = nullptr;
         for (HWND h = FindWindowW(L"#32770", title); h != nullptr; h = FindWindowExW(nullptr, h, L"#32770", title)) {
@@ -1178,9 +1208,9 @@ void lunarScenario(const std::wstring& shots) {
           "the tooltip says the 30th of Ramadan: " + narrow(tipBefore));
 
     PostMessageW(w, WM_COMMAND, 40012, 0);
-    const HWND box = findDialog(L"Correct Lunar Month", p.process.dwProcessId);
+    HWND box = findDialog(L"Correct Lunar Month", p.process.dwProcessId);
     if (box == nullptr) return check(false, "Option > Correct Lunar Month… opens its dialog");
-    const HWND list = GetDlgItem(box, 1050);
+    HWND list = GetDlgItem(box, 1050);
     check(selectedItemText(list) == L"Shawwal 1448\t19 Esfand 1405\t10 March 2027\tpredicted",
           "it opens on the first predicted month: " + narrow(selectedItemText(list)));
     check(textOf(GetDlgItem(box, 1051)) == L"Tuesday 9 March 2027 (18 Esfand 1405)" &&
@@ -1201,6 +1231,21 @@ void lunarScenario(const std::wstring& shots) {
     check(trayText(w, 0).find(L", 1 Shawwal") != std::wstring::npos && trayText(w, 0) != tipBefore,
           "and so does the tray tooltip: " + narrow(trayText(w, 0)));
     screenshot(w, shots.empty() ? L"" : shots + L"\\lunar-corrected-esfand-1405.bmp");
+
+    // About names the first month that is still a prediction.
+    SendMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    settle(w);
+    PostMessageW(w, WM_COMMAND, IDM_HELP_ABOUT, 0);
+    const HWND about = findDialog(L"About Velmora", p.process.dwProcessId);
+    const std::wstring aboutLunar = about != nullptr ? textOf(GetDlgItem(about, IDC_ABOUT_LUNAR)) : L"";
+    check(aboutLunar.find(L"from Dhu al-Qada 1448 on") != std::wstring::npos,
+          "after the correction About says the predictions begin with Dhu al-Qada: " + narrow(aboutLunar));
+    if (about != nullptr) SendMessageW(about, WM_COMMAND, IDOK, 0);
+    settle(w);
+    PostMessageW(w, WM_COMMAND, 40012, 0);
+    box = findDialog(L"Correct Lunar Month", p.process.dwProcessId);
+    if (box == nullptr) return check(false, "the dialog opens again");
+    list = GetDlgItem(box, 1050);
 
     SendMessageW(GetDlgItem(box, 1054), BM_CLICK, 0, 0);
     settle(w);
@@ -1595,25 +1640,27 @@ void scaleScenario(const std::wstring& shots) {
     check(apart, "no control over another");
     screenshot(w, shots.empty() ? L"" : shots + L"\\window-" + std::to_wstring(dpi) + L"-dpi.bmp");
 
-    // The keys, sent as the keyboard sends them to the focused year box.
+    // The keys, sent as the keyboard sends them to the focused days: the window opens with the
+    // keyboard there, where Home and the arrows act.
     SetForegroundWindow(w);
     settle(w);
     const HWND year = yearEdit(w);
+    const HWND grid = GetDlgItem(w, IDC_DAY_GRID);
     const std::wstring year0 = textOf(year);
     const LRESULT month0 = SendMessageW(jalaliCombo(w), CB_GETCURSEL, 0, 0);
-    check(focusOf(w) == year, "the year box has the focus at start");
+    check(focusOf(w) == grid, "the days have the focus at start");
     pressKey(VK_NEXT);
     check(SendMessageW(jalaliCombo(w), CB_GETCURSEL, 0, 0) == (month0 + 1) % 12, "Page Down shows the next month");
+    pressKey(VK_HOME);
+    check(SendMessageW(jalaliCombo(w), CB_GETCURSEL, 0, 0) == month0 && textOf(year) == year0,
+          "Home right after start goes back to today's month");
+    pressKey(VK_NEXT);
     pressKey(VK_PRIOR);
     check(SendMessageW(jalaliCombo(w), CB_GETCURSEL, 0, 0) == month0, "Page Up the previous one");
     pressKey(VK_NEXT, true);
     check(textOf(year) != year0, "Ctrl+Page Down the next year");
     pressKey(VK_PRIOR, true);
     check(textOf(year) == year0, "Ctrl+Page Up the year before");
-    pressKey(VK_NEXT);
-    pressKey(VK_HOME);
-    check(SendMessageW(jalaliCombo(w), CB_GETCURSEL, 0, 0) == (month0 + 1) % 12,
-          "Home in the year box moves its caret, not the month");
     pressKey('2', true);
     check(checked(w, IDM_OPTION_MILADI_MODE), "Ctrl+2 takes Miladi mode");
     pressKey('3', true);
@@ -1621,26 +1668,38 @@ void scaleScenario(const std::wstring& shots) {
     pressKey('1', true);
     check(checked(w, IDM_OPTION_JALALI_MODE), "Ctrl+1 Jalali mode again");
 
-    // Tab in reading order, from the year box round to it.
+    // Tab in reading order, from the days round to them.
     std::vector<int> expected;
     for (const velmora::ControlPlace& place : layout.controls) {
         if (place.id == IDC_YEAR_UP_DOWN) continue;  // its arrows are the year box's keys
         if (place.id == IDC_HOLIDAY_LIST && !IsWindowEnabled(GetDlgItem(w, IDC_HOLIDAY_LIST))) continue;
         expected.push_back(place.id);
     }
-    std::rotate(expected.begin(), std::find(expected.begin(), expected.end(), IDC_YEAR_EDIT), expected.end());
+    std::rotate(expected.begin(), std::find(expected.begin(), expected.end(), IDC_DAY_GRID), expected.end());
     std::vector<int> visited{GetDlgCtrlID(focusOf(w))};
     for (std::size_t i = 1; i < expected.size(); ++i) {
         pressKey(VK_TAB);
         visited.push_back(GetDlgCtrlID(focusOf(w)));
     }
     check(visited == expected, "Tab goes through every control in reading order");
-    pressKey(VK_HOME);  // now outside the year box: today
-    check(SendMessageW(jalaliCombo(w), CB_GETCURSEL, 0, 0) == month0 && textOf(year) == year0,
-          "Home goes to today's month");
+    while (focusOf(w) != year && visited.size() < 30) {
+        pressKey(VK_TAB);
+        visited.push_back(0);
+    }
+    pressKey(VK_NEXT);
+    pressKey(VK_HOME);
+    check(SendMessageW(jalaliCombo(w), CB_GETCURSEL, 0, 0) == (month0 + 1) % 12,
+          "Home in the year box moves its caret, not the month");
+    // A four-digit year typed a key at a time, in wide Latin digits, whole in the box.
+    SendMessageW(year, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    for (const wchar_t digit : std::wstring(L"1410")) SendMessageW(year, WM_CHAR, digit, 1);
+    check(textOf(year) == L"1410", "the year box takes \"1410\" typed in Latin digits: " + narrow(textOf(year)));
+    PostMessageW(year, WM_KEYDOWN, VK_RETURN, 0);
+    waitForYearBoxChange(w, L"1410");
+    check(textOf(year) == persianDigits(1410), "and Enter shows the year 1410");
+    command(w, IDM_FILE_GO_TO_TODAY);
 
     // The grid: today's cell as a screen reader hears it, then the next day after Left.
-    const HWND grid = GetDlgItem(w, IDC_DAY_GRID);
     while (focusOf(w) != grid && visited.size() < 20) {
         pressKey(VK_TAB);
         visited.push_back(0);
@@ -1672,6 +1731,21 @@ void scaleScenario(const std::wstring& shots) {
     }
     check(events != nullptr, "Enter on a day opens its occasions");
     if (events != nullptr) {
+        RECT box;
+        GetWindowRect(events, &box);
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        GetMonitorInfoW(MonitorFromWindow(events, MONITOR_DEFAULTTONEAREST), &monitor);
+        RECT taskbar{};
+        if (const HWND bar = FindWindowW(L"Shell_TrayWnd", nullptr); bar != nullptr) GetWindowRect(bar, &taskbar);
+        const velmora::Rect clear = velmora::clearOfTaskbar(
+            {monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom},
+            {taskbar.left, taskbar.top, taskbar.right, taskbar.bottom});
+        const RECT work{clear.left, clear.top, clear.right, clear.bottom};
+        std::printf("# the occasions dialog at %ld,%ld-%ld,%ld in the work area %ld,%ld-%ld,%ld\n", box.left, box.top,
+                    box.right, box.bottom, work.left, work.top, work.right, work.bottom);
+        check(box.left >= work.left && box.top >= work.top && box.right <= work.right && box.bottom <= work.bottom,
+              "the occasions dialog stands whole inside the work area");
         const HWND list = GetDlgItem(events, IDC_OCCASIONS_LIST);
         check(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) > 0, "the occasions dialog lists its days as items to read");
         screenshot(events, shots.empty() ? L"" : shots + L"\\occasions-" + std::to_wstring(dpi) + L"-dpi.bmp");
