@@ -8,6 +8,15 @@ namespace {
 // Balloons and Persian message boxes break their lines here, about a third of a small screen.
 constexpr std::size_t kShortLine = 56;
 
+// Whether the text holds a letter of a right-to-left script (Hebrew, Arabic and its
+// presentation forms). A piece without one reads alike in either direction, and is left as
+// it is: Wine draws the isolate's marks of a Latin-only piece as boxes.
+bool hasRightToLeftLetter(std::u16string_view text) {
+    for (const char16_t c : text)
+        if ((c >= u'\u0590' && c <= u'\u08FF') || (c >= u'\uFB1D' && c <= u'\uFEFC')) return true;
+    return false;
+}
+
 }  // namespace
 
 std::u16string readingRightToLeft(std::u16string_view text) {
@@ -17,10 +26,12 @@ std::u16string readingRightToLeft(std::u16string_view text) {
     while (start <= text.size()) {
         const std::size_t end = std::min(text.find_first_of(u"\n\t", start), text.size());
         const std::u16string_view piece = text.substr(start, end - start);
-        if (!piece.empty()) {
-            out += kRightToLeftEmbedding;
+        if (hasRightToLeftLetter(piece)) {
+            out += kRightToLeftIsolate;
             out += piece;
-            out += kPopDirectionalFormatting;
+            out += kPopDirectionalIsolate;
+        } else {
+            out += piece;
         }
         if (end == text.size()) break;
         out += text[end];

@@ -2,8 +2,9 @@
 // out from the left (the notification area's tooltips and balloons, Wine's lists, buttons and
 // message boxes) puts a line that starts with a number, ends with a full stop or holds a Latin
 // word in the wrong order: "۹ دسامبر ۲۰۲۶" reads, from the right, month, year, day. Held in a
-// right-to-left embedding, each line reads from the right there too, and a place that reads
-// right to left anyway is not changed by it.
+// right-to-left isolate, each line reads from the right there too, and a place that reads
+// right to left anyway is not changed by it. (An embedding reads the same, but Wine's mirrored
+// lists then measure a column short and cut its last letter.)
 #pragma once
 
 #include <cstddef>
@@ -14,11 +15,12 @@
 
 namespace velmora {
 
-inline constexpr char16_t kRightToLeftEmbedding = u'\u202B';
-inline constexpr char16_t kPopDirectionalFormatting = u'\u202C';
+inline constexpr char16_t kRightToLeftIsolate = u'\u2067';
+inline constexpr char16_t kPopDirectionalIsolate = u'\u2069';
 
 // Each line (between "\n") and each column of a line (between tabs, which Windows draws one
-// by one) held in a right-to-left embedding; empty pieces stay empty.
+// by one) that holds a Persian (or other right-to-left) letter, held in a right-to-left
+// isolate; the others (a Latin name, a number alone) stay as they are.
 std::u16string readingRightToLeft(std::u16string_view text);
 
 // The same in Persian; English text as it is.

@@ -32,7 +32,7 @@ void appendPersonalDays(std::u16string& tooltip, const CalendarData& data, DayNu
 }
 
 // The tip holds 127 characters and a terminator; a line that does not fit whole is left out,
-// so that no line is cut in the middle of its embedding.
+// so that no line is cut in the middle of its isolate.
 std::u16string fitted(std::u16string tooltip) {
     while (tooltip.size() > 127) {
         const std::size_t lastBreak = tooltip.rfind(u'\n');

@@ -23,10 +23,10 @@ TEST(LunarMonths, TheDialogListsFromTheLastOfficialMonthToAYearAhead) {
     EXPECT_EQ(lunarMonthRowText(shawwal, Language::english, u"predicted"),
               u"Shawwal 1448\t19 Esfand 1405\t10 March 2027\tpredicted");
     EXPECT_EQ(lunarMonthRowText(shawwal, Language::persian, u"x"),
-              u"\u202B\u0634\u0648\u0627\u0644 \u06F1\u06F4\u06F4\u06F8\u202C\t\u202B\u06F1\u06F9 "
+              u"\u2067\u0634\u0648\u0627\u0644 \u06F1\u06F4\u06F4\u06F8\u2069\t\u2067\u06F1\u06F9 "
               u"\u0627\u0633\u0641\u0646\u062F "
-              u"\u06F1\u06F4\u06F0\u06F5\u202C\t\u202B\u06F1\u06F0 \u0645\u0627\u0631\u0633 "
-              u"\u06F2\u06F0\u06F2\u06F7\u202C\t\u202Bx\u202C");
+              u"\u06F1\u06F4\u06F0\u06F5\u2069\t\u2067\u06F1\u06F0 \u0645\u0627\u0631\u0633 "
+              u"\u06F2\u06F0\u06F2\u06F7\u2069\tx");
 
     const auto options = lunarStartOptions(data, shawwal, Language::english);
     ASSERT_EQ(options.size(), 2u);

@@ -70,7 +70,7 @@ TEST(ReadingOrder, ThePlainLineReadsWrongWhereTextIsLaidOutFromTheLeft) {
 }
 
 TEST(ReadingOrder, EachLineAndColumnIsEmbeddedAlone) {
-    EXPECT_EQ(readingRightToLeft(u"a\n\nb\tc"), u"\u202Ba\u202C\n\n\u202Bb\u202C\t\u202Bc\u202C");
+    EXPECT_EQ(readingRightToLeft(u"\u0627\n\nb\t\u0628 c"), u"\u2067\u0627\u2069\n\nb\t\u2067\u0628 c\u2069");
     EXPECT_EQ(inReadingOrder(u"a b", Language::english), u"a b");
     EXPECT_EQ(brokenIntoLines(u"one two  three\nfour", 7), u"one two\nthree\nfour");
     EXPECT_EQ(brokenIntoLines(u"averylongword x", 4), u"averylongword\nx");

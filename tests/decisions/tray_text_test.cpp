@@ -46,13 +46,13 @@ TEST(TrayIcon, PersianSentences) {
     const TrayIconContent content = trayIconContent(files, {2026, 12, 9}, Language::persian);
     EXPECT_EQ(
         content.tooltip,
-        u"\u202B\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647 \u06F1\u06F8 \u0622\u0630\u0631 "
-        u"\u06F1\u06F4\u06F0\u06F5\u202C\n"  // چهارشنبه ۱۸ آذر ۱۴۰۵
-        u"\u202B\u06F9 \u062F\u0633\u0627\u0645\u0628\u0631 \u06F2\u06F0\u06F2\u06F6\u202C\n"  // ۹ دسامبر ۲۰۲۶
-        u"\u202B" +
+        u"\u2067\u0686\u0647\u0627\u0631\u0634\u0646\u0628\u0647 \u06F1\u06F8 \u0622\u0630\u0631 "
+        u"\u06F1\u06F4\u06F0\u06F5\u2069\n"  // چهارشنبه ۱۸ آذر ۱۴۰۵
+        u"\u2067\u06F9 \u062F\u0633\u0627\u0645\u0628\u0631 \u06F2\u06F0\u06F2\u06F6\u2069\n"  // ۹ دسامبر ۲۰۲۶
+        u"\u2067" +
             std::u16string(
                 formatPersianDigits(lunarDate(files.hijri(), gregorianToDayNumber(2026, 12, 9))->day).view()) +
-            u" \u062C\u0645\u0627\u062F\u06CC \u0627\u0644\u062B\u0627\u0646\u06CC \u06F1\u06F4\u06F4\u06F8\u202C");
+            u" \u062C\u0645\u0627\u062F\u06CC \u0627\u0644\u062B\u0627\u0646\u06CC \u06F1\u06F4\u06F4\u06F8\u2069");
     EXPECT_EQ(content.iconId, IDI_DAY_BASE + 18);
     EXPECT_EQ(content.tooltip.find(u','), std::u16string::npos);
     EXPECT_EQ(content.tooltip.find(u"  "), std::u16string::npos);
@@ -73,8 +73,7 @@ TEST(TrayIcon, TheUsersOwnDaysOfTodayCloseTheTooltip) {
                    {Calendar::jalali, 9, 19, u"not today", true}};
     for (const Language language : {Language::english, Language::persian}) {
         const std::u16string tip = trayIconContent(data, {2026, 12, 9}, language).tooltip;  // 29 Jumada II 1448
-        EXPECT_TRUE(tip.ends_with(language == Language::persian ? u"\n\u202B\u2605 Mother's birthday\u202C"
-                                                                : u"\n\u2605 Mother's birthday"));
+        EXPECT_TRUE(tip.ends_with(u"\n\u2605 Mother's birthday"));
         EXPECT_EQ(tip.find(u"not today"), std::u16string::npos);
     }
 }

@@ -442,6 +442,23 @@ void closeMenu(HWND w) {
     Sleep(300);
 }
 
+// The balloon as the notification area shows it, when it does, with the screen's corner below it.
+void balloonShot(const std::wstring& path) {
+    HWND balloon = nullptr;
+    for (int i = 0; i < 60 && balloon == nullptr; ++i) {
+        for (HWND h = FindWindowW(L"tooltips_class32", nullptr); h != nullptr;
+             h = FindWindowExW(nullptr, h, L"tooltips_class32", nullptr))
+            if (IsWindowVisible(h)) balloon = h;
+        if (balloon == nullptr) Sleep(50);
+    }
+    RECT shown{};
+    if (balloon != nullptr && !path.empty()) {
+        GetWindowRect(balloon, &shown);
+        screenshotOf({shown.left - 12, shown.top - 12, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+                     path);
+    }
+}
+
 std::wstring trayText(HWND w, int which);
 HWND findDialog(const wchar_t* title, DWORD process, int tries = 100);
 std::wstring staticTextHolding(HWND dialog, const std::wstring& part);
@@ -1037,6 +1054,27 @@ void languageScenario(const std::wstring& shots) {
           "About is in Persian, laid out right to left");
     screenshot(about, shots.empty() ? L"" : shots + L"\\about-persian.bmp");
     if (about != nullptr) SendMessageW(about, WM_COMMAND, IDOK, 0);
+    // The occasions dialog in Persian: mirrored, its caption at the right, its days in Persian digits.
+    PostMessageW(w, WM_COMMAND, IDC_ALL_OCCASIONS, 0);
+    HWND events = nullptr;
+    for (int i = 0; i < 100 && events == nullptr; ++i) {
+        for (HWND h = FindWindowW(L"#32770", nullptr); h != nullptr; h = FindWindowExW(nullptr, h, L"#32770", nullptr))
+            if (ownedBy(h, p.process.dwProcessId) && IsWindowVisible(h) &&
+                textOf(h).rfind(L"\x0645\x0646\x0627\x0633\x0628\x062A", 0) == 0)  // مناسبت
+                events = readyDialog(h);
+        if (events == nullptr) Sleep(50);
+    }
+    check(events != nullptr && (GetWindowLongW(events, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0,
+          "the occasions dialog is Persian and mirrored");
+    screenshot(events, shots.empty() ? L"" : shots + L"\\occasions-persian.bmp");
+    if (events != nullptr) SendMessageW(events, WM_CLOSE, 0, 0);
+    // The first close tells, in Persian, where Velmora went.
+    SendMessageW(w, WM_CLOSE, 0, 0);
+    settle(w);
+    const std::wstring told = trayText(w, 1);
+    check(told.rfind(L"\x2067", 0) == 0 && told.find(L"\x0627\x0639\x0644\x0627\x0646") != std::wstring::npos,
+          "the first close's balloon is Persian, each line reading right to left");  // اعلان
+    balloonShot(shots.empty() ? L"" : shots + L"\\closing-balloon-persian.bmp");
     stop(p);
 
     // Remembered at the next start; English again from the menu.
@@ -1318,20 +1356,7 @@ void myDaysScenario(const std::wstring& shots) {
     SendMessageW(w, WM_TIMECHANGE, 0, 0);  // a look at the clock
     settle(w);
     check(trayText(w, 1) == L"Mother's birthday", "and a balloon reminds of it: " + narrow(trayText(w, 1)));
-    // The balloon as the notification area shows it, when it does.
-    HWND balloon = nullptr;
-    for (int i = 0; i < 60 && balloon == nullptr; ++i) {
-        for (HWND h = FindWindowW(L"tooltips_class32", nullptr); h != nullptr;
-             h = FindWindowExW(nullptr, h, L"tooltips_class32", nullptr))
-            if (IsWindowVisible(h)) balloon = h;
-        if (balloon == nullptr) Sleep(50);
-    }
-    RECT shown{};
-    if (balloon != nullptr && !shots.empty()) {
-        GetWindowRect(balloon, &shown);
-        screenshotOf({shown.left - 12, shown.top - 12, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
-                     shots + L"\\my-day-balloon.bmp");
-    }
+    balloonShot(shots.empty() ? L"" : shots + L"\\my-day-balloon.bmp");
     screenshot(w, shots.empty() ? L"" : shots + L"\\my-day-marked.bmp");
     command(w, 7);  // the month's occasions list it under a star
     const HWND events = findDialog(L"Events Dialog: Azar 1405", p.process.dwProcessId);
