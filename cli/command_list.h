@@ -38,6 +38,16 @@ inline constexpr std::string_view kUsage =
     "      An iCalendar file of a Solar Hijri year's (default: this year's) holidays and\n"
     "      occasions, one all-day event a day, for Outlook, Thunderbird or a phone calendar;\n"
     "      with --my-days the user's own days too. Importing it again updates the events.\n"
+    "  velmora-cli owghat [DATE] [--city NAME | --at LAT,LON] [--method institute|jafari] [--asr-isha]\n"
+    "  velmora-cli owghat --month YEAR-MONTH | --year YEAR [--city NAME | --at LAT,LON] ...\n"
+    "      The times of prayer of a Solar Hijri DATE (default: today) at one of Iran's 31\n"
+    "      provincial capitals (English or Persian name; default Tehran, in Iran Standard\n"
+    "      Time) or at LAT,LON (degrees north and east, in this computer's time zone): Fajr,\n"
+    "      Sunrise, Dhuhr, Sunset, Maghrib and Midnight by the Institute of Geophysics'\n"
+    "      method (or the Jafari), rounded to the minute as its tables are; with --asr-isha\n"
+    "      also Asr and Isha, which no official table gives. --month and --year print a line\n"
+    "      a day: the date and the six times (then Asr and Isha), tab-separated, \"-\" where\n"
+    "      the Sun does not come to the time's angle.\n"
     "  velmora-cli check [--data DIR]\n"
     "      Validates calendar.ini and events.ini.\n"
     "  velmora-cli lunar show [--data DIR] [YEAR]\n"
@@ -69,6 +79,7 @@ int holidaysCommand(const std::vector<std::string_view>& args, const CommandCont
 int lunarCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int icsCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int todayCommand(const std::vector<std::string_view>& args, const CommandContext& context);
+int owghatCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 
 // The lines of kUsage that describe one command; empty for a command it does not name.
 std::string commandUsage(std::string_view command);
