@@ -100,7 +100,11 @@ class GridAccessible : public IAccessible {
         }
         const auto& days = grid_->days_.days;
         if (child.lVal < 1 || child.lVal > static_cast<LONG>(days.size())) return E_INVALIDARG;
-        *name = allocate(days[static_cast<std::size_t>(child.lVal - 1)].first);
+        std::u16string words = days[static_cast<std::size_t>(child.lVal - 1)].first;
+        if (grid_->moreWords_) {
+            if (const std::u16string more = grid_->moreWords_(child.lVal); !more.empty()) words += more;
+        }
+        *name = allocate(words);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT, BSTR* value) override {

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,9 @@ class DayGrid {
                    const DisplayScale& scale, std::int32_t width, std::int32_t height, const RECT& place);
     // Tells screen readers that the cursor is on another day (or the month changed).
     void cursorMoved();
+    // What is said of a day after its date (its times of prayer), its separator first, asked
+    // of the owner only when a screen reader asks for the day; empty says nothing more.
+    void sayAlso(std::function<std::u16string(std::int32_t day)> words) { moreWords_ = std::move(words); }
 
   private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -55,6 +59,7 @@ class DayGrid {
     HWND window_ = nullptr;
     bool focused_ = false;  // between WM_SETFOCUS and WM_KILLFOCUS
     GridDays days_;
+    std::function<std::u16string(std::int32_t day)> moreWords_;
     GridAccessible* accessible_ = nullptr;
 
     friend class GridAccessible;

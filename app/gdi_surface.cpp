@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <usp10.h>
+
 #include "app/display_scale.h"
 #include "data/integer_text.h"
 
@@ -163,6 +165,21 @@ void GdiSurface::selectFont(FontId font) {
 }
 
 std::int32_t GdiSurface::textWidth(std::u16string_view text) {
+    // Arabic letters join, and a joined word is narrower than its letters one by one, which
+    // is what GetTextExtentPoint32 measures on Wine: such a text is measured as shaped.
+    const bool joins = std::any_of(text.begin(), text.end(), [](char16_t c) {
+        return (c >= 0x0590 && c <= 0x08FF) || (c >= 0xFB1D && c <= 0xFEFF);
+    });
+    if (joins) {
+        const auto length = static_cast<int>(text.size());
+        SCRIPT_STRING_ANALYSIS analysis = nullptr;
+        if (SUCCEEDED(ScriptStringAnalyse(dc_, text.data(), length, length * 3 / 2 + 16, -1, SSA_GLYPHS | SSA_FALLBACK,
+                                          0, nullptr, nullptr, nullptr, nullptr, nullptr, &analysis))) {
+            const std::int32_t width = ScriptString_pSize(analysis)->cx;
+            ScriptStringFree(&analysis);
+            return width;
+        }
+    }
     SIZE size{};
     GetTextExtentPoint32W(dc_, reinterpret_cast<const wchar_t*>(text.data()), static_cast<int>(text.size()), &size);
     return size.cx;
@@ -175,14 +192,17 @@ void GdiSurface::setTextAlign(TextAlign align) {
         case TextAlign::leftTop: SetTextAlign(dc_, TA_LEFT | TA_TOP); return;
         case TextAlign::rightTop: SetTextAlign(dc_, TA_RIGHT | TA_TOP); return;
         case TextAlign::rightTopRightToLeft: SetTextAlign(dc_, TA_RIGHT | TA_TOP | TA_RTLREADING); return;
+        case TextAlign::centreTop: SetTextAlign(dc_, TA_CENTER | TA_TOP); return;
+        case TextAlign::centreTopRightToLeft: SetTextAlign(dc_, TA_CENTER | TA_TOP | TA_RTLREADING); return;
     }
 }
 
 void GdiSurface::drawText(std::int32_t x, std::int32_t y, std::u16string_view text) {
-    // A number needs neither reordering nor shaping, in any script's digits: spare it the
-    // bidirectional pass, the most costly part of drawing a short text.
-    const bool number = std::all_of(text.begin(), text.end(),
-                                    [](char16_t c) { return c == u'-' || c == u'/' || decimalDigitValue(c) >= 0; });
+    // A number or a clock needs neither reordering nor shaping, in any script's digits: spare
+    // it the bidirectional pass, the most costly part of drawing a short text.
+    const bool number = std::all_of(text.begin(), text.end(), [](char16_t c) {
+        return c == u'-' || c == u'/' || c == u':' || decimalDigitValue(c) >= 0;
+    });
     ExtTextOutW(dc_, x, y, number ? ETO_IGNORELANGUAGE : 0, nullptr, reinterpret_cast<const wchar_t*>(text.data()),
                 static_cast<UINT>(text.size()), nullptr);
 }

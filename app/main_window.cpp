@@ -8,9 +8,11 @@
 #include "app/display_scale.h"
 #include "app/lunar_dialog.h"
 #include "app/my_days_dialog.h"
+#include "app/prayer_dialog.h"
 #include "app/tray_notices.h"
 #include "app/win32_text.h"
 #include "data/executable_folder.h"
+#include "data/local_offset.h"
 #include "decisions/icon_size.h"
 #include "decisions/keyboard.h"
 #include "decisions/link_area.h"
@@ -23,6 +25,7 @@ namespace {
 
 constexpr UINT kTrayMessage = WM_USER + 1;
 constexpr UINT_PTR kDayChangeTimer = 1;
+constexpr UINT_PTR kPrayerTimer = 2;
 constexpr wchar_t kHomePage[] = L"https://velmora.co.ir/";
 constexpr int kDesignWidth = 400;  // the window at 96 dpi, frame included
 constexpr int kDesignHeight = 569;
@@ -36,7 +39,11 @@ LocalTime readClock() {
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance)
-    : instance_(instance), data_(executableFolder()), picture_(instance), words_(instance, storedInterfaceLanguage()) {}
+    : instance_(instance),
+      data_(executableFolder()),
+      picture_(instance),
+      words_(instance, storedInterfaceLanguage()),
+      prayer_(loadPrayerSettings()) {}
 
 MainWindow::~MainWindow() {
     if (handle() != nullptr) DestroyWindow(handle());
@@ -61,8 +68,9 @@ bool MainWindow::registerClass(HINSTANCE instance) {
 }
 
 bool MainWindow::create(int showCommand) {
+    const SIZE size = designSize();
     CreateWindowExW(words_.windowLayout(), kClassName, kTitle, WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                    300, 90, kDesignWidth, kDesignHeight, nullptr, nullptr, instance_, this);
+                    300, 90, size.cx, size.cy, nullptr, nullptr, instance_, this);
     if (handle() == nullptr) return false;
     ShowWindow(handle(), showCommand);
     UpdateWindow(handle());
@@ -105,7 +113,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case DataWatch::kProblemMessage: data_.warn(wParam, words_, handle()); return 0;
         case DataWatch::kWrittenMessage: showWrittenData(); return 0;
         case WM_TIMECHANGE: return onClock();
-        case WM_TIMER: return wParam == kDayChangeTimer ? onClock() : 0;
+        case WM_TIMER:
+            if (wParam == kPrayerTimer) onPrayerClock();
+            return wParam == kDayChangeTimer ? onClock() : 0;
         case WM_POWERBROADCAST:
             if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) onClock();
             return TRUE;
@@ -140,6 +150,14 @@ LRESULT MainWindow::onCreate() {
     const UINT dpi = windowDpi(handle());
     picture_.scaleTo(dpi);
     grid_ = std::make_unique<DayGrid>(handle(), instance_, IDC_DAY_GRID);
+    grid_->sayAlso([this](std::int32_t day) -> std::u16string {
+        if (!prayer_.shown) return {};
+        ShownMonth asked = shown_;
+        asked.day = day;
+        const std::u16string times =
+            prayerTimesWords(prayer_, prayerTimesOf(shownDayNumber(asked, data_.data())), words_.language());
+        return (words_.rightToLeft() ? u"\u061B " : u"; ") + times;
+    });
     controls_ = std::make_unique<MainControls>(handle(), instance_, picture_.fonts(), grid_->handle());
     if (dpi != 96) {
         scaleTo(dpi, nullptr);
@@ -157,7 +175,9 @@ LRESULT MainWindow::onCreate() {
 }
 
 LRESULT MainWindow::onSize(LPARAM lParam) {
-    picture_.sized(handle(), LOWORD(lParam), HIWORD(lParam));
+    // The band of times stands under what the paint lays out by the client's size.
+    const int band = picture_.scale().px(bandSpace());
+    picture_.sized(handle(), LOWORD(lParam), HIWORD(lParam) - band);
     controls_->layOut(picture_.width(), picture_.height(), picture_.linkCharWidth());
     showGridDays();  // where the cells are now
     return 0;
@@ -173,7 +193,7 @@ void MainWindow::scaleTo(UINT dpi, const RECT* suggested) {
     controls_->rescale();
     setWindowIconsAtDpi(handle(), instance_, L"calendar", kWindowIconPixels, kTrayIconPixels, dpi,
                         words_.rightToLeft());
-    const RECT place = windowPlaceAtDpi(handle(), dpi, {kDesignWidth, kDesignHeight}, suggested);
+    const RECT place = windowPlaceAtDpi(handle(), dpi, designSize(), suggested);
     SetWindowPos(handle(), nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     RECT client;
@@ -205,7 +225,12 @@ LRESULT MainWindow::onPaint() {
     if (controls_->holidayListFocused())
         view.focusedHoliday = static_cast<std::int32_t>(SendMessageW(controls_->holidayList(), LB_GETCURSEL, 0, 0));
     view.occasionsButton = controls_->clipSelfDrawn(dc, picture_.scale());
-    picture_.paint(handle(), dc, view);
+    if (prayer_.shown) {
+        const PrayerBand band = shownBand();
+        picture_.paint(handle(), dc, view, &band);
+    } else {
+        picture_.paint(handle(), dc, view, nullptr);
+    }
     EndPaint(handle(), &paint);
     return 0;
 }
@@ -245,7 +270,70 @@ LRESULT MainWindow::onClock() {
     }
     remindOfMyDays(*tray_, data_.data(), now, words_, menus_.remindersOn(), menus_.eveningBeforeOn());
     SetTimer(handle(), kDayChangeTimer, static_cast<UINT>(decision.nextCheckMs), nullptr);
+    onPrayerClock();
     return 0;
+}
+
+void MainWindow::onPrayerClock() {
+    const LocalTime now = readClock();
+    const DayNumber today = gregorianToDayNumber(now.date.year, now.date.month, now.date.day);
+    const DayPrayerTimes yesterday = prayerTimesOf(today - 1), times = prayerTimesOf(today),
+                         tomorrow = prayerTimesOf(today + 1);
+    const std::int32_t nowMinutes = now.hour * 60 + now.minute;
+    std::optional<std::int32_t> wake = remindOfPrayers(*tray_, prayer_, now, yesterday, times, tomorrow, words_);
+    if (const auto next = nextPrayer(yesterday, times, tomorrow, nowMinutes, prayer_.asrAndIsha)) {
+        if (!wake || next->minutes < *wake) wake = next->minutes;
+    }
+    // The tooltip names the next time, and the band marks it: both move on as each time passes.
+    if (tray_->wanted()) tray_->show(trayContent());
+    if (prayer_.shown && shownDayNumber(shown_, data_.data()) == today)
+        RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
+    // A minute's worth of clock at most half an hour ahead: a change of the clock or a resume
+    // looks again by itself.
+    const std::int32_t seconds = now.hour * 3600 + now.minute * 60 + now.second;
+    const std::int32_t wait = wake ? std::clamp(*wake * 60 - seconds, 1, 1800) : 1800;
+    SetTimer(handle(), kPrayerTimer, static_cast<UINT>(wait) * 1000 + 500, nullptr);
+}
+
+DayPrayerTimes MainWindow::prayerTimesOf(DayNumber day) {
+    for (const auto& [reckoned, times] : prayerDays_)
+        if (reckoned == day) return times;
+    if (prayerDays_.size() >= 8) prayerDays_.erase(prayerDays_.begin());
+    const CivilDate date = dayNumberToGregorian(day);
+    prayerDays_.emplace_back(day, timesOfDay(prayer_, date, localUtcOffsetMinutes(date.year, date.month, date.day)));
+    return prayerDays_.back().second;
+}
+
+PrayerBand MainWindow::shownBand() {
+    const DayNumber day = shownDayNumber(shown_, data_.data());
+    const DayPrayerTimes times = prayerTimesOf(day);
+    std::optional<PrayerTime> next;
+    const LocalTime now = readClock();
+    if (day == gregorianToDayNumber(now.date.year, now.date.month, now.date.day)) {
+        const DayPrayerTimes yesterday = prayerTimesOf(day - 1), tomorrow = prayerTimesOf(day + 1);
+        const auto coming = nextPrayer(yesterday, times, tomorrow, now.hour * 60 + now.minute, prayer_.asrAndIsha);
+        if (coming && coming->minutes < 1440) next = coming->time;
+    }
+    const CivilDate shownDate = dayNumberToDate(shown_.mode, data_.data().hijri(), day);
+    return prayerBand(prayer_, times, velmora::dateText(shown_.mode, shownDate, words_.language(), DateForm::dayMonth),
+                      next, words_.language());
+}
+
+std::int32_t MainWindow::bandSpace() const {
+    const std::size_t columns = prayer_.asrAndIsha ? kPrayerTimeCount : kPrayerTimeCount - 2;
+    return prayer_.shown ? prayerBandSpace(columns) : 0;
+}
+
+SIZE MainWindow::designSize() const { return {kDesignWidth, kDesignHeight + bandSpace()}; }
+
+void MainWindow::applyPrayerSettings(const PrayerSettings& settings) {
+    const bool resized = settings.shown != prayer_.shown || settings.asrAndIsha != prayer_.asrAndIsha;
+    prayer_ = settings;
+    prayerDays_.clear();
+    savePrayerSettings(prayer_);
+    if (resized) scaleTo(picture_.dpi(), nullptr);  // taller or shorter by the band
+    onPrayerClock();
+    RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
 }
 
 LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
@@ -302,8 +390,16 @@ LRESULT MainWindow::onDoubleClick(LPARAM lParam) {
 
 LRESULT MainWindow::onLeftButtonDown(LPARAM lParam) {
     const POINT p = pointer(lParam);
-    if (linkClicked(p.x, p.y, picture_.width(), picture_.height()))
+    if (linkClicked(p.x, p.y, picture_.width(), picture_.height())) {
         ShellExecuteW(nullptr, nullptr, kHomePage, nullptr, nullptr, SW_SHOW);
+    } else if (const auto day = dayAtPoint(shownLayout(), picture_.width(), picture_.height(), p.x, p.y)) {
+        // A click on a day puts the day cursor there, and the band shows that day's times.
+        show(monthHolding(shown_.mode, data_.data(), *day));
+        if (grid_ != nullptr) {
+            SetFocus(grid_->handle());
+            grid_->cursorMoved();
+        }
+    }
     return 0;
 }
 
@@ -367,6 +463,10 @@ bool MainWindow::onMenuCommand(WORD id) {
                 .run(handle());
             return false;
         case IDM_OPTION_MY_DAYS: openMyDays(std::nullopt); return false;  // a new day starts on the shown one
+        case IDM_OPTION_PRAYER_TIMES:
+            if (const auto chosen = PrayerDialog(instance_, words_, prayer_).run(handle()))
+                applyPrayerSettings(*chosen);
+            return false;
         case IDM_OPTION_CORRECT_LUNAR: LunarDialog(instance_, words_, today_, data_).run(handle()); return false;
         default: return false;
     }
@@ -441,12 +541,25 @@ std::u16string MainWindow::aboutLunarNote() {
 
 TrayIconContent MainWindow::trayContent() {
     lookAtDataFiles();  // the tooltip's lunar date from calendar.ini as it is now
-    return trayIconContent(data_.data(), today_, words_.language());
+    return trayContentAsRead();
+}
+
+TrayIconContent MainWindow::trayContentAsRead() {
+    std::u16string prayer;
+    if (prayer_.shown) {
+        const LocalTime now = readClock();
+        const DayNumber today = gregorianToDayNumber(now.date.year, now.date.month, now.date.day);
+        const DayPrayerTimes yesterday = prayerTimesOf(today - 1), times = prayerTimesOf(today);
+        if (const auto next =
+                nextPrayer(yesterday, times, prayerTimesOf(today + 1), now.hour * 60 + now.minute, prayer_.asrAndIsha))
+            prayer = nextPrayerLine(*next, words_.language());
+    }
+    return trayIconContent(data_.data(), today_, words_.language(), prayer);
 }
 
 void MainWindow::lookAtDataFiles() {
     if (!data_.look() || controls_ == nullptr) return;
-    if (tray_->wanted()) tray_->show(trayIconContent(data_.data(), today_, words_.language()));
+    if (tray_->wanted()) tray_->show(trayContentAsRead());
     menus_.offerLunar(modeAvailable(Calendar::hijri, data_.data()));
     showGridDays();
     if (occasionsDialog_->isOpen()) occasionsDialog_->follow(occasionsListing());

@@ -19,6 +19,7 @@
 #include "app/main_controls.h"
 #include "app/menu_commands.h"
 #include "app/occasions_dialog.h"
+#include "app/prayer_store.h"
 #include "app/tray_icon.h"
 #include "app/window_object.h"
 #include "app/window_picture.h"
@@ -89,6 +90,8 @@ class MainWindow : public WindowObject<MainWindow> {
     ListedMonth occasionsListing() const;
     // Today's icon and tooltip, from the data files as they are now.
     TrayIconContent trayContent();
+    // The same from the data files as last read, with the next time of prayer.
+    TrayIconContent trayContentAsRead();
     // Looks at the data files again, as before every use; a table that comes or goes moves
     // the view and the Hijri mode's menu item with it, and any change reaches the occasions
     // dialog.
@@ -100,6 +103,19 @@ class MainWindow : public WindowObject<MainWindow> {
     // My Days…, on the shown day, or on the day a double-click was on.
     void openMyDays(std::optional<DayNumber> clicked);
     std::u16string aboutLunarNote();
+    // The window's size at 96 dpi, frame included: taller by the band of times while shown.
+    SIZE designSize() const;
+    // The band of times and its margin under the link, in 96-dpi pixels; 0 while not shown.
+    std::int32_t bandSpace() const;
+    // The times of prayer of a day at the chosen place, reckoned once a day and kept.
+    DayPrayerTimes prayerTimesOf(DayNumber day);
+    // The band of the shown day's times, the next one marked where the day is today.
+    PrayerBand shownBand();
+    // At each time of prayer and each reminder's moment: the tooltip's next time, the band's
+    // mark, the reminders; then waits for the next.
+    void onPrayerClock();
+    // Option > Prayer Times… took effect: kept, and the window, the tooltip and the reminders follow.
+    void applyPrayerSettings(const PrayerSettings& settings);
 
     HINSTANCE instance_;
     DataWatch data_;
@@ -116,6 +132,9 @@ class MainWindow : public WindowObject<MainWindow> {
     std::u16string moreHolidays_;
     std::u16string moreHolidaysHere_;
     std::u16string predictedMark_;
+
+    PrayerSettings prayer_;
+    std::vector<std::pair<DayNumber, DayPrayerTimes>> prayerDays_;  // the days reckoned, a few at most
 
     ShownMonth shown_;
     CivilDate today_;            // the local date, as the clock last said it

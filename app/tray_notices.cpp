@@ -1,6 +1,8 @@
 #include "app/tray_notices.h"
 
 #include "app/user_settings.h"
+
+#include <mmsystem.h>
 #include "decisions/lunar_months.h"
 #include "decisions/my_days_form.h"
 #include "decisions/reading_order.h"
@@ -12,6 +14,7 @@ namespace {
 constexpr wchar_t kPredictionNoticeValue[] = L"PredictedMonthsTold";  // the first predicted month told of
 constexpr wchar_t kRemindedValue[] = L"MyDaysReminded";               // the reminders given, a line each
 constexpr wchar_t kClosingToldValue[] = L"ClosingToTrayTold";         // "yes" once told
+constexpr wchar_t kPrayerRemindedValue[] = L"PrayerReminded";         // the reminders given, a line each
 
 }  // namespace
 
@@ -33,6 +36,24 @@ void tellOfPredictedMonths(TrayIcon& tray, const CalendarData& data, const Civil
     if (tray.balloon(balloonText(words.text(IDS_PREDICTED_NOTICE_TITLE), words.language()),
                      balloonText(withInsert(words.text(IDS_PREDICTED_NOTICE), month), words.language())))
         writeUserSetting(kPredictionNoticeValue, notice->key);
+}
+
+std::optional<std::int32_t> remindOfPrayers(TrayIcon& tray, const PrayerSettings& settings, const LocalTime& now,
+                                            const DayPrayerTimes& yesterday, const DayPrayerTimes& today,
+                                            const DayPrayerTimes& tomorrow, const Catalogue& words) {
+    const std::u16string kept = readUserSetting(kPrayerRemindedValue);
+    const PrayerReminders reminders = prayerReminders(settings, now, yesterday, today, tomorrow, toldKeys(kept));
+    if (!tray.added()) return reminders.nextLook;
+    const auto balloon = prayerBalloon(settings, now, reminders.due, kept, words.text(IDS_PRAYER_SOON),
+                                       words.text(IDS_PRAYER_NOW), words.language());
+    if (balloon &&
+        tray.balloon(balloonText(balloon->title, words.language()), balloonText(balloon->text, words.language()))) {
+        writeUserSetting(kPrayerRemindedValue, balloon->keptAfter);
+        if (!settings.sound.empty())
+            PlaySoundW(reinterpret_cast<const wchar_t*>(settings.sound.c_str()), nullptr,
+                       SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+    }
+    return reminders.nextLook;
 }
 
 void tellOfClosingToTray(TrayIcon& tray, const Catalogue& words) {

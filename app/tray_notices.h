@@ -7,6 +7,7 @@
 #include "app/catalogue.h"
 #include "app/tray_icon.h"
 #include "decisions/day_change.h"
+#include "decisions/prayer_day.h"
 #include "occasions/occasions.h"
 
 namespace velmora {
@@ -16,6 +17,12 @@ void remindOfMyDays(TrayIcon& tray, const CalendarData& data, const LocalTime& n
                     bool remindersOn, bool eveningBefore);
 // Once for each table, from 30 days before its first predicted month.
 void tellOfPredictedMonths(TrayIcon& tray, const CalendarData& data, const CivilDate& today, const Catalogue& words);
+// At a look at the clock: the reminders of the times of prayer due now, each once, with the
+// sound the user chose; when to look again (minutes from the start of today), if ever.
+std::optional<std::int32_t> remindOfPrayers(TrayIcon& tray, const PrayerSettings& settings, const LocalTime& now,
+                                            const DayPrayerTimes& yesterday, const DayPrayerTimes& today,
+                                            const DayPrayerTimes& tomorrow, const Catalogue& words);
+
 // The first time the window is closed: that Velmora goes on in the notification area, and how
 // to end it.
 void tellOfClosingToTray(TrayIcon& tray, const Catalogue& words);

@@ -26,7 +26,7 @@ POINT WindowPicture::designPoint(LPARAM lParam) const {
     return {scale().design(GET_X_LPARAM(lParam)), scale().design(GET_Y_LPARAM(lParam))};
 }
 
-void WindowPicture::paint(HWND window, HDC dc, const MonthView& view) {
+void WindowPicture::paint(HWND window, HDC dc, const MonthView& view, const PrayerBand* band) {
     RECT client;
     GetClientRect(window, &client);
     if (!canvas_ || !canvas_->fits(client.right, client.bottom))
@@ -36,6 +36,7 @@ void WindowPicture::paint(HWND window, HDC dc, const MonthView& view) {
     ScaledSurfaceFactory surfaces(shown, scale());
     linkCharWidth_ = drawLink(*surfaces.open(), width_, height_);
     paintDisplayMode(surfaces, view);
+    if (band != nullptr) drawPrayerBand(*surfaces.open(), *band, width_, height_ + 20);  // under the link
     canvas_->present(dc);
 }
 

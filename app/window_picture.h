@@ -9,6 +9,7 @@
 
 #include "app/gdi_surface.h"
 #include "render/main_paint.h"
+#include "render/prayer_band.h"
 #include "render/scaled_surface.h"
 
 namespace velmora {
@@ -32,9 +33,9 @@ class WindowPicture {
     // A point of the client area (as a mouse message's lParam) in 96-dpi pixels.
     POINT designPoint(LPARAM lParam) const;
 
-    // The link and the view, drawn on the canvas with the window's background and then shown
-    // on dc at once.
-    void paint(HWND window, HDC dc, const MonthView& view);
+    // The link and the view, and the band of times under them when given, drawn on the canvas
+    // with the window's background and then shown on dc at once.
+    void paint(HWND window, HDC dc, const MonthView& view, const PrayerBand* band);
     // Before the window goes: the canvas's objects are given back.
     void dropCanvas() { canvas_.reset(); }
 

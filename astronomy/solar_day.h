@@ -13,6 +13,8 @@ namespace velmora {
 struct GeoPlace {
     double latitude = 0.0;
     double longitude = 0.0;
+
+    friend bool operator==(const GeoPlace&, const GeoPlace&) = default;
 };
 
 // The Sun from half a day before 0h UT of a date to a day and a half after, reckoned five

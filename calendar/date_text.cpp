@@ -80,6 +80,7 @@ std::u16string dateText(Calendar calendar, const CivilDate& date, Language langu
             return numberText(date.day, digits) + u" " + monthWord(calendar, date.month, language) + u" " +
                    numberText(date.year, digits);
         case DateForm::monthOf: return monthWord(calendar, date.month, language) + u" " + numberText(date.year, digits);
+        case DateForm::dayMonth: return numberText(date.day, digits) + u" " + monthWord(calendar, date.month, language);
         case DateForm::numeric:
             return numberText(date.year, digits) + u"/" + twoDigits(date.month, digits) + u"/" +
                    twoDigits(date.day, digits);

@@ -33,10 +33,11 @@ inline std::u16string numberText(std::int64_t value, Language language) {
 std::u16string monthWord(Calendar calendar, std::int32_t month, Language language);
 
 enum class DateForm {
-    words,    // "18 Azar 1405", "۱۸ آذر ۱۴۰۵": the dialogs, the panel and the screen reader
-    monthOf,  // "Azar 1405": a month's title
-    numeric,  // "1405/09/18", "۱۴۰۵/۰۹/۱۸"
-    iso,      // "1405-09-18", always ASCII: the converter and files
+    words,     // "18 Azar 1405", "۱۸ آذر ۱۴۰۵": the dialogs, the panel and the screen reader
+    monthOf,   // "Azar 1405": a month's title
+    dayMonth,  // "18 Azar": a day of the year in view
+    numeric,   // "1405/09/18", "۱۴۰۵/۰۹/۱۸"
+    iso,       // "1405-09-18", always ASCII: the converter and files
 };
 
 std::u16string dateText(Calendar calendar, const CivilDate& date, Language language, DateForm form = DateForm::words);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,18 @@ constexpr Language interfaceLanguage(std::u16string_view choice, std::uint16_t d
 inline std::u16string withInsert(std::u16string text, std::u16string_view insert) {
     const std::size_t at = text.find(u"%s");
     if (at != std::u16string::npos) text.replace(at, 2, insert);
+    return text;
+}
+
+// The same with each "%s" in turn replaced by the next insert.
+inline std::u16string withInserts(std::u16string text, std::initializer_list<std::u16string_view> inserts) {
+    std::size_t from = 0;
+    for (const std::u16string_view insert : inserts) {
+        const std::size_t at = text.find(u"%s", from);
+        if (at == std::u16string::npos) break;
+        text.replace(at, 2, insert);
+        from = at + insert.size();
+    }
     return text;
 }
 

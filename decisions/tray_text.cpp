@@ -47,7 +47,8 @@ std::u16string fitted(std::u16string tooltip) {
 
 }  // namespace
 
-TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& g, Language language) {
+TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& g, Language language,
+                                std::u16string_view prayerLine) {
     const DayNumber n = gregorianToDayNumber(g.year, g.month, g.day);
     const auto h = lunarDate(data.hijri(), n);
     const CivilDate j = dayNumberToJalali(n);
@@ -74,6 +75,10 @@ TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& g, La
             tip += u'\n';
             appendLine(tip, english, Calendar::hijri, *h);
         }
+    }
+    if (!prayerLine.empty()) {
+        tip += u'\n';
+        tip += prayerLine;
     }
     appendPersonalDays(tip, data, n);
     tip = fitted(inReadingOrder(tip, language));

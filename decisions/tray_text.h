@@ -21,7 +21,8 @@ struct TrayIconContent {
 // wherever the tooltip is drawn: "چهارشنبه ۱۸ آذر ۱۴۰۵", "۹ دسامبر ۲۰۲۶", "۲۹ جمادی الثانی ۱۴۴۸".
 // Then a line "★ TEXT" for each of the user's own days of today, as far as the 127 characters
 // go (a line that does not fit is left out whole).
+// A line prayerLine ("اذان مغرب ۱۷:۱۱", the next time of prayer) follows the dates when given.
 TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& localDate,
-                                Language language = Language::english);
+                                Language language = Language::english, std::u16string_view prayerLine = {});
 
 }  // namespace velmora

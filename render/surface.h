@@ -44,7 +44,13 @@ struct TextMetrics {
 
 // Where (x, y) stands on the text; right-to-left reading lays a Persian sentence out from its
 // right end, so that its end (and an ellipsis there) is at the left.
-enum class TextAlign : std::int32_t { leftTop = 0, rightTop = 2, rightTopRightToLeft = 258 };
+enum class TextAlign : std::int32_t {
+    leftTop = 0,
+    rightTop = 2,
+    centreTop = 6,
+    rightTopRightToLeft = 258,
+    centreTopRightToLeft = 262,
+};
 
 struct Rect {
     std::int32_t left = 0;

@@ -76,6 +76,9 @@ TEST(TrayIcon, TheUsersOwnDaysOfTodayCloseTheTooltip) {
         EXPECT_TRUE(tip.ends_with(u"\n\u2605 Mother's birthday"));
         EXPECT_EQ(tip.find(u"not today"), std::u16string::npos);
     }
+    // The next time of prayer follows the dates, before the user's days.
+    EXPECT_TRUE(trayIconContent(data, {2026, 12, 9}, Language::english, u"Maghrib 17:11")
+                    .tooltip.ends_with(u", 1448\nMaghrib 17:11\n\u2605 Mother's birthday"));
 }
 
 }  // namespace

@@ -22,6 +22,7 @@
 
 #include "app/display_scale.h"
 #include "decisions/window_layout.h"
+#include "render/prayer_band.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -301,7 +302,8 @@ void windowScenario(const std::wstring& shots) {
     settle(w);
     RECT r;
     GetWindowRect(w, &r);
-    check(r.right - r.left == 400 && r.bottom - r.top == 569, "the window is 400 x 569");
+    check(r.right - r.left == 400 && r.bottom - r.top == 613,
+          "the window is 400 x 613, the band of prayer times included");
     check(r.left == 300 && r.top == 90, "at 300, 90");
     const LONG style = GetWindowLongW(w, GWL_STYLE);
     check((style & WS_CAPTION) == WS_CAPTION && (style & WS_MINIMIZEBOX) && !(style & WS_MAXIMIZEBOX) &&
@@ -347,10 +349,12 @@ void windowScenario(const std::wstring& shots) {
           "File: Go To Today (Home), Exit");
     check(menuItems(GetSubMenu(menu, 1)) ==
               L"&Jalali Mode\tCtrl+1=40003; &Miladi Mode\tCtrl+2=40004; &Hijri Mode\tCtrl+3=40009; -; "
-              L"&Correct Lunar Month\x2026=40012; My &Days\x2026=40013; &Remind Me of My Days=40014; "
+              L"&Correct Lunar Month\x2026=40012; My &Days\x2026=40013; &Prayer Times\x2026=40019; "
+              L"&Remind Me of My Days=40014; "
               L"Remind Me the &Evening Before=40015; -; E&nglish=40010; &\x0641\x0627\x0631\x0633\x06CC=40011; -; "
               L"Add to S&tartup=40005",
-          "Option: the three modes (Ctrl+1/2/3), Correct Lunar Month, My Days and its reminders, the two languages and "
+          "Option: the three modes (Ctrl+1/2/3), Correct Lunar Month, My Days, Prayer Times, the reminders, the two "
+          "languages and "
           "Add to Startup");
     check(menuItems(GetSubMenu(menu, 2)) == L"&Contents\tF1=40007; -; Check for &Updates=50000; -; &About=40008",
           "Help: Contents (F1), Check for Updates, About");
@@ -855,28 +859,57 @@ void paintCostScenario(const std::wstring&) {
         RedrawWindow(here, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     };
     for (int i = 0; i < 20; ++i) timing(barePaint), timing(barePaintHere), timing(monthStep);  // warm up
-    // On a busy machine the best of three runs.
-    double best = 1e9;
-    std::string report;
-    for (int run = 0; run < 3 && best > 3.0; ++run) {
-        const std::vector<double> medians = interleavedMedians({monthStep, barePaint, barePaintHere});
-        const double stepMs = medians[0], bareMs = medians[1], hereMs = medians[2];
-        char line[240];
-        std::snprintf(line, sizeof line,
-                      "month step %.3f ms, bare paint of 200 text runs %.3f ms: ratio %.1f "
-                      "(the bare window painted in the driver's own process: %.3f ms, ratio %.1f)",
-                      stepMs, bareMs, stepMs / bareMs, hereMs, stepMs / hereMs);
-        if (stepMs / bareMs < best) {
-            best = stepMs / bareMs;
-            report = line;
+    // On a busy machine the best of three runs (all three where two figures are compared).
+    const auto measure = [&](double& best, std::string& report, bool allRuns) {
+        best = 1e9;
+        for (int run = 0; run < 3 && (best > 3.0 || allRuns); ++run) {
+            const std::vector<double> medians = interleavedMedians({monthStep, barePaint, barePaintHere});
+            const double stepMs = medians[0], bareMs = medians[1], hereMs = medians[2];
+            char line[240];
+            std::snprintf(line, sizeof line,
+                          "month step %.3f ms, bare paint of 200 text runs %.3f ms: ratio %.1f "
+                          "(the bare window painted in the driver's own process: %.3f ms, ratio %.1f)",
+                          stepMs, bareMs, stepMs / bareMs, hereMs, stepMs / hereMs);
+            if (stepMs / bareMs < best) {
+                best = stepMs / bareMs;
+                report = line;
+            }
         }
-    }
+    };
+    double best = 0;
+    std::string report;
+    measure(best, report, true);
     // The bound holds at 96 dpi; at other scales the figure is reported.
     if (dpi == 96) {
         check(best <= 3.0, report);
     } else {
         std::printf("# at %d dpi: %s\n", dpi, report.c_str());
     }
+    // What the band of times under the month adds: hidden and shown again through Option >
+    // Prayer Times…, twice, each time measured as above; the better figure of each kept.
+    const auto toggleBand = [&] {
+        PostMessageW(w, WM_COMMAND, 40019, 0);
+        const HWND box = findDialog(L"Prayer Times", p.process.dwProcessId);
+        if (box == nullptr) return false;
+        SendMessageW(GetDlgItem(box, 1080), BM_CLICK, 0, 0);
+        SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+        settle(w);
+        return true;
+    };
+    double with = 1e9, without = 1e9;
+    for (int round = 0; round < 2; ++round) {
+        double figure = 0;
+        std::string line;
+        if (!toggleBand()) break;
+        measure(figure, line, true);
+        without = std::min(without, figure);
+        if (!toggleBand()) break;
+        measure(figure, line, true);
+        with = std::min(with, figure);
+    }
+    std::printf(
+        "# month step against the bare paint: %.3f with the band of times, %.3f without: the band adds %.1f %%\n", with,
+        without, (with / without - 1.0) * 100.0);
     DestroyWindow(here);
     PostMessageW(elsewhere, WM_CLOSE, 0, 0);
     WaitForSingleObject(helper.hProcess, 5000);
@@ -1313,6 +1346,19 @@ void lunarScenario(const std::wstring& shots) {
     stop(again);
 }
 
+// The program stopped and started again from its folder, then made to look at the clock (as
+// it does at its timer), for what a restart keeps.
+Program restartLookingAtTheClock(Program& running, const std::wstring& folder) {
+    stop(running);
+    Program again = startCopy(folder);
+    if (again.window != nullptr) {
+        settle(again.window);
+        SendMessageW(again.window, WM_TIMECHANGE, 0, 0);
+        settle(again.window);
+    }
+    return again;
+}
+
 // On 18 Azar 1405 the user double-clicks today, writes "Mother's birthday", marks it a day off
 // and adds it: the day is marked, the tray tooltip and a balloon say it, and a restart keeps it
 // without reminding twice.
@@ -1372,13 +1418,7 @@ void myDaysScenario(const std::wstring& shots) {
     screenshot(persian, shots.empty() ? L"" : shots + L"\\my-days-dialog-persian.bmp");
     if (persian != nullptr) SendMessageW(persian, WM_COMMAND, IDCANCEL, 0);
     command(w, 40010);
-    stop(p);
-    Program again = startCopy(folder);
-    if (again.window != nullptr) {
-        settle(again.window);
-        SendMessageW(again.window, WM_TIMECHANGE, 0, 0);
-        settle(again.window);
-    }
+    Program again = restartLookingAtTheClock(p, folder);
     check(again.window != nullptr && trayText(again.window, 0).ends_with(L"Mother's birthday") &&
               trayText(again.window, 1).empty(),
           "after a restart the day is still there, and not reminded twice");
@@ -1598,6 +1638,93 @@ RECT clientRectOf(HWND control, HWND w) {
     return r;
 }
 
+// On 18 Azar 1405 at 17:05 with a reminder ten minutes before Maghrib: the window and the
+// tray show Tehran's times, the reminder comes once (not again after a restart), a click shows
+// another day's times, and Option > Prayer Times… moves them to Tabriz, typed in Persian.
+void prayerScenario(const std::wstring& shots) {
+    const std::wstring folder = copyProgram(L"prayer", {L"calendar.ini", L"events.ini"});
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // for the grid's accessible object
+    const auto set = [](const wchar_t* name, const std::wstring& value) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", name, REG_SZ, value.c_str(),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    };
+    set(L"PrayerReminders", L"maghrib");
+    set(L"PrayerReminderMinutes", L"10");
+    Program p = startCopy(folder);
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    settle(w);
+    SendMessageW(w, WM_TIMECHANGE, 0, 0);  // a look at the clock
+    settle(w);
+    check(trayText(w, 0).find(L"\nMaghrib 17:11") != std::wstring::npos,
+          "the tray tooltip names the next time: " + narrow(trayText(w, 0)));
+    check(trayText(w, 1) == L"In 6 minutes, in Tehran.", "the reminder comes: " + narrow(trayText(w, 1)));
+    balloonShot(shots.empty() ? L"" : shots + L"\\prayer-balloon.bmp");
+    const HWND grid = GetDlgItem(w, 8);
+    SetForegroundWindow(w);
+    SetFocus(grid);
+    check(accessibleFocusName(grid).find(L"Tehran: Fajr 05:33, Sunrise 07:02, Dhuhr 11:57, Sunset 16:51, Maghrib "
+                                         L"17:11, Midnight 23:12") != std::wstring::npos,
+          "a screen reader hears today's times with the day: " + utf8(accessibleFocusName(grid)));
+    screenshot(w, shots.empty() ? L"" : shots + L"\\prayer-times.bmp");
+    // A click on 20 Azar puts the day cursor there, and the times are that day's.
+    const LRESULT cell = SendMessageW(w, RegisterWindowMessageW(L"Velmora.CellOfDay"), 20, 0);
+    SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, cell);
+    SendMessageW(w, WM_LBUTTONUP, 0, cell);
+    settle(w);
+    const std::wstring clicked = accessibleFocusName(grid);
+    check(clicked.find(L"11 December 2026") != std::wstring::npos &&
+              clicked.find(L"Fajr 05:34, Sunrise 07:04") != std::wstring::npos,
+          "a click on 20 Azar shows its times: " + utf8(clicked));
+
+    PostMessageW(w, WM_COMMAND, 40019, 0);
+    HWND box = findDialog(L"Prayer Times", p.process.dwProcessId);
+    if (box == nullptr) return check(false, "Option > Prayer Times… opens");
+    check(selectedItemText(GetDlgItem(box, 1072)) == L"Tehran  (\u062A\u0647\u0631\u0627\u0646)" &&
+              IsDlgButtonChecked(box, 1086) == BST_CHECKED && textOf(GetDlgItem(box, 1090)) == L"10",
+          "the dialog shows the city and the reminder: " + utf8(selectedItemText(GetDlgItem(box, 1072))));
+    SendDlgItemMessageW(box, 1071, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"\u062A\u0628\u0631"));  // تبر
+    check(SendDlgItemMessageW(box, 1072, LB_GETCOUNT, 0, 0) == 1 &&
+              selectedItemText(GetDlgItem(box, 1072)) == L"Tabriz  (\u062A\u0628\u0631\u06CC\u0632)",
+          "typing in Persian leaves Tabriz alone, chosen");
+    screenshot(box, shots.empty() ? L"" : shots + L"\\prayer-dialog.bmp");
+    // A place that is not one stays in the dialog, which says why.
+    SendMessageW(GetDlgItem(box, 1073), BM_CLICK, 0, 0);
+    SendDlgItemMessageW(box, 1074, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"95"));
+    SendDlgItemMessageW(box, 1075, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"10"));
+    SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    check(IsWindow(box) && textOf(GetDlgItem(box, 1094)).find(L"latitude") != std::wstring::npos,
+          "latitude 95 is refused: " + narrow(textOf(GetDlgItem(box, 1094))));
+    SendMessageW(GetDlgItem(box, 1070), BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    settle(w);
+    check(!IsWindow(box) && trayText(w, 0).find(L"\nMaghrib 17:26") != std::wstring::npos,
+          "OK: Tabriz's times in the tray: " + narrow(trayText(w, 0)));
+    wchar_t kept[64] = {};
+    DWORD size = sizeof kept;
+    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"PrayerPlace", RRF_RT_REG_SZ, nullptr, kept, &size);
+    check(std::wstring(kept) == L"Tabriz", "and kept: " + narrow(kept));
+
+    command(w, 40011);  // in Persian
+    settle(w);
+    check(trayText(w, 0).find(L"\u0627\u0630\u0627\u0646 \u0645\u063A\u0631\u0628 \u06F1\u06F7:\u06F2\u06F6") !=
+              std::wstring::npos,
+          "in Persian the tooltip says اذان مغرب ۱۷:۲۶");
+    screenshot(w, shots.empty() ? L"" : shots + L"\\prayer-times-persian.bmp");
+    PostMessageW(w, WM_COMMAND, 40019, 0);
+    box = findDialog(L"\u0627\u0648\u0642\u0627\u062A \u0634\u0631\u0639\u06CC", p.process.dwProcessId);  // اوقات شرعی
+    check(box != nullptr && (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0,
+          "in Persian the dialog reads right to left");
+    screenshot(box, shots.empty() ? L"" : shots + L"\\prayer-dialog-persian.bmp");
+    if (box != nullptr) SendMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    command(w, 40010);
+    Program again = restartLookingAtTheClock(p, folder);
+    check(again.window != nullptr && trayText(again.window, 1).empty(),
+          "after a restart the reminder does not come again");
+    stop(again);
+    CoUninitialize();
+}
+
 // The window at the display's scale (VELMORA_DPI, 96 when unset): where its controls stand
 // against the layout, a screenshot, the keys, the tab order and what a screen reader hears.
 void scaleScenario(const std::wstring& shots) {
@@ -1617,7 +1744,8 @@ void scaleScenario(const std::wstring& shots) {
     GetClientRect(w, &client);
     const int paintWidth = scale.design(client.right) - velmora::systemMetricAt(SM_CXBORDER, 96);
     const int paintHeight = scale.design(client.bottom) - velmora::systemMetricAt(SM_CYBORDER, 96) -
-                            velmora::systemMetricAt(SM_CYSMCAPTION, 96);
+                            velmora::systemMetricAt(SM_CYSMCAPTION, 96) -
+                            velmora::prayerBandSpace(6);  // the band of times under the month
     const LONG units = GetDialogBaseUnits();
     const int system = static_cast<int>(velmora::systemDpi());
     const SIZE design = velmora::designBaseUnits();
@@ -1844,6 +1972,7 @@ int wmain(int argc, wchar_t** argv) {
         {L"night", nightScenario},
         {L"lunar", lunarScenario},
         {L"my-days", myDaysScenario},
+        {L"prayer", prayerScenario},
         {L"held-my-days", heldMyDaysScenario},
         {L"many-days", manyDaysScenario},
         {L"installed", installedScenario},
