@@ -67,6 +67,7 @@ INT_PTR PrayerDialog::handleMessage(UINT message, WPARAM wParam, LPARAM) {
         case IDC_PRAYER_SOUND:
             if (code == EN_CHANGE) CheckDlgButton(handle(), IDC_PRAYER_SOUND_ON, BST_CHECKED);
             return TRUE;
+        case IDC_PRAYER_ASR_ISHA: offerAsrAndIshaReminders(); return TRUE;
         case IDC_PRAYER_BROWSE: browseForSound(); return TRUE;
         case IDOK:
             if (const auto chosen = read()) {
@@ -96,6 +97,7 @@ void PrayerDialog::show() {
     CheckRadioButton(handle(), IDC_PRAYER_INSTITUTE, IDC_PRAYER_JAFARI,
                      settings_.method == PrayerMethod::jafari ? IDC_PRAYER_JAFARI : IDC_PRAYER_INSTITUTE);
     CheckDlgButton(handle(), IDC_PRAYER_ASR_ISHA, settings_.asrAndIsha ? BST_CHECKED : BST_UNCHECKED);
+    offerAsrAndIshaReminders();
     CheckDlgButton(handle(), IDC_PRAYER_SHOWN, settings_.shown ? BST_CHECKED : BST_UNCHECKED);
     for (std::size_t i = 0; i < settings_.remind.size(); ++i)
         CheckDlgButton(handle(), IDC_PRAYER_REMIND_FIRST + static_cast<int>(i),
@@ -127,6 +129,12 @@ void PrayerDialog::fillCities() {
     InvalidateRect(list, nullptr, TRUE);
     if (const City* city = selectedCity()) chosenCity_.assign(city->englishName.begin(), city->englishName.end());
     filling_ = wasFilling;
+}
+
+void PrayerDialog::offerAsrAndIshaReminders() {
+    const bool shown = checked(handle(), IDC_PRAYER_ASR_ISHA);
+    for (const PrayerTime time : {PrayerTime::asr, PrayerTime::isha})
+        EnableWindow(GetDlgItem(handle(), IDC_PRAYER_REMIND_FIRST + static_cast<int>(prayerIndex(time))), shown);
 }
 
 const City* PrayerDialog::selectedCity() const {

@@ -30,6 +30,8 @@ class PrayerDialog : public DialogObject<PrayerDialog> {
     // The capitals whose names hold what the filter says, the chosen one kept selected.
     void fillCities();
     const City* selectedCity() const;
+    // Asr and Isha are reminded of only while shown: their boxes are offered with them.
+    void offerAsrAndIshaReminders();
     void browseForSound();
     // The settings as the dialog says them, or none with the note saying what is wrong.
     std::optional<PrayerSettings> read();
