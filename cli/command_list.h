@@ -25,6 +25,16 @@ inline constexpr std::string_view kUsage =
     "      negative) or, with --from jdn, a day number; with no DATE one date per line is\n"
     "      read from standard input. Prints the day number, the Gregorian, Solar Hijri and\n"
     "      lunar Hijri dates and the weekday, tab-separated.\n"
+    "  velmora-cli diff [--data DIR] [--from CAL] [--to CAL] DATE1 DATE2\n"
+    "      The days from DATE1 (in the --from calendar, default gregorian) to DATE2 (in --to,\n"
+    "      default the same), negative when DATE2 is earlier, then the years, months and days\n"
+    "      from the earlier to the later counted in the --from calendar's months (as an age\n"
+    "      is: the 31st plus a month is the next month's last day when it is shorter),\n"
+    "      tab-separated. CAL is jalali, gregorian or hijri; dates as convert reads them.\n"
+    "  velmora-cli add [--data DIR] [--from CAL] DATE STEP\n"
+    "      The date STEP from DATE, printed as convert prints it. STEP is a whole number of\n"
+    "      days, or one followed by d, w, m or y (32, -32d, 2w, 6m, -1y); months and years\n"
+    "      are the --from calendar's, the day kept or, in a shorter month, its last.\n"
     "  velmora-cli today [--data DIR]\n"
     "      Today's date in the three calendars, as convert prints it, and its occasions.\n"
     "  velmora-cli occasions [--data DIR] [YEAR MONTH]\n"
@@ -79,6 +89,8 @@ int holidaysCommand(const std::vector<std::string_view>& args, const CommandCont
 int lunarCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int icsCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int todayCommand(const std::vector<std::string_view>& args, const CommandContext& context);
+int diffCommand(const std::vector<std::string_view>& args, const CommandContext& context);
+int addCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int owghatCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 
 // The lines of kUsage that describe one command; empty for a command it does not name.

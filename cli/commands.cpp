@@ -59,6 +59,8 @@ int run(const std::vector<std::string_view>& args, std::istream& in, std::ostrea
     if (args[0] == "holidays") return holidaysCommand(rest, context);
     if (args[0] == "lunar") return lunarCommand(rest, context);
     if (args[0] == "today") return todayCommand(rest, context);
+    if (args[0] == "diff") return diffCommand(rest, context);
+    if (args[0] == "add") return addCommand(rest, context);
     if (args[0] == "ics") return icsCommand(rest, context);
     if (args[0] == "owghat") return owghatCommand(rest, context);
     err << "velmora-cli: unknown command \"" << shown(args[0]) << "\"\n" << kUsage;

@@ -8,6 +8,8 @@
 #include "calendar/weekday_names.h"
 #include "cli/cli_support.h"
 #include "cli/command_list.h"
+#include "data/text_codec.h"
+#include "decisions/date_at_hand.h"
 
 namespace velmora::cli {
 namespace {
@@ -313,6 +315,106 @@ int todayCommand(const std::vector<std::string_view>& args, const CommandContext
         out += '\n';
     }
     if (day.holiday) out += "holiday\n";
+    context.out << out;
+    return 0;
+}
+
+namespace {
+
+// What diff and add are given: the dates or the step, in the calendars --from and --to name.
+struct ReckonRequest {
+    std::filesystem::path dataFolder;
+    InputCalendar from = InputCalendar::gregorian;
+    std::optional<InputCalendar> to;
+    std::vector<std::string_view> words;
+};
+
+std::optional<ReckonRequest> readReckonRequest(std::string_view command, const std::vector<std::string_view>& args,
+                                               const CommandContext& context, bool takesTo, int& status) {
+    std::ostream& err = context.err;
+    const CommonOptions options = takeDataOption(args, context.dataFolder, err);
+    status = options.status != 0 ? options.status : 2;
+    if (options.status != 0) return std::nullopt;
+    ReckonRequest request;
+    request.dataFolder = options.dataFolder;
+    for (std::size_t i = 0; i < options.rest.size(); ++i) {
+        const std::string_view arg = options.rest[i];
+        if (arg == "--from" || (takesTo && arg == "--to")) {
+            const auto calendar = i + 1 < options.rest.size() ? inputCalendarNamed(options.rest[i + 1]) : std::nullopt;
+            if (!calendar || *calendar == InputCalendar::jdn) {
+                err << "velmora-cli: " << arg << " needs a calendar: jalali, gregorian or hijri\n";
+                return std::nullopt;
+            }
+            (arg == "--from" ? request.from : request.to.emplace()) = *calendar;
+            ++i;
+        } else if (arg.size() > 2 && arg.starts_with("--")) {
+            err << "velmora-cli: unknown option \"" << shown(arg) << "\"\n" << commandUsage(command);
+            return std::nullopt;
+        } else {
+            request.words.push_back(arg);
+        }
+    }
+    if (request.words.size() != 2) {
+        err << "usage:\n" << commandUsage(command);
+        return std::nullopt;
+    }
+    return request;
+}
+
+Calendar calendarOf(InputCalendar calendar) {
+    return calendar == InputCalendar::jalali  ? Calendar::jalali
+           : calendar == InputCalendar::hijri ? Calendar::hijri
+                                              : Calendar::gregorian;
+}
+
+// The day of one of the dates, or none after saying why.
+std::optional<DayNumber> dayOfArgument(const CalendarData& data, InputCalendar calendar, std::string_view text,
+                                       std::ostream& err) {
+    const Conversion result = toDayNumber(data, calendar, text);
+    if (!result.day) err << "velmora-cli: \"" << shown(text) << "\": " << result.problem << '\n';
+    return result.day;
+}
+
+}  // namespace
+
+int diffCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
+    int status = 2;
+    const auto request = readReckonRequest("diff", args, context, true, status);
+    if (!request) return status;
+    const CalendarFiles files(request->dataFolder);
+    warnIfCalendarDamaged(files, context.err);
+    const auto from = dayOfArgument(files.data(), request->from, request->words[0], context.err);
+    const auto to = dayOfArgument(files.data(), request->to.value_or(request->from), request->words[1], context.err);
+    if (!from || !to) return 1;
+    const DateSpan span = spanBetween(calendarOf(request->from), files.data().hijri(), *from, *to);
+    context.out << (std::int64_t{*to} - *from) << '\t' << span.years << '\t' << span.months << '\t' << span.days
+                << '\n';
+    return 0;
+}
+
+int addCommand(const std::vector<std::string_view>& args, const CommandContext& context) {
+    int status = 2;
+    const auto request = readReckonRequest("add", args, context, false, status);
+    if (!request) return status;
+    const std::string_view stepText = request->words[1];
+    const auto step = readDateStep(fromUtf8(stepText));
+    if (!step) {
+        context.err << "velmora-cli: \"" << shown(stepText)
+                    << "\" is not a step: a whole number of days, or N followed by d, w, m or y (-6m, 1y)\n";
+        return 2;
+    }
+    const CalendarFiles files(request->dataFolder);
+    warnIfCalendarDamaged(files, context.err);
+    const auto day = dayOfArgument(files.data(), request->from, request->words[0], context.err);
+    if (!day) return 1;
+    const auto reached = stepDate(files.data(), calendarOf(request->from), *day, *step);
+    if (!reached) {
+        context.err << "velmora-cli: the date reached is " << rangeMessage() << '\n';
+        return 1;
+    }
+    std::string out;
+    LunarDates lunarDates(files.data().hijri());
+    appendConversion(out, lunarDates, *reached);
     context.out << out;
     return 0;
 }

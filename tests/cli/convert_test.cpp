@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -194,6 +196,51 @@ TEST(CliConvert, TodayVersionAndCommandHelp) {
     EXPECT_TRUE(help.out.starts_with("usage:\n  velmora-cli holidays ")) << help.out;
     EXPECT_EQ(help.out.find("convert"), std::string::npos);  // that command's lines only
     EXPECT_EQ(runCli({"today", "1405-01-01"}).status, 2);
+}
+
+}  // namespace
+}  // namespace velmora::cli
+
+namespace velmora::cli {
+namespace {
+
+// diff's days against std::chrono's own day count, over random pairs across the Solar Hijri
+// years 1300 to 1500; the second date given in the Solar Hijri calendar as convert writes it.
+TEST(CliReckon, DiffCountsTheDaysAsChronoDoes) {
+    using namespace std::chrono;
+    std::mt19937 random(1365);
+    std::uniform_int_distribution<int> offset(0, 73000);
+    const sys_days first = sys_days{year{1921} / March / 21};
+    for (int i = 0; i < 100; ++i) {
+        const year_month_day a{first + days{offset(random)}}, b{first + days{offset(random)}};
+        const auto text = [](const year_month_day& d) {
+            return std::to_string(int(d.year())) + "-" + std::to_string(unsigned(d.month())) + "-" +
+                   std::to_string(unsigned(d.day()));
+        };
+        const Result jalaliB = runCli({"convert", text(b)});
+        const std::string solarB = jalaliB.out.substr(jalaliB.out.find('\t', jalaliB.out.find('\t') + 1) + 1, 10);
+        const Result r = runCli({"diff", "--to", "jalali", text(a), solarB});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out.substr(0, r.out.find('\t')), std::to_string((sys_days{b} - sys_days{a}).count()))
+            << text(a) << " " << solarB;
+    }
+}
+
+TEST(CliReckon, AgesStepsAndMistakes) {
+    EXPECT_EQ(runCli({"diff", "--from", "jalali", "۱۳۷۰/۰۵/۰۳", "1405/09/18"}).out, "12921\t35\t4\t15\n");
+    EXPECT_EQ(runCli({"diff", "--from", "jalali", "1405/09/18", "1370/05/03"}).out, "-12921\t35\t4\t15\n");
+    EXPECT_EQ(runCli({"add", "--from", "jalali", "1405/01/31", "6m"}).out.substr(7),
+              "\t2026-10-22\t1405-07-30\t1448-05-11\tThursday\n");
+    EXPECT_EQ(runCli({"add", "--from", "jalali", "1403-12-30", "1y"}).out.substr(7),
+              "\t2026-03-20\t1404-12-29\t1447-09-30\tFriday\n");
+    EXPECT_EQ(runCli({"add", "2026-12-09", "-32"}).out.substr(7), "\t2026-11-07\t1405-08-16\t1448-05-27\tSaturday\n");
+    const Result noDay = runCli({"diff", "--from", "jalali", "1404/12/30", "1405/01/01"});
+    EXPECT_EQ(noDay.status, 1);
+    EXPECT_NE(noDay.err.find("Esfand 1404 has 29 days"), std::string::npos) << noDay.err;
+    EXPECT_EQ(runCli({"add", "2026-12-09", "6 fortnights"}).status, 2);
+    EXPECT_EQ(runCli({"add", "3621-12-01", "1m"}).status, 1);
+    EXPECT_EQ(runCli({"diff", "--from", "jdn", "1", "2"}).status, 2);
+    EXPECT_EQ(runCli({"diff", "2026-12-09"}).status, 2);
 }
 
 }  // namespace
