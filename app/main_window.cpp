@@ -5,6 +5,8 @@
 #include <windowsx.h>
 
 #include "app/about_box.h"
+#include "app/convert_dialog.h"
+#include "app/date_copy.h"
 #include "app/display_scale.h"
 #include "app/lunar_dialog.h"
 #include "app/my_days_dialog.h"
@@ -126,6 +128,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK: return onDoubleClick(lParam);
         case WM_DPICHANGED: return onDpiChanged(wParam, lParam);
         case WM_DRAWITEM: return TRUE;  // the holiday list is drawn by the paint
+        case WM_INITMENUPOPUP:
+            showCopyForms(reinterpret_cast<HMENU>(wParam), data_.data(), todayNumber(), words_.language());
+            return 0;
         case kTrayMessage: return onTrayNotify(wParam, lParam);
         default: break;
     }
@@ -468,7 +473,34 @@ bool MainWindow::onMenuCommand(WORD id) {
                 applyPrayerSettings(*chosen);
             return false;
         case IDM_OPTION_CORRECT_LUNAR: LunarDialog(instance_, words_, today_, data_).run(handle()); return false;
-        default: return false;
+        case IDM_OPTION_CONVERT: openConverter(); return true;
+        case IDM_FILE_COPY_DAY:
+            copyDate(handle(), data_.data(), shownDayNumber(shown_, data_.data()), rememberedCopyForm(),
+                     words_.language());
+            return true;
+        default: break;
+    }
+    if (const auto form = copyFormOfCommand(id)) {
+        rememberCopyForm(*form);
+        copyDate(handle(), data_.data(), todayNumber(), *form, words_.language());
+        return true;
+    }
+    return false;
+}
+
+// The converter opens on the day under the cursor; "Show in calendar" puts the cursor on the
+// day it shows, in the window's mode (or, past what the mode can show, on the nearest month).
+void MainWindow::openConverter() {
+    if (!IsWindowVisible(handle())) open();
+    lookAtDataFiles();
+    const auto day =
+        ConvertDialog(instance_, words_, data_.data(), todayNumber(), shown_.mode, shownDayNumber(shown_, data_.data()))
+            .run(handle());
+    if (!day) return;
+    show(keepInSpan(monthHolding(shown_.mode, data_.data(), *day), context()), true);
+    if (grid_ != nullptr) {
+        SetFocus(grid_->handle());
+        grid_->cursorMoved();
     }
 }
 

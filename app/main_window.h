@@ -102,6 +102,8 @@ class MainWindow : public WindowObject<MainWindow> {
     DriverFacts driverFacts() const;
     // My Days…, on the shown day, or on the day a double-click was on.
     void openMyDays(std::optional<DayNumber> clicked);
+    void openConverter();
+    DayNumber todayNumber() const { return gregorianToDayNumber(today_.year, today_.month, today_.day); }
     std::u16string aboutLunarNote();
     // The window's size at 96 dpi, frame included: taller by the band of times while shown.
     SIZE designSize() const;

@@ -16,6 +16,7 @@ inline const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const
 std::u16string windowText(HWND window);
 void setWindowText(HWND window, std::u16string_view text);
 
-// The text with its first "%s" replaced by the insert.
+// The text on the clipboard, as Unicode text; false when the clipboard is not to be had.
+bool copyToClipboard(HWND owner, std::u16string_view text);
 
 }  // namespace velmora

@@ -50,8 +50,9 @@ std::u16string spanOfDays(Calendar calendar, const CalendarData& data, Language 
     const auto end = [&](DayNumber n) {
         return dateText(calendar, dayNumberToDate(calendar, data.hijri(), n), language, DateForm::words);
     };
-    return isPersian(language) ? u"ولمورا روزهای " + end(first) + u" تا " + end(last) + u" را می‌شناسد."
-                               : u"Velmora knows the days from " + end(first) + u" to " + end(last) + u".";
+    return isPersian(language)
+               ? u"روزهایی که Velmora می‌شناسد از " + end(first) + u" تا " + end(last) + u" است."
+               : u"Velmora knows the days from " + end(first) + u" to " + end(last) + u".";
 }
 
 std::u16string sourceWord(MonthSource source, Language language) {
@@ -156,10 +157,12 @@ std::u16string conversionText(const CalendarData& data, Calendar given, DayNumbe
             text += persian ? u"بیرون از جدول ماه‌های قمری" : u"outside the lunar table";
         }
     }
+    // A holiday says so before its occasions, which name why.
     const DayOccasions occasions = occasionsOfDay(data, day);
+    const std::u16string all = dayOccasionsText(occasions);
     if (occasions.holiday)
-        text += u"\n" + std::u16string(persian ? u"تعطیل" : u"Holiday") + colon + holidayReason(occasions);
-    if (const std::u16string all = dayOccasionsText(occasions); !all.empty())
+        text += u"\n" + std::u16string(persian ? u"تعطیل" : u"Holiday") + (all.empty() ? u"" : colon + all);
+    else if (!all.empty())
         text += u"\n" + std::u16string(persian ? u"مناسبت‌ها" : u"Occasions") + colon + all;
     for (const PersonalDay& mine : occasions.personal) text += u"\n\u2605 " + mine.text;
     text += u"\n" + distanceWords(data, given, today, day, language);

@@ -8,7 +8,7 @@
 namespace velmora {
 namespace {
 
-constexpr std::array<KeyBinding, 10> kBindings = {{
+constexpr std::array<KeyBinding, 12> kBindings = {{
     {key::pageUp, false, IDC_PREVIOUS_MONTH},
     {key::pageDown, false, IDC_NEXT_MONTH},
     {key::pageUp, true, IDM_PREVIOUS_YEAR},
@@ -19,6 +19,8 @@ constexpr std::array<KeyBinding, 10> kBindings = {{
     {'1', true, IDM_OPTION_JALALI_MODE},
     {'2', true, IDM_OPTION_MILADI_MODE},
     {'3', true, IDM_OPTION_HIJRI_MODE},
+    {'G', true, IDM_OPTION_CONVERT},
+    {'C', true, IDM_FILE_COPY_DAY},
 }};
 
 }  // namespace
@@ -28,6 +30,7 @@ std::span<const KeyBinding> keyBindings() { return kBindings; }
 std::optional<std::uint16_t> commandOfKey(std::uint16_t pressed, bool control, KeyFocus focus) {
     if (focus == KeyFocus::droppedMonthBox) return std::nullopt;
     if (focus == KeyFocus::yearBox && pressed == key::home && !control) return std::nullopt;
+    if (focus == KeyFocus::yearBox && pressed == 'C' && control) return std::nullopt;  // copies the box's text
     for (const KeyBinding& binding : kBindings) {
         if (binding.key == pressed && binding.control == control) return binding.command;
     }

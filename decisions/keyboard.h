@@ -32,14 +32,15 @@ struct KeyBinding {
 };
 
 // Page Up / Page Down a month, Ctrl+Page Up / Ctrl+Page Down a year, Home today, F1 the
-// help, Esc hides the window to the notification area, Ctrl+1/2/3 the three modes.
+// help, Esc hides the window to the notification area, Ctrl+1/2/3 the three modes, Ctrl+G
+// the date converter, Ctrl+C copies the day under the cursor.
 std::span<const KeyBinding> keyBindings();
 
 // Where the focus is, as far as the keys care.
 enum class KeyFocus : std::int32_t { other, yearBox, droppedMonthBox };
 
 // The command a key gives there; none when the key is the focused control's own: Home moves
-// the year box's caret, and an open month list takes every key.
+// the year box's caret and Ctrl+C copies its text, and an open month list takes every key.
 std::optional<std::uint16_t> commandOfKey(std::uint16_t key, bool control, KeyFocus focus);
 
 // The month an arrow key leads to from the day under the cursor (the shown month's day):

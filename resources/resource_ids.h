@@ -23,6 +23,9 @@
 #define IDM_NEXT_YEAR 40017
 #define IDM_HIDE_WINDOW 40018
 #define IDM_OPTION_PRAYER_TIMES 40019
+#define IDM_OPTION_CONVERT 40020
+#define IDM_FILE_COPY_DAY 40021    // the day under the cursor, in the form last chosen
+#define IDM_COPY_FORM_FIRST 40030  // 40030 to 40035: today in each form, in the order of CopyForm
 #define IDM_TRAY_OPEN 10002
 #define IDM_TRAY_EXIT 10004
 
@@ -65,6 +68,20 @@
 #define IDC_PRAYER_SOUND 1092
 #define IDC_PRAYER_BROWSE 1093
 #define IDC_PRAYER_NOTE 1094
+#define IDC_CONVERT_DATE 1100
+#define IDC_CONVERT_CALENDAR 1101
+#define IDC_CONVERT_YEAR 1102
+#define IDC_CONVERT_MONTH 1103
+#define IDC_CONVERT_DAY 1104
+#define IDC_CONVERT_RESULT 1105
+#define IDC_CONVERT_TO 1106
+#define IDC_CONVERT_TO_CALENDAR 1107
+#define IDC_CONVERT_COUNT_IN 1108
+#define IDC_CONVERT_BETWEEN 1109
+#define IDC_CONVERT_STEP 1110
+#define IDC_CONVERT_STEPPED 1111
+#define IDC_CONVERT_SHOW 1112
+#define IDC_CONVERT_GO 1113
 
 // Child controls of the main window
 #define IDC_JALALI_MONTH_COMBO 1
@@ -136,6 +153,7 @@
 #define IDS_PRAYER_BAD_MINUTES 141
 #define IDS_PRAYER_NO_CITY 142
 #define IDS_PRAYER_SOUNDS 143
+#define IDS_CONVERT_NOT_A_DATE 144
 
 // Icons: the day icons are IDI_DAY_BASE + day of the month (102 to 132)
 #define IDI_DAY_BASE 101

@@ -23,6 +23,9 @@ TEST(Keys, EachKeyItsCommandWhereTheFocusLetsIt) {
     EXPECT_EQ(commandOfKey('2', true, KeyFocus::other), IDM_OPTION_MILADI_MODE);
     EXPECT_EQ(commandOfKey('2', false, KeyFocus::other), std::nullopt);  // a digit typed
     EXPECT_EQ(commandOfKey(key::left, false, KeyFocus::other), std::nullopt);
+    EXPECT_EQ(commandOfKey('G', true, KeyFocus::yearBox), IDM_OPTION_CONVERT);
+    EXPECT_EQ(commandOfKey('C', true, KeyFocus::other), IDM_FILE_COPY_DAY);
+    EXPECT_EQ(commandOfKey('C', true, KeyFocus::yearBox), std::nullopt);  // the box's text copied
 }
 
 class DayCursorTest : public ::testing::Test {

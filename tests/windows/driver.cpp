@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <set>
@@ -1039,12 +1040,14 @@ void trayTooltipShot(const std::wstring& path) {
     Sleep(300);
 }
 
-std::wstring storedLanguage() {
-    wchar_t value[8] = {};
+std::wstring storedSetting(const wchar_t* name) {
+    wchar_t value[64] = {};
     DWORD size = sizeof value;
-    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"Language", RRF_RT_REG_SZ, nullptr, value, &size);
+    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Velmora", name, RRF_RT_REG_SZ, nullptr, value, &size);
     return value;
 }
+
+std::wstring storedLanguage() { return storedSetting(L"Language"); }
 
 // The Persian interface, chosen from the Option menu and remembered, and English again.
 void languageScenario(const std::wstring& shots) {
@@ -1725,6 +1728,106 @@ void prayerScenario(const std::wstring& shots) {
     CoUninitialize();
 }
 
+void putOnClipboard(const std::wstring& text) {
+    if (!OpenClipboard(nullptr)) return;
+    EmptyClipboard();
+    if (const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t))) {
+        std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+        GlobalUnlock(memory);
+        if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+std::wstring clipboardText() {
+    std::wstring text;
+    for (int i = 0; i < 20 && !OpenClipboard(nullptr); ++i) Sleep(50);
+    if (const HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(memory));
+        GlobalUnlock(memory);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Option > Convert Date… on 18 Azar 1405: a pasted Persian-digit date converted as it lands,
+// a day the calendar lacks said in words, "Show in calendar", the copy commands, and Persian.
+void convertScenario(const std::wstring& shots) {
+    const std::wstring folder = copyProgram(L"convert", {L"calendar.ini", L"events.ini"});
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // for the grid's accessible object
+    Program p = startCopy(folder);
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    settle(w);
+    PostMessageW(w, WM_COMMAND, 40020, 0);
+    HWND box = findDialog(L"Convert Date", p.process.dwProcessId);
+    if (box == nullptr) return check(false, "Option > Convert Date… opens");
+    const HWND date = GetDlgItem(box, 1100), result = GetDlgItem(box, 1105);
+    check(textOf(result).find(L"Solar Hijri: 18 Azar 1405") != std::wstring::npos &&
+              textOf(result).find(L"\r\nToday\r\n") != std::wstring::npos,
+          "it opens on the day under the cursor: " + utf8(textOf(result)));
+    putOnClipboard(L"\u06F1\u06F3\u06F6\u06F5/\u06F0\u06F4/\u06F1\u06F2");  // ۱۳۶۵/۰۴/۱۲
+    SendMessageW(date, EM_SETSEL, 0, -1);
+    SendMessageW(date, WM_PASTE, 0, 0);
+    settle(box);
+    const std::wstring converted = textOf(result);
+    check(converted.starts_with(L"Thursday\r\nSolar Hijri: 12 Tir 1365\r\nGregorian: 3 July 1986\r\nLunar Hijri: 25 "
+                                L"Shawwal 1406") &&
+              converted.find(L"40 years, 5 months and 6 days ago (14769 days)") != std::wstring::npos,
+          "a pasted ۱۳۶۵/۰۴/۱۲ is converted at once: " + utf8(converted));
+    check(textOf(GetDlgItem(box, 1102)) == L"1365" && SendDlgItemMessageW(box, 1103, CB_GETCURSEL, 0, 0) == 3 &&
+              SendDlgItemMessageW(box, 1104, CB_GETCURSEL, 0, 0) == 11,
+          "the pickers follow the pasted date");
+    SendDlgItemMessageW(box, 1110, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"-6m"));
+    check(textOf(GetDlgItem(box, 1111)) == L"12 Tir 1365 \u2212 6 months: Thursday 12 Dey 1364",
+          "six months back: " + utf8(textOf(GetDlgItem(box, 1111))));
+    check(textOf(GetDlgItem(box, 1109)) == L"14769 days later: 40 years, 5 months and 6 days in Solar Hijri months",
+          "the days to today: " + utf8(textOf(GetDlgItem(box, 1109))));
+    screenshot(box, shots.empty() ? L"" : shots + L"\\convert-dialog.bmp");
+    SendMessageW(date, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"30 Esfand 1404"));
+    check(textOf(result) == L"Esfand 1404 has 29 days." && !IsWindowEnabled(GetDlgItem(box, 1112)),
+          "30 Esfand of a common year is said to be missing: " + utf8(textOf(result)));
+    SendMessageW(date, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1365/4/12"));
+    SendMessageW(GetDlgItem(box, 1112), BM_CLICK, 0, 0);  // Show in calendar
+    settle(w);
+    const HWND grid = GetDlgItem(w, 8);
+    check(!IsWindow(box) && textOf(yearEdit(w)) == L"\u06F1\u06F3\u06F6\u06F5" && selection(jalaliCombo(w)) == 3 &&
+              accessibleFocusName(grid).find(L"12 Tir 1365") != std::wstring::npos,
+          "Show in calendar lands on 12 Tir 1365: " + utf8(accessibleFocusName(grid)));
+
+    // The copy commands: today in the form chosen, which is remembered, and Ctrl+C the cursor's day.
+    command(w, 40021);
+    check(clipboardText() == L"\u06F1\u06F3\u06F6\u06F5/\u06F0\u06F4/\u06F1\u06F2",
+          "Ctrl+C copies the cursor's day as ۱۳۶۵/۰۴/۱۲: " + utf8(clipboardText()));
+    command(w, 40032);
+    check(clipboardText() == L"1405-09-18" && storedSetting(L"CopyForm") == L"iso",
+          "Copy Today's Date > 1405-09-18, remembered: " + utf8(clipboardText()));
+    SetForegroundWindow(w);
+    SetFocus(grid);
+    pressKey('C', true);
+    settle(w);
+    check(clipboardText() == L"1365-04-12", "then Ctrl+C in that form: " + utf8(clipboardText()));
+
+    command(w, 40011);  // in Persian
+    settle(w);
+    PostMessageW(w, WM_COMMAND, 40020, 0);
+    box = findDialog(L"\u062A\u0628\u062F\u06CC\u0644 \u062A\u0627\u0631\u06CC\u062E",
+                     p.process.dwProcessId);  // تبدیل تاریخ
+    if (box == nullptr) return check(false, "the Persian dialog opens");
+    check((GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_LAYOUTRTL) != 0 &&
+              textOf(GetDlgItem(box, 1105))
+                      .find(L"\u0645\u06CC\u0644\u0627\u062F\u06CC: \u06F3 \u0698\u0648\u0626\u06CC\u0647 "
+                            L"\u06F1\u06F9\u06F8\u06F6") != std::wstring::npos,
+          "in Persian it reads right to left: میلادی: ۳ ژوئیه ۱۹۸۶: " + utf8(textOf(GetDlgItem(box, 1105))));
+    screenshot(box, shots.empty() ? L"" : shots + L"\\convert-dialog-persian.bmp");
+    PostMessageW(GetDlgItem(box, 1100), WM_KEYDOWN, VK_ESCAPE, 0);
+    for (int i = 0; i < 40 && IsWindow(box); ++i) Sleep(50);
+    check(!IsWindow(box), "Esc closes it");
+    command(w, 40010);
+    stop(p);
+    CoUninitialize();
+}
+
 // The window at the display's scale (VELMORA_DPI, 96 when unset): where its controls stand
 // against the layout, a screenshot, the keys, the tab order and what a screen reader hears.
 void scaleScenario(const std::wstring& shots) {
@@ -1973,6 +2076,7 @@ int wmain(int argc, wchar_t** argv) {
         {L"lunar", lunarScenario},
         {L"my-days", myDaysScenario},
         {L"prayer", prayerScenario},
+        {L"convert", convertScenario},
         {L"held-my-days", heldMyDaysScenario},
         {L"many-days", manyDaysScenario},
         {L"installed", installedScenario},
