@@ -175,6 +175,7 @@ std::u16string conversionText(const CalendarData& data, Calendar given, DayNumbe
 
 std::u16string betweenText(const CalendarData& data, Calendar countIn, DayNumber from, DayNumber to,
                            Language language) {
+    if (from == to) return isPersian(language) ? u"همان روز" : u"The same day";
     const DateSpan span = spanBetween(countIn, data.hijri(), from, to);
     const std::int64_t days = std::int64_t{to} - from;
     const std::u16string count = counted(days < 0 ? -days : days, 2, language);

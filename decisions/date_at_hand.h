@@ -54,7 +54,8 @@ std::u16string distanceWords(const CalendarData& data, Calendar calendar, DayNum
 std::u16string conversionText(const CalendarData& data, Calendar given, DayNumber day, DayNumber today,
                               Language language);
 
-// From one day to another: the days, and the years, months and days in a calendar's months.
+// From one day to another: the days, and the years, months and days in a calendar's months
+// ("The same day" for none).
 std::u16string betweenText(const CalendarData& data, Calendar countIn, DayNumber from, DayNumber to, Language language);
 
 // A step to take from a date: "32", "+32d", "-6m", "1y", "2w", "۳۲ روز", "-۶ ماه" (days

@@ -119,6 +119,7 @@ TEST(DateAtHand, StepsAndTheSpanBetweenTwoDays) {
     EXPECT_FALSE(stepDate(data(), Calendar::hijri, kAzar18, {12000, DateStep::months}).has_value());
     EXPECT_EQ(betweenText(data(), Calendar::jalali, kAzar18, jalaliToDayNumber(1406, 1, 1), Language::english),
               u"102 days later: 3 months and 12 days in Solar Hijri months");
+    EXPECT_EQ(betweenText(data(), Calendar::hijri, kAzar18, kAzar18, Language::persian), u"همان روز");
 }
 
 TEST(DateAtHand, TheCopyForms) {

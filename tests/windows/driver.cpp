@@ -2009,6 +2009,29 @@ void scaleScenario(const std::wstring& shots) {
         pressKey(VK_ESCAPE);
         check(!IsWindow(events), "Esc closes it");
     }
+    // Ctrl+G: the converter, whole on the screen, every field reached by Tab in order, Esc closes.
+    SetForegroundWindow(w);
+    pressKey('G', true);
+    const HWND converter = findDialog(L"Convert Date", p.process.dwProcessId);
+    check(converter != nullptr, "Ctrl+G opens the converter");
+    if (converter != nullptr) {
+        RECT box;
+        GetWindowRect(converter, &box);
+        check(box.left >= 0 && box.top >= 0 && box.right <= GetSystemMetrics(SM_CXSCREEN) &&
+                  box.bottom <= GetSystemMetrics(SM_CYSCREEN),
+              "the converter stands whole on the screen");
+        std::vector<int> order;
+        for (int i = 0; i < 12; ++i) {
+            order.push_back(GetDlgCtrlID(focusOf(converter)));
+            pressKey(VK_TAB);
+        }
+        const std::vector<int> tabStops = {1100, 1101, 1102, 1103, 1104, 1106, 1107, 1108, 1110, 1112, 1113, IDCANCEL};
+        check(order == tabStops, "Tab reaches every field of the converter in order");
+        screenshot(converter, shots.empty() ? L"" : shots + L"\\convert-" + std::to_wstring(dpi) + L"-dpi.bmp");
+        SetForegroundWindow(converter);
+        pressKey(VK_ESCAPE);
+        check(!IsWindow(converter), "Esc closes the converter");
+    }
     // The holiday panel as text: Farvardin 1405 lists Nowruz first.
     SetForegroundWindow(w);
     selectMonth(w, jalaliCombo(w), 0);
