@@ -16,7 +16,11 @@ void showCopyForms(HMENU popup, const CalendarData& data, DayNumber today, Langu
     if (GetMenuItemID(popup, 0) != commandOf(kCopyForms.front())) return;
     for (const CopyForm form : kCopyForms) {
         const std::u16string text = copyText(data, today, form, language);
-        const std::u16string item = inReadingOrder(text.empty() ? u"\u2014" : text, language);
+        // A Persian form reads right to left in either interface; digits alone need nothing
+        // (and Wine draws the marks around them as boxes).
+        const std::u16string item = text.empty()                       ? u"\u2014"
+                                    : form == CopyForm::numericPersian ? text
+                                                                       : readingRightToLeft(text);
         ModifyMenuW(popup, commandOf(form), MF_BYCOMMAND | MF_STRING | (text.empty() ? MF_GRAYED : MF_ENABLED),
                     commandOf(form), wide(item.c_str()));
     }

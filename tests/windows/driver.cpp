@@ -1808,8 +1808,34 @@ void convertScenario(const std::wstring& shots) {
     settle(w);
     check(clipboardText() == L"1365-04-12", "then Ctrl+C in that form: " + utf8(clipboardText()));
 
-    command(w, 40011);  // in Persian
-    settle(w);
+    // The tray menu's Copy Today's Date, from the keyboard: today in each form, the first chosen.
+    for (const bool persian : {false, true}) {
+        if (persian) {
+            command(w, 40011);  // in Persian
+            settle(w);
+        }
+        if (openTrayMenu(w) == nullptr) {
+            check(false, "the tray menu opens");
+            continue;
+        }
+        for (const WORD key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT}) pressKey(key);
+        Sleep(500);  // the submenu drawn
+        RECT around{};
+        for (HWND h = FindWindowW(L"#32768", nullptr); h != nullptr;
+             h = FindWindowExW(nullptr, h, L"#32768", nullptr)) {
+            RECT r;
+            if (!IsWindowVisible(h) || !GetWindowRect(h, &r)) continue;
+            if (IsRectEmpty(&around)) around = r;
+            UnionRect(&around, &around, &r);
+        }
+        screenshotOf(
+            {around.left - 8, around.top - 8, around.right + 8, around.bottom + 8},
+            shots.empty() ? L"" : shots + (persian ? L"\\tray-menu-copy-persian.bmp" : L"\\tray-menu-copy.bmp"));
+        pressKey(VK_RETURN);
+        check(clipboardText() == L"\u06F1\u06F4\u06F0\u06F5/\u06F0\u06F9/\u06F1\u06F8" &&
+                  storedSetting(L"CopyForm") == L"numeric",
+              "the tray menu copies today as ۱۴۰۵/۰۹/۱۸: " + utf8(clipboardText()));
+    }
     PostMessageW(w, WM_COMMAND, 40020, 0);
     box = findDialog(L"\u062A\u0628\u062F\u06CC\u0644 \u062A\u0627\u0631\u06CC\u062E",
                      p.process.dwProcessId);  // تبدیل تاریخ
