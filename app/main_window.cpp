@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include "app/about_box.h"
+#include "app/clock_flyout.h"
 #include "app/convert_dialog.h"
 #include "app/date_copy.h"
 #include "app/display_scale.h"
@@ -127,6 +128,10 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDOWN: return onLeftButtonDown(lParam);
         case WM_LBUTTONDBLCLK: return onDoubleClick(lParam);
         case WM_DPICHANGED: return onDpiChanged(wParam, lParam);
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) clockFlyout_->onDeactivated(reinterpret_cast<HWND>(lParam));
+            return DefWindowProcW(handle(), message, wParam, lParam);
+        case WM_EXITSIZEMOVE: clockFlyout_->onMoved(); return 0;
         case WM_DRAWITEM: return TRUE;  // the holiday list is drawn by the paint
         case WM_INITMENUPOPUP:
             showCopyForms(reinterpret_cast<HMENU>(wParam), data_.data(), todayNumber(), words_.language());
@@ -147,6 +152,7 @@ LRESULT MainWindow::onCreate() {
     startDay_ = today_.day;
     taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
     tray_ = std::make_unique<TrayIcon>(instance_, handle(), kTrayMessage);
+    clockFlyout_ = std::make_unique<ClockFlyout>(handle());
     occasionsDialog_ = std::make_unique<OccasionsDialog>(instance_, picture_.resources());
     data_.reportTo(handle());
     lookAtDataFiles();
@@ -373,6 +379,8 @@ LRESULT MainWindow::onTrayNotify(WPARAM wParam, LPARAM lParam) {
         case NIN_SELECT:
         case NIN_KEYSELECT:
         case WM_LBUTTONUP:
+            if (clockFlyout_->onIconClicked(tray_->rectangle()) == ClockFlyout::Click::open) open();
+            break;
         case WM_LBUTTONDBLCLK: open(); break;
         case WM_CONTEXTMENU: tray_->showMenu(menus_.tray(), words_.rightToLeft()); break;
         default: break;
@@ -455,7 +463,10 @@ bool MainWindow::onMenuCommand(WORD id) {
         case IDM_OPTION_JALALI_MODE: setDisplayMode(Calendar::jalali); return true;
         case IDM_OPTION_MILADI_MODE: setDisplayMode(Calendar::gregorian); return true;
         case IDM_OPTION_HIJRI_MODE: setDisplayMode(Calendar::hijri); return true;
-        case IDM_TRAY_OPEN: open(); return true;
+        case IDM_TRAY_OPEN:
+            clockFlyout_->leave();
+            open();
+            return true;
         case IDM_TRAY_EXIT:
         case IDM_FILE_EXIT:
             PostQuitMessage(0);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "app/clock_flyout.h"
 #include "app/data_watch.h"
 #include "app/day_grid.h"
 #include "app/driver_queries.h"
@@ -125,6 +126,7 @@ class MainWindow : public WindowObject<MainWindow> {
     std::unique_ptr<DayGrid> grid_;
     std::unique_ptr<MainControls> controls_;
     std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<ClockFlyout> clockFlyout_;
     std::unique_ptr<OccasionsDialog> occasionsDialog_;
     DriverQueries queries_;
     MenuCommands menus_;

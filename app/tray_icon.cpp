@@ -93,6 +93,20 @@ void TrayIcon::remove() {
     added_ = false;
 }
 
+std::optional<RECT> TrayIcon::rectangle() const {
+    using GetRect = HRESULT(WINAPI*)(const NOTIFYICONIDENTIFIER*, RECT*);
+    const auto getRect = reinterpret_cast<GetRect>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"shell32.dll"), "Shell_NotifyIconGetRect")));
+    if (getRect == nullptr || !added_) return std::nullopt;
+    NOTIFYICONIDENTIFIER icon{};
+    icon.cbSize = sizeof icon;
+    icon.hWnd = owner_;
+    icon.uID = kIdentifier;
+    RECT rect{};
+    if (FAILED(getRect(&icon, &rect)) || IsRectEmpty(&rect)) return std::nullopt;
+    return rect;
+}
+
 void TrayIcon::showMenu(HMENU menu, bool rightToLeft) const {
     POINT cursor;
     GetCursorPos(&cursor);

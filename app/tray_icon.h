@@ -5,6 +5,7 @@
 
 #include <shellapi.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -37,6 +38,8 @@ class TrayIcon {
     bool balloon(std::u16string_view title, std::u16string_view text);
     // The icon's menu at the mouse, its commands sent to the owner window.
     void showMenu(HMENU menu, bool rightToLeft) const;
+    // The icon's rectangle on the screen, where the shell says it (Windows 7 on).
+    std::optional<RECT> rectangle() const;
     // Takes the icon out of the notification area; every way out of the program calls it.
     void remove();
 

@@ -87,4 +87,29 @@ Rect clearOfTaskbar(const Rect& workArea, const Rect& taskbar) {
     return area;
 }
 
+TaskbarEdge taskbarEdge(const Rect& monitor, const Rect& workArea) {
+    if (workArea.top > monitor.top) return TaskbarEdge::top;
+    if (workArea.left > monitor.left) return TaskbarEdge::left;
+    if (workArea.right < monitor.right) return TaskbarEdge::right;
+    return TaskbarEdge::bottom;
+}
+
+Rect flyoutPlace(const std::optional<Rect>& icon, const Rect& workArea, TaskbarEdge edge, std::int32_t width,
+                 std::int32_t height, std::int32_t gap) {
+    const bool upright = edge == TaskbarEdge::left || edge == TaskbarEdge::right;
+    // Along the taskbar: centred on the icon, or at the notification area's end.
+    std::int32_t left = workArea.right - gap - width, top = workArea.bottom - gap - height;
+    if (icon && !upright) left = (icon->left + icon->right) / 2 - width / 2;
+    if (icon && upright) top = (icon->top + icon->bottom) / 2 - height / 2;
+    // Across it: against the taskbar's edge.
+    switch (edge) {
+        case TaskbarEdge::top: top = workArea.top + gap; break;
+        case TaskbarEdge::left: left = workArea.left + gap; break;
+        case TaskbarEdge::right: left = workArea.right - gap - width; break;
+        case TaskbarEdge::bottom: top = workArea.bottom - gap - height; break;
+    }
+    const Rect inside{workArea.left + gap, workArea.top + gap, workArea.right - gap, workArea.bottom - gap};
+    return keptInside({left, top, left + width, top + height}, inside);
+}
+
 }  // namespace velmora

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "decisions/language.h"
@@ -49,5 +50,17 @@ Rect keptInside(const Rect& window, const Rect& workArea);
 // tall) as the area: Windows leaves the taskbar out of the work area already, Wine's desktop
 // does not.
 Rect clearOfTaskbar(const Rect& workArea, const Rect& taskbar);
+
+// The edge of its monitor the taskbar stands at: the one the work area falls short of (the
+// bottom when it falls short of none, as Windows places the taskbar unless told otherwise).
+enum class TaskbarEdge { bottom, top, left, right };
+TaskbarEdge taskbarEdge(const Rect& monitor, const Rect& workArea);
+
+// The month opened at the clock: a window of width by height beside the notification area's
+// icon, `gap` from the taskbar's edge of the work area, centred on the icon along that edge and
+// kept inside the work area; without the icon's rectangle, in the work area's corner at the
+// notification area's end of the taskbar (its right, or its bottom when it stands upright).
+Rect flyoutPlace(const std::optional<Rect>& icon, const Rect& workArea, TaskbarEdge edge, std::int32_t width,
+                 std::int32_t height, std::int32_t gap);
 
 }  // namespace velmora

@@ -91,5 +91,36 @@ TEST(WindowLayout, AWindowIsKeptInsideTheWorkArea) {
     EXPECT_EQ(clearOfTaskbar(screen, {}), screen);                    // none
 }
 
+// The month at the clock on a 1920 x 1080 display with its taskbar at each of the four edges,
+// a 400 x 613 window 12 pixels from the taskbar; at 200 % the same with everything doubled.
+TEST(WindowLayout, TheMonthOpensAtTheClockOnEveryTaskbarEdge) {
+    const Rect monitor{0, 0, 1920, 1080};
+    struct Case {
+        Rect work;
+        std::optional<Rect> icon;
+        TaskbarEdge edge;
+        Rect place;
+    };
+    const Case cases[] = {
+        {{0, 0, 1920, 1032}, Rect{1700, 1040, 1724, 1064}, TaskbarEdge::bottom, {1508, 407, 1908, 1020}},
+        {{0, 0, 1920, 1032}, Rect{300, 1040, 324, 1064}, TaskbarEdge::bottom, {112, 407, 512, 1020}},
+        {{0, 48, 1920, 1080}, Rect{1700, 12, 1724, 36}, TaskbarEdge::top, {1508, 60, 1908, 673}},
+        {{62, 0, 1920, 1080}, Rect{20, 900, 44, 924}, TaskbarEdge::left, {74, 455, 474, 1068}},
+        {{0, 0, 1858, 1080}, Rect{1876, 200, 1900, 224}, TaskbarEdge::right, {1446, 12, 1846, 625}},
+        {{0, 0, 1920, 1032}, std::nullopt, TaskbarEdge::bottom, {1508, 407, 1908, 1020}},  // no icon: the corner
+        {{62, 0, 1920, 1080}, std::nullopt, TaskbarEdge::left, {74, 455, 474, 1068}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(taskbarEdge(monitor, c.work), c.edge);
+        EXPECT_EQ(flyoutPlace(c.icon, c.work, c.edge, 400, 613, 12), c.place) << c.place.left << "," << c.place.top;
+    }
+    const auto doubled = [](Rect r) { return Rect{r.left * 2, r.top * 2, r.right * 2, r.bottom * 2}; };
+    EXPECT_EQ(
+        flyoutPlace(doubled({1700, 1040, 1724, 1064}), doubled({0, 0, 1920, 1032}), TaskbarEdge::bottom, 800, 1226, 24),
+        doubled({1508, 407, 1908, 1020}));
+    // A window taller than the work area keeps its top on it.
+    EXPECT_EQ(flyoutPlace(Rect{1000, 740, 1024, 764}, {0, 0, 1024, 728}, TaskbarEdge::bottom, 400, 900, 12).top, 12);
+}
+
 }  // namespace
 }  // namespace velmora

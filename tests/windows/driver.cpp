@@ -427,12 +427,14 @@ void lifecycleScenario(const std::wstring&) {
 // A right click (or the menu key) on the tray icon, as the notification area reports it to an
 // icon of NOTIFYICON_VERSION_4: the tray menu, once it shows; null when it does not.
 HWND openTrayMenu(HWND w) {
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    settle(w);
     SetCursorPos(620, 420);
     PostMessageW(w, WM_USER + 1, MAKEWPARAM(620, 420), MAKELPARAM(WM_CONTEXTMENU, 1));
     for (int i = 0; i < 100; ++i) {
         const HWND popup = FindWindowW(L"#32768", nullptr);
         if (popup != nullptr && IsWindowVisible(popup)) {
-            Sleep(300);  // drawn
+            Sleep(800);  // drawn, and the window under it too
             return popup;
         }
         Sleep(50);
@@ -465,6 +467,8 @@ void balloonShot(const std::wstring& path) {
 }
 
 std::wstring trayText(HWND w, int which);
+int testDpi();
+HWND createBareWindow(const wchar_t* title);
 HWND findDialog(const wchar_t* title, DWORD process, int tries = 100);
 std::wstring staticTextHolding(HWND dialog, const std::wstring& part);
 
@@ -480,9 +484,37 @@ void trayScenario(const std::wstring& shots) {
     check(!IsWindowVisible(w) && trayText(w, 1).find(L"notification area") != std::wstring::npos,
           "the first close hides the window and a balloon says it goes on in the notification area: " +
               narrow(trayText(w, 1)));
+    RECT own, atClock;
+    GetWindowRect(w, &own);
     SendMessageW(w, WM_USER + 1, 1, NIN_SELECT);
     settle(w);
-    check(IsWindowVisible(w) != 0, "a click on the tray icon opens the window");
+    GetWindowRect(w, &atClock);
+    // Wine gives no icon rectangle: the month opens in the corner above the taskbar's clock.
+    RECT taskbar{};
+    if (const HWND bar = FindWindowW(L"Shell_TrayWnd", nullptr); bar != nullptr) GetWindowRect(bar, &taskbar);
+    const int gap = MulDiv(12, testDpi(), 96);
+    std::printf("# the window at the clock: %ld,%ld-%ld,%ld; the taskbar %ld,%ld-%ld,%ld\n", atClock.left, atClock.top,
+                atClock.right, atClock.bottom, taskbar.left, taskbar.top, taskbar.right, taskbar.bottom);
+    check(IsWindowVisible(w) != 0 && atClock.right == GetSystemMetrics(SM_CXSCREEN) - gap &&
+              atClock.bottom == (taskbar.top > 0 ? taskbar.top : GetSystemMetrics(SM_CYSCREEN)) - gap &&
+              (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
+          "a click on the tray icon opens the month at the clock, on top");
+    SendMessageW(w, WM_USER + 1, 1, NIN_SELECT);
+    settle(w);
+    check(!IsWindowVisible(w), "a second click closes it");
+    SendMessageW(w, WM_USER + 1, 1, NIN_SELECT);
+    settle(w);
+    const HWND elsewhere = createBareWindow(L"elsewhere");
+    SetForegroundWindow(elsewhere);
+    settle(w);
+    SendMessageW(w, WM_USER + 1, 1, NIN_SELECT);  // the click elsewhere was on the icon
+    settle(w);
+    check(!IsWindowVisible(w), "a click elsewhere closes it, and a click on the icon then does not reopen it at once");
+    DestroyWindow(elsewhere);
+    Sleep(600);
+    SendMessageW(w, WM_USER + 1, 1, NIN_SELECT);
+    settle(w);
+    check(IsWindowVisible(w) != 0, "a later click opens it again");
     SendMessageW(w, WM_CLOSE, 0, 0);
     SendMessageW(w, WM_USER + 1, 1, NIN_KEYSELECT);
     settle(w);
@@ -494,7 +526,10 @@ void trayScenario(const std::wstring& shots) {
     check(IsWindowVisible(w) != 0, "and a double click");
     SendMessageW(w, WM_CLOSE, 0, 0);
     command(w, 10002);
-    check(IsWindowVisible(w) != 0, "the tray menu's Open shows it");
+    RECT opened;
+    GetWindowRect(w, &opened);
+    check(IsWindowVisible(w) != 0 && EqualRect(&opened, &own) && (GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0,
+          "the tray menu's Open shows it where it was");
     // The shell's notification area restarted: the program answers without trouble.
     SendMessageW(w, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     settle(w);
