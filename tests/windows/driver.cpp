@@ -346,21 +346,27 @@ void windowScenario(const std::wstring& shots) {
         bar += (i ? L"|" : L"") + std::wstring(label);
     }
     check(bar == L"&File|&Option|&Help", "menu 221: File, Option, Help, each with its mnemonic");
-    check(menuItems(GetSubMenu(menu, 0)) == L"&Go To Today\tHome=40001; -; E&xit=40002",
-          "File: Go To Today (Home), Exit");
+    check(menuItems(GetSubMenu(menu, 0)) ==
+              L"&Go To Today\tHome=40001; Copy &Today's Date=4294967295; &Copy the "
+              L"Day\tCtrl+C=40021; -; E&xit=40002",
+          "File: Go To Today (Home), Copy Today's Date, Copy the Day (Ctrl+C), Exit");
     check(menuItems(GetSubMenu(menu, 1)) ==
               L"&Jalali Mode\tCtrl+1=40003; &Miladi Mode\tCtrl+2=40004; &Hijri Mode\tCtrl+3=40009; -; "
               L"&Correct Lunar Month\x2026=40012; My &Days\x2026=40013; &Prayer Times\x2026=40019; "
+              L"Con&vert Date\x2026\tCtrl+G=40020; "
               L"&Remind Me of My Days=40014; "
               L"Remind Me the &Evening Before=40015; -; E&nglish=40010; &\x0641\x0627\x0631\x0633\x06CC=40011; -; "
               L"Add to S&tartup=40005",
-          "Option: the three modes (Ctrl+1/2/3), Correct Lunar Month, My Days, Prayer Times, the reminders, the two "
+          "Option: the three modes (Ctrl+1/2/3), Correct Lunar Month, My Days, Prayer Times, Convert Date, the "
+          "reminders, the two "
           "languages and "
           "Add to Startup");
     check(menuItems(GetSubMenu(menu, 2)) == L"&Contents\tF1=40007; -; Check for &Updates=50000; -; &About=40008",
           "Help: Contents (F1), Check for Updates, About");
     const HMENU tray = LoadMenuW(module, L"SYSTRAY");
-    check(menuItems(GetSubMenu(tray, 0)) == L"&Open=10002; -; E&xit=10004", "the tray menu: Open, Exit");
+    check(menuItems(GetSubMenu(tray, 0)) ==
+              L"&Open=10002; -; Con&vert Date\x2026=40020; Copy &Today's Date=4294967295; -; E&xit=10004",
+          "the tray menu: Open, Convert Date, Copy Today's Date, Exit");
     // And as the running program has them.
     check(checked(w, 40003) && !checked(w, 40004) && !checked(w, 40009),
           "\"Jalali Mode\" carries the check mark at start");
