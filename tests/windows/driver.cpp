@@ -461,11 +461,12 @@ void balloonShot(const std::wstring& path) {
     for (int i = 0; i < 60 && balloon == nullptr; ++i) {
         for (HWND h = FindWindowW(L"tooltips_class32", nullptr); h != nullptr;
              h = FindWindowExW(nullptr, h, L"tooltips_class32", nullptr))
-            if (IsWindowVisible(h)) balloon = h;
+            if (IsWindowVisible(h) && (GetWindowLongW(h, GWL_STYLE) & TTS_BALLOON) != 0) balloon = h;  // not a tooltip
         if (balloon == nullptr) Sleep(50);
     }
     RECT shown{};
     if (balloon != nullptr && !path.empty()) {
+        Sleep(400);  // drawn
         GetWindowRect(balloon, &shown);
         screenshotOf({shown.left - 12, shown.top - 12, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
                      path);
@@ -2184,6 +2185,7 @@ void scaleScenario(const std::wstring& shots) {
 
 // No settings, no days of the user's own, no start with Windows.
 void startAsANewUser() {
+    SetCursorPos(8, 8);  // away from the tray icon, whose tooltip would cover the balloons
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Velmora");
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Velmora");
     if (const wchar_t* appData = _wgetenv(L"APPDATA"))
