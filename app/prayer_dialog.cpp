@@ -5,6 +5,7 @@
 #include "app/right_to_left.h"
 #include "app/win32_text.h"
 #include "calendar/date_text.h"
+#include "data/dll_search.h"
 #include "resources/resource_ids.h"
 
 namespace velmora {
@@ -160,7 +161,9 @@ void PrayerDialog::browseForSound() {
     open.nMaxFile = MAX_PATH;
     open.lpstrDefExt = L"wav";
     open.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&open)) return;
+    using OpenFileName = BOOL(WINAPI*)(OPENFILENAMEW*);
+    const auto openFileName = reinterpret_cast<OpenFileName>(systemFunction(L"comdlg32.dll", "GetOpenFileNameW"));
+    if (openFileName == nullptr || !openFileName(&open)) return;
     setWindowText(GetDlgItem(handle(), IDC_PRAYER_SOUND), reinterpret_cast<const char16_t*>(path));
     CheckDlgButton(handle(), IDC_PRAYER_SOUND_ON, BST_CHECKED);
 }

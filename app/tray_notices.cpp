@@ -3,6 +3,7 @@
 #include "app/user_settings.h"
 
 #include <mmsystem.h>
+#include "data/dll_search.h"
 #include "decisions/lunar_months.h"
 #include "decisions/my_days_form.h"
 #include "decisions/reading_order.h"
@@ -49,9 +50,11 @@ std::optional<std::int32_t> remindOfPrayers(TrayIcon& tray, const PrayerSettings
     if (balloon &&
         tray.balloon(balloonText(balloon->title, words.language()), balloonText(balloon->text, words.language()))) {
         writeUserSetting(kPrayerRemindedValue, balloon->keptAfter);
-        if (!settings.sound.empty())
-            PlaySoundW(reinterpret_cast<const wchar_t*>(settings.sound.c_str()), nullptr,
-                       SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+        using PlaySound = BOOL(WINAPI*)(const wchar_t*, HMODULE, DWORD);
+        const auto play = reinterpret_cast<PlaySound>(systemFunction(L"winmm.dll", "PlaySoundW"));
+        if (!settings.sound.empty() && play != nullptr)
+            play(reinterpret_cast<const wchar_t*>(settings.sound.c_str()), nullptr,
+                 SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
     }
     return reminders.nextLook;
 }

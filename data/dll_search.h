@@ -8,4 +8,9 @@ namespace velmora {
 // Nothing to do on other systems.
 void restrictDllSearchToSystem();
 
+// A function of a system DLL, loaded from the system folder when first asked for (a DLL that
+// only a dialog or a reminder needs costs the start nothing); null where it cannot be had,
+// and on other systems.
+void* systemFunction(const wchar_t* dll, const char* name);
+
 }  // namespace velmora

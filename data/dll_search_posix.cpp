@@ -4,4 +4,6 @@ namespace velmora {
 
 void restrictDllSearchToSystem() {}
 
+void* systemFunction(const wchar_t*, const char*) { return nullptr; }
+
 }  // namespace velmora

@@ -13,4 +13,10 @@ void restrictDllSearchToSystem() {
     SetDllDirectoryW(L"");  // and never the current folder, where the call above is missing
 }
 
+void* systemFunction(const wchar_t* dll, const char* name) {
+    HMODULE module = GetModuleHandleW(dll);
+    if (module == nullptr) module = LoadLibraryExW(dll, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    return module == nullptr ? nullptr : reinterpret_cast<void*>(GetProcAddress(module, name));
+}
+
 }  // namespace velmora

@@ -1828,15 +1828,29 @@ void coldStartScenario(const std::wstring&) {
     };
     const std::wstring program = L"\"" + folderOfThisProgram() + L"Velmora.exe\"";
     const std::wstring bare = L"\"" + folderOfThisProgram() + L"velmora-driver.exe\" bare-window";
-    std::vector<double> programTimes, bareTimes;
+    // And Velmora with the band of prayer times hidden, which then reckons none at start.
+    const auto bandShown = [](bool shown) {
+        const std::wstring value = shown ? L"on" : L"off";
+        RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"PrayerShown", REG_SZ, value.c_str(),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    };
+    std::vector<double> programTimes, bareTimes, withoutBand;
     for (int i = 0; i < 7; ++i) {  // Velmora's close hides it: it ends by the tray menu's Exit
+        bandShown(true);
         programTimes.push_back(startedIn(program, L"calendar", L"Velmora", WM_COMMAND, 10004));
         bareTimes.push_back(startedIn(bare, L"VelmoraBareWindow", L"bare elsewhere", WM_CLOSE, 0));
+        bandShown(false);
+        withoutBand.push_back(startedIn(program, L"calendar", L"Velmora", WM_COMMAND, 10004));
     }
-    const bool started = std::ranges::none_of(programTimes, [](double t) { return t < 0; }) &&
-                         std::ranges::none_of(bareTimes, [](double t) { return t < 0; });
-    std::printf("# cold start to a painted window, medians of 7: Velmora %.0f ms, the bare window %.0f ms\n",
-                medianOf(programTimes), medianOf(bareTimes));
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"PrayerShown");
+    const auto none = [](const std::vector<double>& times) {
+        return std::ranges::none_of(times, [](double t) { return t < 0; });
+    };
+    const bool started = none(programTimes) && none(bareTimes) && none(withoutBand);
+    std::printf(
+        "# cold start to a painted window, medians of 7: Velmora %.0f ms (%.0f ms with the band of prayer "
+        "times hidden), the bare window %.0f ms\n",
+        medianOf(programTimes), medianOf(withoutBand), medianOf(bareTimes));
     check(started, "the program and the bare window start each time");
 }
 
