@@ -22,18 +22,13 @@ ClockFlyout::Click ClockFlyout::onIconClicked(const std::optional<RECT>& icon) {
     RECT own;
     GetWindowRect(window_, &own);
     if (!atClock_) ownPlace_ = own;
-    // The icon's display, its work area less the taskbar (which Wine's desktop counts in).
-    RECT taskbar{};
-    if (const HWND bar = FindWindowW(L"Shell_TrayWnd", nullptr); bar != nullptr) GetWindowRect(bar, &taskbar);
-    const HMONITOR display =
-        icon ? MonitorFromRect(&*icon, MONITOR_DEFAULTTONEAREST) : MonitorFromRect(&taskbar, MONITOR_DEFAULTTOPRIMARY);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(display, &monitor);
-    const Rect work = clearOfTaskbar(rectOf(monitor.rcWork), rectOf(taskbar));
+    // The icon's display (the taskbar's where the icon's place is not known).
+    const HMONITOR display = icon ? MonitorFromRect(&*icon, MONITOR_DEFAULTTONEAREST)
+                                  : MonitorFromWindow(FindWindowW(L"Shell_TrayWnd", nullptr), MONITOR_DEFAULTTOPRIMARY);
+    const DisplayArea area = displayArea(display);
     const std::optional<Rect> iconPlace = icon ? std::optional<Rect>(rectOf(*icon)) : std::nullopt;
     const int gap = MulDiv(12, static_cast<int>(windowDpi(window_)), 96);
-    const Rect place = flyoutPlace(iconPlace, work, taskbarEdge(rectOf(monitor.rcMonitor), work), own.right - own.left,
+    const Rect place = flyoutPlace(iconPlace, area.work, taskbarEdge(area.monitor, area.work), own.right - own.left,
                                    own.bottom - own.top, gap);
     SetWindowPos(window_, HWND_TOPMOST, place.left, place.top, 0, 0, SWP_NOSIZE);
     atClock_ = true;

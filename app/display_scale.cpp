@@ -8,6 +8,7 @@
 
 #include "app/right_to_left.h"
 #include "decisions/icon_size.h"
+#include "decisions/window_layout.h"
 #include "render/scaled_surface.h"
 #include "resources/resource_ids.h"
 
@@ -152,6 +153,16 @@ int averageCharWidth(HWND window, HFONT font) {
     if (old != nullptr) SelectObject(dc, old);
     ReleaseDC(window, dc);
     return metrics.tmAveCharWidth;
+}
+
+DisplayArea displayArea(HMONITOR display) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(display, &monitor);
+    RECT taskbar{};
+    if (const HWND bar = FindWindowW(L"Shell_TrayWnd", nullptr); bar != nullptr) GetWindowRect(bar, &taskbar);
+    const auto rectOf = [](const RECT& r) { return Rect{r.left, r.top, r.right, r.bottom}; };
+    return {rectOf(monitor.rcMonitor), clearOfTaskbar(rectOf(monitor.rcWork), rectOf(taskbar))};
 }
 
 }  // namespace velmora

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "render/surface.h"
+
 namespace velmora {
 
 // The DPI of the primary display, and the one a window is on (the same before Windows 10).
@@ -40,5 +42,13 @@ int averageCharWidth(HWND window, HFONT font);
 // the design where there is one for the DPI, else the next larger shrunk smoothly (the design
 // itself at 96 dpi). The caller deletes it.
 HBITMAP loadScaledBitmap(HINSTANCE instance, int bitmapId, UINT dpi);
+
+// A display's rectangle and its work area less the taskbar, which Wine's desktop counts in
+// its work area (Windows leaves it out already).
+struct DisplayArea {
+    Rect monitor;
+    Rect work;
+};
+DisplayArea displayArea(HMONITOR display);
 
 }  // namespace velmora

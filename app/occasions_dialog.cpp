@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "app/display_scale.h"
 #include "app/right_to_left.h"
 #include "app/win32_text.h"
 #include "decisions/window_layout.h"
@@ -97,14 +98,7 @@ INT_PTR OccasionsDialog::onInit() {
 }
 
 void OccasionsDialog::fitPage() {
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(handle(), MONITOR_DEFAULTTONEAREST), &monitor);
-    RECT taskbar{};
-    if (const HWND bar = FindWindowW(L"Shell_TrayWnd", nullptr); bar != nullptr) GetWindowRect(bar, &taskbar);
-    const Rect work =
-        clearOfTaskbar({monitor.rcWork.left, monitor.rcWork.top, monitor.rcWork.right, monitor.rcWork.bottom},
-                       {taskbar.left, taskbar.top, taskbar.right, taskbar.bottom});
+    const Rect work = displayArea(MonitorFromWindow(handle(), MONITOR_DEFAULTTONEAREST)).work;
     const RECT area{work.left, work.top, work.right, work.bottom};
     const int designed = designedList_.bottom - designedList_.top;
     const int frame = (designedBox_.bottom - designedBox_.top) - designed;  // caption, borders and margins

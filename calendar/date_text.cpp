@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "calendar/weekday_names.h"
 #include "data/integer_text.h"
 
 namespace velmora {
@@ -68,6 +69,11 @@ std::u16string numberText(std::int64_t value, Digits digits) {
 std::u16string monthWord(Calendar calendar, std::int32_t month, Language language) {
     const MonthName& name = monthName(calendar, month);
     return language == Language::persian ? std::u16string(name.header) : latin(name.latin);
+}
+
+std::u16string weekdayWord(DayNumber n, Language language) {
+    const WeekdayNames& names = kWeekdayNames[static_cast<std::size_t>(weekdayColumn(n))];
+    return language == Language::persian ? std::u16string(names.persian) : latin(names.english);
 }
 
 std::u16string dateText(Calendar calendar, const CivilDate& date, Language language, DateForm form) {

@@ -31,6 +31,8 @@ inline std::u16string numberText(std::int64_t value, Language language) {
 // A month's name as a sentence of the language writes it: in Persian letters (Gregorian
 // months too), or in Latin letters in English.
 std::u16string monthWord(Calendar calendar, std::int32_t month, Language language);
+// Day n's weekday as a sentence of the language writes it: "چهارشنبه", "Wednesday".
+std::u16string weekdayWord(DayNumber n, Language language);
 
 enum class DateForm {
     words,     // "18 Azar 1405", "۱۸ آذر ۱۴۰۵": the dialogs, the panel and the screen reader

@@ -55,6 +55,13 @@ Conversion hijriDayNumber(const CalendarData& data, const CivilDate& date) {
     return {n, {}};
 }
 
+// The calendar of an input that is a date (a day number is read as none of them).
+Calendar calendarOf(InputCalendar calendar) {
+    return calendar == InputCalendar::jalali  ? Calendar::jalali
+           : calendar == InputCalendar::hijri ? Calendar::hijri
+                                              : Calendar::gregorian;
+}
+
 Conversion toDayNumber(const CalendarData& data, InputCalendar calendar, std::string_view text) {
     if (calendar == InputCalendar::jdn) {
         // Plain ASCII first: a batch's lines are, and need no widening.
@@ -64,9 +71,7 @@ Conversion toDayNumber(const CalendarData& data, InputCalendar calendar, std::st
         if (!inShownRange(*n)) return {std::nullopt, rangeMessage()};
         return {static_cast<DayNumber>(*n), {}};
     }
-    const Calendar named = calendar == InputCalendar::jalali  ? Calendar::jalali
-                           : calendar == InputCalendar::hijri ? Calendar::hijri
-                                                              : Calendar::gregorian;
+    const Calendar named = calendarOf(calendar);
     const auto date = parseDate(text, named);
     if (!date) return {std::nullopt, "not a date of the form Y-M-D"};
     if (date->month < 1 || date->month > 12) {
@@ -359,12 +364,6 @@ std::optional<ReckonRequest> readReckonRequest(std::string_view command, const s
         return std::nullopt;
     }
     return request;
-}
-
-Calendar calendarOf(InputCalendar calendar) {
-    return calendar == InputCalendar::jalali  ? Calendar::jalali
-           : calendar == InputCalendar::hijri ? Calendar::hijri
-                                              : Calendar::gregorian;
 }
 
 // The day of one of the dates, or none after saying why.

@@ -4,20 +4,13 @@
 
 #include "calendar/calendar_record.h"
 #include "calendar/date_text.h"
-#include "calendar/weekday_names.h"
 #include "data/integer_text.h"
+#include "data/text_codec.h"
 
 namespace velmora {
 namespace {
 
 bool isPersian(Language language) { return language == Language::persian; }
-
-std::u16string latin(std::string_view text) { return {text.begin(), text.end()}; }
-
-std::u16string weekdayWord(DayNumber n, Language language) {
-    const WeekdayNames& names = kWeekdayNames[static_cast<std::size_t>(weekdayColumn(n))];
-    return isPersian(language) ? std::u16string(names.persian) : latin(names.english);
-}
 
 // "4 days", "1 day", "۴ روز": a count and its unit (0 years, 1 month, 2 days).
 std::u16string counted(std::int64_t count, int unit, Language language) {
@@ -25,7 +18,7 @@ std::u16string counted(std::int64_t count, int unit, Language language) {
     static constexpr std::u16string_view kPersian[] = {u"سال", u"ماه", u"روز"};
     const std::u16string number = numberText(count, language);
     if (isPersian(language)) return number + u" " + std::u16string(kPersian[unit]);
-    return number + u" " + latin(kEnglish[unit][count == 1 ? 0 : 1]);
+    return number + u" " + fromUtf8(kEnglish[unit][count == 1 ? 0 : 1]);
 }
 
 // Letters other than digits, signs and separators: a month's name.
@@ -59,7 +52,7 @@ std::u16string sourceWord(MonthSource source, Language language) {
     static constexpr std::u16string_view kPersian[] = {u"رسمی", u"منتشرشده", u"پیش‌بینی",
                                                        u"اصلاح‌شده"};
     if (isPersian(language)) return std::u16string(kPersian[static_cast<std::size_t>(source)]);
-    return latin(monthSourceName(source));
+    return fromUtf8(monthSourceName(source));
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include "calendar/calendar_record.h"
 #include "calendar/date_text.h"
-#include "calendar/weekday_names.h"
 #include "decisions/lunar_months.h"
 #include "render/holiday_panel.h"
 
@@ -10,9 +9,7 @@ namespace velmora {
 std::u16string dayReading(const MonthLayout& layout, const LaidOutDay& day, Language language) {
     const bool persian = language == Language::persian;
     const std::u16string separator = persian ? u"\u060C " : u", ";
-    const WeekdayNames& weekday = kWeekdayNames[static_cast<std::size_t>(day.cell.weekdayColumn)];
-    std::u16string text =
-        persian ? std::u16string(weekday.persian) : std::u16string(weekday.english.begin(), weekday.english.end());
+    std::u16string text = weekdayWord(day.dayNumber, language);
     const CalendarRecord& shown = calendarRecord(layout.mode);
     bool first = true;
     for (const Calendar calendar : {layout.mode, shown.companions[0].calendar, shown.companions[1].calendar}) {

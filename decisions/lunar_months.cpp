@@ -6,7 +6,6 @@
 #include "calendar/date_text.h"
 #include "calendar/hijri_correction.h"
 #include "calendar/native_digits.h"
-#include "calendar/weekday_names.h"
 #include "data/integer_text.h"
 #include "data/text_codec.h"
 #include "decisions/reading_order.h"
@@ -67,12 +66,11 @@ std::u16string lunarMonthRowText(const LunarMonthRow& row, Language language, st
 std::vector<LunarStartOption> lunarStartOptions(const CalendarData& data, const LunarMonthRow& row, Language language) {
     std::vector<LunarStartOption> options;
     for (const LunarStartChoice& choice : lunarStartChoices(data.hijri(), row.year, row.month)) {
-        const WeekdayNames& weekday = kWeekdayNames[static_cast<std::size_t>(weekdayColumn(choice.day))];
+        const std::u16string weekday = weekdayWord(choice.day, language);
         const std::u16string gregorian = dateText(Calendar::gregorian, dayNumberToGregorian(choice.day), language);
         const std::u16string jalali = dateText(Calendar::jalali, dayNumberToJalali(choice.day), language);
-        std::u16string text = language == Language::persian
-                                  ? std::u16string(weekday.persian) + u" " + jalali + u" (" + gregorian + u")"
-                                  : fromUtf8(weekday.english) + u" " + gregorian + u" (" + jalali + u")";
+        std::u16string text = language == Language::persian ? weekday + u" " + jalali + u" (" + gregorian + u")"
+                                                            : weekday + u" " + gregorian + u" (" + jalali + u")";
         options.push_back({choice.day, choice.possible, inReadingOrder(text, language)});
     }
     return options;
