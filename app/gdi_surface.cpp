@@ -219,11 +219,11 @@ void GdiSurface::fillRoundRect(const Rect& rect, std::int32_t ellipse, Rgb color
 int GdiSurface::penWidth() const { return std::max(MulDiv(1, static_cast<int>(resources_.fonts.dpi()), 96), 1); }
 
 void GdiSurface::withPen(const std::function<void()>& draw) {
-    if (penWidth() == 1) {
+    if (penWidth() == 1 && lineColor_ == kBlack) {  // the device context's own pen
         draw();
         return;
     }
-    const GdiObject pen(CreatePen(PS_SOLID, penWidth(), RGB(0, 0, 0)), resources_.ledger);
+    const GdiObject pen(CreatePen(PS_SOLID, penWidth(), colorOf(lineColor_)), resources_.ledger);
     const HGDIOBJ oldPen = SelectObject(dc_, pen.get());
     draw();
     SelectObject(dc_, oldPen);  // a pen must not be deleted while selected

@@ -99,6 +99,7 @@ class GdiSurface : public Surface {
     void selectFont(FontId font) override;
     std::int32_t textWidth(std::u16string_view text) override;
     void setTextColor(Rgb color) override;
+    void setLineColor(Rgb color) override { lineColor_ = color; }
     void setTextAlign(TextAlign align) override;
     void drawText(std::int32_t x, std::int32_t y, std::u16string_view text) override;
     void fillRoundRect(const Rect& rect, std::int32_t ellipse, Rgb color) override;
@@ -114,6 +115,7 @@ class GdiSurface : public Surface {
     void withPen(const std::function<void()>& draw);
 
     HDC dc_ = nullptr;
+    Rgb lineColor_ = kBlack;
     const PaintResources& resources_;
     int savedState_ = 0;
 };

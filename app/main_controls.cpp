@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/display_scale.h"
+#include "app/theme.h"
 #include "app/win32_text.h"
 #include "calendar/calendar_record.h"
 #include "resources/resource_ids.h"
@@ -76,6 +77,7 @@ void MainControls::rescale() {
     const HWND buttons[] = {nextMonthButton_, previousMonthButton_, allOccasionsButton_};
     for (std::size_t i = 0; i < std::size(buttons); ++i) {
         const HBITMAP picture = loadScaledBitmap(instance_, pictureId(i, language_), fonts_.dpi());
+        if (activePalette().theme == Theme::dark) turnForDarkTheme(picture);  // drawn for a light button
         SendMessageW(buttons[i], BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
         if (pictures_[i] != nullptr) DeleteObject(pictures_[i]);
         pictures_[i] = picture;

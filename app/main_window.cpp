@@ -12,6 +12,7 @@
 #include "app/lunar_dialog.h"
 #include "app/my_days_dialog.h"
 #include "app/prayer_dialog.h"
+#include "app/theme.h"
 #include "app/tray_notices.h"
 #include "app/win32_text.h"
 #include "data/executable_folder.h"
@@ -133,6 +134,16 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return DefWindowProcW(handle(), message, wParam, lParam);
         case WM_EXITSIZEMOVE: clockFlyout_->onMoved(); return 0;
         case WM_DRAWITEM: return TRUE;  // the holiday list is drawn by the paint
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            if (const auto colour = themedControlColour(message, wParam)) return *colour;
+            return DefWindowProcW(handle(), message, wParam, lParam);
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            if (saysThemeChanged(message, wParam, lParam)) applyTheme();
+            return DefWindowProcW(handle(), message, wParam, lParam);
         case WM_INITMENUPOPUP:
             showCopyForms(reinterpret_cast<HMENU>(wParam), data_.data(), todayNumber(), words_.language());
             return 0;
@@ -148,6 +159,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT MainWindow::onCreate() {
+    chooseActivePalette();
     today_ = readClock().date;
     startDay_ = today_.day;
     taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
@@ -175,6 +187,7 @@ LRESULT MainWindow::onCreate() {
     } else if (words_.rightToLeft()) {  // the caption's icon, turned for the mirrored caption
         setWindowIconsAtDpi(handle(), instance_, L"calendar", kWindowIconPixels, kTrayIconPixels, dpi, true);
     }
+    themeWindow(handle(), kDwmBackdropMainWindow);
     SetFocus(grid_->handle());  // the keys the menu promises (Home, the arrows) work from the start
     applyWords();
     controls_->setLanguage(words_.language());
@@ -232,6 +245,7 @@ LRESULT MainWindow::onPaint() {
                    {},
                    {moreHolidays_, persian, persian, predictedMark_, words_.language(), moreHolidaysHere_}};
     controls_->setHolidayLines(holidayLines(layout, words_.language()));
+    view.palette = activePalette();
     if (grid_->focused()) view.cursorDay = shown_.day;
     if (controls_->holidayListFocused())
         view.focusedHoliday = static_cast<std::int32_t>(SendMessageW(controls_->holidayList(), LB_GETCURSEL, 0, 0));
@@ -472,6 +486,13 @@ bool MainWindow::onMenuCommand(WORD id) {
             PostQuitMessage(0);
             tray_->remove();
             return false;
+        case IDM_THEME_AS_WINDOWS:
+        case IDM_THEME_LIGHT:
+        case IDM_THEME_DARK:
+            storeThemeSetting(static_cast<ThemeSetting>(id - IDM_THEME_AS_WINDOWS));
+            menus_.checkTheme(storedThemeSetting());
+            applyTheme();
+            return true;
         case IDM_OPTION_ENGLISH: setLanguage(Language::english); return true;
         case IDM_OPTION_PERSIAN: setLanguage(Language::persian); return true;
         case IDM_HELP_ABOUT:
@@ -618,6 +639,16 @@ void MainWindow::applyWords() {
     moreHolidays_ = words_.text(IDS_MORE_HOLIDAYS);
     moreHolidaysHere_ = words_.text(IDS_MORE_HOLIDAYS_HERE);
     predictedMark_ = words_.text(IDS_PREDICTED_MARK);
+}
+
+// The palette chosen again, from the stored choice and what Windows says now; when it
+// changed, the window, its pictures and an open occasions list are drawn in it at once.
+void MainWindow::applyTheme() {
+    if (!chooseActivePalette()) return;
+    controls_->rescale();
+    themeWindow(handle(), kDwmBackdropMainWindow);
+    if (occasionsDialog_->isOpen()) themeWindow(occasionsDialog_->handle());
+    RedrawWindow(handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 // Everything the program shows turns to the language at once, and the choice is remembered.

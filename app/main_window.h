@@ -87,6 +87,7 @@ class MainWindow : public WindowObject<MainWindow> {
     // Takes the menus and the strings of the interface's language.
     void applyWords();
     void setLanguage(Language language);
+    void applyTheme();
     // The Solar Hijri month of the shown day, as the occasions dialog lists it.
     ListedMonth occasionsListing() const;
     // Today's icon and tooltip, from the data files as they are now.

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "app/startup_registration.h"
+#include "app/theme.h"
 #include "app/user_settings.h"
 #include "app/win32_text.h"
 #include "calendar/calendar_record.h"
@@ -39,6 +40,7 @@ void MenuCommands::applyWords(HWND window, const Catalogue& words, Calendar mode
     checkReminderItems();
     const UINT chosen = words.language() == Language::persian ? IDM_OPTION_PERSIAN : IDM_OPTION_ENGLISH;
     CheckMenuRadioItem(bar_, IDM_OPTION_ENGLISH, IDM_OPTION_PERSIAN, chosen, MF_BYCOMMAND);
+    checkTheme(storedThemeSetting());
     DrawMenuBar(window);
 }
 
@@ -47,6 +49,11 @@ void MenuCommands::checkMode(Calendar mode) {
         CheckMenuItem(bar_, static_cast<UINT>(calendarRecord(calendar).modeMenuItem),
                       calendar == mode ? MF_CHECKED : MF_UNCHECKED);
     }
+}
+
+void MenuCommands::checkTheme(ThemeSetting setting) {
+    CheckMenuRadioItem(bar_, IDM_THEME_AS_WINDOWS, IDM_THEME_DARK, IDM_THEME_AS_WINDOWS + static_cast<UINT>(setting),
+                       MF_BYCOMMAND);
 }
 
 // Hijri mode is offered while there is a lunar table to show.

@@ -8,6 +8,7 @@
 
 #include "app/catalogue.h"
 #include "calendar/calendar.h"
+#include "decisions/theme.h"
 
 namespace velmora {
 
@@ -22,6 +23,7 @@ class MenuCommands {
     // mode and the lunar correction offered when there is a lunar table.
     void applyWords(HWND window, const Catalogue& words, Calendar mode, bool lunarTable);
     void checkMode(Calendar mode);
+    void checkTheme(ThemeSetting setting);
     void offerLunar(bool lunarTable);
     // Carries out a command of its own; false for any other.
     bool run(WORD id, const Catalogue& words);

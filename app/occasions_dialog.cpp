@@ -6,6 +6,7 @@
 
 #include "app/display_scale.h"
 #include "app/right_to_left.h"
+#include "app/theme.h"
 #include "app/win32_text.h"
 #include "decisions/window_layout.h"
 #include "render/occasions_dialog.h"
@@ -213,7 +214,7 @@ void OccasionsDialog::paintList() {
         GdiSurfaceFactory shown(dc, resources_);
         ScaledSurfaceFactory surfaces(shown, scale());
         paintOccasionsDialog(*surfaces.open(), month, scale().design(scrolled_), nullptr, focused,
-                             interfaceDigits(language_));
+                             interfaceDigits(language_), activePalette());
     }
     EndPaint(list_, &paint);
 }

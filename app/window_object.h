@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "app/theme.h"
+
 namespace velmora {
 
 // An object bound to a window handle through one of the window's slots.
@@ -63,7 +65,14 @@ class DialogObject : public HandleObject<T, DWLP_USER> {
     static INT_PTR CALLBACK procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
         T* self = DialogObject::bound(dialog, message == WM_INITDIALOG ? reinterpret_cast<T*>(lParam) : nullptr);
         if (self == nullptr) return FALSE;
+        // Every dialog in the program's theme, and again when Windows changes its own.
+        if (const auto colour = themedControlColour(message, wParam)) return static_cast<INT_PTR>(*colour);
+        if (saysThemeChanged(message, wParam, lParam)) {
+            chooseActivePalette();
+            themeWindow(dialog);
+        }
         const INT_PTR result = self->handleMessage(message, wParam, lParam);
+        if (message == WM_INITDIALOG) themeWindow(dialog);
         if (message == WM_NCDESTROY) DialogObject::unbind(dialog, self);
         return result;
     }

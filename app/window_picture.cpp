@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "app/display_scale.h"
+#include "app/theme.h"
 
 namespace velmora {
 
@@ -31,12 +32,12 @@ void WindowPicture::paint(HWND window, HDC dc, const MonthView& view, const Pray
     GetClientRect(window, &client);
     if (!canvas_ || !canvas_->fits(client.right, client.bottom))
         canvas_ = std::make_unique<OffscreenCanvas>(dc, client.right, client.bottom, ledger_);
-    const HDC canvas = canvas_->begin(reinterpret_cast<HBRUSH>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND)));
+    const HDC canvas = canvas_->begin(themeBrush(view.palette.window));
     GdiSurfaceFactory shown(canvas, resources_);
     ScaledSurfaceFactory surfaces(shown, scale());
-    linkCharWidth_ = drawLink(*surfaces.open(), width_, height_);
+    linkCharWidth_ = drawLink(*surfaces.open(), width_, height_, view.palette);
     paintDisplayMode(surfaces, view);
-    if (band != nullptr) drawPrayerBand(*surfaces.open(), *band, width_, height_ + 20);  // under the link
+    if (band != nullptr) drawPrayerBand(*surfaces.open(), *band, width_, height_ + 20, view.palette);  // under the link
     canvas_->present(dc);
 }
 

@@ -24,11 +24,12 @@ TextMetrics headerMetrics(Surface& surface, const CompanionLook& companion) {
     return surface.textMetrics();
 }
 
-// The year in the context's default black, and the next one after a slash when the primary
+// The year in the text's colour, and the next one after a slash when the primary
 // month begins in the companion's last month, each where the one before it ends.
 void drawCompanionYear(Surface& surface, const CompanionLook& companion, const CivilDate& first, std::int32_t x,
-                       std::int32_t y) {
+                       std::int32_t y, Rgb text) {
     surface.selectFont(FontId::companionFont);
+    surface.setTextColor(text);
     const DigitText year = formatCalendarNumber(companion.calendar, first.year);
     surface.drawText(x, y, year.view());
     if (first.month != 12) return;
@@ -44,7 +45,7 @@ void drawCompanionYear(Surface& surface, const CompanionLook& companion, const C
 // stands where the one before it ends.
 void drawCompanionMonthNames(Surface& surface, const CompanionLook& companion, const CivilDate& first,
                              std::int32_t anchor, std::int32_t y, std::int32_t charWidth, Rgb slotColor,
-                             Language language) {
+                             Language language, const Palette& colours) {
     const bool english = language == Language::english;
     const std::u16string name1 = english ? monthWord(companion.calendar, first.month, language)
                                          : std::u16string(headerName(companion.calendar, first.month));
@@ -53,16 +54,18 @@ void drawCompanionMonthNames(Surface& surface, const CompanionLook& companion, c
     const std::u16string arrow = english ? u" \u2192 " : std::u16string(u" ") + kMonthArrow + u" ";
     surface.selectFont(FontId::smallFont);
     const std::int32_t right = anchor + 2 * charWidth;
+    // The record's black is the palette's text; its one colour, the palette's second name.
     const auto& [red, green, blue] = companion.secondNameColor;
+    const Rgb secondColor = Rgb{red, green, blue} == kBlack ? colours.text : colours.secondName;
     // From the right: name1, the arrow, name2 in Persian; name2, the arrow, name1 in English.
     const std::u16string& rightmost = english ? name2 : name1;
     const std::u16string& leftmost = english ? name1 : name2;
     const std::int32_t arrowX = right - surface.textWidth(rightmost) - surface.textWidth(arrow);
-    surface.setTextColor(english ? Rgb{red, green, blue} : slotColor);
+    surface.setTextColor(english ? secondColor : slotColor);
     surface.drawText(right - surface.textWidth(rightmost), y, rightmost);
-    surface.setTextColor(kBlack);
+    surface.setTextColor(colours.text);
     surface.drawText(arrowX, y, arrow);
-    surface.setTextColor(english ? slotColor : Rgb{red, green, blue});
+    surface.setTextColor(english ? slotColor : secondColor);
     surface.drawText(arrowX - surface.textWidth(leftmost), y, leftmost);
 }
 
@@ -77,6 +80,7 @@ std::int32_t companionLeft(std::int32_t w, bool secondSlot) {
 void drawCompanionDays(Surface& surface, const MonthView& view, const CompanionLook& companion, const CivilDate& first,
                        bool secondSlot, Rgb slotColor) {
     const CompanionLook& before = calendarRecord(view.layout.mode).companions[0];
+    const Palette& colours = view.palette;
     const std::int32_t left = companionLeft(view.clientWidth, secondSlot);
     const std::int32_t cell = cellWidth(view.clientWidth);
     const std::int32_t row = rowHeight(view.clientHeight);
@@ -87,9 +91,9 @@ void drawCompanionDays(Surface& surface, const MonthView& view, const CompanionL
         if (!date) continue;
         const bool firstMonth = date->year == first.year && date->month == first.month;
         if (calendarRecord(companion.calendar).fromTable && day.lunarPredicted)
-            surface.setTextColor(firstMonth ? kPredictedTeal : kPredictedGrey);
+            surface.setTextColor(firstMonth ? colours.predictedFirst : colours.predictedAfter);
         else
-            surface.setTextColor(firstMonth ? slotColor : kBlack);
+            surface.setTextColor(firstMonth ? slotColor : colours.text);
         std::int32_t x = left + day.cell.screenColumn * cell + companion.delta;
         const std::int32_t y = top + (day.cell.row - 1) * row + companion.delta;
         if (const auto beside = dateOfDay(before.calendar, day); secondSlot && beside) {
@@ -118,10 +122,10 @@ void drawCompanion(Surface& surface, const MonthView& view, std::int32_t slot) {
     const std::int32_t charWidth = metrics.averageCharWidth;
     const std::int32_t lineHeight = metrics.height + metrics.internalLeading;
     const std::int32_t headerTop = secondSlot ? (h / 52) * 10 - lineHeight - 15 : (h / 52) * 10 - 20;
-    const Rgb slotColor = secondSlot ? kSecondSlotTeal : kFirstSlotBlue;
-    drawCompanionYear(surface, companion, *first, (w * 10) / 46, headerTop);
+    const Rgb slotColor = secondSlot ? view.palette.secondSlot : view.palette.firstSlot;
+    drawCompanionYear(surface, companion, *first, (w * 10) / 46, headerTop, view.palette.text);
     drawCompanionMonthNames(surface, companion, *first, (w * 100) / 137, headerTop, charWidth, slotColor,
-                            view.words.language);
+                            view.words.language, view.palette);
     drawCompanionDays(surface, view, companion, *first, secondSlot, slotColor);
 }
 
@@ -129,7 +133,7 @@ void drawPredictedMark(Surface& surface, const MonthView& view) {
     if (!view.layout.predicted || view.words.predicted.empty()) return;
     const std::int32_t w = view.clientWidth;
     surface.selectFont(FontId::smallFont);
-    surface.setTextColor(kPredictedMark);
+    surface.setTextColor(view.palette.predictedMark);
     // Right-aligned with the calendar panel, on the first companion's header line.
     surface.setTextAlign(view.words.rightToLeft ? TextAlign::rightTopRightToLeft : TextAlign::rightTop);
     surface.drawText(calendarPanel(w, view.clientHeight).right - 4, (view.clientHeight / 52) * 10 - 20,

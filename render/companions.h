@@ -8,18 +8,12 @@
 
 namespace velmora {
 
-inline constexpr Rgb kFirstSlotBlue{13, 20, 158};
-inline constexpr Rgb kSecondSlotTeal{39, 172, 159};
-inline constexpr Rgb kMaroon{73, 3, 11};
-// A predicted lunar date is drawn lighter: the slot's teal in its first month, grey after.
-inline constexpr Rgb kPredictedTeal{128, 200, 192};
-inline constexpr Rgb kPredictedGrey{150, 150, 150};
-inline constexpr Rgb kPredictedMark{105, 105, 105};  // the word "predicted" in a Hijri month's header
 inline constexpr char16_t kMonthArrow[] = u"\u2190";
 
 // Companion slot 0 or 1 of the laid-out month's mode: Gregorian and lunar Hijri in Jalali
 // mode, Solar Hijri and lunar Hijri in Miladi mode, Gregorian and Solar Hijri in Hijri mode.
-// In Hijri mode, the mark of a predicted month at the right of the header.
+// A predicted lunar date is drawn lighter, in the palette's predicted colours. In Hijri mode,
+// the mark of a predicted month at the right of the header.
 void drawPredictedMark(Surface& surface, const MonthView& view);
 
 void drawCompanion(Surface& surface, const MonthView& view, std::int32_t slot);

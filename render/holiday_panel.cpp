@@ -51,6 +51,7 @@ void drawHolidayPanel(Surface& surface, const MonthView& view) {
     const std::int32_t x = monthOccasionsTextEnd(view.clientWidth, metrics.averageCharWidth);
     const std::int32_t top = view.clientHeight - 80;
     surface.selectFont(FontId::smallFont);
+    surface.setTextColor(view.palette.text);
     const std::int32_t textHeight = surface.textMetrics().height;
     // Every line ends above the link, whose text stands at clientHeight.
     const std::int32_t lines = std::max((view.clientHeight - 1 - textHeight - top) / std::max(step, 1) + 1, 0);

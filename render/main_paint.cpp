@@ -7,11 +7,13 @@
 
 namespace velmora {
 
-std::int32_t drawLink(Surface& paintSurface, std::int32_t clientWidth, std::int32_t clientHeight) {
+std::int32_t drawLink(Surface& paintSurface, std::int32_t clientWidth, std::int32_t clientHeight,
+                      const Palette& palette) {
     const std::int32_t charWidth = paintSurface.textMetrics().averageCharWidth;
     const std::int32_t x0 = linkLeft(clientWidth, charWidth);
     paintSurface.selectFont(FontId::linkFont);
-    paintSurface.setTextColor(kRed);
+    paintSurface.setTextColor(palette.holidayText);
+    paintSurface.setLineColor(palette.text);
     paintSurface.drawText(x0, clientHeight, kLinkText);
     // Underlined as far as the text goes.
     paintSurface.drawLine(x0, clientHeight + 13, x0 + paintSurface.textWidth(kLinkText), clientHeight + 13);

@@ -17,9 +17,11 @@ constexpr std::int32_t linkLeft(std::int32_t clientWidth, std::int32_t charWidth
     return clientWidth / 2 - charWidth * 8;
 }
 
-// Draws the link in red with its underline on the paint surface; returns the average
-// character width of that surface's default font, the layout unit of this paint.
-std::int32_t drawLink(Surface& paintSurface, std::int32_t clientWidth, std::int32_t clientHeight);
+// Draws the link in the palette's holiday red with its underline on the paint surface;
+// returns the average character width of that surface's default font, the layout unit of
+// this paint.
+std::int32_t drawLink(Surface& paintSurface, std::int32_t clientWidth, std::int32_t clientHeight,
+                      const Palette& palette = kLightPalette);
 
 // Draws the strip, the grid, the two companions and the holiday panel of the laid-out
 // month's mode, each on a surface of its own.

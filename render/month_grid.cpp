@@ -9,17 +9,26 @@ void drawMonthGrid(Surface& surface, const MonthView& view) {
     const MonthLayout& layout = view.layout;
     const Calendar kind = layout.mode;
     const CalendarRecord& record = calendarRecord(kind);
+    const Palette& colours = view.palette;
     surface.selectFont(record.latinScript ? FontId::latinFont : FontId::gridFont);
+    surface.setLineColor(colours.text);
     for (const LaidOutDay& day : layout.days) {
         const GridCell place = gridCell(view.clientWidth, view.clientHeight, day.cell.row, day.cell.screenColumn);
         const DigitText text = formatCalendarNumber(kind, day.day);
         if (record.latinScript) surface.selectFont(FontId::latinFont);
-        surface.setTextColor(kBlack);
+        surface.setTextColor(colours.text);
         surface.drawText(place.x, place.y, text.view());
         // Fridays are red whatever their occasions; other days only when they are holidays.
         if (record.gridMarksHolidays && (day.cell.weekdayColumn == 6 || day.occasions.holiday)) {
-            surface.setTextColor(kRed);
+            surface.setTextColor(colours.holidayDay);
             surface.drawText(place.x, place.y, text.view());
+            // In high contrast a colour alone may not tell them: underlined too.
+            if (colours.underlinesHolidays) {
+                const std::int32_t under = place.y + surface.textMetrics().height;
+                surface.setLineColor(colours.holidayDay);
+                surface.drawLine(place.x, under, place.x + surface.textWidth(text.view()), under);
+                surface.setLineColor(colours.text);
+            }
         }
         // The user's own days carry a mark of their own in the cell's corner, larger for a
         // day off; never the red of an official holiday.
@@ -29,7 +38,7 @@ void drawMonthGrid(Surface& surface, const MonthView& view) {
             const std::int32_t size = dayOff ? 9 : 6;
             surface.fillRoundRect(
                 {place.box.left + 4, place.box.top + 4, place.box.left + 4 + size, place.box.top + 4 + size}, size,
-                kPersonalMark);
+                colours.personal);
         }
         if (day.day == layout.today) {
             if (!record.latinScript) surface.drawText(place.x, place.y, text.view());

@@ -7,11 +7,8 @@
 
 namespace velmora {
 
-// The mark of the user's own days, in the cell and in the occasions dialog.
-inline constexpr Rgb kPersonalMark{128, 0, 160};
-
-// The laid-out month: the Solar Hijri month right to left with Fridays and
-// holidays in red, the Gregorian month left to right in black, the lunar Hijri month right
+// The laid-out month in the view's palette: the Solar Hijri month right to left with Fridays
+// and holidays in red, the Gregorian month left to right in black, the lunar Hijri month right
 // to left in black; today framed; the user's own days marked in the cell's corner.
 void drawMonthGrid(Surface& surface, const MonthView& view);
 

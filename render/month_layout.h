@@ -10,6 +10,7 @@
 #include "calendar/day_number.h"
 #include "calendar/language.h"
 #include "occasions/occasions.h"
+#include "render/palette.h"
 #include "render/surface.h"
 
 namespace velmora {
@@ -83,6 +84,7 @@ struct MonthView {
     PanelWords words{};
     std::int32_t cursorDay = 0;        // the day under the keyboard's cursor, framed while the grid has the focus
     std::int32_t focusedHoliday = -1;  // the holiday panel's line under the keyboard, framed while it has the focus
+    Palette palette = kLightPalette;
 };
 
 // The layout quantities, recomputed from the client size at every paint. Every division

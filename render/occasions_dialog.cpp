@@ -5,7 +5,8 @@
 namespace velmora {
 
 std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, std::int32_t scrolled,
-                                  std::vector<ListedDay>* listed, std::int32_t focusedDay, Digits dayDigits) {
+                                  std::vector<ListedDay>* listed, std::int32_t focusedDay, Digits dayDigits,
+                                  const Palette& palette) {
     const TextMetrics metrics = surface.textMetrics();  // of the default font
     const std::int32_t w = metrics.averageCharWidth;
     const std::int32_t lineHeight = metrics.height + metrics.externalLeading;
@@ -19,7 +20,7 @@ std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, st
         const std::int32_t firstLine = line;
 
         // Red marks a holiday's day and the occasion that makes it one, nothing else.
-        surface.setTextColor(texts.holiday ? kRed : kBlack);
+        surface.setTextColor(texts.holiday ? palette.holidayText : palette.text);
         surface.selectFont(FontId::smallFont);
         surface.setTextAlign(TextAlign::leftTop);
         surface.drawText(w + 495, line * lineHeight - scrolled, numberText(day.day, dayDigits));
@@ -35,7 +36,8 @@ std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, st
                 ++line;
                 x = right;
             }
-            surface.setTextColor(occasion->flag == 1 && occasion != &texts.gregorian ? kRed : kBlack);
+            surface.setTextColor(occasion->flag == 1 && occasion != &texts.gregorian ? palette.holidayText
+                                                                                     : palette.text);
             if (width > 0) surface.drawText(x, line * lineHeight - scrolled, occasion->words());
             x -= width + 2 * w;
         }
@@ -43,7 +45,7 @@ std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, st
         for (const PersonalDay& mine : texts.personal) {
             if (x != right) ++line;
             x = right;
-            surface.setTextColor(kPersonalMark);
+            surface.setTextColor(palette.personal);
             surface.drawText(right, line * lineHeight - scrolled, u"\u2605 " + mine.text);
             x -= 1;  // the next one goes below
         }

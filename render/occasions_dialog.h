@@ -28,6 +28,6 @@ struct ListedDay {
 // The day numbers are written in `dayDigits`: the interface's.
 std::int32_t paintOccasionsDialog(Surface& surface, const MonthLayout& month, std::int32_t scrolled = 0,
                                   std::vector<ListedDay>* listed = nullptr, std::int32_t focusedDay = 0,
-                                  Digits dayDigits = Digits::ascii);
+                                  Digits dayDigits = Digits::ascii, const Palette& palette = kLightPalette);
 
 }  // namespace velmora

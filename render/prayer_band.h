@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "render/palette.h"
 #include "render/surface.h"
 
 namespace velmora {
@@ -33,9 +34,8 @@ constexpr std::int32_t prayerBandHeight(std::size_t columns) {
 // taller by as much while it shows the band.
 constexpr std::int32_t prayerBandSpace(std::size_t columns) { return prayerBandHeight(columns) + 6; }
 
-inline constexpr Rgb kNextPrayerFill{214, 232, 250};
-
-// Draws the band from `top` across a client area clientWidth wide.
-void drawPrayerBand(Surface& surface, const PrayerBand& band, std::int32_t clientWidth, std::int32_t top);
+// Draws the band from `top` across a client area clientWidth wide, in the palette's colours.
+void drawPrayerBand(Surface& surface, const PrayerBand& band, std::int32_t clientWidth, std::int32_t top,
+                    const Palette& palette = kLightPalette);
 
 }  // namespace velmora

@@ -39,6 +39,7 @@ class ScaledSurface : public Surface {
     void selectFont(FontId font) override { shown_->selectFont(font); }
     std::int32_t textWidth(std::u16string_view text) override { return scale_.design(shown_->textWidth(text)); }
     void setTextColor(Rgb color) override { shown_->setTextColor(color); }
+    void setLineColor(Rgb color) override { shown_->setLineColor(color); }
     void setTextAlign(TextAlign align) override { shown_->setTextAlign(align); }
     void drawText(std::int32_t x, std::int32_t y, std::u16string_view text) override {
         shown_->drawText(scale_.px(x), scale_.px(y), text);

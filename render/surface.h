@@ -71,17 +71,19 @@ class Surface {
     // How wide text is in the font selected now, in pixels.
     virtual std::int32_t textWidth(std::u16string_view text) = 0;
     virtual void setTextColor(Rgb color) = 0;
+    // The colour of the outlines and lines drawn after; black until set.
+    virtual void setLineColor(Rgb color) = 0;
     virtual void setTextAlign(TextAlign align) = 0;
     // Text with a transparent background, placed by the alignment at (x, y).
     virtual void drawText(std::int32_t x, std::int32_t y, std::u16string_view text) = 0;
     // A filled rounded rectangle without outline.
     virtual void fillRoundRect(const Rect& rect, std::int32_t ellipse, Rgb color) = 0;
-    // A hollow rounded rectangle outlined by the default pen.
+    // A hollow rounded rectangle outlined in the line colour.
     virtual void frameRoundRect(const Rect& rect, std::int32_t ellipse) = 0;
     // width x height pixels from the top-left of a bitmap resource, ANDed onto the surface.
     virtual void andBitmap(std::int32_t x, std::int32_t y, std::int32_t bitmapId, std::int32_t width,
                            std::int32_t height) = 0;
-    // A line in the default pen, from the first point up to (not including) the second.
+    // A line in the line colour, from the first point up to (not including) the second.
     virtual void drawLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) = 0;
     // The dotted rectangle of keyboard focus, as Windows draws it.
     virtual void drawFocusRect(const Rect& rect) = 0;

@@ -12,7 +12,7 @@ constexpr std::int32_t stripTop(std::int32_t h) { return (h / 50) * 8; }
 constexpr std::int32_t columnLeft(std::int32_t w, std::int32_t k) { return stripLeft(w) + k * cellWidth(w); }
 
 void paintPanel(Surface& surface, const MonthView& view) {
-    surface.fillRoundRect(calendarPanel(view.clientWidth, view.clientHeight), 10, kPanelColor);
+    surface.fillRoundRect(calendarPanel(view.clientWidth, view.clientHeight), 10, view.palette.panel);
 }
 
 }  // namespace
@@ -63,6 +63,7 @@ void drawWeekdayNames(Surface& surface, const MonthView& view, WeekdayNaming nam
     const std::int32_t top = stripTop(view.clientHeight) + 20;
     const FontId font = naming == WeekdayNaming::english ? FontId::latinFont : FontId::arabicWeekdayFont;
     surface.selectFont(font);
+    surface.setTextColor(view.palette.text);
     bool fits = true;
     for (const WeekdayNames& names : kWeekdayNames)
         fits = fits && surface.textWidth(trimmed(nameOf(names, naming))) <= cell - 4;
@@ -87,7 +88,9 @@ void drawWeekdayNames(Surface& surface, const MonthView& view, WeekdayNaming nam
 void drawWeekdayStrip(Surface& surface, const MonthView& view) {
     if (view.words.language == Language::english) return drawWeekdayNames(surface, view, WeekdayNaming::english);
     switch (calendarRecord(view.layout.mode).strip) {
-        case WeekdayStrip::pictures: drawJalaliWeekdayStrip(surface, view); return;
+        case WeekdayStrip::pictures:
+            if (view.palette.theme == Theme::light) return drawJalaliWeekdayStrip(surface, view);
+            return drawWeekdayNames(surface, view, WeekdayNaming::persian);
         case WeekdayStrip::persianNames: drawWeekdayNames(surface, view, WeekdayNaming::persian); return;
         case WeekdayStrip::arabicNames: break;
     }

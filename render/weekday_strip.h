@@ -6,14 +6,14 @@
 
 namespace velmora {
 
-inline constexpr Rgb kPanelColor{255, 255, 225};
-
-// The light-yellow rounded panel behind the strip, the grid and the companions.
+// The rounded panel (light yellow in the light theme) behind the strip, the grid and the companions.
 Rect calendarPanel(std::int32_t clientWidth, std::int32_t clientHeight);
 
 // The strip of the view's mode in the view's language, after the panel: in Persian the
 // weekdays' pictures (Jalali mode), their Persian names (Miladi mode) or their Arabic names
-// (Hijri mode); in English "Sat" to "Fri" in every mode. Saturday stands over the grid's
+// (Hijri mode); in English "Sat" to "Fri" in every mode. The pictures are black on white
+// and only the light theme draws them: on a dark or high-contrast panel the Persian names
+// stand in their place. Saturday stands over the grid's
 // Saturdays: at the right in the right-to-left modes, at the left in Miladi mode.
 void drawWeekdayStrip(Surface& surface, const MonthView& view);
 

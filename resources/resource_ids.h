@@ -24,8 +24,11 @@
 #define IDM_HIDE_WINDOW 40018
 #define IDM_OPTION_PRAYER_TIMES 40019
 #define IDM_OPTION_CONVERT 40020
-#define IDM_FILE_COPY_DAY 40021    // the day under the cursor, in the form last chosen
-#define IDM_COPY_FORM_FIRST 40030  // 40030 to 40035: today in each form, in the order of CopyForm
+#define IDM_FILE_COPY_DAY 40021     // the day under the cursor, in the form last chosen
+#define IDM_COPY_FORM_FIRST 40030   // 40030 to 40035: today in each form, in the order of CopyForm
+#define IDM_THEME_AS_WINDOWS 40040  // Option > Theme, in the order of ThemeSetting
+#define IDM_THEME_LIGHT 40041
+#define IDM_THEME_DARK 40042
 #define IDM_TRAY_OPEN 10002
 #define IDM_TRAY_EXIT 10004
 

@@ -134,7 +134,7 @@ TEST_F(MonthViewTest, EnglishHeaderReadsFromTheLeft) {
     ASSERT_EQ(names.size(), 3u);
     std::sort(names.begin(), names.end(), [](const DrawCall& a, const DrawCall& b) { return a.x < b.x; });
     EXPECT_EQ(names[0].text, u"February");
-    EXPECT_EQ(names[0].color, kFirstSlotBlue);
+    EXPECT_EQ(names[0].color, kLightPalette.firstSlot);
     EXPECT_EQ(names[1].text, u" \u2192 ");
     EXPECT_EQ(names[2].text, u"March");
     for (std::size_t i = 0; i + 1 < names.size(); ++i)
@@ -258,7 +258,7 @@ TEST_F(MonthViewTest, EsfandCompanionWorkedExample) {
     EXPECT_EQ(texts[0].color, kBlack);
     EXPECT_EQ(texts[0].font, FontId::companionFont);
     EXPECT_EQ(texts[1].text, monthName(Calendar::gregorian, 2).header);
-    EXPECT_EQ(texts[1].color, kFirstSlotBlue);
+    EXPECT_EQ(texts[1].color, kLightPalette.firstSlot);
     EXPECT_EQ(texts[1].font, FontId::smallFont);
     // From the right: the first month's name ending two letters right of the anchor (286), the
     // arrow and the second month's name each where the one before begins (the recording's
@@ -274,7 +274,7 @@ TEST_F(MonthViewTest, EsfandCompanionWorkedExample) {
     EXPECT_EQ(numbers.front().text, u"19");
     EXPECT_EQ(numbers.front().x, 135);
     EXPECT_EQ(numbers.front().y, 154);
-    EXPECT_EQ(numbers.front().color, kFirstSlotBlue);
+    EXPECT_EQ(numbers.front().color, kLightPalette.firstSlot);
     ASSERT_EQ(numbers.size(), 30u + 4u);  // four Fridays drawn twice
     const auto friday = std::find_if(numbers.begin(), numbers.end(), [](const DrawCall& c) { return c.text == u"21"; });
     EXPECT_EQ(friday->x, 39);
@@ -283,7 +283,7 @@ TEST_F(MonthViewTest, EsfandCompanionWorkedExample) {
     EXPECT_EQ(numbers.back().text, u"20");
     EXPECT_EQ(numbers.back().color, kBlack);
     std::int32_t blue = 0;
-    for (const DrawCall& call : numbers) blue += call.color == kFirstSlotBlue;
+    for (const DrawCall& call : numbers) blue += call.color == kLightPalette.firstSlot;
     EXPECT_EQ(blue, 10 + 2);  // 19..28, with the Fridays 21 and 28 twice
 }
 
@@ -299,7 +299,7 @@ TEST_F(MonthViewTest, DeyHeaderSpansTwoYears) {
     EXPECT_EQ(texts[5].text, monthName(Calendar::gregorian, 1).header);
     EXPECT_EQ(texts[6].text, u"21");
     EXPECT_EQ(texts[6].x, 40 + 6 * 48 - 1);  // rightmost cell of row 1
-    EXPECT_EQ(texts[6].color, kFirstSlotBlue);
+    EXPECT_EQ(texts[6].color, kLightPalette.firstSlot);
     EXPECT_EQ(texts.back().text, u"19");
     EXPECT_EQ(texts.back().color, kBlack);
 }
@@ -340,7 +340,7 @@ TEST_F(MonthViewTest, FebruaryInMiladiMode) {
     EXPECT_EQ(numbers.front().x, 40);
     EXPECT_EQ(numbers.front().y, 155);
     EXPECT_EQ(numbers[17].text, persian(30));
-    EXPECT_EQ(numbers[17].color, kFirstSlotBlue);
+    EXPECT_EQ(numbers[17].color, kLightPalette.firstSlot);
     EXPECT_EQ(numbers[18].text, persian(1));
     EXPECT_EQ(numbers[18].color, kBlack);
     EXPECT_EQ(numbers.back().text, persian(10));
@@ -365,8 +365,8 @@ TEST_F(MonthViewTest, SecondSlotAndFarvardinSixRows) {
     const auto firstNumber = std::find_if(
         texts.begin(), texts.end(), [](const DrawCall& c) { return c.font == FontId::companionFont && c.y > 100; });
     EXPECT_EQ(firstNumber->x, 59);
-    EXPECT_EQ(firstNumber->color, kSecondSlotTeal);
-    EXPECT_EQ(texts[3].color, kMaroon);  // the second month's name
+    EXPECT_EQ(firstNumber->color, kLightPalette.secondSlot);
+    EXPECT_EQ(texts[3].color, kLightPalette.secondName);  // the second month's name
 }
 
 TEST_F(MonthViewTest, ThirtyDayLunarMonthFromThe31stOfJanuary) {
@@ -381,7 +381,7 @@ TEST_F(MonthViewTest, ThirtyDayLunarMonthFromThe31stOfJanuary) {
     std::vector<DrawCall> numbers(texts.begin() + 4, texts.end());
     ASSERT_EQ(numbers.size(), 30u);
     EXPECT_EQ(numbers[0].text, u"31");
-    EXPECT_EQ(numbers[0].color, kFirstSlotBlue);
+    EXPECT_EQ(numbers[0].color, kLightPalette.firstSlot);
     EXPECT_EQ(numbers[1].text, u"1");
     EXPECT_EQ(numbers[1].color, kBlack);
     EXPECT_EQ(numbers[28].text, u"28");
@@ -402,7 +402,7 @@ TEST_F(MonthViewTest, PredictedLunarDatesStandApart) {
         const std::u16string number(formatCalendarNumber(Calendar::hijri, day.lunar->day).view());
         for (const DrawCall& call : paint.texts()) {
             if (call.surface != 3 || call.text != number || call.font != FontId::companionFont) continue;
-            const bool light = call.color == kPredictedTeal || call.color == kPredictedGrey;
+            const bool light = call.color == kLightPalette.predictedFirst || call.color == kLightPalette.predictedAfter;
             EXPECT_EQ(light, day.lunarPredicted) << day.day;
             (light ? predicted : announced) += 1;
         }
@@ -431,7 +431,7 @@ TEST_F(MonthViewTest, TheUsersOwnDaysAreMarked) {
     paintDisplayMode(factory, view({2026, 12, 9}, Calendar::jalali));  // Azar 1405
     std::vector<Rect> marks;
     for (const DrawCall& call : paint.ofKind(DrawCall::Kind::fillRoundRect))
-        if (call.color == kPersonalMark) marks.push_back(call.rect);
+        if (call.color == kLightPalette.personal) marks.push_back(call.rect);
     ASSERT_EQ(marks.size(), 2u);
     const auto cellOf = [&](std::int32_t day) {
         const LaidOutDay& laid = layout_.days[static_cast<std::size_t>(day - 1)];
@@ -444,10 +444,11 @@ TEST_F(MonthViewTest, TheUsersOwnDaysAreMarked) {
     Recording dialog;
     RecordingSurface page(dialog);
     paintOccasionsDialog(page, layout_);
-    EXPECT_EQ(
-        std::count_if(dialog.calls.begin(), dialog.calls.end(),
-                      [](const DrawCall& call) { return call.text == u"\u2605 mine" && call.color == kPersonalMark; }),
-        1);
+    EXPECT_EQ(std::count_if(dialog.calls.begin(), dialog.calls.end(),
+                            [](const DrawCall& call) {
+                                return call.text == u"\u2605 mine" && call.color == kLightPalette.personal;
+                            }),
+              1);
 }
 
 TEST_F(MonthViewTest, MissingCalendarIniLeavesOnlyTheOtherCompanion) {
@@ -550,11 +551,51 @@ TEST_F(MonthViewTest, LinkAtTheFoot) {
     EXPECT_EQ(texts[0].text.size(), 13u);
     EXPECT_EQ(texts[0].x, 393 / 2 - 7 * 8);
     EXPECT_EQ(texts[0].y, 509);
-    EXPECT_EQ(texts[0].color, kRed);
+    EXPECT_EQ(texts[0].color, kLightPalette.holidayText);
     EXPECT_EQ(texts[0].font, FontId::linkFont);
     const auto lines = recording_.ofKind(DrawCall::Kind::line);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0].rect, (Rect{140, 522, 140 + 13 * 8, 522}));  // as wide as the text
+}
+
+// The whole paint in the dark and high-contrast palettes: nothing in the light theme's
+// colours, no light-background picture, and in high contrast holidays underlined.
+TEST_F(MonthViewTest, DarkAndHighContrastPaintOnlyInTheirPalette) {
+    const Palette highContrast =
+        highContrastPalette({{0, 0, 0}, {255, 255, 255}, {26, 235, 255}, {0, 0, 0}, {255, 255, 0}, {63, 242, 63}});
+    for (const Palette& palette : {kDarkPalette, highContrast}) {
+        recording_.calls.clear();
+        recording_.surfacesOpened = 0;
+        MonthView shown = view(gregorianOf(1405, 1, 1), Calendar::jalali);  // Nowruz: holidays and Fridays
+        shown.palette = palette;
+        struct Factory : SurfaceFactory {
+            Recording& recording;
+            explicit Factory(Recording& r) : recording(r) {}
+            std::unique_ptr<Surface> open() override { return std::make_unique<RecordingSurface>(recording); }
+        } surfaces{recording_};
+        paintDisplayMode(surfaces, shown);
+        drawLink(*surfaces.open(), kW, kH, palette);
+        EXPECT_TRUE(recording_.ofKind(DrawCall::Kind::andBitmap).empty());
+        for (const DrawCall& call : recording_.calls) {  // high contrast's own black is no fault
+            if (call.kind == DrawCall::Kind::focusRect || palette.theme != Theme::dark) continue;
+            EXPECT_NE(call.color, kLightPalette.text) << toUtf8(call.text);
+            EXPECT_NE(call.color, kLightPalette.panel);
+            EXPECT_NE(call.color, kLightPalette.holidayDay);
+        }
+        EXPECT_EQ(recording_.ofKind(DrawCall::Kind::fillRoundRect).front().color, palette.panel);
+        EXPECT_FALSE(textsIn(palette.holidayDay).empty());
+        const auto lines = recording_.ofKind(DrawCall::Kind::line);
+        const auto underlined = std::count_if(lines.begin(), lines.end(),
+                                              [&](const DrawCall& line) { return line.color == palette.holidayDay; });
+        const auto texts = recording_.texts();
+        const auto redNumbers = std::count_if(texts.begin(), texts.end(), [&](const DrawCall& text) {
+            return text.color == palette.holidayDay && text.font == FontId::gridFont;
+        });
+        if (palette.underlinesHolidays)
+            EXPECT_EQ(underlined, redNumbers);
+        else
+            EXPECT_EQ(underlined, 0);
+    }
 }
 
 }  // namespace

@@ -29,11 +29,11 @@ TEST(OccasionsDialog, ColumnsLinesAndColours) {
     EXPECT_EQ(texts[0].text, u"12");
     EXPECT_EQ(texts[0].x, w + 495);
     EXPECT_EQ(texts[0].y, lineHeight);
-    EXPECT_EQ(texts[0].color, kRed);
+    EXPECT_EQ(texts[0].color, kLightPalette.holidayText);
     EXPECT_EQ(texts[1].text, u"abcdefghij");
     EXPECT_EQ(texts[1].x, w + 483);
     EXPECT_EQ(texts[1].align, TextAlign::rightTopRightToLeft);
-    EXPECT_EQ(texts[1].color, kRed);  // the holiday's own occasion
+    EXPECT_EQ(texts[1].color, kLightPalette.holidayText);  // the holiday's own occasion
     EXPECT_EQ(texts[2].text, u"klmnopqr");
     EXPECT_EQ(texts[2].color, kBlack);                  // the day's other occasions are not
     EXPECT_EQ(texts[2].x, w + 483 - (10 * 5 + 2 * w));  // measured words, two characters apart

@@ -65,6 +65,7 @@ class RecordingSurface : public Surface {
         return static_cast<std::int32_t>(text.size()) * textMetrics().averageCharWidth;
     }
     void setTextColor(Rgb color) override { color_ = color; }
+    void setLineColor(Rgb color) override { lineColor_ = color; }
     void setTextAlign(TextAlign align) override { align_ = align; }
     void drawText(std::int32_t x, std::int32_t y, std::u16string_view text) override {
         DrawCall call = base(DrawCall::Kind::text);
@@ -84,6 +85,7 @@ class RecordingSurface : public Surface {
         DrawCall call = base(DrawCall::Kind::frameRoundRect);
         call.rect = rect;
         call.ellipse = ellipse;
+        call.color = lineColor_;
         recording_.calls.push_back(call);
     }
     void andBitmap(std::int32_t x, std::int32_t y, std::int32_t bitmapId, std::int32_t width,
@@ -99,6 +101,7 @@ class RecordingSurface : public Surface {
     void drawLine(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1) override {
         DrawCall call = base(DrawCall::Kind::line);
         call.rect = {x0, y0, x1, y1};
+        call.color = lineColor_;
         recording_.calls.push_back(call);
     }
     void drawFocusRect(const Rect& rect) override {
@@ -122,6 +125,7 @@ class RecordingSurface : public Surface {
     std::int32_t index_;
     FontId font_ = FontId::systemFont;
     Rgb color_ = kBlack;
+    Rgb lineColor_ = kBlack;
     TextAlign align_ = TextAlign::leftTop;
 };
 

@@ -355,12 +355,12 @@ void windowScenario(const std::wstring& shots) {
               L"&Correct Lunar Month\x2026=40012; My &Days\x2026=40013; &Prayer Times\x2026=40019; "
               L"Con&vert Date\x2026\tCtrl+G=40020; "
               L"&Remind Me of My Days=40014; "
-              L"Remind Me the &Evening Before=40015; -; E&nglish=40010; &\x0641\x0627\x0631\x0633\x06CC=40011; -; "
-              L"Add to S&tartup=40005",
+              L"Remind Me the &Evening Before=40015; -; E&nglish=40010; &\x0641\x0627\x0631\x0633\x06CC=40011; "
+              L"&Theme=4294967295; -; Add to Start&up=40005",
           "Option: the three modes (Ctrl+1/2/3), Correct Lunar Month, My Days, Prayer Times, Convert Date, the "
-          "reminders, the two "
-          "languages and "
-          "Add to Startup");
+          "reminders, the two languages, Theme and Add to Startup");
+    check(menuItems(GetSubMenu(GetSubMenu(menu, 1), 13)) == L"As &Windows=40040; &Light=40041; &Dark=40042",
+          "Option > Theme: As Windows, Light, Dark");
     check(menuItems(GetSubMenu(menu, 2)) == L"&Contents\tF1=40007; -; Check for &Updates=50000; -; &About=40008",
           "Help: Contents (F1), Check for Updates, About");
     const HMENU tray = LoadMenuW(module, L"SYSTRAY");
@@ -1959,6 +1959,147 @@ void convertScenario(const std::wstring& shots) {
     CoUninitialize();
 }
 
+// The client area's pixels as the screen shows them, and their mean lightness (0 to 255).
+std::vector<BYTE> clientPixels(HWND window) {
+    settle(window);
+    Sleep(300);
+    RECT r;
+    GetClientRect(window, &r);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFOHEADER info{sizeof info, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    std::vector<BYTE> pixels(static_cast<size_t>(w) * h * 4);
+    GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+double meanLightness(const std::vector<BYTE>& pixels) {
+    double sum = 0;
+    for (size_t i = 0; i + 3 < pixels.size(); i += 4)
+        sum += 0.0722 * pixels[i] + 0.7152 * pixels[i + 1] + 0.2126 * pixels[i + 2];
+    return pixels.empty() ? 0 : sum / static_cast<double>(pixels.size() / 4);
+}
+
+// The keyboard's focus on the days, set from the program's own input queue.
+void focusDays(HWND w) {
+    const DWORD own = GetCurrentThreadId(), program = GetWindowThreadProcessId(w, nullptr);
+    AttachThreadInput(own, program, TRUE);
+    SetForegroundWindow(w);
+    SetFocus(GetDlgItem(w, 8));
+    AttachThreadInput(own, program, FALSE);
+    settle(w);
+}
+
+void setAppsTheme(DWORD light) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                    L"AppsUseLightTheme", REG_DWORD, &light, sizeof light);
+}
+
+// Windows tells its windows that the light or dark mode changed.
+void sayThemeChanged(HWND window) {
+    SendMessageTimeoutW(window, WM_SETTINGCHANGE, 0, reinterpret_cast<LPARAM>(L"ImmersiveColorSet"), SMTO_NORMAL, 5000,
+                        nullptr);
+    settle(window);
+}
+
+// Light and dark as Windows says, switched while the program runs, and as Option > Theme
+// says, remembered; the light window the same to the pixel before and after a dark spell.
+void themeScenario(const std::wstring& shots) {
+    const char* asked = std::getenv("VELMORA_DPI");
+    const std::wstring suffix = asked != nullptr ? L"-" + std::to_wstring(std::atoi(asked)) + L"-dpi" : L"";
+    const auto shot = [&](const std::wstring& name) {
+        return shots.empty() ? L"" : shots + L"\\" + name + suffix + L".bmp";
+    };
+    setAppsTheme(1);
+    Program p = start();
+    HWND w = p.window;
+    if (w == nullptr) return check(false, "the program starts");
+    typeYear(w, L"1405");
+    selectMonth(w, jalaliCombo(w), 0);
+    focusDays(w);  // the day cursor shown in both pictures
+    const std::vector<BYTE> light = clientPixels(w);
+    check(meanLightness(light) > 180,
+          "with AppsUseLightTheme 1 the window is light: " + std::to_string(meanLightness(light)));
+    screenshot(w, shot(L"theme-light"));
+
+    setAppsTheme(0);
+    sayThemeChanged(w);
+    const double dark = meanLightness(clientPixels(w));
+    check(dark < 70, "AppsUseLightTheme 0 and WM_SETTINGCHANGE make the running window dark: " + std::to_string(dark));
+    screenshot(w, shot(L"theme-dark"));
+    command(w, 7);
+    HWND events = findDialog(L"Events Dialog: Farvardin 1405", p.process.dwProcessId);
+    check(events != nullptr, "the occasions dialog opens");
+    if (events != nullptr) {
+        const double page = meanLightness(clientPixels(GetDlgItem(events, 1041)));
+        check(page < 70, "its page is dark: " + std::to_string(page));
+        screenshot(events, shot(L"theme-dark-occasions"));
+        SendMessageW(events, WM_CLOSE, 0, 0);
+    }
+    PostMessageW(w, WM_COMMAND, 40008, 0);
+    if (HWND about = findDialog(L"About Velmora", p.process.dwProcessId); about != nullptr) {
+        const double box = meanLightness(clientPixels(about));
+        check(box < 90, "About is dark: " + std::to_string(box));
+        screenshot(about, shot(L"theme-dark-about"));
+        PostMessageW(about, WM_KEYDOWN, VK_RETURN, 0);
+        for (int i = 0; i < 50 && IsWindow(about) && IsWindowVisible(about); ++i) Sleep(50);
+    } else {
+        check(false, "About opens");
+    }
+
+    // Every dialog on the dark page, its lists and boxes dark too.
+    const std::pair<int, const wchar_t*> boxes[] = {
+        {40012, L"Correct Lunar Month"}, {40013, L"My Days"}, {40019, L"Prayer Times"}, {40020, L"Convert Date"}};
+    for (const auto& [id, title] : boxes) {
+        PostMessageW(w, WM_COMMAND, id, 0);
+        const HWND box = findDialog(title, p.process.dwProcessId);
+        if (box == nullptr) {
+            check(false, narrow(title) + " opens");
+            continue;
+        }
+        const double lightness = meanLightness(clientPixels(box));
+        check(lightness < 100, narrow(title) + " is dark: " + std::to_string(lightness));
+        std::wstring name = title;
+        std::replace(name.begin(), name.end(), L' ', L'-');
+        screenshot(box, shot(L"theme-dark-" + name));
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+        for (int i = 0; i < 50 && IsWindow(box); ++i) Sleep(50);
+    }
+
+    setAppsTheme(1);
+    sayThemeChanged(w);
+    focusDays(w);  // the day cursor shown in both pictures
+    const std::vector<BYTE> lightAgain = clientPixels(w);
+    size_t differing = 0;
+    for (size_t i = 0; i < std::min(light.size(), lightAgain.size()); i += 4)
+        differing += std::memcmp(&light[i], &lightAgain[i], 3) != 0;
+    check(lightAgain.size() == light.size() && differing == 0,
+          "light again, the same to the pixel as before the dark spell: " + std::to_string(differing) + " differ");
+    screenshot(w, shot(L"theme-light-again"));
+
+    command(w, 40042);  // Option > Theme > Dark, whatever Windows says
+    check(meanLightness(clientPixels(w)) < 70, "Option > Theme > Dark makes it dark while Windows is light");
+    check(checked(w, 40042) && !checked(w, 40040), "and is checked in the menu");
+    stop(p);
+    p = start();
+    w = p.window;
+    check(w != nullptr && meanLightness(clientPixels(w)) < 70, "the choice is remembered at the next start");
+    if (w != nullptr) {
+        command(w, 40040);  // back to as Windows
+        check(meanLightness(clientPixels(w)) > 180, "As Windows follows Windows' light mode again");
+    }
+    stop(p);
+}
+
 // The window at the display's scale (VELMORA_DPI, 96 when unset): where its controls stand
 // against the layout, a screenshot, the keys, the tab order and what a screen reader hears.
 void scaleScenario(const std::wstring& shots) {
@@ -2202,6 +2343,7 @@ void scaleScenario(const std::wstring& shots) {
 void startAsANewUser() {
     SetCursorPos(8, 8);  // away from the tray icon, whose tooltip would cover the balloons
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Velmora");
+    setAppsTheme(1);  // Windows in its light mode, whatever a scenario before left
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Velmora");
     if (const wchar_t* appData = _wgetenv(L"APPDATA"))
         DeleteFileW((std::wstring(appData) + L"\\Velmora\\my-days.ini").c_str());
@@ -2245,6 +2387,7 @@ int wmain(int argc, wchar_t** argv) {
         {L"quit", quitScenario},
         {L"hold", holdScenario},
         {L"scale", scaleScenario},
+        {L"theme", themeScenario},
     };
     if (argc < 2 || !scenarios.contains(argv[1])) {
         std::printf(
