@@ -223,8 +223,8 @@ void MainControls::setLanguage(Language language) {
 }
 
 void MainControls::show(const ShownMonth& shown, bool rewriteYear, std::u16string_view allOccasionsTip,
-                        Language language) {
-    const MonthControls controls = monthControls(shown, language);
+                        Language language, DigitChoice digits) {
+    const MonthControls controls = monthControls(shown, language, digits);
     // After the user typed, the box is compared with what it holds, not with what it was given.
     if (controls.yearText != yearText_ || (rewriteYear && windowText(yearEdit_) != controls.yearText)) {
         yearText_ = controls.yearText;

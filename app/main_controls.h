@@ -73,7 +73,8 @@ class MainControls {
     // Writes what the controls show of the shown month, touching only what changed: the year
     // (also where the user typed in the box, with rewriteYear), the mode's month box, which
     // boxes and buttons are visible, and the buttons' tooltips.
-    void show(const ShownMonth& shown, bool rewriteYear, std::u16string_view allOccasionsTip, Language language);
+    void show(const ShownMonth& shown, bool rewriteYear, std::u16string_view allOccasionsTip, Language language,
+              DigitChoice digits);
     // Lists the month names of the interface's language in the boxes; a Persian window is
     // mirrored, and the next layOut places the controls for it.
     void setLanguage(Language language);

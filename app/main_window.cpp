@@ -246,6 +246,7 @@ LRESULT MainWindow::onPaint() {
                    {moreHolidays_, persian, persian, predictedMark_, words_.language(), moreHolidaysHere_}};
     controls_->setHolidayLines(holidayLines(layout, words_.language()));
     view.palette = activePalette();
+    view.words.digits = digits_;
     if (grid_->focused()) view.cursorDay = shown_.day;
     if (controls_->holidayListFocused())
         view.focusedHoliday = static_cast<std::int32_t>(SendMessageW(controls_->holidayList(), LB_GETCURSEL, 0, 0));
@@ -340,8 +341,10 @@ PrayerBand MainWindow::shownBand() {
         if (coming && coming->minutes < 1440) next = coming->time;
     }
     const CivilDate shownDate = dayNumberToDate(shown_.mode, data_.data().hijri(), day);
-    return prayerBand(prayer_, times, velmora::dateText(shown_.mode, shownDate, words_.language(), DateForm::dayMonth),
-                      next, words_.language());
+    const Digits digits = chosenDigits(digits_, interfaceDigits(words_.language()));
+    return prayerBand(prayer_, times,
+                      velmora::dateText(shown_.mode, shownDate, words_.language(), DateForm::dayMonth, digits), next,
+                      words_.language(), digits_);
 }
 
 std::int32_t MainWindow::bandSpace() const {
@@ -453,7 +456,7 @@ void MainWindow::onGridKey(std::uint16_t key) {
 void MainWindow::showGridDays() {
     if (grid_ == nullptr) return;
     const std::u16string name = monthBoxName(shown_.mode, shown_.month, words_.language()) + u" " +
-                                monthControls(shown_, words_.language()).yearText;
+                                monthControls(shown_, words_.language(), digits_).yearText;
     grid_->showMonth(shownLayout(), name, shown_.day, words_.language(), picture_.scale(), picture_.width(),
                      picture_.height(), controls_->placeOf(grid_->handle()));
 }
@@ -492,6 +495,15 @@ bool MainWindow::onMenuCommand(WORD id) {
             storeThemeSetting(static_cast<ThemeSetting>(id - IDM_THEME_AS_WINDOWS));
             menus_.checkTheme(storedThemeSetting());
             applyTheme();
+            return true;
+        case IDM_DIGITS_AS_LANGUAGE:
+        case IDM_DIGITS_PERSIAN:
+        case IDM_DIGITS_LATIN:
+            digits_ = static_cast<DigitChoice>(id - IDM_DIGITS_AS_LANGUAGE);
+            storeDigitChoice(digits_);
+            menus_.checkDigits(digits_);
+            show(shown_, true);
+            if (tray_->wanted()) tray_->show(trayContent());
             return true;
         case IDM_OPTION_ENGLISH: setLanguage(Language::english); return true;
         case IDM_OPTION_PERSIAN: setLanguage(Language::persian); return true;
@@ -562,7 +574,7 @@ bool MainWindow::onNavigationCommand(WORD id, WORD code) {
 void MainWindow::show(const ShownMonth& shown, bool rewriteYear) {
     const bool sameMonth = shown.year == shown_.year && shown.month == shown_.month && shown.mode == shown_.mode;
     shown_ = shown;
-    controls_->show(shown_, rewriteYear, allOccasionsTip_, words_.language());
+    controls_->show(shown_, rewriteYear, allOccasionsTip_, words_.language(), digits_);
     showGridDays();
     if (!sameMonth && occasionsDialog_->isOpen()) occasionsDialog_->follow(occasionsListing());
     // The paint covers the whole client area: nothing to erase first. The child controls
@@ -616,9 +628,9 @@ TrayIconContent MainWindow::trayContentAsRead() {
         const DayPrayerTimes yesterday = prayerTimesOf(today - 1), times = prayerTimesOf(today);
         if (const auto next =
                 nextPrayer(yesterday, times, prayerTimesOf(today + 1), now.hour * 60 + now.minute, prayer_.asrAndIsha))
-            prayer = nextPrayerLine(*next, words_.language());
+            prayer = nextPrayerLine(*next, words_.language(), digits_);
     }
-    return trayIconContent(data_.data(), today_, words_.language(), prayer);
+    return trayIconContent(data_.data(), today_, words_.language(), prayer, digits_);
 }
 
 void MainWindow::lookAtDataFiles() {

@@ -22,6 +22,7 @@
 #include "app/occasions_dialog.h"
 #include "app/prayer_store.h"
 #include "app/tray_icon.h"
+#include "app/user_settings.h"
 #include "app/window_object.h"
 #include "app/window_picture.h"
 #include "data/replace_file.h"
@@ -139,6 +140,7 @@ class MainWindow : public WindowObject<MainWindow> {
     std::u16string predictedMark_;
 
     PrayerSettings prayer_;
+    DigitChoice digits_ = storedDigitChoice();
     std::vector<std::pair<DayNumber, DayPrayerTimes>> prayerDays_;  // the days reckoned, a few at most
 
     ShownMonth shown_;

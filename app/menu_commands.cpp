@@ -41,6 +41,7 @@ void MenuCommands::applyWords(HWND window, const Catalogue& words, Calendar mode
     const UINT chosen = words.language() == Language::persian ? IDM_OPTION_PERSIAN : IDM_OPTION_ENGLISH;
     CheckMenuRadioItem(bar_, IDM_OPTION_ENGLISH, IDM_OPTION_PERSIAN, chosen, MF_BYCOMMAND);
     checkTheme(storedThemeSetting());
+    checkDigits(storedDigitChoice());
     DrawMenuBar(window);
 }
 
@@ -54,6 +55,11 @@ void MenuCommands::checkMode(Calendar mode) {
 void MenuCommands::checkTheme(ThemeSetting setting) {
     CheckMenuRadioItem(bar_, IDM_THEME_AS_WINDOWS, IDM_THEME_DARK, IDM_THEME_AS_WINDOWS + static_cast<UINT>(setting),
                        MF_BYCOMMAND);
+}
+
+void MenuCommands::checkDigits(DigitChoice choice) {
+    CheckMenuRadioItem(bar_, IDM_DIGITS_AS_LANGUAGE, IDM_DIGITS_LATIN,
+                       IDM_DIGITS_AS_LANGUAGE + static_cast<UINT>(choice), MF_BYCOMMAND);
 }
 
 // Hijri mode is offered while there is a lunar table to show.

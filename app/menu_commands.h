@@ -8,6 +8,7 @@
 
 #include "app/catalogue.h"
 #include "calendar/calendar.h"
+#include "calendar/date_text.h"
 #include "decisions/theme.h"
 
 namespace velmora {
@@ -24,6 +25,7 @@ class MenuCommands {
     void applyWords(HWND window, const Catalogue& words, Calendar mode, bool lunarTable);
     void checkMode(Calendar mode);
     void checkTheme(ThemeSetting setting);
+    void checkDigits(DigitChoice choice);
     void offerLunar(bool lunarTable);
     // Carries out a command of its own; false for any other.
     bool run(WORD id, const Catalogue& words);

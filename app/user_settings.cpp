@@ -23,6 +23,10 @@ std::u16string readUserSetting(const wchar_t* name) {
     return std::u16string(reinterpret_cast<const char16_t*>(value.data()));
 }
 
+DigitChoice storedDigitChoice() { return digitChoiceOf(readUserSetting(L"Digits")); }
+
+void storeDigitChoice(DigitChoice choice) { writeUserSetting(L"Digits", storedDigits(choice)); }
+
 void writeUserSetting(const wchar_t* name, std::u16string_view value) {
     HKEY key = nullptr;
     if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=

@@ -58,6 +58,25 @@ Digits calendarDigits(Calendar calendar) {
     }
 }
 
+DigitChoice digitChoiceOf(std::u16string_view stored) {
+    if (stored == u"persian") return DigitChoice::persian;
+    if (stored == u"latin") return DigitChoice::latin;
+    return DigitChoice::asLanguage;
+}
+
+std::u16string_view storedDigits(DigitChoice choice) {
+    switch (choice) {
+        case DigitChoice::persian: return u"persian";
+        case DigitChoice::latin: return u"latin";
+        case DigitChoice::asLanguage: break;
+    }
+    return u"language";
+}
+
+DigitText calendarNumber(Calendar calendar, std::int32_t value, DigitChoice choice) {
+    return formatDigits(value, zeroOf(chosenDigits(choice, calendarDigits(calendar))));
+}
+
 std::u16string numberText(std::int64_t value, Digits digits) {
     const std::string plain = std::to_string(value);
     std::u16string text;

@@ -10,6 +10,7 @@
 
 #include "calendar/calendar_record.h"
 #include "calendar/language.h"
+#include "calendar/native_digits.h"
 
 namespace velmora {
 
@@ -21,6 +22,24 @@ constexpr Digits interfaceDigits(Language language) {
 }
 // A calendar's own digits (Solar Hijri Persian, lunar Hijri Arabic-Indic, Gregorian ASCII).
 Digits calendarDigits(Calendar calendar);
+
+// Option > Digits: every number in the digits its calendar and the interface give it (the
+// Solar Hijri day in Persian digits, the Gregorian in ASCII), or every number in one set.
+enum class DigitChoice { asLanguage, persian, latin };
+constexpr Digits chosenDigits(DigitChoice choice, Digits natural) {
+    switch (choice) {
+        case DigitChoice::persian: return Digits::persian;
+        case DigitChoice::latin: return Digits::ascii;
+        case DigitChoice::asLanguage: break;
+    }
+    return natural;
+}
+// Stored as "language", "persian" or "latin"; anything else is as the language has them.
+DigitChoice digitChoiceOf(std::u16string_view stored);
+std::u16string_view storedDigits(DigitChoice choice);
+
+// A day's, a month's or a year's number of a calendar, in its own digits or the chosen ones.
+DigitText calendarNumber(Calendar calendar, std::int32_t value, DigitChoice choice);
 
 // A number: "-" and digits of the set.
 std::u16string numberText(std::int64_t value, Digits digits);

@@ -126,8 +126,9 @@ std::optional<std::int32_t> readYearEdit(std::u16string_view text) {
     return saturatedValue(scan);
 }
 
-MonthControls monthControls(const ShownMonth& shown, Language language) {
-    const Digits digits = language == Language::persian ? Digits::persian : calendarDigits(shown.mode);
+MonthControls monthControls(const ShownMonth& shown, Language language, DigitChoice choice) {
+    const Digits digits =
+        chosenDigits(choice, language == Language::persian ? Digits::persian : calendarDigits(shown.mode));
     return {numberText(shown.year, digits), std::clamp(shown.month, 1, 12) - 1};
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/date_text.h"
 #include "calendar/day_number.h"
 #include "decisions/language.h"
 #include "occasions/occasions.h"
@@ -86,14 +87,16 @@ ShownMonth changeMode(const ShownMonth& shown, const NavigationContext& context,
 std::optional<std::int32_t> readYearEdit(std::u16string_view text);
 
 // What the controls show of the shown month: the year in the mode's digits (in Persian digits
-// in the Persian interface), and the month as the index (month - 1) of the mode's month box.
+// in the Persian interface, or the chosen ones), and the month as the index (month - 1) of the
+// mode's month box.
 struct MonthControls {
     std::u16string yearText;
     std::int32_t monthIndex = 0;
 
     friend bool operator==(const MonthControls&, const MonthControls&) = default;
 };
-MonthControls monthControls(const ShownMonth& shown, Language language = Language::english);
+MonthControls monthControls(const ShownMonth& shown, Language language = Language::english,
+                            DigitChoice digits = DigitChoice::asLanguage);
 
 // The tooltips of the month buttons: the names of the next and the previous month, as the
 // month box of the interface's language lists them.

@@ -162,9 +162,9 @@ std::u16string_view prayerTimeShortName(PrayerTime time, Language language) {
 
 std::u16string_view prayerTimeKey(PrayerTime time) { return kTimeWords[prayerIndex(time)].key; }
 
-std::u16string clockWords(std::int32_t minutes, Language language) {
+std::u16string clockWords(std::int32_t minutes, Language language, DigitChoice choice) {
     const std::int32_t inDay = ((minutes % 1440) + 1440) % 1440;
-    const Digits digits = interfaceDigits(language);
+    const Digits digits = chosenDigits(choice, interfaceDigits(language));
     std::u16string text = numberText(inDay / 60, digits) + u":" + numberText(inDay % 60, digits);
     if (inDay / 60 < 10) text.insert(text.begin(), numberText(0, digits)[0]);
     if (inDay % 60 < 10) text.insert(text.end() - 1, numberText(0, digits)[0]);
@@ -191,19 +191,20 @@ std::optional<NextPrayer> nextPrayer(const DayPrayerTimes& yesterday, const DayP
     return std::nullopt;
 }
 
-std::u16string nextPrayerLine(const NextPrayer& next, Language language) {
-    return std::u16string(prayerTimeName(next.time, language)) + u" " + clockWords(next.minutes, language);
+std::u16string nextPrayerLine(const NextPrayer& next, Language language, DigitChoice digits) {
+    return std::u16string(prayerTimeName(next.time, language)) + u" " + clockWords(next.minutes, language, digits);
 }
 
 PrayerBand prayerBand(const PrayerSettings& settings, const DayPrayerTimes& times, std::u16string dayWords,
-                      std::optional<PrayerTime> next, Language language) {
+                      std::optional<PrayerTime> next, Language language, DigitChoice digits) {
     // Each piece is drawn on its own, in Persian read right to left by the paint.
     PrayerBand band{placeName(settings.place, language), std::move(dayWords), {}, language == Language::persian};
     for (const PrayerTime time : kPrayerTimes) {
         if (!shownTime(time, settings.asrAndIsha)) continue;
         const auto minutes = times.minutes(time);
         band.columns.push_back({std::u16string(prayerTimeShortName(time, language)) + (isOfficial(time) ? u"" : u"*"),
-                                minutes ? clockWords(*minutes, language) : u"\u2013", isOfficial(time), next == time});
+                                minutes ? clockWords(*minutes, language, digits) : u"\u2013", isOfficial(time),
+                                next == time});
     }
     return band;
 }

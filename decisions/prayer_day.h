@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "astronomy/prayer_times.h"
+#include "calendar/date_text.h"
 #include "decisions/day_change.h"
 #include "decisions/language.h"
 #include "render/prayer_band.h"
@@ -64,7 +65,7 @@ std::u16string placeName(const PrayerPlace& place, Language language);
 std::u16string_view prayerTimeName(PrayerTime time, Language language);
 std::u16string_view prayerTimeShortName(PrayerTime time, Language language);
 // "17:11" in the interface's digits.
-std::u16string clockWords(std::int32_t minutes, Language language);
+std::u16string clockWords(std::int32_t minutes, Language language, DigitChoice digits = DigitChoice::asLanguage);
 // The key a time is kept under in "PrayerReminders": "fajr" … "midnight".
 std::u16string_view prayerTimeKey(PrayerTime time);
 
@@ -81,12 +82,12 @@ struct NextPrayer {
 std::optional<NextPrayer> nextPrayer(const DayPrayerTimes& yesterday, const DayPrayerTimes& today,
                                      const DayPrayerTimes& tomorrow, std::int32_t nowMinutes, bool asrAndIsha);
 // The tray tooltip's line of the next time: "اذان مغرب ۱۷:۱۱", "Maghrib 17:11".
-std::u16string nextPrayerLine(const NextPrayer& next, Language language);
+std::u16string nextPrayerLine(const NextPrayer& next, Language language, DigitChoice digits = DigitChoice::asLanguage);
 
 // The band the window draws under the month, for the shown day: the next time marked where
 // the day is today.
 PrayerBand prayerBand(const PrayerSettings& settings, const DayPrayerTimes& times, std::u16string dayWords,
-                      std::optional<PrayerTime> next, Language language);
+                      std::optional<PrayerTime> next, Language language, DigitChoice digits = DigitChoice::asLanguage);
 
 // What a screen reader says of a day's times after its dates: "Tehran: Fajr 05:33, Sunrise …".
 std::u16string prayerTimesWords(const PrayerSettings& settings, const DayPrayerTimes& times, Language language);

@@ -10,20 +10,22 @@ namespace velmora {
 namespace {
 
 // One English line: "Wednesday, 18 Azar, 1405".
-void appendLine(std::u16string& out, std::u16string_view weekday, Calendar calendar, const CivilDate& date) {
+void appendLine(std::u16string& out, std::u16string_view weekday, Calendar calendar, const CivilDate& date,
+                Digits digits) {
     out += weekday;
     out += u", ";
-    out += numberText(date.day, Digits::ascii) + u" " + monthWord(calendar, date.month, Language::english) + u", " +
-           numberText(date.year, Digits::ascii);
+    out += numberText(date.day, digits) + u" " + monthWord(calendar, date.month, Language::english) + u", " +
+           numberText(date.year, digits);
 }
 
-// One Persian line: "[weekday ]day month year", the numbers in Persian digits.
-void appendPersianLine(std::u16string& out, std::u16string_view weekday, Calendar calendar, const CivilDate& date) {
+// One Persian line: "[weekday ]day month year", the numbers in Persian digits (or the chosen).
+void appendPersianLine(std::u16string& out, std::u16string_view weekday, Calendar calendar, const CivilDate& date,
+                       Digits digits) {
     if (!weekday.empty()) {
         out += weekday;
         out += u' ';
     }
-    out += dateText(calendar, date, Language::persian);
+    out += dateText(calendar, date, Language::persian, DateForm::words, digits);
 }
 
 // The user's own days of today, a line each under a star.
@@ -48,7 +50,8 @@ std::u16string fitted(std::u16string tooltip) {
 }  // namespace
 
 TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& g, Language language,
-                                std::u16string_view prayerLine) {
+                                std::u16string_view prayerLine, DigitChoice choice) {
+    const Digits digits = chosenDigits(choice, interfaceDigits(language));
     const DayNumber n = gregorianToDayNumber(g.year, g.month, g.day);
     const auto h = lunarDate(data.hijri(), n);
     const CivilDate j = dayNumberToJalali(n);
@@ -56,24 +59,24 @@ TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& g, La
 
     TrayIconContent content;
     content.jalaliDay = j.day;
-    content.iconId = IDI_DAY_BASE + j.day;
+    content.iconId = (choice == DigitChoice::latin ? IDI_LATIN_DAY_BASE : IDI_DAY_BASE) + j.day;
     std::u16string& tip = content.tooltip;
     if (language == Language::persian) {
-        appendPersianLine(tip, weekday.persian, Calendar::jalali, j);
+        appendPersianLine(tip, weekday.persian, Calendar::jalali, j, digits);
         tip += u'\n';
-        appendPersianLine(tip, {}, Calendar::gregorian, g);
+        appendPersianLine(tip, {}, Calendar::gregorian, g, digits);
         if (h) {  // no line where there is no lunar date
             tip += u'\n';
-            appendPersianLine(tip, {}, Calendar::hijri, *h);
+            appendPersianLine(tip, {}, Calendar::hijri, *h, digits);
         }
     } else {
         const std::u16string english(weekday.english.begin(), weekday.english.end());
-        appendLine(tip, english, Calendar::jalali, j);
+        appendLine(tip, english, Calendar::jalali, j, digits);
         tip += u'\n';
-        appendLine(tip, english, Calendar::gregorian, g);
+        appendLine(tip, english, Calendar::gregorian, g, digits);
         if (h) {
             tip += u'\n';
-            appendLine(tip, english, Calendar::hijri, *h);
+            appendLine(tip, english, Calendar::hijri, *h, digits);
         }
     }
     if (!prayerLine.empty()) {

@@ -3,13 +3,14 @@
 
 #include <string>
 
+#include "calendar/date_text.h"
 #include "decisions/language.h"
 #include "occasions/occasions.h"
 
 namespace velmora {
 
 struct TrayIconContent {
-    std::int32_t iconId = 0;     // the icon resource of the Solar Hijri day: IDI_DAY_BASE + day
+    std::int32_t iconId = 0;  // the icon of the Solar Hijri day: IDI_DAY_BASE + day, IDI_LATIN_DAY_BASE in Latin digits
     std::int32_t jalaliDay = 0;  // the Solar Hijri day the icon shows
     std::u16string tooltip;      // three lines: Solar Hijri, Gregorian, lunar Hijri
 };
@@ -22,7 +23,10 @@ struct TrayIconContent {
 // Then a line "★ TEXT" for each of the user's own days of today, as far as the 127 characters
 // go (a line that does not fit is left out whole).
 // A line prayerLine ("اذان مغرب ۱۷:۱۱", the next time of prayer) follows the dates when given.
+// With Latin digits chosen the numbers and the icon's day are in Latin digits, with Persian
+// digits chosen the English lines' numbers too.
 TrayIconContent trayIconContent(const CalendarData& data, const CivilDate& localDate,
-                                Language language = Language::english, std::u16string_view prayerLine = {});
+                                Language language = Language::english, std::u16string_view prayerLine = {},
+                                DigitChoice digits = DigitChoice::asLanguage);
 
 }  // namespace velmora

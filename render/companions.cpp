@@ -27,13 +27,13 @@ TextMetrics headerMetrics(Surface& surface, const CompanionLook& companion) {
 // The year in the text's colour, and the next one after a slash when the primary
 // month begins in the companion's last month, each where the one before it ends.
 void drawCompanionYear(Surface& surface, const CompanionLook& companion, const CivilDate& first, std::int32_t x,
-                       std::int32_t y, Rgb text) {
+                       std::int32_t y, Rgb text, DigitChoice digits) {
     surface.selectFont(FontId::companionFont);
     surface.setTextColor(text);
-    const DigitText year = formatCalendarNumber(companion.calendar, first.year);
+    const DigitText year = calendarNumber(companion.calendar, first.year, digits);
     surface.drawText(x, y, year.view());
     if (first.month != 12) return;
-    const DigitText nextYear = formatCalendarNumber(companion.calendar, first.year + 1);
+    const DigitText nextYear = calendarNumber(companion.calendar, first.year + 1, digits);
     const std::int32_t slash = x + surface.textWidth(year.view());
     surface.drawText(slash, y, u"/");
     surface.drawText(slash + surface.textWidth(u"/"), y, nextYear.view());
@@ -97,12 +97,12 @@ void drawCompanionDays(Surface& surface, const MonthView& view, const CompanionL
         std::int32_t x = left + day.cell.screenColumn * cell + companion.delta;
         const std::int32_t y = top + (day.cell.row - 1) * row + companion.delta;
         if (const auto beside = dateOfDay(before.calendar, day); secondSlot && beside) {
-            const DigitText number = formatCalendarNumber(before.calendar, beside->day);
+            const DigitText number = calendarNumber(before.calendar, beside->day, view.words.digits);
             const std::int32_t end = companionLeft(view.clientWidth, false) + day.cell.screenColumn * cell +
                                      before.delta + surface.textWidth(number.view());
             x = std::max(x, end + 2);
         }
-        const DigitText text = formatCalendarNumber(companion.calendar, date->day);
+        const DigitText text = calendarNumber(companion.calendar, date->day, view.words.digits);
         surface.drawText(x, y, text.view());
         if (companion.drawsFridaysTwice && day.cell.weekdayColumn == 6) surface.drawText(x, y, text.view());
     }
@@ -123,7 +123,7 @@ void drawCompanion(Surface& surface, const MonthView& view, std::int32_t slot) {
     const std::int32_t lineHeight = metrics.height + metrics.internalLeading;
     const std::int32_t headerTop = secondSlot ? (h / 52) * 10 - lineHeight - 15 : (h / 52) * 10 - 20;
     const Rgb slotColor = secondSlot ? view.palette.secondSlot : view.palette.firstSlot;
-    drawCompanionYear(surface, companion, *first, (w * 10) / 46, headerTop, view.palette.text);
+    drawCompanionYear(surface, companion, *first, (w * 10) / 46, headerTop, view.palette.text, view.words.digits);
     drawCompanionMonthNames(surface, companion, *first, (w * 100) / 137, headerTop, charWidth, slotColor,
                             view.words.language, view.palette);
     drawCompanionDays(surface, view, companion, *first, secondSlot, slotColor);

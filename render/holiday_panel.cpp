@@ -71,7 +71,8 @@ void drawHolidayPanel(Surface& surface, const MonthView& view) {
         const LaidOutDay& day = *holidays[static_cast<std::size_t>(k)].day;
         const std::int32_t y = top + step * k;
         surface.setTextAlign(TextAlign::leftTop);
-        const DigitText dayText = formatCalendarNumber(grid, dateOfDay(grid, day).value_or(CivilDate{}).day);
+        const DigitText dayText =
+            calendarNumber(grid, dateOfDay(grid, day).value_or(CivilDate{}).day, view.words.digits);
         surface.drawText(x + 17, y, dayText.view());
         if (k == view.focusedHoliday)  // the line the keyboard reads now
             surface.drawFocusRect(
@@ -86,7 +87,8 @@ void drawHolidayPanel(Surface& surface, const MonthView& view) {
     const auto count = static_cast<std::int32_t>(holidays.size()) - listed;
     const bool listShown = calendarRecord(grid).showsOccasionsButton || view.words.moreHolidaysWithoutList.empty();
     std::u16string line(listShown ? view.words.moreHolidays : view.words.moreHolidaysWithoutList);
-    const std::u16string number = numberText(count, view.words.persianDigits ? Digits::persian : Digits::ascii);
+    const std::u16string number =
+        numberText(count, chosenDigits(view.words.digits, view.words.persianDigits ? Digits::persian : Digits::ascii));
     if (const std::size_t at = line.find(u"%s"); at != std::u16string::npos) line.replace(at, 2, number);
     surface.setTextAlign(view.words.rightToLeft ? TextAlign::rightTopRightToLeft : TextAlign::rightTop);
     surface.drawText(x, y, fitted(surface, line, room(y)));

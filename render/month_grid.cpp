@@ -10,12 +10,14 @@ void drawMonthGrid(Surface& surface, const MonthView& view) {
     const Calendar kind = layout.mode;
     const CalendarRecord& record = calendarRecord(kind);
     const Palette& colours = view.palette;
-    surface.selectFont(record.latinScript ? FontId::latinFont : FontId::gridFont);
+    // The Gregorian grid's Latin font holds no Persian digits.
+    const bool latinFont = record.latinScript && calendarNumber(kind, 1, view.words.digits).view() == u"1";
+    surface.selectFont(latinFont ? FontId::latinFont : FontId::gridFont);
     surface.setLineColor(colours.text);
     for (const LaidOutDay& day : layout.days) {
         const GridCell place = gridCell(view.clientWidth, view.clientHeight, day.cell.row, day.cell.screenColumn);
-        const DigitText text = formatCalendarNumber(kind, day.day);
-        if (record.latinScript) surface.selectFont(FontId::latinFont);
+        const DigitText text = calendarNumber(kind, day.day, view.words.digits);
+        if (latinFont) surface.selectFont(FontId::latinFont);
         surface.setTextColor(colours.text);
         surface.drawText(place.x, place.y, text.view());
         // Fridays are red whatever their occasions; other days only when they are holidays.

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calendar/date_text.h"
 #include "calendar/day_number.h"
 #include "calendar/language.h"
 #include "occasions/occasions.h"
@@ -73,6 +74,7 @@ struct PanelWords {
     std::u16string_view predicted;          // the header's mark of a predicted lunar month
     Language language = Language::english;  // of the weekdays' and the months' names
     std::u16string_view moreHolidaysWithoutList;
+    DigitChoice digits = DigitChoice::asLanguage;  // of every number the paint writes
 };
 
 // The state a paint draws from: the laid-out month, the client area and what stands on it.

@@ -29,6 +29,9 @@
 #define IDM_THEME_AS_WINDOWS 40040  // Option > Theme, in the order of ThemeSetting
 #define IDM_THEME_LIGHT 40041
 #define IDM_THEME_DARK 40042
+#define IDM_DIGITS_AS_LANGUAGE 40050  // Option > Digits, in the order of DigitChoice
+#define IDM_DIGITS_PERSIAN 40051
+#define IDM_DIGITS_LATIN 40052
 #define IDM_TRAY_OPEN 10002
 #define IDM_TRAY_EXIT 10004
 
@@ -160,3 +163,4 @@
 
 // Icons: the day icons are IDI_DAY_BASE + day of the month (102 to 132)
 #define IDI_DAY_BASE 101
+#define IDI_LATIN_DAY_BASE 301  // the same days in Latin digits (302 to 332), for Option > Digits

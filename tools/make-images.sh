@@ -103,17 +103,27 @@ persianNumber() {  # value, output
         pango:"<span font=\"Noto Sans Arabic Bold 11\">$text</span>" -trim +repage "$2"
 }
 
-# Day icons 102-132 at every size the notification area uses from 100 % to 300 % scale.
+# Latin digits, the same way.
+latinNumber() {  # value, output
+    "$convert" -background none -fill '#1A1A1A' -density 288 \
+        pango:"<span font=\"Noto Sans Bold 11\">$1</span>" -trim +repage "$2"
+}
+
+# Day icons 102-132 at every size the notification area uses from 100 % to 300 % scale, and
+# 302-332 the same in Latin digits.
 digits=(۰ ۱ ۲ ۳ ۴ ۵ ۶ ۷ ۸ ۹)
 daySizes=(16 20 24 32 48)
 for day in $(seq 1 31); do
-    persianNumber "$day" "$work/digits.png"
-    images=()
-    for size in "${daySizes[@]}"; do
-        page "$size" "$work/digits.png" "$work/day-$size.png"
-        images+=("$work/day-$size.png")
+    for set in "persianNumber 101" "latinNumber 301"; do
+        read -r draw base <<<"$set"
+        "$draw" "$day" "$work/digits.png"
+        images=()
+        for size in "${daySizes[@]}"; do
+            page "$size" "$work/digits.png" "$work/day-$size.png"
+            images+=("$work/day-$size.png")
+        done
+        "$convert" "${images[@]}" "$out/day-$((base + day)).ico"
     done
-    "$convert" "${images[@]}" "$out/day-$((101 + day)).ico"
 done
 
 # The program's icon: a page with "۱۴", at the sizes of lists, desktops and the taskbar too.

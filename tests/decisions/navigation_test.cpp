@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar/calendar_record.h"
+#include "decisions/prayer_day.h"
 #include "test_files.h"
 
 namespace velmora {
@@ -37,6 +38,24 @@ TEST(ReadYearEdit, EveryDigitScript) {
     EXPECT_EQ(readYearEdit(u"-"), std::nullopt);
     EXPECT_EQ(readYearEdit(u""), std::nullopt);
     EXPECT_EQ(readYearEdit(u"123456789012"), 12345678);  // only 8 characters are read
+}
+
+// Each calendar's own digits, or one set for all: the grid's numbers, the year box, the clocks.
+TEST(ChosenDigits, EveryNumberInTheChosenSet) {
+    EXPECT_EQ(calendarNumber(Calendar::jalali, 18, DigitChoice::asLanguage).view(), u"\u06F1\u06F8");
+    EXPECT_EQ(calendarNumber(Calendar::jalali, 18, DigitChoice::latin).view(), u"18");
+    EXPECT_EQ(calendarNumber(Calendar::hijri, 29, DigitChoice::asLanguage).view(), u"\u0662\u0669");
+    EXPECT_EQ(calendarNumber(Calendar::hijri, 29, DigitChoice::persian).view(), u"\u06F2\u06F9");
+    EXPECT_EQ(calendarNumber(Calendar::gregorian, 9, DigitChoice::persian).view(), u"\u06F9");
+    const ShownMonth azar{Calendar::jalali, 1405, 9, 18};
+    EXPECT_EQ(monthControls(azar, Language::persian, DigitChoice::latin).yearText, u"1405");
+    EXPECT_EQ(monthControls({Calendar::gregorian, 2026, 12, 9}, Language::english, DigitChoice::persian).yearText,
+              u"\u06F2\u06F0\u06F2\u06F6");
+    EXPECT_EQ(clockWords(17 * 60 + 5, Language::persian, DigitChoice::latin), u"17:05");
+    EXPECT_EQ(clockWords(17 * 60 + 5, Language::english, DigitChoice::persian), u"\u06F1\u06F7:\u06F0\u06F5");
+    for (const DigitChoice choice : {DigitChoice::asLanguage, DigitChoice::persian, DigitChoice::latin})
+        EXPECT_EQ(digitChoiceOf(storedDigits(choice)), choice);
+    EXPECT_EQ(digitChoiceOf(u"arabic"), DigitChoice::asLanguage);
 }
 
 TEST_F(NavigationTest, JalaliEsfandToFarvardinInLeapAndCommonYears) {

@@ -59,6 +59,22 @@ TEST(TrayIcon, PersianSentences) {
     EXPECT_NE(trayIconContent(files, {2026, 12, 9}).tooltip, content.tooltip);  // English keeps its form
 }
 
+// Option > Digits reaches the tooltip's numbers and the icon's day, in either language.
+TEST(TrayIcon, ChosenDigitsInTheTooltipAndTheIcon) {
+    const CalendarData files;
+    const TrayIconContent latin = trayIconContent(files, {2026, 12, 9}, Language::persian, {}, DigitChoice::latin);
+    EXPECT_EQ(latin.iconId, IDI_LATIN_DAY_BASE + 18);
+    EXPECT_NE(latin.tooltip.find(u"18 \u0622\u0630\u0631 1405"), std::u16string::npos);  // 18 آذر 1405
+    EXPECT_EQ(std::count_if(latin.tooltip.begin(), latin.tooltip.end(),
+                            [](char16_t c) { return c >= u'\u06F0' && c <= u'\u06F9'; }),
+              0);
+    const TrayIconContent persian = trayIconContent(files, {2026, 12, 9}, Language::english, {}, DigitChoice::persian);
+    EXPECT_EQ(persian.iconId, IDI_DAY_BASE + 18);
+    EXPECT_TRUE(persian.tooltip.starts_with(u"Wednesday, \u06F1\u06F8 Azar, \u06F1\u06F4\u06F0\u06F5\n"));
+    EXPECT_EQ(trayIconContent(files, {2026, 12, 9}, Language::english, {}, DigitChoice::asLanguage).tooltip,
+              trayIconContent(files, {2026, 12, 9}).tooltip);
+}
+
 TEST(TrayIcon, NoLunarLineWithoutALunarDate) {
     const CalendarData files;
     const TrayIconContent content = trayIconContent(files, {2025, 3, 2});

@@ -598,5 +598,25 @@ TEST_F(MonthViewTest, DarkAndHighContrastPaintOnlyInTheirPalette) {
     }
 }
 
+// Latin digits in the Solar Hijri grid and its companions; Persian digits in the Gregorian
+// grid, drawn in the grid's font, which has them (Courier New has not).
+TEST_F(MonthViewTest, ChosenDigitsInTheGridAndItsCompanions) {
+    MonthView latin = view(gregorianOf(1405, 9, 1), Calendar::jalali);
+    latin.words.digits = DigitChoice::latin;
+    drawMonthGrid(surface_, latin);
+    drawCompanion(surface_, latin, 1);
+    for (const DrawCall& text : recording_.texts())
+        EXPECT_TRUE(std::none_of(text.text.begin(), text.text.end(), [](char16_t c) {
+            return (c >= 0x0660 && c <= 0x0669) || (c >= 0x06F0 && c <= 0x06F9);
+        })) << toUtf8(text.text);
+    EXPECT_EQ(recording_.texts().front().text, u"1");
+    recording_.calls.clear();
+    MonthView persianDigits = view({2026, 12, 1}, Calendar::gregorian);
+    persianDigits.words.digits = DigitChoice::persian;
+    drawMonthGrid(surface_, persianDigits);
+    EXPECT_EQ(recording_.texts().front().text, u"\u06F1");
+    EXPECT_EQ(recording_.texts().front().font, FontId::gridFont);
+}
+
 }  // namespace
 }  // namespace velmora

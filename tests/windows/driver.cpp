@@ -356,11 +356,14 @@ void windowScenario(const std::wstring& shots) {
               L"Con&vert Date\x2026\tCtrl+G=40020; "
               L"&Remind Me of My Days=40014; "
               L"Remind Me the &Evening Before=40015; -; E&nglish=40010; &\x0641\x0627\x0631\x0633\x06CC=40011; "
-              L"&Theme=4294967295; -; Add to Start&up=40005",
+              L"&Theme=4294967295; Di&gits=4294967295; -; Add to Start&up=40005",
           "Option: the three modes (Ctrl+1/2/3), Correct Lunar Month, My Days, Prayer Times, Convert Date, the "
-          "reminders, the two languages, Theme and Add to Startup");
+          "reminders, the two languages, Theme, Digits and Add to Startup");
     check(menuItems(GetSubMenu(GetSubMenu(menu, 1), 13)) == L"As &Windows=40040; &Light=40041; &Dark=40042",
           "Option > Theme: As Windows, Light, Dark");
+    check(menuItems(GetSubMenu(GetSubMenu(menu, 1), 14)) ==
+              L"As the &Language Has Them=40050; &Persian (\x06F1\x06F2\x06F3)=40051; La&tin (123)=40052",
+          "Option > Digits: as the language has them, Persian, Latin");
     check(menuItems(GetSubMenu(menu, 2)) == L"&Contents\tF1=40007; -; Check for &Updates=50000; -; &About=40008",
           "Help: Contents (F1), Check for Updates, About");
     const HMENU tray = LoadMenuW(module, L"SYSTRAY");
@@ -2056,6 +2059,11 @@ void themeScenario(const std::wstring& shots) {
         check(false, "About opens");
     }
 
+    command(w, 40011);  // the Persian window, mirrored, dark as well
+    check(meanLightness(clientPixels(w)) < 70, "the Persian window is dark too");
+    screenshot(w, shot(L"theme-dark-persian"));
+    command(w, 40010);
+
     // Every dialog on the dark page, its lists and boxes dark too.
     const std::pair<int, const wchar_t*> boxes[] = {
         {40012, L"Correct Lunar Month"}, {40013, L"My Days"}, {40019, L"Prayer Times"}, {40020, L"Convert Date"}};
@@ -2085,6 +2093,16 @@ void themeScenario(const std::wstring& shots) {
     check(lightAgain.size() == light.size() && differing == 0,
           "light again, the same to the pixel as before the dark spell: " + std::to_string(differing) + " differ");
     screenshot(w, shot(L"theme-light-again"));
+
+    // Option > Digits: Latin digits in the Solar Hijri month, Persian ones in the English tooltip.
+    command(w, 40052);
+    check(textOf(yearEdit(w)) == L"1405" && checked(w, 40052), "Option > Digits > Latin writes the year 1405");
+    screenshot(w, shot(L"digits-latin"));
+    command(w, 40051);
+    check(trayText(w, 0).find(L", " + persianDigits(jalaliDayOfToday()) + L" ") != std::wstring::npos,
+          "Persian digits reach the English tooltip: " + narrow(trayText(w, 0)));
+    command(w, 40050);
+    check(textOf(yearEdit(w)) == L"\x06F1\x06F4\x06F0\x06F5", "as the language has them, Persian digits again");
 
     command(w, 40042);  // Option > Theme > Dark, whatever Windows says
     check(meanLightness(clientPixels(w)) < 70, "Option > Theme > Dark makes it dark while Windows is light");

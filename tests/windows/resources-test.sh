@@ -18,8 +18,8 @@ sizes() {  # group name -> "16 20 24 ..." of its 32-bit images
 }
 check "the program's icon holds 16 to 256 pixels, 32-bit" test "$(sizes CALENDAR)" = "16 20 24 32 48 64 256"
 bad=""
-for id in $(seq 102 132); do [ "$(sizes "$id")" = "16 20 24 32 48" ] || bad="$bad $id"; done
-check "each of the 31 day icons holds 16, 20, 24, 32 and 48 pixels, 32-bit:${bad:- all}" test -z "$bad"
+for id in $(seq 102 132) $(seq 302 332); do [ "$(sizes "$id")" = "16 20 24 32 48" ] || bad="$bad $id"; done
+check "each of the 31 day icons, in Persian and in Latin digits, holds 16, 20, 24, 32 and 48 pixels, 32-bit:${bad:- all}" test -z "$bad"
 wrestool -x --raw --type=24 "$exe" > "$work/manifest.xml"
 check "the manifest asks for per-monitor DPI awareness (V2)" grep -q "<dpiAwareness[^>]*>PerMonitorV2" "$work/manifest.xml"
 check "the manifest carries the version $version.0" grep -q "name=\"Velmora\" version=\"$version.0\"" "$work/manifest.xml"
