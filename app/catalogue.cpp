@@ -1,5 +1,6 @@
 #include "app/catalogue.h"
 
+#include "app/theme.h"
 #include "app/user_settings.h"
 #include "app/win32_text.h"
 #include "decisions/reading_order.h"
@@ -18,30 +19,37 @@ Catalogue::Catalogue(HINSTANCE instance, Language language)
       languageId_(language == Language::persian ? MAKELANGID(LANG_PERSIAN, SUBLANG_PERSIAN_IRAN)
                                                 : MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL)) {}
 
-const void* Catalogue::find(const wchar_t* type, const wchar_t* name) const {
+std::span<const BYTE> Catalogue::find(const wchar_t* type, const wchar_t* name) const {
     HRSRC found = FindResourceExW(instance_, type, name, languageId_);
     if (found == nullptr) found = FindResourceExW(instance_, type, name, MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL));
     if (found == nullptr) found = FindResourceW(instance_, name, type);
-    if (found == nullptr) return nullptr;
+    if (found == nullptr) return {};
     const HGLOBAL loaded = LoadResource(instance_, found);
-    return loaded != nullptr ? LockResource(loaded) : nullptr;
+    const auto* bytes = loaded != nullptr ? static_cast<const BYTE*>(LockResource(loaded)) : nullptr;
+    return bytes != nullptr ? std::span(bytes, SizeofResource(instance_, found)) : std::span<const BYTE>{};
 }
 
 std::u16string Catalogue::text(UINT id) const {
     // Strings come in blocks of sixteen, each a length and that many characters.
-    const auto* block = static_cast<const char16_t*>(find(RT_STRING, MAKEINTRESOURCEW((id >> 4) + 1)));
+    const auto* block = reinterpret_cast<const char16_t*>(find(RT_STRING, MAKEINTRESOURCEW((id >> 4) + 1)).data());
     if (block == nullptr) return {};
     for (UINT i = 0; i < (id & 15); ++i) block += 1 + *block;
     return std::u16string(block + 1, *block);
 }
 
 HMENU Catalogue::menu(const wchar_t* name) const {
-    const void* resource = find(RT_MENU, name);
-    return resource != nullptr ? LoadMenuIndirectW(resource) : nullptr;
+    const std::span<const BYTE> resource = find(RT_MENU, name);
+    return !resource.empty() ? LoadMenuIndirectW(resource.data()) : nullptr;
 }
 
 const DLGTEMPLATE* Catalogue::dialog(const wchar_t* name) const {
-    return static_cast<const DLGTEMPLATE*>(find(RT_DIALOG, name));
+    auto kept = dialogs_.find(name);
+    if (kept == dialogs_.end()) {
+        const std::span<const BYTE> designed = find(RT_DIALOG, name);
+        if (designed.empty()) return nullptr;
+        kept = dialogs_.emplace(name, inMessageFont(designed)).first;
+    }
+    return reinterpret_cast<const DLGTEMPLATE*>(kept->second.data());
 }
 
 void Catalogue::warn(HWND owner, UINT textId, std::u16string_view insert) const {

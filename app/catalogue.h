@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#include <map>
+#include <span>
+#include <vector>
+
 #include <string>
 #include <string_view>
 
@@ -25,7 +29,8 @@ class Catalogue {
     // The extended styles of a top-level window of this language: mirrored in Persian (its
     // caption, frame and menus), its children laid out as they are.
     DWORD windowLayout() const { return rightToLeft() ? WS_EX_LAYOUTRTL | WS_EX_NOINHERITLAYOUT : 0; }
-    // A dialog template, for DialogBoxIndirectParamW and CreateDialogIndirectParamW.
+    // A dialog template in the system's message font, for DialogBoxIndirectParamW and
+    // CreateDialogIndirectParamW; kept while the catalogue lasts.
     const DLGTEMPLATE* dialog(const wchar_t* name) const;
     // A warning box over owner: string textId with its "%s" replaced by insert, under the
     // program's name, reading as the language reads.
@@ -35,9 +40,10 @@ class Catalogue {
 
   private:
     // The resource in this language, else in the neutral block, else in any.
-    const void* find(const wchar_t* type, const wchar_t* name) const;
+    std::span<const BYTE> find(const wchar_t* type, const wchar_t* name) const;
 
     HINSTANCE instance_;
+    mutable std::map<std::wstring, std::vector<BYTE>> dialogs_;
     Language language_;
     LANGID languageId_;
 };

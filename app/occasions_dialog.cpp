@@ -27,7 +27,7 @@ void OccasionsDialog::open(HWND owner, ListedMonth month) {
     }
     // One template for both languages, mirrored for Persian: its caption at the right.
     language_ = month.language;
-    const std::vector<BYTE> box = dialogTemplate(instance_, L"EventDlg", language_ == Language::persian);
+    const std::vector<BYTE> box = inMessageFont(dialogTemplate(instance_, L"EventDlg", language_ == Language::persian));
     if (box.empty()) return;
     CreateDialogIndirectParamW(instance_, reinterpret_cast<const DLGTEMPLATE*>(box.data()), owner, procedure,
                                reinterpret_cast<LPARAM>(this));

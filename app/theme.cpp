@@ -2,11 +2,15 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "app/display_scale.h"
 #include "app/user_settings.h"
+#include "data/dialog_template.h"
 #include "data/dll_search.h"
 
 namespace velmora {
@@ -181,6 +185,20 @@ HBRUSH themeBrush(Rgb colour) {
     auto found = brushes.find(key);
     if (found == brushes.end()) found = brushes.emplace(key, CreateSolidBrush(key)).first;
     return found->second;
+}
+
+std::vector<BYTE> inMessageFont(std::span<const BYTE> dialog) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) &&
+        metrics.lfMessageFont.lfFaceName[0] != L'\0') {
+        const LONG height = std::abs(metrics.lfMessageFont.lfHeight);  // pixels at the system's DPI
+        const auto points = static_cast<std::uint16_t>(std::max(MulDiv(height, 72, static_cast<int>(systemDpi())), 6));
+        std::vector<BYTE> changed =
+            withDialogFont(dialog, reinterpret_cast<const char16_t*>(metrics.lfMessageFont.lfFaceName), points);
+        if (!changed.empty()) return changed;
+    }
+    return {dialog.begin(), dialog.end()};
 }
 
 void turnForDarkTheme(HBITMAP picture) {

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <optional>
+#include <span>
+#include <vector>
 
 #include "decisions/theme.h"
 
@@ -43,6 +45,11 @@ bool saysThemeChanged(UINT message, WPARAM wParam, LPARAM lParam);
 
 // A brush of the colour, kept for the life of the process.
 HBRUSH themeBrush(Rgb colour);
+
+// A dialog template in the system's message font (Segoe UI on Windows 10 and 11) at its
+// point size, the dialog and its items scaled with it; the template as it was where it names
+// no font or the system names none.
+std::vector<BYTE> inMessageFont(std::span<const BYTE> dialog);
 
 // A picture made for a light background, turned for the dark theme in place.
 void turnForDarkTheme(HBITMAP picture);
