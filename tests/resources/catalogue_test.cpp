@@ -55,10 +55,11 @@ TEST(Catalogue, TheHelpNamesItsLanguagesMenusAndEveryKey) {
     const std::size_t english = help.find("<section lang=\"en\"");
     ASSERT_NE(english, std::string::npos);
     const std::string persianPart = help.substr(0, english), englishPart = help.substr(english);
-    for (const char* englishMenu : {"Option", "Jalali Mode", "Go To Today", "Add to Startup", "OPEN", "My Days"})
+    for (const char* englishMenu :
+         {"Option", "Jalali Mode", "Go To Today", "Add to Startup", "OPEN", "My Days", "Theme", "Digits"})
         EXPECT_EQ(persianPart.find(englishMenu), std::string::npos) << englishMenu;
-    for (const char* persianMenu :
-         {"گزینه‌ها", "نمای خورشیدی", "برو به امروز", "روزهای من", "اصلاح ماه قمری", "اوقات شرعی"})
+    for (const char* persianMenu : {"گزینه‌ها", "نمای خورشیدی", "برو به امروز", "روزهای من", "اصلاح ماه قمری",
+                                    "اوقات شرعی", "پوسته", "نمایش اعداد"})
         EXPECT_NE(persianPart.find(persianMenu), std::string::npos) << persianMenu;
     for (const char* key :
          {"Page Up", "Ctrl+Page Up", "Home", "F1", "Esc", "Ctrl+1", "Ctrl+2", "Ctrl+3", "Tab", "Enter", "Alt"}) {
