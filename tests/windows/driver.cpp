@@ -190,9 +190,8 @@ void clickArrow(HWND window, bool up) {
 
 int selection(HWND combo) { return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0)); }
 
-// Saves a rectangle of the screen as a 24-bit BMP.
-void screenshotOf(RECT r, const std::wstring& path) {
-    if (path.empty()) return;
+// A rectangle of the screen's pixels, laid out as `info` says (its size is the rectangle's).
+std::vector<BYTE> screenPixels(const RECT& r, BITMAPINFOHEADER& info) {
     const int w = r.right - r.left, h = r.bottom - r.top;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
@@ -200,10 +199,20 @@ void screenshotOf(RECT r, const std::wstring& path) {
     HGDIOBJ old = SelectObject(memory, bitmap);
     BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
     SelectObject(memory, old);
-    BITMAPINFOHEADER info{sizeof info, w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    const int stride = ((w * 3 + 3) / 4) * 4;
+    const int stride = ((w * info.biBitCount / 8 + 3) / 4) * 4;
     std::vector<BYTE> pixels(static_cast<size_t>(stride) * h);
     GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+// Saves a rectangle of the screen as a 24-bit BMP.
+void screenshotOf(RECT r, const std::wstring& path) {
+    if (path.empty()) return;
+    BITMAPINFOHEADER info{sizeof info, r.right - r.left, r.bottom - r.top, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    const std::vector<BYTE> pixels = screenPixels(r, info);
     BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof info + pixels.size()), 0, 0,
                           sizeof(BITMAPFILEHEADER) + sizeof info};
     if (FILE* out = _wfopen(path.c_str(), L"wb")) {
@@ -212,9 +221,6 @@ void screenshotOf(RECT r, const std::wstring& path) {
         std::fwrite(pixels.data(), 1, pixels.size(), out);
         std::fclose(out);
     }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
 }
 
 // Saves the window as it stands on the screen.
@@ -1969,20 +1975,8 @@ std::vector<BYTE> clientPixels(HWND window) {
     RECT r;
     GetClientRect(window, &r);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFOHEADER info{sizeof info, w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    std::vector<BYTE> pixels(static_cast<size_t>(w) * h * 4);
-    GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
+    BITMAPINFOHEADER info{sizeof info, r.right - r.left, r.top - r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};  // top down
+    return screenPixels(r, info);
 }
 
 double meanLightness(const std::vector<BYTE>& pixels) {
