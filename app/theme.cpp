@@ -51,11 +51,6 @@ Palette paletteOf(Theme theme) {
                                 rgbOf(GetSysColor(COLOR_HOTLIGHT)), rgbOf(GetSysColor(COLOR_GRAYTEXT))});
 }
 
-bool samePalette(const Palette& a, const Palette& b) {
-    return a.theme == b.theme && a.window == b.window && a.text == b.text && a.holidayDay == b.holidayDay &&
-           a.personal == b.personal && a.nextPrayerFill == b.nextPrayerFill && a.predictedFirst == b.predictedFirst;
-}
-
 void setAttribute(HWND window, DWORD attribute, DWORD value) {
     using SetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
     static const auto set = reinterpret_cast<SetAttribute>(systemFunction(L"dwmapi.dll", "DwmSetWindowAttribute"));
@@ -126,7 +121,7 @@ const Palette& activePalette() { return active; }
 
 bool chooseActivePalette() {
     const Palette chosen = paletteOf(chooseTheme(storedThemeSetting(), readWindowsTheme()));
-    if (samePalette(chosen, active)) return false;
+    if (chosen == active) return false;  // high contrast's colours may change while it stays on
     active = chosen;
     if (active.theme != Theme::light) everThemed = true;
     if (everThemed) setMenuMode(active.theme == Theme::dark);

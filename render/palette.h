@@ -31,6 +31,8 @@ struct Palette {
     Rgb nextPrayerName;               // ... and its name
     Rgb unofficial;                   // the times not in the official tables
     bool underlinesHolidays = false;  // holidays marked by more than their colour
+
+    friend constexpr bool operator==(const Palette&, const Palette&) = default;
 };
 
 // The window as it has always looked, its small coloured texts darkened as far as reading
