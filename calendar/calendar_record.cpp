@@ -45,9 +45,8 @@ constexpr CalendarRecord kRecords[] = {
      .shortestMonth = {0, 31, 31, 31, 31, 31, 31, 30, 30, 30, 30, 30, 29},
      .months = &kMonthNames[0],
      // Jalali mode: Gregorian, then lunar Hijri.
-     .companions =
-         {{{.calendar = Calendar::gregorian, .delta = -1, .secondNameColor = {0, 0, 0}, .drawsFridaysTwice = true},
-           {.calendar = Calendar::hijri, .delta = 0, .secondNameColor = {73, 3, 11}, .drawsFridaysTwice = true}}},
+     .companions = {{{.calendar = Calendar::gregorian, .delta = -1, .drawsFridaysTwice = true},
+                     {.calendar = Calendar::hijri, .delta = 0, .marksSecondName = true, .drawsFridaysTwice = true}}},
      .strip = WeekdayStrip::pictures,
      .modeMenuItem = IDM_OPTION_JALALI_MODE,
      .monthBoxId = IDC_JALALI_MONTH_COMBO,
@@ -67,8 +66,7 @@ constexpr CalendarRecord kRecords[] = {
      .shortestMonth = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31},
      .months = &kMonthNames[1],
      // Miladi mode: Solar Hijri, then lunar Hijri.
-     .companions = {{{.calendar = Calendar::jalali, .delta = 0, .secondNameColor = {0, 0, 0}},
-                     {.calendar = Calendar::hijri, .delta = 0, .secondNameColor = {0, 0, 0}}}},
+     .companions = {{{.calendar = Calendar::jalali, .delta = 0}, {.calendar = Calendar::hijri, .delta = 0}}},
      .strip = WeekdayStrip::persianNames,
      .modeMenuItem = IDM_OPTION_MILADI_MODE,
      .monthBoxId = IDC_GREGORIAN_MONTH_COMBO,
@@ -88,9 +86,8 @@ constexpr CalendarRecord kRecords[] = {
      .shortestMonth = {0, 29, 29, 29, 29, 29, 29, 29, 29, 29, 29, 29, 29},
      .months = &kMonthNames[2],
      // Hijri mode: Gregorian, then Solar Hijri.
-     .companions =
-         {{{.calendar = Calendar::gregorian, .delta = -1, .secondNameColor = {0, 0, 0}},
-           {.calendar = Calendar::jalali, .delta = 0, .secondNameColor = {0, 0, 0}, .measuresAfterFont = true}}},
+     .companions = {{{.calendar = Calendar::gregorian, .delta = -1},
+                     {.calendar = Calendar::jalali, .delta = 0, .measuresAfterFont = true}}},
      .strip = WeekdayStrip::arabicNames,
      .modeMenuItem = IDM_OPTION_HIJRI_MODE,
      .monthBoxId = IDC_HIJRI_MONTH_COMBO,

@@ -18,9 +18,9 @@ namespace velmora {
 // header, the second in teal under the lower): the small differences their drawings have.
 struct CompanionLook {
     Calendar calendar = Calendar::gregorian;
-    std::int32_t delta = 0;                         // added to both coordinates of the day numbers
-    std::array<std::uint8_t, 3> secondNameColor{};  // red, green, blue
-    bool measuresAfterFont = false;                 // metrics of companionFont rather than the system font
+    std::int32_t delta = 0;          // added to both coordinates of the day numbers
+    bool marksSecondName = false;    // the header's second month in the palette's own colour, else in the text's
+    bool measuresAfterFont = false;  // metrics of companionFont rather than the system font
     bool drawsFridaysTwice = false;
 };
 

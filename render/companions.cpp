@@ -54,9 +54,7 @@ void drawCompanionMonthNames(Surface& surface, const CompanionLook& companion, c
     const std::u16string arrow = english ? u" \u2192 " : std::u16string(u" ") + kMonthArrow + u" ";
     surface.selectFont(FontId::smallFont);
     const std::int32_t right = anchor + 2 * charWidth;
-    // The record's black is the palette's text; its one colour, the palette's second name.
-    const auto& [red, green, blue] = companion.secondNameColor;
-    const Rgb secondColor = Rgb{red, green, blue} == kBlack ? colours.text : colours.secondName;
+    const Rgb secondColor = companion.marksSecondName ? colours.secondName : colours.text;
     // From the right: name1, the arrow, name2 in Persian; name2, the arrow, name1 in English.
     const std::u16string& rightmost = english ? name2 : name1;
     const std::u16string& leftmost = english ? name1 : name2;

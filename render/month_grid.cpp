@@ -11,7 +11,7 @@ void drawMonthGrid(Surface& surface, const MonthView& view) {
     const CalendarRecord& record = calendarRecord(kind);
     const Palette& colours = view.palette;
     // The Gregorian grid's Latin font holds no Persian digits.
-    const bool latinFont = record.latinScript && calendarNumber(kind, 1, view.words.digits).view() == u"1";
+    const bool latinFont = record.latinScript && chosenDigits(view.words.digits, calendarDigits(kind)) == Digits::ascii;
     surface.selectFont(latinFont ? FontId::latinFont : FontId::gridFont);
     surface.setLineColor(colours.text);
     for (const LaidOutDay& day : layout.days) {
