@@ -79,6 +79,14 @@ inline constexpr std::string_view kUsage =
     "  velmora-cli lunar carry [--data DIR] OLDFILE\n"
     "      Carries the corrections of an older calendar.ini into the new one (the installer\n"
     "      does this); a month the new table holds as official or published keeps its days.\n"
+    "  velmora-cli update [--feed URL] [--trust PUBLIC_KEY_FILE] [--data DIR] [--check-only]\n"
+    "      Brings calendar.ini and events.ini up to the newest edition of Velmora's signed\n"
+    "      feed (or the feed at URL, which may be a file): the feed's signature and each\n"
+    "      file's SHA-256 are verified, the lunar corrections are carried into the new table\n"
+    "      and an edited events.ini is kept as \"events (your edits).ini\"; the previous files\n"
+    "      stay as .bak. --trust verifies with another key (a feed of one's own); with\n"
+    "      --check-only it only says what there is. Exit status 0 when updated or already\n"
+    "      current, 1 when refused (the reason is printed), 2 for bad use.\n"
     "  --data DIR reads calendar.ini and events.ini from DIR instead of the program's folder.\n"
     "  velmora-cli --version prints the version; velmora-cli COMMAND --help one command's use.\n";
 
@@ -91,6 +99,7 @@ int icsCommand(const std::vector<std::string_view>& args, const CommandContext& 
 int todayCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int diffCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int addCommand(const std::vector<std::string_view>& args, const CommandContext& context);
+int updateCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 int owghatCommand(const std::vector<std::string_view>& args, const CommandContext& context);
 
 // The lines of kUsage that describe one command; empty for a command it does not name.

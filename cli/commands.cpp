@@ -63,6 +63,7 @@ int run(const std::vector<std::string_view>& args, std::istream& in, std::ostrea
     if (args[0] == "add") return addCommand(rest, context);
     if (args[0] == "ics") return icsCommand(rest, context);
     if (args[0] == "owghat") return owghatCommand(rest, context);
+    if (args[0] == "update") return updateCommand(rest, context);
     err << "velmora-cli: unknown command \"" << shown(args[0]) << "\"\n" << kUsage;
     return 2;
 }

@@ -30,6 +30,16 @@ const LAST_YEAR = 1600;
 // When the official and published months above were last brought up to date and the table
 // made from them; the program's About box names it. Set it when adding months.
 const MADE = '2026-12-08';
+// The data edition, a number that grows with every calendar.ini and events.ini published
+// (in a release or in the update feed); the program takes up only a newer one. Raise it
+// whenever either file changes.
+const EDITION = 1;
+// The Solar Hijri year whose official calendar events.ini follows: after it the program says
+// its holidays are out of date.
+const EVENTS_YEAR = 1405;
+// events.ini as published with this edition: an installed one that differs was edited by
+// its user, and an update keeps it.
+const EVENTS_FILE = path.join(__dirname, '..', 'resources', 'events.ini');
 
 // Builds the month list: { year, month, length, kind }: the official months, the published
 // ones of 1448, then the predicted ones.
@@ -165,7 +175,10 @@ function main() {
   out.push(`publishedMonths=${PUBLISHED.year}/1-${PUBLISHED.year}/${PUBLISHED.months.length}`);
   out.push(`firstPredictedMonth=${firstPredicted.year}/${firstPredicted.month}`);
   out.push('predictionRule=crescent visibility, Yallop q >= -0.232 at any of 51 sites in Iran on the evening of day 29');
+  out.push(`edition=${EDITION}`);
   out.push(`made=${MADE}`);
+  out.push(`eventsYear=${EVENTS_YEAR}`);
+  out.push(`eventsSha256=${require('crypto').createHash('sha256').update(fs.readFileSync(EVENTS_FILE)).digest('hex')}`);
   for (const record of correctionRecords) out.push(record);
   out.push('');
   out.push('[value]');
