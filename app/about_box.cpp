@@ -8,8 +8,13 @@
 
 namespace velmora {
 
-AboutBox::AboutBox(HINSTANCE instance, const Catalogue& words, std::u16string dataProblem, std::u16string lunarNote)
-    : instance_(instance), words_(words), dataProblem_(std::move(dataProblem)), lunarNote_(std::move(lunarNote)) {}
+AboutBox::AboutBox(HINSTANCE instance, const Catalogue& words, std::u16string dataProblem, std::u16string lunarNote,
+                   std::u16string editionNote)
+    : instance_(instance),
+      words_(words),
+      dataProblem_(std::move(dataProblem)),
+      lunarNote_(std::move(lunarNote)),
+      editionNote_(std::move(editionNote)) {}
 
 void AboutBox::run(HWND owner) {
     if (const DLGTEMPLATE* box = words_.dialog(L"ABOUTBOX"))
@@ -40,6 +45,7 @@ INT_PTR AboutBox::handleMessage(UINT message, WPARAM wParam, LPARAM) {
             digits(VELMORA_VERSION_MAJOR) + (persian ? u"\u066B" : u".") + digits(VELMORA_VERSION_MINOR);
         setWindowText(GetDlgItem(handle(), IDC_ABOUT_VERSION), withInsert(words_.text(IDS_ABOUT_VERSION), version));
         setWindowText(GetDlgItem(handle(), IDC_ABOUT_LUNAR), lunarNote_);
+        setWindowText(GetDlgItem(handle(), IDC_ABOUT_EDITION), editionNote_);
         showDataProblem();
         if (words_.rightToLeft()) {
             readTextsRightToLeft(handle());

@@ -15,7 +15,9 @@ class AboutBox : public DialogObject<AboutBox> {
     // dataProblem is what is wrong with a damaged data file, said below the box's foot; empty
     // while the files are sound.
     // lunarNote says which lunar dates are predictions and how old the table is.
-    AboutBox(HINSTANCE instance, const Catalogue& words, std::u16string dataProblem, std::u16string lunarNote);
+    // editionNote names the data's edition and says what of it is out of date.
+    AboutBox(HINSTANCE instance, const Catalogue& words, std::u16string dataProblem, std::u16string lunarNote,
+             std::u16string editionNote);
 
     void run(HWND owner);
 
@@ -28,6 +30,7 @@ class AboutBox : public DialogObject<AboutBox> {
     const Catalogue& words_;
     std::u16string dataProblem_;
     std::u16string lunarNote_;
+    std::u16string editionNote_;
 };
 
 }  // namespace velmora

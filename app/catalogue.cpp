@@ -53,9 +53,13 @@ const DLGTEMPLATE* Catalogue::dialog(const wchar_t* name) const {
 }
 
 void Catalogue::warn(HWND owner, UINT textId, std::u16string_view insert) const {
-    const std::u16string message = messageText(text(textId), insert, language_);
+    say(owner, text(textId), insert, MB_OK | MB_ICONWARNING);
+}
+
+int Catalogue::say(HWND owner, std::u16string_view words, std::u16string_view insert, UINT flags) const {
+    const std::u16string message = messageText(std::u16string(words), insert, language_);
     const std::u16string title = text(IDS_PROGRAM_NAME);
-    MessageBoxW(owner, wide(message.c_str()), wide(title.c_str()), MB_OK | MB_ICONWARNING | messageBoxFlags());
+    return MessageBoxW(owner, wide(message.c_str()), wide(title.c_str()), flags | messageBoxFlags());
 }
 
 Language storedInterfaceLanguage() {

@@ -35,6 +35,9 @@ class Catalogue {
     // A warning box over owner: string textId with its "%s" replaced by insert, under the
     // program's name, reading as the language reads.
     void warn(HWND owner, UINT textId, std::u16string_view insert) const;
+    // A message box over owner with text (its "%s" replaced by insert) as the language reads
+    // it, under the program's name, with flags' buttons and icon; MessageBoxW's answer.
+    int say(HWND owner, std::u16string_view text, std::u16string_view insert, UINT flags) const;
     // The flags a message box of this language takes.
     UINT messageBoxFlags() const { return rightToLeft() ? MB_RTLREADING | MB_RIGHT : 0; }
 

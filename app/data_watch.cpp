@@ -25,6 +25,16 @@ bool DataWatch::look() {
     return changed;
 }
 
+void DataWatch::readFrom(const std::filesystem::path& folder) {
+    if (folder == folder_) {
+        files_.calendarWritten();
+        files_.eventsWritten();
+        return;
+    }
+    folder_ = folder;
+    files_ = CalendarFiles(folder);
+}
+
 std::string DataWatch::editCalendar(const std::function<EditedText(std::string_view)>& edit) {
     bool changed = false;
     const std::string problem = velmora::editFile(files_.calendarSource().path(), edit, &changed);

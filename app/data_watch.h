@@ -24,13 +24,18 @@ class DataWatch {
     static constexpr UINT kProblemMessage = WM_APP + 1;
     static constexpr UINT kWrittenMessage = WM_APP + 2;
 
-    explicit DataWatch(const std::filesystem::path& folder) : files_(folder) {}
+    explicit DataWatch(const std::filesystem::path& folder) : folder_(folder), files_(folder) {}
     void reportTo(HWND window) { window_ = window; }
 
     // Looks at the files again; true, once, when what they hold changed.
     bool look();
     const CalendarData& data() const { return files_.data(); }
     const CalendarFiles& files() const { return files_; }
+    // The folder calendar.ini and events.ini are read from, and a move to another (an update
+    // written to the profile because the program's folder could not be written): read there
+    // at the next look.
+    const std::filesystem::path& folder() const { return folder_; }
+    void readFrom(const std::filesystem::path& folder);
     // The first error of a file, as check says it (in English); empty while it is sound.
     const std::string& problem(WPARAM which) const { return told_[std::min<WPARAM>(which, 2)]; }
     // The warning box of a kProblemMessage, over owner: a tray program has no better moment.
@@ -45,6 +50,7 @@ class DataWatch {
     std::string saveMyDays(const MyDayEdit& change);
 
   private:
+    std::filesystem::path folder_;
     CalendarFiles files_;
     HWND window_ = nullptr;
     std::string told_[3];  // what the user was last told of each file

@@ -17,6 +17,7 @@
 #include "app/win32_text.h"
 #include "data/executable_folder.h"
 #include "data/local_offset.h"
+#include "decisions/data_age.h"
 #include "decisions/icon_size.h"
 #include "decisions/keyboard.h"
 #include "decisions/link_area.h"
@@ -30,6 +31,11 @@ namespace {
 constexpr UINT kTrayMessage = WM_USER + 1;
 constexpr UINT_PTR kDayChangeTimer = 1;
 constexpr UINT_PTR kPrayerTimer = 2;
+constexpr UINT_PTR kUpdateTimer = 3;
+// The first look at the update feed a little after the start, so that a start with Windows
+// is not slowed; then every hour whether a day has passed since the last.
+constexpr UINT kFirstUpdateLookMs = 10 * 1000;
+constexpr UINT kUpdateLookMs = 60 * 60 * 1000;
 constexpr wchar_t kHomePage[] = L"https://velmora.co.ir/";
 constexpr int kDesignWidth = 400;  // the window at 96 dpi, frame included
 constexpr int kDesignHeight = 569;
@@ -44,7 +50,7 @@ LocalTime readClock() {
 
 MainWindow::MainWindow(HINSTANCE instance)
     : instance_(instance),
-      data_(executableFolder()),
+      data_(chooseDataFolder(executableFolder(), userDataFolder())),
       picture_(instance),
       words_(instance, storedInterfaceLanguage()),
       prayer_(loadPrayerSettings()) {}
@@ -116,9 +122,18 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND: return 1;  // the paint fills the background itself
         case DataWatch::kProblemMessage: data_.warn(wParam, words_, handle()); return 0;
         case DataWatch::kWrittenMessage: showWrittenData(); return 0;
+        case UpdateService::kCheckedMessage: updates_->onChecked(lParam, words_); return 0;
+        case UpdateService::kDownloadedMessage:
+            // The installer runs: Velmora exits so that it can be replaced, and is started again.
+            if (updates_->onDownloaded(lParam, words_)) PostMessageW(handle(), WM_COMMAND, IDM_FILE_EXIT, 0);
+            return 0;
         case WM_TIMECHANGE: return onClock();
         case WM_TIMER:
             if (wParam == kPrayerTimer) onPrayerClock();
+            if (wParam == kUpdateTimer) {
+                updates_->checkIfDue(menus_.checkByMyselfOn());
+                SetTimer(handle(), kUpdateTimer, kUpdateLookMs, nullptr);
+            }
             return wParam == kDayChangeTimer ? onClock() : 0;
         case WM_POWERBROADCAST:
             if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) onClock();
@@ -164,6 +179,7 @@ LRESULT MainWindow::onCreate() {
     startDay_ = today_.day;
     taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
     tray_ = std::make_unique<TrayIcon>(instance_, handle(), kTrayMessage);
+    updates_ = std::make_unique<UpdateService>(handle(), data_, *tray_);
     clockFlyout_ = std::make_unique<ClockFlyout>(handle());
     occasionsDialog_ = std::make_unique<OccasionsDialog>(instance_, picture_.resources());
     data_.reportTo(handle());
@@ -193,8 +209,10 @@ LRESULT MainWindow::onCreate() {
     controls_->setLanguage(words_.language());
     show(shown_);
     tray_->show(trayContent());  // the program lives in the notification area from the start
-    tellOfPredictedMonths(*tray_, data_.data(), today_, words_);
+    if (!tellOfOutOfDateData(*tray_, data_.data(), today_, words_))
+        tellOfPredictedMonths(*tray_, data_.data(), today_, words_);
     onClock();  // starts the day watch, and reminds of the user's own days
+    SetTimer(handle(), kUpdateTimer, kFirstUpdateLookMs, nullptr);
     return 0;
 }
 
@@ -290,7 +308,8 @@ LRESULT MainWindow::onClock() {
         today_ = now.date;
         tray_->show(trayContent());
         show(todayMonth(shown_.mode, context()));
-        tellOfPredictedMonths(*tray_, data_.data(), today_, words_);
+        if (!tellOfOutOfDateData(*tray_, data_.data(), today_, words_))
+            tellOfPredictedMonths(*tray_, data_.data(), today_, words_);
     } else if (tray_->wanted() && !tray_->added()) {
         tray_->retryIfRefused(trayContent());
     }
@@ -399,6 +418,7 @@ LRESULT MainWindow::onTrayNotify(WPARAM wParam, LPARAM lParam) {
             if (clockFlyout_->onIconClicked(tray_->rectangle()) == ClockFlyout::Click::open) open();
             break;
         case WM_LBUTTONDBLCLK: open(); break;
+        case NIN_BALLOONUSERCLICK: updates_->onBalloonClicked(words_); break;
         case WM_CONTEXTMENU: tray_->showMenu(menus_.tray(), words_.rightToLeft()); break;
         default: break;
     }
@@ -505,10 +525,12 @@ bool MainWindow::onMenuCommand(WORD id) {
             show(shown_, true);
             if (tray_->wanted()) tray_->show(trayContent());
             return true;
+        case IDM_HELP_CHECK_FOR_UPDATES: updates_->check(true); return true;
         case IDM_OPTION_ENGLISH: setLanguage(Language::english); return true;
         case IDM_OPTION_PERSIAN: setLanguage(Language::persian); return true;
         case IDM_HELP_ABOUT:
-            AboutBox(instance_, words_, problemWords(data_.problem(0), words_.language()), aboutLunarNote())
+            AboutBox(instance_, words_, problemWords(data_.problem(0), words_.language()), aboutLunarNote(),
+                     aboutEditionNote())
                 .run(handle());
             return false;
         case IDM_OPTION_MY_DAYS: openMyDays(std::nullopt); return false;  // a new day starts on the shown one
@@ -613,6 +635,18 @@ void MainWindow::openMyDays(std::optional<DayNumber> clicked) {
 std::u16string MainWindow::aboutLunarNote() {
     lookAtDataFiles();
     return velmora::aboutLunarNote(data_.data(), words_.language(), words_.text(IDS_ABOUT_PREDICTED));
+}
+
+std::u16string MainWindow::aboutEditionNote() {
+    lookAtDataFiles();
+    const Language language = words_.language();
+    const std::u16string edition = editionWords(data_.data(), language, words_.text(IDS_ABOUT_EDITION));
+    const std::u16string lunar = words_.text(IDS_OUT_OF_DATE_LUNAR);
+    const std::u16string events = words_.text(IDS_OUT_OF_DATE_EVENTS);
+    const std::u16string how = words_.text(IDS_OUT_OF_DATE_HOW);
+    const std::u16string behind =
+        outOfDateWords(dataAge(data_.data(), today_), data_.data(), language, {lunar, events, how});
+    return behind.empty() ? edition : edition + u' ' + behind;
 }
 
 TrayIconContent MainWindow::trayContent() {

@@ -22,6 +22,7 @@
 #include "app/occasions_dialog.h"
 #include "app/prayer_store.h"
 #include "app/tray_icon.h"
+#include "app/update_service.h"
 #include "app/user_settings.h"
 #include "app/window_object.h"
 #include "app/window_picture.h"
@@ -108,6 +109,8 @@ class MainWindow : public WindowObject<MainWindow> {
     void openConverter();
     DayNumber todayNumber() const { return gregorianToDayNumber(today_.year, today_.month, today_.day); }
     std::u16string aboutLunarNote();
+    // About's line on the data: its edition, and what of it is out of date.
+    std::u16string aboutEditionNote();
     // The window's size at 96 dpi, frame included: taller by the band of times while shown.
     SIZE designSize() const;
     // The band of times and its margin under the link, in 96-dpi pixels; 0 while not shown.
@@ -130,6 +133,7 @@ class MainWindow : public WindowObject<MainWindow> {
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<ClockFlyout> clockFlyout_;
     std::unique_ptr<OccasionsDialog> occasionsDialog_;
+    std::unique_ptr<UpdateService> updates_;
     DriverQueries queries_;
     MenuCommands menus_;
     Catalogue words_;

@@ -13,9 +13,9 @@
 namespace velmora {
 namespace {
 
-constexpr wchar_t kProductPage[] = L"https://velmora.co.ir/velmora-fa.html";
 constexpr wchar_t kRemindersValue[] = L"MyDaysReminders";          // "off" turns the reminders off
 constexpr wchar_t kEveningBeforeValue[] = L"MyDaysEveningBefore";  // "on" reminds the evening before too
+constexpr wchar_t kCheckByMyselfValue[] = L"CheckForUpdates";      // "off" stops the daily look at the feed
 
 }  // namespace
 
@@ -88,8 +88,9 @@ bool MenuCommands::run(WORD id, const Catalogue& words) {
             ShellExecuteW(nullptr, nullptr, url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
             return true;
         }
-        case IDM_HELP_CHECK_FOR_UPDATES:
-            ShellExecuteW(nullptr, nullptr, kProductPage, nullptr, nullptr, SW_SHOW);
+        case IDM_OPTION_CHECK_BY_MYSELF:
+            writeUserSetting(kCheckByMyselfValue, checkByMyselfOn() ? u"off" : u"on");
+            checkReminderItems();
             return true;
         case IDM_OPTION_REMINDERS:
             writeUserSetting(kRemindersValue, remindersOn() ? u"off" : u"on");
@@ -105,6 +106,7 @@ bool MenuCommands::run(WORD id, const Catalogue& words) {
 
 bool MenuCommands::remindersOn() const { return readUserSetting(kRemindersValue) != u"off"; }
 bool MenuCommands::eveningBeforeOn() const { return readUserSetting(kEveningBeforeValue) == u"on"; }
+bool MenuCommands::checkByMyselfOn() const { return readUserSetting(kCheckByMyselfValue) != u"off"; }
 
 // The last item of "Option" alternates between adding and removing the registration.
 void MenuCommands::replaceStartupItem(UINT removed, UINT added, UINT text, const Catalogue& words) {
@@ -118,6 +120,7 @@ void MenuCommands::checkReminderItems() {
     CheckMenuItem(bar_, IDM_OPTION_REMINDERS, MF_BYCOMMAND | (remindersOn() ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(bar_, IDM_OPTION_REMIND_EVENING, MF_BYCOMMAND | (eveningBeforeOn() ? MF_CHECKED : MF_UNCHECKED));
     EnableMenuItem(bar_, IDM_OPTION_REMIND_EVENING, MF_BYCOMMAND | (remindersOn() ? MF_ENABLED : MF_GRAYED));
+    CheckMenuItem(bar_, IDM_OPTION_CHECK_BY_MYSELF, MF_BYCOMMAND | (checkByMyselfOn() ? MF_CHECKED : MF_UNCHECKED));
 }
 
 }  // namespace velmora

@@ -34,6 +34,8 @@ class MenuCommands {
     HMENU tray() const { return tray_; }
     bool remindersOn() const;
     bool eveningBeforeOn() const;
+    // Option > Check for Updates by Myself.
+    bool checkByMyselfOn() const;
 
   private:
     void replaceStartupItem(UINT removed, UINT added, UINT text, const Catalogue& words);

@@ -4,6 +4,7 @@
 
 #include <mmsystem.h>
 #include "data/dll_search.h"
+#include "decisions/data_age.h"
 #include "decisions/lunar_months.h"
 #include "decisions/my_days_form.h"
 #include "decisions/reading_order.h"
@@ -16,6 +17,7 @@ constexpr wchar_t kPredictionNoticeValue[] = L"PredictedMonthsTold";  // the fir
 constexpr wchar_t kRemindedValue[] = L"MyDaysReminded";               // the reminders given, a line each
 constexpr wchar_t kClosingToldValue[] = L"ClosingToTrayTold";         // "yes" once told
 constexpr wchar_t kPrayerRemindedValue[] = L"PrayerReminded";         // the reminders given, a line each
+constexpr wchar_t kOutOfDateToldValue[] = L"OutOfDateTold";           // what was told out of date
 
 }  // namespace
 
@@ -57,6 +59,20 @@ std::optional<std::int32_t> remindOfPrayers(TrayIcon& tray, const PrayerSettings
                  SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
     }
     return reminders.nextLook;
+}
+
+bool tellOfOutOfDateData(TrayIcon& tray, const CalendarData& data, const CivilDate& today, const Catalogue& words) {
+    const DataAge age = dataAge(data, today);
+    if (!age.outOfDate() || readUserSetting(kOutOfDateToldValue) == age.key) return false;
+    const std::u16string lunar = words.text(IDS_OUT_OF_DATE_LUNAR);
+    const std::u16string events = words.text(IDS_OUT_OF_DATE_EVENTS);
+    const std::u16string how = words.text(IDS_OUT_OF_DATE_HOW);
+    const std::u16string text = outOfDateWords(age, data, words.language(), {lunar, events, how});
+    if (!tray.balloon(balloonText(words.text(IDS_OUT_OF_DATE_TITLE), words.language()),
+                      balloonText(text, words.language())))
+        return false;
+    writeUserSetting(kOutOfDateToldValue, age.key);
+    return true;
 }
 
 void tellOfClosingToTray(TrayIcon& tray, const Catalogue& words) {

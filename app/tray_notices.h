@@ -23,6 +23,11 @@ std::optional<std::int32_t> remindOfPrayers(TrayIcon& tray, const PrayerSettings
                                             const DayPrayerTimes& yesterday, const DayPrayerTimes& today,
                                             const DayPrayerTimes& tomorrow, const Catalogue& words);
 
+// Once for each way the data falls behind (today in a month the lunar table only predicts, or
+// past the year of events.ini's holidays): that it is out of date, and how to update it. True
+// when the balloon was shown.
+bool tellOfOutOfDateData(TrayIcon& tray, const CalendarData& data, const CivilDate& today, const Catalogue& words);
+
 // The first time the window is closed: that Velmora goes on in the notification area, and how
 // to end it.
 void tellOfClosingToTray(TrayIcon& tray, const Catalogue& words);

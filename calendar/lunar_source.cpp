@@ -71,6 +71,8 @@ LunarTableSource readLunarTableSource(const IniFile& ini) {
     }
     source.firstPredicted = lunarMonthIndex(ini.find(u"source", u"firstPredictedMonth").value_or(u""));
     source.made = toUtf8(ini.find(u"source", u"made").value_or(u""));
+    source.edition = std::max(0, readProfileInt(ini, u"source", u"edition", 0));
+    source.eventsYear = std::max(0, readProfileInt(ini, u"source", u"eventsYear", 0));
     if (const IniFile::Section* section = ini.findSection(u"source")) {
         for (const IniFile::Entry& entry : section->entries) {
             const std::u16string_view key = entry.key;

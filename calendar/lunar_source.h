@@ -50,6 +50,10 @@ struct LunarTableSource {
     std::int64_t firstPublished = 1, lastPublished = 0;  // month indices; none when first > last
     std::vector<std::int64_t> corrected;                 // month indices, in order
     std::string made;                                    // "2026-12-08", empty when the table does not say
+    // The data edition the table belongs to, and the Solar Hijri year whose official calendar
+    // the events.ini of that edition follows; 0 where an older table does not say.
+    std::int64_t edition = 0;
+    std::int32_t eventsYear = 0;
 
     // Whether the month is a prediction: from the first predicted month on, unless corrected.
     bool predicted(std::int32_t year, std::int32_t month) const;

@@ -291,6 +291,17 @@ Function .onInit
     ${EndIf}
 FunctionEnd
 
+; /RESTART starts the installed Velmora when the install succeeded: Velmora runs its update
+; this way (/S /RESTART) and exits so that it can be replaced.
+Function .onInstSuccess
+    ${GetParameters} $0
+    ClearErrors
+    ${GetOptions} $0 "/RESTART" $1
+    ${IfNot} ${Errors}
+        Exec '"$INSTDIR\Velmora.exe"'
+    ${EndIf}
+FunctionEnd
+
 ; Removes a shipped data file unless the user changed it: the uninstaller carries the files
 ; it installed and compares.
 !macro RemoveDataFile NAME

@@ -29,6 +29,7 @@ class CalendarFiles {
     // The program itself rewrote calendar.ini: the next refresh reads it, whatever its time
     // and size say.
     void calendarWritten() { calendarSource_.forget(); }
+    void eventsWritten() { eventsSource_.forget(); }
     void myDaysWritten() { myDaysSource_.forget(); }
     const CalendarData& data() const { return data_; }
     const IniSource& calendarSource() const { return calendarSource_; }

@@ -1,9 +1,8 @@
 #include "update/data_update.h"
 
-#include <charconv>
-
 #include "calendar/hijri_check.h"
 #include "calendar/hijri_correction.h"
+#include "calendar/lunar_source.h"
 #include "data/ini_file.h"
 #include "data/replace_file.h"
 #include "occasions/occasions_check.h"
@@ -59,10 +58,10 @@ std::filesystem::path freeEditsName(const std::filesystem::path& folder, std::st
 
 DataEdition readDataEdition(std::string_view calendarIni) {
     const IniFile ini = IniFile::parse(calendarIni);
+    const LunarTableSource source = readLunarTableSource(ini);
     DataEdition edition;
-    const std::string number = toUtf8(ini.find(u"source", u"edition").value_or(u""));
-    std::from_chars(number.data(), number.data() + number.size(), edition.number);
-    edition.date = toUtf8(ini.find(u"source", u"made").value_or(u""));
+    edition.number = source.edition;
+    edition.date = source.made;
     edition.eventsSha256 = sha256FromHex(toUtf8(ini.find(u"source", u"eventsSha256").value_or(u"")));
     return edition;
 }

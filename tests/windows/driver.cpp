@@ -2352,13 +2352,190 @@ void scaleScenario(const std::wstring& shots) {
 }
 
 // No settings, no days of the user's own, no start with Windows.
+// A line of update-urls.txt beside this program ("name=URL"), which the update test's script
+// writes for the servers it started.
+std::wstring updateUrl(const std::string& name) {
+    const std::string text = readText(folderOfThisProgram() + L"update-urls.txt");
+    const std::size_t at = text.find(name + "=");
+    if (at == std::string::npos) return L"";
+    const std::size_t end = text.find_first_of("\r\n", at);
+    const std::string url = text.substr(at + name.size() + 1, end - at - name.size() - 1);
+    return std::wstring(url.begin(), url.end());
+}
+
+void setStoredSetting(const wchar_t* name, const std::wstring& value) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", name, REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+// The message box Help > Check for Updates ends in: its words, and it closed with OK.
+std::wstring answerOfCheck(const Program& p, const std::wstring& shot = L"") {
+    command(p.window, IDM_HELP_CHECK_FOR_UPDATES);
+    const HWND box = findDialog(L"Velmora", p.process.dwProcessId, 300);
+    std::wstring said;
+    for (HWND c = box == nullptr ? nullptr : GetWindow(box, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
+        if (_wcsicmp(classOf(c).c_str(), L"Static") == 0) said += textOf(c);
+    if (box != nullptr) {
+        screenshot(box, shot);
+        SendMessageW(box, WM_COMMAND, IDOK, 0);
+        settle(p.window);
+    }
+    return said;
+}
+
+// The holiday list's lines of the shown month, joined.
+std::wstring holidayLines(HWND w) {
+    const HWND list = GetDlgItem(w, IDC_HOLIDAY_LIST);
+    std::wstring lines;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t line[256] = {};
+        if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0) < 256)
+            SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
+        lines += line;
+        lines += L"\n";
+    }
+    return lines;
+}
+
+// Velmora.exe trusting the test's throwaway key (update-program\, made by the update test's
+// script) against feeds served on 127.0.0.1: a stalling server leaves the window at the
+// user's hand; an altered feed, a file that is not the signed one and no server change
+// nothing and say why; the good feed moves Eid al-Fitr a day, by itself and when asked, in
+// English and in Persian, and About names the new edition.
+void updatesScenario(const std::wstring& shots) {
+    const std::wstring folder = folderOfThisProgram() + L"update-program\\";
+    const auto resetData = [&] {
+        for (const wchar_t* name : {L"calendar.ini", L"events.ini"}) {
+            CopyFileW((folderOfThisProgram() + name).c_str(), (folder + name).c_str(), FALSE);
+            DeleteFileW((folder + name + L".bak").c_str());
+        }
+    };
+    resetData();
+    const std::string shipped = readText(folder + L"calendar.ini");
+    setStoredSetting(L"Language", L"en");
+
+    // A server that takes the connection and never answers: the window answers meanwhile.
+    setStoredSetting(L"UpdateFeed", updateUrl("stall"));
+    Program p = startCopy(folder);
+    if (p.window == nullptr) return check(false, "the program trusting the test's key starts");
+    PostMessageW(p.window, WM_COMMAND, IDM_HELP_CHECK_FOR_UPDATES, 0);
+    const LRESULT before = SendMessageW(jalaliCombo(p.window), CB_GETCURSEL, 0, 0);
+    bool answered = true;
+    DWORD slowest = 0;
+    for (int i = 0; i < 20; ++i) {
+        const DWORD start = GetTickCount();
+        answered = answered && SendMessageTimeoutW(p.window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, nullptr) != 0;
+        slowest = std::max(slowest, GetTickCount() - start);
+        Sleep(200);
+    }
+    command(p.window, MAKEWPARAM(IDC_NEXT_MONTH, 0));
+    check(answered && slowest < 500 && SendMessageW(jalaliCombo(p.window), CB_GETCURSEL, 0, 0) != before,
+          "while the feed's server stalls, the window answers at once (slowest " + std::to_string(slowest) +
+              " ms in 4 s) and moves to the next month");
+    stop(p);
+    check(waitForExit(p, 0) != 99, "and File > Exit ends it, the look at the feed not waited for");
+
+    // Refusals, each said, none changing a byte. The look Velmora takes by itself is not due
+    // (one was made a moment ago), so that every look here is the one asked for.
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const std::uint64_t ticks = (static_cast<std::uint64_t>(now.dwHighDateTime) << 32) | now.dwLowDateTime;
+    setStoredSetting(L"LastUpdateCheck", std::to_wstring(ticks / 600000000ULL));
+    const struct {
+        const char* feed;
+        const wchar_t* says;
+        const char* what;
+    } refusals[] = {{"altered", L"not signed with Velmora's key", "an altered feed"},
+                    {"wronghash", L"did not arrive whole", "a calendar.ini other than the signed one"},
+                    {"nobody", L"could not reach", "a server that is not there"}};
+    p = startCopy(folder);
+    for (const auto& refusal : refusals) {
+        setStoredSetting(L"UpdateFeed", updateUrl(refusal.feed));
+        const std::wstring said = answerOfCheck(p);
+        check(said.find(refusal.says) != std::wstring::npos && readText(folder + L"calendar.ini") == shipped,
+              std::string(refusal.what) + " is refused, said (\"" + utf8(said) + "\"), and changes nothing");
+    }
+
+    // The good feed, asked for: the new edition, Eid al-Fitr on 18 Esfand.
+    selectMonth(p.window, jalaliCombo(p.window), 11);
+    check(holidayLines(p.window).find(L"19 Esfand") != std::wstring::npos &&
+              holidayLines(p.window).find(L"18 Esfand") == std::wstring::npos,
+          "before the update Eid al-Fitr falls on 19 Esfand 1405");
+    setStoredSetting(L"UpdateFeed", updateUrl("good"));
+    const std::wstring said = answerOfCheck(p, shots.empty() ? L"" : shots + L"\\update-asked.bmp");
+    check(said.find(L"now edition 2: Eid al-Fitr moved to 18 Esfand") != std::wstring::npos,
+          "the good feed updates, and says so: " + utf8(said));
+    check(trayText(p.window, 1).find(L"Eid al-Fitr moved to 18 Esfand") != std::wstring::npos,
+          "a balloon says what changed");
+    check(readText(folder + L"calendar.ini").find("edition=2") != std::string::npos &&
+              readText(folder + L"calendar.ini.bak") == shipped,
+          "calendar.ini is edition 2, the old one kept as calendar.ini.bak");
+    check(holidayLines(p.window).find(L"18 Esfand") != std::wstring::npos,
+          "and the window shows Eid al-Fitr on 18 Esfand at once: " + utf8(holidayLines(p.window)));
+    PostMessageW(p.window, WM_COMMAND, IDM_HELP_ABOUT, 0);
+    HWND about = findDialog(L"About Velmora", p.process.dwProcessId);
+    check(about != nullptr && !staticTextHolding(about, L"edition 2 of 8 March 2027").empty(),
+          "About names the new edition and its date: " +
+              utf8(about != nullptr ? staticTextHolding(about, L"edition") : L""));
+    screenshot(about, shots.empty() ? L"" : shots + L"\\about-edition.bmp");
+    if (about != nullptr) SendMessageW(about, WM_COMMAND, IDOK, 0);
+    check(answerOfCheck(p).find(L"up to date") != std::wstring::npos, "asked again: up to date");
+    stop(p);
+
+    // By itself, a little after the start, with no word but the balloon; in Persian.
+    resetData();
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"LastUpdateCheck");
+    setStoredSetting(L"Language", L"fa");
+    p = startCopy(folder);
+    for (int i = 0; i < 300 && readText(folder + L"calendar.ini") == shipped; ++i) Sleep(100);
+    settle(p.window);
+    check(readText(folder + L"calendar.ini").find("edition=2") != std::string::npos,
+          "by itself, Velmora takes up the new edition a few seconds after it starts");
+    check(findDialog(L"Velmora", p.process.dwProcessId, 10) == nullptr, "and says nothing but the balloon");
+    check(trayText(p.window, 1).find(L"\x0639\x06CC\x062F") != std::wstring::npos,
+          "which says what changed in Persian: " + utf8(trayText(p.window, 1)));
+    balloonShot(shots.empty() ? L"" : shots + L"\\update-balloon-persian.bmp");
+    PostMessageW(p.window, WM_COMMAND, IDM_HELP_ABOUT, 0);
+    about = findDialog(L"\x062F\x0631\x0628\x0627\x0631\x0647\x0654 Velmora", p.process.dwProcessId);
+    check(about != nullptr && !staticTextHolding(about, L"\x0648\x06CC\x0631\x0627\x06CC\x0634 \x06F2").empty(),
+          "Persian About names edition 2");
+    screenshot(about, shots.empty() ? L"" : shots + L"\\about-edition-persian.bmp");
+    if (about != nullptr) SendMessageW(about, WM_COMMAND, IDOK, 0);
+    stop(p);
+
+    // The English balloon, and Option > Check for Updates by Myself off: no look at all.
+    resetData();
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"LastUpdateCheck");
+    setStoredSetting(L"Language", L"en");
+    p = startCopy(folder);
+    for (int i = 0; i < 300 && readText(folder + L"calendar.ini") == shipped; ++i) Sleep(100);
+    settle(p.window);
+    balloonShot(shots.empty() ? L"" : shots + L"\\update-balloon.bmp");
+    check(trayText(p.window, 1).find(L"Eid al-Fitr moved") != std::wstring::npos, "the English balloon too");
+    check(checked(p.window, IDM_OPTION_CHECK_BY_MYSELF), "Check for Updates by Myself is on by default");
+    command(p.window, IDM_OPTION_CHECK_BY_MYSELF);
+    check(!checked(p.window, IDM_OPTION_CHECK_BY_MYSELF) && storedSetting(L"CheckForUpdates") == L"off",
+          "and turned off, remembered");
+    stop(p);
+    resetData();
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"LastUpdateCheck");
+    p = startCopy(folder);
+    Sleep(14000);
+    check(readText(folder + L"calendar.ini") == shipped, "off, Velmora does not look by itself");
+    stop(p);
+}
+
 void startAsANewUser() {
     SetCursorPos(8, 8);  // away from the tray icon, whose tooltip would cover the balloons
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Velmora");
     setAppsTheme(1);  // Windows in its light mode, whatever a scenario before left
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Velmora");
     if (const wchar_t* appData = _wgetenv(L"APPDATA"))
-        DeleteFileW((std::wstring(appData) + L"\\Velmora\\my-days.ini").c_str());
+        for (const wchar_t* name : {L"my-days.ini", L"calendar.ini", L"events.ini"})
+            DeleteFileW((std::wstring(appData) + L"\\Velmora\\" + name).c_str());
+    // The feed on a closed port of this machine: no scenario reaches out to the Internet.
+    setStoredSetting(L"UpdateFeed", L"http://127.0.0.1:9/feed.txt");
 }
 
 }  // namespace
@@ -2400,6 +2577,7 @@ int wmain(int argc, wchar_t** argv) {
         {L"hold", holdScenario},
         {L"scale", scaleScenario},
         {L"theme", themeScenario},
+        {L"updates", updatesScenario},
     };
     if (argc < 2 || !scenarios.contains(argv[1])) {
         std::printf(
