@@ -1598,6 +1598,36 @@ void installedScenario(const std::wstring& folder) {
     CloseHandle(p.process.hProcess);
 }
 
+// The installer test's helper: the installed Velmora in FOLDER (made to trust the test's key)
+// is offered a newer version by Help > Check for Updates; on Yes it fetches the installer,
+// runs it and exits, and the installer starts the new one.
+void programUpdateScenario(const std::wstring& folder) {
+    const std::wstring program = folder + L"\\Velmora.exe";
+    Program p = start(SW_SHOWNORMAL, program, L"\"" + program + L"\"");
+    if (p.window == nullptr) return check(false, "the installed program starts");
+    PostMessageW(p.window, WM_COMMAND, IDM_HELP_CHECK_FOR_UPDATES, 0);
+    const HWND box = findDialog(L"Velmora", p.process.dwProcessId, 300);
+    const std::wstring said = box != nullptr ? staticTextHolding(box, L"Install it now?") : L"";
+    check(said.find(L"Velmora 9.9.9 is available; this is ") != std::wstring::npos,
+          "Help > Check for Updates offers the newer program: " + narrow(said));
+    if (box == nullptr) return;
+    SendMessageW(box, WM_COMMAND, IDYES, 0);
+    check(waitForExit(p, 60000) == 0, "on Yes Velmora fetches the installer, runs it and exits");
+    HWND again = nullptr;
+    for (int i = 0; i < 600 && again == nullptr; ++i) {
+        const HWND w = FindWindowW(L"calendar", L"Velmora");
+        DWORD owner = 0;
+        if (w != nullptr) GetWindowThreadProcessId(w, &owner);
+        if (w != nullptr && owner != p.process.dwProcessId)
+            again = w;
+        else
+            Sleep(100);
+    }
+    check(again != nullptr, "and the installer starts the new Velmora");
+    CloseHandle(p.process.hThread);
+    CloseHandle(p.process.hProcess);
+}
+
 void absentScenario(const std::wstring&) {
     check(FindWindowW(L"calendar", L"Velmora") == nullptr, "no Velmora is running");
 }
@@ -2578,6 +2608,7 @@ int wmain(int argc, wchar_t** argv) {
         {L"scale", scaleScenario},
         {L"theme", themeScenario},
         {L"updates", updatesScenario},
+        {L"program-update", programUpdateScenario},
     };
     if (argc < 2 || !scenarios.contains(argv[1])) {
         std::printf(
@@ -2588,8 +2619,8 @@ int wmain(int argc, wchar_t** argv) {
     // The scenarios share one Wine prefix; each of the program's own starts from what a new
     // user has, whatever an earlier one (or an earlier failure) left. The helpers of the
     // installer's test work in its prefix, on the state it set up.
-    static const std::set<std::wstring> helpers = {L"installed", L"absent", L"present",
-                                                   L"quit",      L"hold",   L"bare-window"};
+    static const std::set<std::wstring> helpers = {L"installed", L"absent",      L"present",       L"quit",
+                                                   L"hold",      L"bare-window", L"program-update"};
     if (!helpers.contains(argv[1])) startAsANewUser();
     scenarios.at(argv[1])(argc > 2 ? argv[2] : L"");
     std::printf("%d passed, %d failed\n", passed, failed);

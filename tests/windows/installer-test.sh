@@ -143,6 +143,36 @@ check "the new table passes its check" sh -c "wine '$cli' check >/dev/null 2>&1"
 check "install.log says what was carried and what gave way" sh -c \
     "iconv -f UTF-16 -t UTF-8 '$persian_folder/install.log' | grep -q 'Muharram) begins on 2027-06-07, as you corrected it' &&
      iconv -f UTF-16 -t UTF-8 '$persian_folder/install.log' | grep -q 'Shawwal): the new table holds it as published; your correction gives way'"
+
+# A newer program from the signed feed: the installed Velmora (made to trust this run's
+# throwaway key) offers it, fetches it from a server on 127.0.0.1, checks its SHA-256, runs it
+# with /S and exits; the installer puts it in place and starts it.
+mkdir -p "$scratch/site"
+"$makensis" -V1 -INPUTCHARSET UTF8 -DVERSION=9.9.9 -DSOURCE_DIR="$source_dir" -DBUILD_DIR="$release_files" \
+    -DSIGN="$source_dir/cmake/sign.sh" -DOUT_FILE="$scratch/site/Velmora-9.9.9-setup.exe" "$source_dir/installer/velmora.nsi" >/dev/null
+cp "$persian_folder/calendar.ini" "$persian_folder/events.ini" "$scratch/site/"
+openssl ecparam -name prime256v1 -genkey -noout -out "$scratch/private.pem" 2>/dev/null
+openssl ec -in "$scratch/private.pem" -pubout -out "$scratch/public.pem" 2>/dev/null
+node "$source_dir/tools/publish-update.js" --key "$scratch/private.pem" --version 9.9.9 \
+    --installer Velmora-9.9.9-setup.exe --changes "Velmora 9.9.9" "$scratch/site" > "$scratch/site/feed.txt"
+python3 "$source_dir/tests/windows/with-test-key.py" "$source_dir/update/feed.h" "$persian_folder/Velmora.exe" \
+    "$scratch/public.pem" "$scratch/Velmora-test-key.exe" && cp "$scratch/Velmora-test-key.exe" "$persian_folder/Velmora.exe"
+python3 -u -m http.server --bind 127.0.0.1 --directory "$scratch/site" 0 > "$scratch/server.log" 2>&1 &
+server=$!
+port=""
+for _ in $(seq 50); do
+    port=$(sed -n 's/.*port \([0-9]*\).*/\1/p' "$scratch/server.log" | head -1)
+    [ -n "$port" ] && break
+    sleep 0.1
+done
+wine reg add 'HKCU\Software\Velmora' /v UpdateFeed /t REG_SZ /d "http://127.0.0.1:$port/feed.txt" /f >/dev/null 2>&1
+wine "$driver" program-update "$persian"
+check "the uninstall entry is the new version's" test "$(reg_value "$uninstall_key" DisplayVersion)" = "9.9.9"
+check "and install.log says it was installed in place" sh -c \
+    "iconv -f UTF-16 -t UTF-8 '$persian_folder/install.log' | grep -q 'Velmora 9.9.9 installed into .*تقویم'"
+check "the installer came from the feed's server" grep -q "GET /Velmora-9.9.9-setup.exe" "$scratch/server.log"
+kill $server 2>/dev/null
+wine "$driver" quit >/dev/null
 wineserver -k 2>/dev/null
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

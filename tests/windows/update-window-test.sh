@@ -58,16 +58,8 @@ printf 'good=http://127.0.0.1:%s/site/feed.txt\r\naltered=http://127.0.0.1:%s/si
 # Velmora.exe with this run's key in place of the built-in one (a PEM of the same length).
 rm -rf "$build/update-program" && mkdir -p "$build/update-program"
 cp "$build/content.htm" "$build/update-program/"
-python3 - "$source_dir/update/feed.h" "$build/Velmora.exe" public.pem "$build/update-program/Velmora.exe" <<'PY' ||
-import re, sys
-header, program, key, out = sys.argv[1:]
-lines = re.search(r'kVelmoraUpdateKey =\s*((?:"[^"]*"\s*)+);', open(header).read()).group(1)
-built_in = "".join(re.findall(r'"([^"]*)"', lines)).replace("\\n", "\n").encode()
-new = open(key, "rb").read()
-data = open(program, "rb").read()
-assert len(new) == len(built_in) and data.count(built_in) == 1, "the built-in key is in Velmora.exe once"
-open(out, "wb").write(data.replace(built_in, new))
-PY
+python3 "$source_dir/tests/windows/with-test-key.py" "$source_dir/update/feed.h" "$build/Velmora.exe" public.pem \
+    "$build/update-program/Velmora.exe" ||
     fail "a Velmora.exe trusting this run's key"
 
 cd "$build" && $emulator ./velmora-driver.exe updates screenshots
