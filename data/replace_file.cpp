@@ -23,6 +23,15 @@ std::string replaceFileKeepingBackup(const std::filesystem::path& path, std::str
     if (!error && (backupPermissions & std::filesystem::perms::owner_write) == std::filesystem::perms::none)
         std::filesystem::permissions(backup, std::filesystem::perms::owner_write, std::filesystem::perm_options::add,
                                      error);
+    // A file with a second name (Scoop keeps what a user changes in a folder of its own and
+    // links it here) is written through its name, its backup first: a new file swapped in
+    // would leave the other name on the old bytes.
+    if (std::filesystem::hard_link_count(path, error) > 1 && !error) {
+        if (!writeFlushed(backup, current)) return "cannot write " + backup.string() + unchanged;
+        if (!writeFlushed(path, bytes))
+            return "cannot write " + path.string() + "; what it held is kept as " + backup.filename().string();
+        return {};
+    }
     if (!writeFlushed(temporary, bytes)) {
         std::filesystem::remove(temporary, error);
         return "cannot write " + temporary.string() + unchanged;

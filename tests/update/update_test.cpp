@@ -274,6 +274,18 @@ TEST_F(UpdateApply, CarriesACorrectionAndKeepsTheOldFiles) {
     EXPECT_FALSE(std::filesystem::exists(folder_.path() / "events (your edits).ini"));
 }
 
+// Scoop links the files a user changes from a folder of its own: the link holds.
+TEST_F(UpdateApply, AFileWithASecondNameIsWrittenThroughIt) {
+    folder_.write("calendar.ini", shippedCalendar());
+    folder_.write("events.ini", shippedEvents());
+    std::filesystem::create_directories(folder_.path() / "persist");
+    std::filesystem::create_hard_link(folder_.path() / "events.ini", folder_.path() / "persist" / "events.ini");
+    ASSERT_EQ(applyDataUpdate(folder_.path(), editionTwoCheck()).problem, "");
+    EXPECT_EQ(file("persist/events.ini"), eventsTwo());
+    EXPECT_EQ(std::filesystem::hard_link_count(folder_.path() / "events.ini"), 2u);
+    EXPECT_EQ(file("events.ini.bak"), shippedEvents());
+}
+
 TEST_F(UpdateApply, KeepsEveryGenerationOfAnEditedEventsFile) {
     const std::string edited = shippedEvents() + "[01]\n1=my own occasion 1\n";
     folder_.write("calendar.ini", shippedCalendar());

@@ -37,6 +37,10 @@ check "a Start-menu shortcut" test -f "$shortcut"
 for name in DisplayName DisplayVersion Publisher DisplayIcon InstallLocation UninstallString QuietUninstallString EstimatedSize; do
     check "the uninstall entry has $name" test -n "$(reg_value "$uninstall_key" "$name")"
 done
+check "winget's and Scoop's manifests agree with the built files and with the uninstall entry" \
+    python3 "$source_dir/tests/windows/manifests-check.py" "$(dirname "$setup")" "$version" "${uninstall_key##*\\}" \
+    "$(reg_value "$uninstall_key" DisplayName)" "$(reg_value "$uninstall_key" Publisher)" \
+    "$(reg_value "$uninstall_key" DisplayVersion)"
 check "Start Velmora with Windows is on by default: the Run value is the program's quoted path" \
     test "$(reg_value "$run_key" Velmora)" = "\"$windows_folder\\Velmora.exe\""
 
