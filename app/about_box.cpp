@@ -21,6 +21,35 @@ void AboutBox::run(HWND owner) {
         DialogBoxIndirectParamW(instance_, box, owner, procedure, reinterpret_cast<LPARAM>(this));
 }
 
+// The edition's line holds as many lines as its words take: what lies below it moves down,
+// and the box grows with it.
+void AboutBox::fitEditionNote() {
+    const HWND dialog = handle();
+    const HWND note = GetDlgItem(dialog, IDC_ABOUT_EDITION);
+    RECT place;
+    GetWindowRect(note, &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+    const HDC dc = GetDC(note);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(note, WM_GETFONT, 0, 0)));
+    RECT needed{0, 0, place.right - place.left, 0};
+    DrawTextW(dc, wide(editionNote_.c_str()), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_CENTER);
+    SelectObject(dc, old);
+    ReleaseDC(note, dc);
+    const int extra = needed.bottom - (place.bottom - place.top);
+    if (extra <= 0) return;
+    SetWindowPos(note, nullptr, 0, 0, place.right - place.left, needed.bottom, SWP_NOMOVE | SWP_NOZORDER);
+    for (const int below : {IDOK, IDC_ABOUT_DATA_PROBLEM}) {
+        const HWND item = GetDlgItem(dialog, below);
+        RECT at;
+        GetWindowRect(item, &at);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&at), 2);
+        SetWindowPos(item, nullptr, at.left, at.top + extra, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
+    RECT box;
+    GetWindowRect(dialog, &box);
+    SetWindowPos(dialog, nullptr, 0, 0, box.right - box.left, box.bottom - box.top + extra, SWP_NOMOVE | SWP_NOZORDER);
+}
+
 // While a data file is damaged the box says so below its foot, made taller to hold it.
 void AboutBox::showDataProblem() {
     if (dataProblem_.empty()) return;
@@ -46,6 +75,7 @@ INT_PTR AboutBox::handleMessage(UINT message, WPARAM wParam, LPARAM) {
         setWindowText(GetDlgItem(handle(), IDC_ABOUT_VERSION), withInsert(words_.text(IDS_ABOUT_VERSION), version));
         setWindowText(GetDlgItem(handle(), IDC_ABOUT_LUNAR), lunarNote_);
         setWindowText(GetDlgItem(handle(), IDC_ABOUT_EDITION), editionNote_);
+        fitEditionNote();
         showDataProblem();
         if (words_.rightToLeft()) {
             readTextsRightToLeft(handle());

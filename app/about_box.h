@@ -25,6 +25,7 @@ class AboutBox : public DialogObject<AboutBox> {
 
   private:
     void showDataProblem();
+    void fitEditionNote();
 
     HINSTANCE instance_;
     const Catalogue& words_;

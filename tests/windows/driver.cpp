@@ -2554,6 +2554,30 @@ void updatesScenario(const std::wstring& shots) {
     Sleep(14000);
     check(readText(folder + L"calendar.ini") == shipped, "off, Velmora does not look by itself");
     stop(p);
+
+    // A table whose published months ended before today: said once in a balloon, and in About.
+    std::string old = shipped;
+    old.replace(old.find("firstPredictedMonth=1448/10"), 27, "firstPredictedMonth=1447/10");
+    writeText(folder + L"calendar.ini", old);
+    p = startCopy(folder);
+    settle(p.window);
+    balloonShot(shots.empty() ? L"" : shots + L"\\out-of-date-balloon.bmp");
+    check(trayText(p.window, 1).find(L"Iran has not yet published the lunar months") != std::wstring::npos,
+          "past the table's published months, a balloon says the calendar is out of date: " +
+              narrow(trayText(p.window, 1)));
+    PostMessageW(p.window, WM_COMMAND, IDM_HELP_ABOUT, 0);
+    about = findDialog(L"About Velmora", p.process.dwProcessId);
+    check(about != nullptr && !staticTextHolding(about, L"Help > Check for Updates brings").empty(),
+          "and About says so with the way to update");
+    screenshot(about, shots.empty() ? L"" : shots + L"\\about-out-of-date.bmp");
+    if (about != nullptr) SendMessageW(about, WM_COMMAND, IDOK, 0);
+    stop(p);
+    p = startCopy(folder);
+    settle(p.window);
+    Sleep(1000);
+    check(trayText(p.window, 1).find(L"not yet published") == std::wstring::npos, "the balloon comes once");
+    stop(p);
+    resetData();
 }
 
 void startAsANewUser() {
