@@ -362,9 +362,10 @@ void windowScenario(const std::wstring& shots) {
               L"Con&vert Date\x2026\tCtrl+G=40020; "
               L"&Remind Me of My Days=40014; "
               L"Remind Me the &Evening Before=40015; -; E&nglish=40010; &\x0641\x0627\x0631\x0633\x06CC=40011; "
-              L"&Theme=4294967295; Di&gits=4294967295; -; Add to Start&up=40005",
+              L"&Theme=4294967295; Di&gits=4294967295; Check for Updates b&y Myself=40060; -; "
+              L"Add to Start&up=40005",
           "Option: the three modes (Ctrl+1/2/3), Correct Lunar Month, My Days, Prayer Times, Convert Date, the "
-          "reminders, the two languages, Theme, Digits and Add to Startup");
+          "reminders, the two languages, Theme, Digits, Check for Updates by Myself and Add to Startup");
     check(menuItems(GetSubMenu(GetSubMenu(menu, 1), 13)) == L"As &Windows=40040; &Light=40041; &Dark=40042",
           "Option > Theme: As Windows, Light, Dark");
     check(menuItems(GetSubMenu(GetSubMenu(menu, 1), 14)) ==
