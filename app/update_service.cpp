@@ -3,6 +3,7 @@
 #include <softpub.h>
 #include <wintrust.h>
 
+#include <charconv>
 #include <thread>
 
 #include "app/user_settings.h"
@@ -95,7 +96,8 @@ UpdateService::UpdateService(HWND window, DataWatch& data, TrayIcon& tray)
 void UpdateService::checkIfDue(bool byItselfOn) {
     if (!byItselfOn) return;
     const std::string last = toUtf8(readUserSetting(kLastCheckValue));
-    const std::int64_t minutes = last.empty() ? 0 : std::stoll("0" + last);
+    std::int64_t minutes = 0;  // none, or not a number: due
+    std::from_chars(last.data(), last.data() + last.size(), minutes);
     const std::int64_t now = minutesNow();
     if (minutes == 0 || now - minutes >= kDayMinutes || now < minutes) check(false);
 }

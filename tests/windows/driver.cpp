@@ -2515,12 +2515,15 @@ void updatesScenario(const std::wstring& shots) {
     stop(p);
 
     // By itself, a little after the start, with no word but the balloon; in Persian.
-    resetData();
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"LastUpdateCheck");
-    setStoredSetting(L"Language", L"fa");
-    p = startCopy(folder);
-    for (int i = 0; i < 300 && readText(folder + L"calendar.ini") == shipped; ++i) Sleep(100);
-    settle(p.window);
+    const auto startAndAwaitLook = [&](const wchar_t* language) {
+        resetData();
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"LastUpdateCheck");
+        setStoredSetting(L"Language", language);
+        p = startCopy(folder);
+        for (int i = 0; i < 300 && readText(folder + L"calendar.ini") == shipped; ++i) Sleep(100);
+        settle(p.window);
+    };
+    startAndAwaitLook(L"fa");
     check(readText(folder + L"calendar.ini").find("edition=2") != std::string::npos,
           "by itself, Velmora takes up the new edition a few seconds after it starts");
     check(findDialog(L"Velmora", p.process.dwProcessId, 10) == nullptr, "and says nothing but the balloon");
@@ -2536,12 +2539,7 @@ void updatesScenario(const std::wstring& shots) {
     stop(p);
 
     // The English balloon, and Option > Check for Updates by Myself off: no look at all.
-    resetData();
-    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"LastUpdateCheck");
-    setStoredSetting(L"Language", L"en");
-    p = startCopy(folder);
-    for (int i = 0; i < 300 && readText(folder + L"calendar.ini") == shipped; ++i) Sleep(100);
-    settle(p.window);
+    startAndAwaitLook(L"en");
     balloonShot(shots.empty() ? L"" : shots + L"\\update-balloon.bmp");
     check(trayText(p.window, 1).find(L"Eid al-Fitr moved") != std::wstring::npos, "the English balloon too");
     check(checked(p.window, IDM_OPTION_CHECK_BY_MYSELF), "Check for Updates by Myself is on by default");
