@@ -639,13 +639,8 @@ std::u16string MainWindow::aboutLunarNote() {
 
 std::u16string MainWindow::aboutEditionNote() {
     lookAtDataFiles();
-    const Language language = words_.language();
-    const std::u16string edition = editionWords(data_.data(), language, words_.text(IDS_ABOUT_EDITION));
-    const std::u16string lunar = words_.text(IDS_OUT_OF_DATE_LUNAR);
-    const std::u16string events = words_.text(IDS_OUT_OF_DATE_EVENTS);
-    const std::u16string how = words_.text(IDS_OUT_OF_DATE_HOW);
-    const std::u16string behind =
-        outOfDateWords(dataAge(data_.data(), today_), data_.data(), language, {lunar, events, how});
+    const std::u16string edition = editionWords(data_.data(), words_.language(), words_.text(IDS_ABOUT_EDITION));
+    const std::u16string behind = outOfDateNote(dataAge(data_.data(), today_), data_.data(), words_);
     return behind.empty() ? edition : edition + u' ' + behind;
 }
 

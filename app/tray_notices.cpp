@@ -61,13 +61,17 @@ std::optional<std::int32_t> remindOfPrayers(TrayIcon& tray, const PrayerSettings
     return reminders.nextLook;
 }
 
-bool tellOfOutOfDateData(TrayIcon& tray, const CalendarData& data, const CivilDate& today, const Catalogue& words) {
-    const DataAge age = dataAge(data, today);
-    if (!age.outOfDate() || readUserSetting(kOutOfDateToldValue) == age.key) return false;
+std::u16string outOfDateNote(const DataAge& age, const CalendarData& data, const Catalogue& words) {
     const std::u16string lunar = words.text(IDS_OUT_OF_DATE_LUNAR);
     const std::u16string events = words.text(IDS_OUT_OF_DATE_EVENTS);
     const std::u16string how = words.text(IDS_OUT_OF_DATE_HOW);
-    const std::u16string text = outOfDateWords(age, data, words.language(), {lunar, events, how});
+    return outOfDateWords(age, data, words.language(), {lunar, events, how});
+}
+
+bool tellOfOutOfDateData(TrayIcon& tray, const CalendarData& data, const CivilDate& today, const Catalogue& words) {
+    const DataAge age = dataAge(data, today);
+    if (!age.outOfDate() || readUserSetting(kOutOfDateToldValue) == age.key) return false;
+    const std::u16string text = outOfDateNote(age, data, words);
     if (!tray.balloon(balloonText(words.text(IDS_OUT_OF_DATE_TITLE), words.language()),
                       balloonText(text, words.language())))
         return false;

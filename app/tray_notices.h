@@ -6,6 +6,7 @@
 
 #include "app/catalogue.h"
 #include "app/tray_icon.h"
+#include "decisions/data_age.h"
 #include "decisions/day_change.h"
 #include "decisions/prayer_day.h"
 #include "occasions/occasions.h"
@@ -27,6 +28,8 @@ std::optional<std::int32_t> remindOfPrayers(TrayIcon& tray, const PrayerSettings
 // past the year of events.ini's holidays): that it is out of date, and how to update it. True
 // when the balloon was shown.
 bool tellOfOutOfDateData(TrayIcon& tray, const CalendarData& data, const CivilDate& today, const Catalogue& words);
+// What that balloon and About say of data that fell behind; empty while it is up to date.
+std::u16string outOfDateNote(const DataAge& age, const CalendarData& data, const Catalogue& words);
 
 // The first time the window is closed: that Velmora goes on in the notification area, and how
 // to end it.

@@ -101,8 +101,8 @@ UpdateCheck checkForUpdate(std::string_view feedUrl, const PublicKey& key, std::
     if (problem.empty()) problem = fetchVerified(fetch, feedUrl, feed.events, feed.eventsSha256, check.events, refusal);
     if (!problem.empty()) return refused(std::move(check), refusal, problem);
     // Signed files are the maker's; still, a table the program would not use is not taken.
-    if (hasErrors(checkHijriTable(IniFile::parse(check.calendar), nullptr)) ||
-        readDataEdition(check.calendar).number != feed.edition)
+    const IniFile table = IniFile::parse(check.calendar);
+    if (hasErrors(checkHijriTable(table, nullptr)) || readLunarTableSource(table).edition != feed.edition)
         return refused(std::move(check), UpdateCheck::Refusal::damaged,
                        "the new calendar.ini does not check, or is not of edition " + std::to_string(feed.edition));
     if (hasErrors(checkOccasions(IniFile::parse(check.events), nullptr)))

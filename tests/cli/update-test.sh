@@ -27,16 +27,10 @@ publish() {
 }
 publish > site/feed.txt || echo "not ok - publish-update.js made no feed"
 
-python3 -u -m http.server --bind 127.0.0.1 --directory site 0 > server.log 2>&1 &
-server=$!
-trap 'kill $server 2>/dev/null' EXIT
-port=""
-for _ in $(seq 50); do
-    port=$(sed -n 's/.*port \([0-9]*\).*/\1/p' server.log | head -1)
-    [ -n "$port" ] && break
-    sleep 0.1
-done
-url="http://127.0.0.1:$port"
+. "$source_dir/tests/serve-folder.sh"
+serve site server.log
+trap 'kill $served_pid 2>/dev/null' EXIT
+url="http://127.0.0.1:$served_port"
 
 run() {  # expected exit status, then the arguments of update
     expected=$1; shift

@@ -1092,6 +1092,11 @@ void trayTooltipShot(const std::wstring& path) {
     Sleep(300);
 }
 
+void setStoredSetting(const wchar_t* name, const std::wstring& value) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", name, REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
 std::wstring storedSetting(const wchar_t* name) {
     wchar_t value[64] = {};
     DWORD size = sizeof value;
@@ -1729,12 +1734,8 @@ RECT clientRectOf(HWND control, HWND w) {
 void prayerScenario(const std::wstring& shots) {
     const std::wstring folder = copyProgram(L"prayer", {L"calendar.ini", L"events.ini"});
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // for the grid's accessible object
-    const auto set = [](const wchar_t* name, const std::wstring& value) {
-        RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", name, REG_SZ, value.c_str(),
-                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    };
-    set(L"PrayerReminders", L"maghrib");
-    set(L"PrayerReminderMinutes", L"10");
+    setStoredSetting(L"PrayerReminders", L"maghrib");
+    setStoredSetting(L"PrayerReminderMinutes", L"10");
     Program p = startCopy(folder);
     HWND w = p.window;
     if (w == nullptr) return check(false, "the program starts");
@@ -1870,11 +1871,7 @@ void coldStartScenario(const std::wstring&) {
     const std::wstring program = L"\"" + folderOfThisProgram() + L"Velmora.exe\"";
     const std::wstring bare = L"\"" + folderOfThisProgram() + L"velmora-driver.exe\" bare-window";
     // And Velmora with the band of prayer times hidden, which then reckons none at start.
-    const auto bandShown = [](bool shown) {
-        const std::wstring value = shown ? L"on" : L"off";
-        RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", L"PrayerShown", REG_SZ, value.c_str(),
-                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    };
+    const auto bandShown = [](bool shown) { setStoredSetting(L"PrayerShown", shown ? L"on" : L"off"); };
     std::vector<double> programTimes, bareTimes, withoutBand;
     for (int i = 0; i < 7; ++i) {  // Velmora's close hides it: it ends by the tray menu's Exit
         bandShown(true);
@@ -2394,11 +2391,6 @@ std::wstring updateUrl(const std::string& name) {
     return std::wstring(url.begin(), url.end());
 }
 
-void setStoredSetting(const wchar_t* name, const std::wstring& value) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Velmora", name, REG_SZ, value.c_str(),
-                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-}
-
 // The message box Help > Check for Updates ends in: its words, and it closed with OK.
 std::wstring answerOfCheck(const Program& p, const std::wstring& shot = L"") {
     command(p.window, IDM_HELP_CHECK_FOR_UPDATES);
@@ -2411,6 +2403,17 @@ std::wstring answerOfCheck(const Program& p, const std::wstring& shot = L"") {
         SendMessageW(box, WM_COMMAND, IDOK, 0);
         settle(p.window);
     }
+    return said;
+}
+
+// About's static text that holds `part` (empty without About or without it), as About opens
+// over p's window; shot taken, and About closed.
+std::wstring aboutSaying(const Program& p, const wchar_t* title, const std::wstring& part, const std::wstring& shot) {
+    PostMessageW(p.window, WM_COMMAND, IDM_HELP_ABOUT, 0);
+    const HWND about = findDialog(title, p.process.dwProcessId);
+    const std::wstring said = about != nullptr ? staticTextHolding(about, part) : L"";
+    screenshot(about, shot);
+    if (about != nullptr) SendMessageW(about, WM_COMMAND, IDOK, 0);
     return said;
 }
 
@@ -2504,13 +2507,10 @@ void updatesScenario(const std::wstring& shots) {
           "calendar.ini is edition 2, the old one kept as calendar.ini.bak");
     check(holidayLines(p.window).find(L"18 Esfand") != std::wstring::npos,
           "and the window shows Eid al-Fitr on 18 Esfand at once: " + utf8(holidayLines(p.window)));
-    PostMessageW(p.window, WM_COMMAND, IDM_HELP_ABOUT, 0);
-    HWND about = findDialog(L"About Velmora", p.process.dwProcessId);
-    check(about != nullptr && !staticTextHolding(about, L"edition 2 of 8 March 2027").empty(),
-          "About names the new edition and its date: " +
-              utf8(about != nullptr ? staticTextHolding(about, L"edition") : L""));
-    screenshot(about, shots.empty() ? L"" : shots + L"\\about-edition.bmp");
-    if (about != nullptr) SendMessageW(about, WM_COMMAND, IDOK, 0);
+    const std::wstring edition =
+        aboutSaying(p, L"About Velmora", L"edition", shots.empty() ? L"" : shots + L"\\about-edition.bmp");
+    check(edition.find(L"edition 2 of 8 March 2027") != std::wstring::npos,
+          "About names the new edition and its date: " + utf8(edition));
     check(answerOfCheck(p).find(L"up to date") != std::wstring::npos, "asked again: up to date");
     stop(p);
 
@@ -2530,12 +2530,11 @@ void updatesScenario(const std::wstring& shots) {
     check(trayText(p.window, 1).find(L"\x0639\x06CC\x062F") != std::wstring::npos,
           "which says what changed in Persian: " + utf8(trayText(p.window, 1)));
     balloonShot(shots.empty() ? L"" : shots + L"\\update-balloon-persian.bmp");
-    PostMessageW(p.window, WM_COMMAND, IDM_HELP_ABOUT, 0);
-    about = findDialog(L"\x062F\x0631\x0628\x0627\x0631\x0647\x0654 Velmora", p.process.dwProcessId);
-    check(about != nullptr && !staticTextHolding(about, L"\x0648\x06CC\x0631\x0627\x06CC\x0634 \x06F2").empty(),
+    check(!aboutSaying(p, L"\x062F\x0631\x0628\x0627\x0631\x0647\x0654 Velmora",
+                       L"\x0648\x06CC\x0631\x0627\x06CC\x0634 \x06F2",
+                       shots.empty() ? L"" : shots + L"\\about-edition-persian.bmp")
+               .empty(),
           "Persian About names edition 2");
-    screenshot(about, shots.empty() ? L"" : shots + L"\\about-edition-persian.bmp");
-    if (about != nullptr) SendMessageW(about, WM_COMMAND, IDOK, 0);
     stop(p);
 
     // The English balloon, and Option > Check for Updates by Myself off: no look at all.
@@ -2564,12 +2563,10 @@ void updatesScenario(const std::wstring& shots) {
     check(trayText(p.window, 1).find(L"Iran has not yet published the lunar months") != std::wstring::npos,
           "past the table's published months, a balloon says the calendar is out of date: " +
               narrow(trayText(p.window, 1)));
-    PostMessageW(p.window, WM_COMMAND, IDM_HELP_ABOUT, 0);
-    about = findDialog(L"About Velmora", p.process.dwProcessId);
-    check(about != nullptr && !staticTextHolding(about, L"Help > Check for Updates brings").empty(),
+    check(!aboutSaying(p, L"About Velmora", L"Help > Check for Updates brings",
+                       shots.empty() ? L"" : shots + L"\\about-out-of-date.bmp")
+               .empty(),
           "and About says so with the way to update");
-    screenshot(about, shots.empty() ? L"" : shots + L"\\about-out-of-date.bmp");
-    if (about != nullptr) SendMessageW(about, WM_COMMAND, IDOK, 0);
     stop(p);
     p = startCopy(folder);
     settle(p.window);

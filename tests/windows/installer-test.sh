@@ -161,21 +161,15 @@ node "$source_dir/tools/publish-update.js" --key "$scratch/private.pem" --versio
     --installer Velmora-9.9.9-setup.exe --changes "Velmora 9.9.9" "$scratch/site" > "$scratch/site/feed.txt"
 python3 "$source_dir/tests/windows/with-test-key.py" "$source_dir/update/feed.h" "$persian_folder/Velmora.exe" \
     "$scratch/public.pem" "$scratch/Velmora-test-key.exe" && cp "$scratch/Velmora-test-key.exe" "$persian_folder/Velmora.exe"
-python3 -u -m http.server --bind 127.0.0.1 --directory "$scratch/site" 0 > "$scratch/server.log" 2>&1 &
-server=$!
-port=""
-for _ in $(seq 50); do
-    port=$(sed -n 's/.*port \([0-9]*\).*/\1/p' "$scratch/server.log" | head -1)
-    [ -n "$port" ] && break
-    sleep 0.1
-done
-wine reg add 'HKCU\Software\Velmora' /v UpdateFeed /t REG_SZ /d "http://127.0.0.1:$port/feed.txt" /f >/dev/null 2>&1
+. "$source_dir/tests/serve-folder.sh"
+serve "$scratch/site" "$scratch/server.log"
+wine reg add 'HKCU\Software\Velmora' /v UpdateFeed /t REG_SZ /d "http://127.0.0.1:$served_port/feed.txt" /f >/dev/null 2>&1
 wine "$driver" program-update "$persian"
 check "the uninstall entry is the new version's" test "$(reg_value "$uninstall_key" DisplayVersion)" = "9.9.9"
 check "and install.log says it was installed in place" sh -c \
     "iconv -f UTF-16 -t UTF-8 '$persian_folder/install.log' | grep -q 'Velmora 9.9.9 installed into .*تقویم'"
 check "the installer came from the feed's server" grep -q "GET /Velmora-9.9.9-setup.exe" "$scratch/server.log"
-kill $server 2>/dev/null
+kill $served_pid 2>/dev/null
 wine "$driver" quit >/dev/null
 wineserver -k 2>/dev/null
 echo "$passed passed, $failed failed"

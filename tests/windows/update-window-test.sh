@@ -33,10 +33,11 @@ sed 's/^edition=2$/edition=3/' root/site/feed.txt > root/site/altered.txt
 cp root/site/* root/bad/ && printf '; not the signed file\r\n' >> root/bad/calendar.ini
 
 # The servers: one serving root/, one that never answers.
-python3 -u -m http.server --bind 127.0.0.1 --directory root 0 > server.log 2>&1 &
-server=$!
+. "$source_dir/tests/serve-folder.sh"
+serve root server.log
+port=$served_port
 python3 -u -c '
-import socket, time
+import socket
 s = socket.socket(); s.bind(("127.0.0.1", 0)); s.listen(16)
 print("port", s.getsockname()[1], flush=True)
 held = []
@@ -44,12 +45,11 @@ while True:
     held.append(s.accept()[0])
 ' > stall.log 2>&1 &
 staller=$!
-trap 'kill $server $staller 2>/dev/null' EXIT
-port="" stall=""
+trap 'kill $served_pid $staller 2>/dev/null' EXIT
+stall=""
 for _ in $(seq 50); do
-    port=$(sed -n 's/.*port \([0-9]*\).*/\1/p' server.log | head -1)
     stall=$(sed -n 's/^port \([0-9]*\)/\1/p' stall.log | head -1)
-    [ -n "$port" ] && [ -n "$stall" ] && break
+    [ -n "$stall" ] && break
     sleep 0.1
 done
 printf 'good=http://127.0.0.1:%s/site/feed.txt\r\naltered=http://127.0.0.1:%s/site/altered.txt\r\nwronghash=http://127.0.0.1:%s/bad/feed.txt\r\nnobody=http://127.0.0.1:9/feed.txt\r\nstall=http://127.0.0.1:%s/feed.txt\r\n' \
